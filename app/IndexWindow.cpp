@@ -1,0 +1,142 @@
+#include "app/IndexWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTimer>
+
+#include "app/IndexMenus.h"
+#include "app/Startup.h"
+#include "common/Prompter.h"
+#include "core/KeyPoll.h"
+
+namespace lumivox {
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+QString q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The progress bar widget only shows the range; it has whole-number steps.
+constexpr int kBarSteps = 10000;
+
+}  // namespace
+
+IndexWindow::IndexWindow(Services services, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services)) {
+  setObjectName(QStringLiteral("Index"));
+  setWindowTitle(QStringLiteral("Lumivox"));
+  auto* client = new QWidget(this);
+  controls_ = buildIndexControls(client);
+  setCentralWidget(client);
+  buildIndexMenus(menuBar());
+  showBar();
+
+  connect(addTimer("Time_Chr", 20, true), &QTimer::timeout, this,
+          [this] { pollTick(state_, *services_.keys, *this); });
+  connect(addTimer("Timer2", 1, true), &QTimer::timeout, this, [this] { lineCountTick(state_, *this); });
+  addTimer("Timer3", 30000, true);
+  addTimer("UserNumberTi", 5, false);
+  addTimer("Timer1", 1, true);
+
+  connect(findChild<QAction*>(QStringLiteral("退出")), &QAction::triggered, this, [this] { askToExit(nullptr); });
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QTimer* IndexWindow::addTimer(const char* name, int intervalMs, bool enabled) {
+  auto* timer = new QTimer(this);
+  timer->setObjectName(QString::fromUtf8(name));
+  timer->setInterval(intervalMs);
+  if (enabled) timer->start();
+  return timer;
+}
+
+bool IndexWindow::load() {
+  StartupServices startup;
+  startup.prompter = services_.prompter;
+  startup.anotherInstanceRunning = services_.anotherInstanceRunning;
+  startup.endProgram = services_.endProgram;
+  return runStartup(state_, *this, startup);
+}
+
+void IndexWindow::setStatusText(const std::string& text) { controls_.status->setText(q(text)); }
+void IndexWindow::setDialogueText(const std::string& text) { controls_.dialogue->setText(q(text)); }
+void IndexWindow::setPercentText(const std::string& text) { controls_.percent->setText(q(text)); }
+
+void IndexWindow::setLibraryPaths(const std::string& mainPath, const std::string& doorPath) {
+  controls_.mainLibraryPath->setText(q(mainPath));
+  controls_.doorLibraryPath->setText(q(doorPath));
+}
+
+std::string IndexWindow::mainLibraryPath() const { return controls_.mainLibraryPath->text().toStdString(); }
+std::string IndexWindow::doorLibraryPath() const { return controls_.doorLibraryPath->text().toStdString(); }
+
+bool IndexWindow::setBarMaximum(float maximum) {
+  if (!bar_.setMaximum(maximum)) return false;
+  showBar();
+  return true;
+}
+
+bool IndexWindow::setBarValue(float value) {
+  if (!bar_.setValue(value)) return false;
+  showBar();
+  return true;
+}
+
+void IndexWindow::showBar() {
+  controls_.bar->setRange(0, kBarSteps);
+  controls_.bar->setValue(static_cast<int>(bar_.value() / bar_.maximum() * kBarSteps));
+}
+
+void IndexWindow::setMenuItemEnabled(std::string_view name, bool enabled) {
+  const QString itemName = q(name);
+  if (enabled && awaitsFeature(itemName)) return;
+  if (auto* action = findChild<QAction*>(itemName)) action->setEnabled(enabled);
+}
+
+void IndexWindow::setTimerEnabled(std::string_view name, bool enabled) {
+  auto* timer = findChild<QTimer*>(q(name));
+  if (!timer) return;
+  // Enabling a running timer leaves its interval running, as switching it on again would not restart it.
+  if (!enabled) {
+    timer->stop();
+  } else if (!timer->isActive()) {
+    timer->start();
+  }
+}
+
+void IndexWindow::askToExit(QCloseEvent* closeEvent) {
+  const bool leave = services_.prompter->ask("您是否要退出软件？而不保存现在进行的对话进度？", "退出确认",
+                                             Prompter::Buttons::YesNo, Prompter::Icon::Question);
+  if (!leave) {
+    if (closeEvent) closeEvent->ignore();
+    return;
+  }
+  if (closeEvent) closeEvent->accept();
+  services_.endProgram();
+}
+
+void IndexWindow::closeEvent(QCloseEvent* event) { askToExit(event); }
+
+// Only the window's own focus counts. Activation changes (the player going to
+// the game and back) and menus opening must never pause the count.
+void IndexWindow::focusInEvent(QFocusEvent* event) {
+  QMainWindow::focusInEvent(event);
+  if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
+  setTimerEnabled("Time_Chr", true);
+  setTimerEnabled("Timer2", true);
+  setStatusText("程序获得焦点，重新开始判断按键。");
+}
+
+void IndexWindow::focusOutEvent(QFocusEvent* event) {
+  QMainWindow::focusOutEvent(event);
+  if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
+  setTimerEnabled("Time_Chr", false);
+  setTimerEnabled("Timer2", false);
+  setStatusText("程序失去焦点，停止判断按键。");
+}
+
+}  // namespace lumivox

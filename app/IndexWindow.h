@@ -1,0 +1,68 @@
+#pragma once
+#include <QMainWindow>
+#include <functional>
+
+#include "app/IndexLayout.h"
+#include "core/DialogueState.h"
+#include "core/IndexView.h"
+#include "core/ProgressRange.h"
+
+class QTimer;
+
+namespace lumivox {
+
+class KeyWatch;
+class Prompter;
+
+// The main window Index: it owns the program-wide dialogue state, shows the
+// current line, the status line and the progress, and runs the timers.
+class IndexWindow final : public QMainWindow, public IndexView {
+  Q_OBJECT
+ public:
+  struct Services {
+    Prompter* prompter = nullptr;
+    KeyWatch* keys = nullptr;
+    std::function<bool()> anotherInstanceRunning;
+    // Ends the program at once: no further events, nothing saved.
+    std::function<void()> endProgram;
+  };
+
+  explicit IndexWindow(Services services, QWidget* parent = nullptr);
+
+  // The window's load: the start-up sequence, run before the window is shown.
+  // False when the program was ended during it.
+  bool load();
+
+  DialogueState& state() { return state_; }
+
+  // IndexView
+  void setStatusText(const std::string& text) override;
+  void setDialogueText(const std::string& text) override;
+  void setPercentText(const std::string& text) override;
+  void setLibraryPaths(const std::string& mainPath, const std::string& doorPath) override;
+  std::string mainLibraryPath() const override;
+  std::string doorLibraryPath() const override;
+  bool setBarMaximum(float maximum) override;
+  bool setBarValue(float value) override;
+  float barMaximum() const override { return bar_.maximum(); }
+  float barValue() const override { return bar_.value(); }
+  void setMenuItemEnabled(std::string_view name, bool enabled) override;
+  void setTimerEnabled(std::string_view name, bool enabled) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  QTimer* addTimer(const char* name, int intervalMs, bool enabled);
+  void askToExit(QCloseEvent* closeEvent);
+  void showBar();
+
+  Services services_;
+  DialogueState state_;
+  IndexControls controls_;
+  ProgressRange bar_;
+};
+
+}  // namespace lumivox

@@ -1,0 +1,52 @@
+#include "app/QtPrompter.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace lumivox {
+namespace {
+
+QMessageBox::Icon toQtIcon(Prompter::Icon icon) {
+  switch (icon) {
+    case Prompter::Icon::Question: return QMessageBox::Question;
+    case Prompter::Icon::Critical: return QMessageBox::Critical;
+    case Prompter::Icon::Information: break;
+  }
+  return QMessageBox::Information;
+}
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// Boxes are modal to the whole program and centred over the active window.
+int runBox(QMessageBox& box) {
+  box.setWindowModality(Qt::ApplicationModal);
+  return box.exec();
+}
+
+}  // namespace
+
+void QtPrompter::inform(const std::string& text, const std::string& title, Icon icon) {
+  QMessageBox box(toQtIcon(icon), q(title), q(text), QMessageBox::Ok, QApplication::activeWindow());
+  runBox(box);
+}
+
+bool QtPrompter::ask(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+  const auto yes = buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::Ok;
+  const auto no = buttons == Buttons::YesNo ? QMessageBox::No : QMessageBox::Cancel;
+  QMessageBox box(toQtIcon(icon), q(title), q(text), yes | no, QApplication::activeWindow());
+  box.setDefaultButton(yes);
+  box.setEscapeButton(no);
+  return runBox(box) == yes;
+}
+
+std::optional<std::string> QtPrompter::input(const std::string& prompt, const std::string& title,
+                                             const std::string& initialText) {
+  bool accepted = false;
+  const QString text = QInputDialog::getText(QApplication::activeWindow(), q(title), q(prompt),
+                                             QLineEdit::Normal, q(initialText), &accepted);
+  if (!accepted) return std::nullopt;
+  return text.toStdString();
+}
+
+}  // namespace lumivox

@@ -1,0 +1,63 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/IndexWindow.h"
+#include "app/QtPrompter.h"
+#include "platform/SingleInstance.h"
+
+#ifdef _WIN32
+#include "platform/KeyWatchWin.h"
+#else
+#include "platform/X11KeyWatch.h"
+#endif
+
+namespace {
+
+// Without a display Qt would abort with a long message; say it in one line.
+bool displayAvailable() {
+#ifdef _WIN32
+  return true;
+#else
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  return (platform && *platform) || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!displayAvailable()) {
+    std::fputs("lumivox: no display (DISPLAY is not set); start it from a desktop session, "
+               "or under a virtual one: Xvfb :99 & DISPLAY=:99 lumivox\n",
+               stderr);
+    return 2;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Lumivox"));
+
+  lumivox::QtPrompter prompter;
+  lumivox::SingleInstance instance;
+#ifdef _WIN32
+  lumivox::AsyncKeyStateWatch keys;
+#else
+  lumivox::X11KeyWatch keys;
+  if (!keys.error().empty())
+    std::fprintf(stderr, "lumivox: %s; key presses cannot be counted\n", keys.error().c_str());
+#endif
+
+  bool ended = false;
+  lumivox::IndexWindow::Services services;
+  services.prompter = &prompter;
+  services.keys = &keys;
+  services.anotherInstanceRunning = [&instance] { return instance.anotherInstanceRunning(); };
+  services.endProgram = [&ended] {
+    ended = true;
+    QCoreApplication::exit(0);
+  };
+
+  lumivox::IndexWindow window(services);
+  if (!window.load() || ended) return 0;
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,53 @@
+#include "common/FieldReader.h"
+
+#include "common/FileRead.h"
+
+namespace lumivox {
+namespace {
+
+constexpr std::size_t kMaxFieldFileBytes = 1024 * 1024;
+
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Moves past one field terminator at pos (comma or line end), if any.
+std::size_t skipTerminator(std::string_view s, std::size_t pos) {
+  if (pos >= s.size()) return pos;
+  if (s[pos] == ',') return pos + 1;
+  if (s[pos] == '\r' && pos + 1 < s.size() && s[pos + 1] == '\n') return pos + 2;
+  return pos + 1;
+}
+
+}  // namespace
+
+std::vector<std::string> splitFields(std::string_view s) {
+  std::vector<std::string> fields;
+  std::size_t pos = 0;
+  while (pos < s.size()) {
+    while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t')) ++pos;
+    std::size_t end;
+    if (pos < s.size() && s[pos] == '"') {
+      const std::size_t close = s.find('"', pos + 1);
+      const std::size_t valueEnd = close == std::string_view::npos ? s.size() : close;
+      fields.emplace_back(s.substr(pos + 1, valueEnd - pos - 1));
+      end = valueEnd == s.size() ? valueEnd : valueEnd + 1;
+      while (end < s.size() && s[end] != ',' && !isLineEnd(s[end])) ++end;
+    } else {
+      end = pos;
+      while (end < s.size() && s[end] != ',' && !isLineEnd(s[end])) ++end;
+      fields.emplace_back(s.substr(pos, end - pos));
+    }
+    pos = skipTerminator(s, end);
+  }
+  return fields;
+}
+
+std::string lastField(std::string_view content) {
+  auto fields = splitFields(content);
+  return fields.empty() ? std::string() : std::move(fields.back());
+}
+
+std::string readLastField(const std::string& utf8Path) {
+  return lastField(readWholeFile(utf8Path, kMaxFieldFileBytes));
+}
+
+}  // namespace lumivox

@@ -1,0 +1,76 @@
+#include "common/NumberConversion.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace lumivox {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimBlanks(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+// Accepts [sign] digits [. digits] [e [sign] digits] with at least one
+// mantissa digit; nothing else (no hex, no inf or nan, no separators).
+std::optional<double> parseDecimal(std::string_view text) {
+  std::string_view s = trimBlanks(text);
+  bool negative = false;
+  if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  std::size_t i = 0, mantissaDigits = 0;
+  while (i < s.size() && isDigit(s[i])) ++i, ++mantissaDigits;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && isDigit(s[i])) ++i, ++mantissaDigits;
+  }
+  if (mantissaDigits == 0) return std::nullopt;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    const std::size_t digitsStart = j;
+    while (j < s.size() && isDigit(s[j])) ++j;
+    if (j == digitsStart) return std::nullopt;
+    i = j;
+  }
+  if (i != s.size()) return std::nullopt;
+  double value = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value)) return std::nullopt;
+  return negative ? -value : value;
+}
+
+}  // namespace
+
+double roundHalfEven(double value) {
+  const double floor = std::floor(value);
+  const double diff = value - floor;
+  if (diff < 0.5) return floor;
+  if (diff > 0.5) return floor + 1;
+  return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+}
+
+std::optional<std::int32_t> toInt32(std::string_view text) {
+  const auto value = parseDecimal(text);
+  if (!value) return std::nullopt;
+  const double rounded = roundHalfEven(*value);
+  if (rounded < std::numeric_limits<std::int32_t>::min() ||
+      rounded > std::numeric_limits<std::int32_t>::max())
+    return std::nullopt;
+  return static_cast<std::int32_t>(rounded);
+}
+
+std::optional<float> toSingle(std::string_view text) {
+  const auto value = parseDecimal(text);
+  if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) return std::nullopt;
+  return static_cast<float>(*value);
+}
+
+}  // namespace lumivox

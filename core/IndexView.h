@@ -1,0 +1,33 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace lumivox {
+
+// What the dialogue logic may do to the main window. The window implements it
+// over its widgets; tests implement it with a recording fake.
+class IndexView {
+ public:
+  virtual ~IndexView() = default;
+
+  virtual void setStatusText(const std::string& text) = 0;    // 状态提示
+  virtual void setDialogueText(const std::string& text) = 0;  // 对话内容
+  virtual void setPercentText(const std::string& text) = 0;   // BFB
+
+  // The hidden fields Dirurl and Dirurl2: full paths of the two libraries.
+  virtual void setLibraryPaths(const std::string& mainPath, const std::string& doorPath) = 0;
+  virtual std::string mainLibraryPath() const = 0;
+  virtual std::string doorLibraryPath() const = 0;
+
+  // The progress bar Bar1; a rejected assignment returns false and changes nothing.
+  virtual bool setBarMaximum(float maximum) = 0;
+  virtual bool setBarValue(float value) = 0;
+  virtual float barMaximum() const = 0;
+  virtual float barValue() const = 0;
+
+  // Menu items and timers by their names.
+  virtual void setMenuItemEnabled(std::string_view name, bool enabled) = 0;
+  virtual void setTimerEnabled(std::string_view name, bool enabled) = 0;
+};
+
+}  // namespace lumivox

@@ -1,0 +1,30 @@
+#pragma once
+#include <map>
+#include <memory>
+#include <string>
+
+namespace lumivox {
+
+class IniDocument;
+
+// Parsed initialisation files by path, so a lookup in an unchanged library
+// does not read it again. A file is parsed again as soon as its identity,
+// size or modification time differs from what was parsed. A file changed
+// within the last two seconds before it was read is not trusted yet
+// (timestamps are coarser than writes can follow each other), so it is read
+// at every lookup until it has been quiet for that long.
+class IniCache {
+ public:
+  // The document at the path, or null when the file is missing or unreadable.
+  std::shared_ptr<const IniDocument> document(const std::string& utf8Path);
+  // Drops what is kept of a file, after the program itself wrote it.
+  void forget(const std::string& utf8Path);
+
+  static IniCache& shared();
+
+ private:
+  struct Entry;
+  std::map<std::string, std::shared_ptr<Entry>> entries_;
+};
+
+}  // namespace lumivox

@@ -1,0 +1,63 @@
+#include "core/IniLines.h"
+
+#include <cstring>
+
+namespace lumivox {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::string_view unquote(std::string_view s) {
+  if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
+    return s.substr(1, s.size() - 2);
+  return s;
+}
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
+
+}  // namespace
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+  return true;
+}
+
+bool IniLineReader::next(IniLine& line) {
+  if (pos_ >= bytes_.size()) return false;
+  const char* base = bytes_.data();
+  const void* lf = std::memchr(base + pos_, '\n', bytes_.size() - pos_);
+  const std::size_t lfPos = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - base) : bytes_.size();
+  line = IniLine{};
+  line.start = pos_;
+  line.next = lf ? lfPos + 1 : bytes_.size();
+  line.contentEnd = (lfPos > pos_ && base[lfPos - 1] == '\r') ? lfPos - 1 : lfPos;
+  pos_ = line.next;
+
+  std::string_view text = trim(bytes_.substr(line.start, line.contentEnd - line.start));
+  if (!text.empty() && text.front() == '[') {
+    const std::size_t close = text.rfind(']');
+    if (close != std::string_view::npos) {
+      line.kind = IniLine::Kind::Section;
+      line.name = trim(text.substr(1, close - 1));
+    }
+    return true;
+  }
+  const std::size_t equals = text.find('=');
+  if (equals == std::string_view::npos) return true;
+  line.name = trim(text.substr(0, equals));
+  if (line.name.empty()) return true;
+  line.kind = IniLine::Kind::Key;
+  line.afterEquals = static_cast<std::size_t>(text.data() - base) + equals + 1;
+  line.value = unquote(trim(text.substr(equals + 1)));
+  return true;
+}
+
+}  // namespace lumivox

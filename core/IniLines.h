@@ -1,0 +1,36 @@
+#pragma once
+#include <cstddef>
+#include <string_view>
+
+namespace lumivox {
+
+// One line of an initialisation file, classified by the profile-file rules:
+// a section line "[name]", a key line "key=value", or anything else (which
+// carries nothing). Offsets are into the whole file.
+struct IniLine {
+  enum class Kind { Section, Key, Other };
+  Kind kind = Kind::Other;
+  std::string_view name;   // section name or key, blanks and tabs trimmed
+  std::string_view value;  // key lines: trimmed, one pair of matching quotes removed
+  std::size_t start = 0;        // first byte of the line
+  std::size_t afterEquals = 0;  // key lines: first byte after the '='
+  std::size_t contentEnd = 0;   // end of the line without its CR LF or LF
+  std::size_t next = 0;         // first byte of the next line
+};
+
+// Walks the lines of a file; a line ends at LF, with or without a CR before it,
+// and the last line may have no line end at all.
+class IniLineReader {
+ public:
+  explicit IniLineReader(std::string_view bytes) : bytes_(bytes) {}
+  bool next(IniLine& line);
+
+ private:
+  std::string_view bytes_;
+  std::size_t pos_ = 0;
+};
+
+// ASCII letters compared without regard to case; other bytes as they are.
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+}  // namespace lumivox

@@ -1,0 +1,80 @@
+#include "core/IniWriter.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "common/AtomicFile.h"
+#include "common/FileRead.h"
+#include "common/Paths.h"
+#include "core/IniCache.h"
+#include "core/IniLines.h"
+#include "platform/TextCodec.h"
+
+namespace lumivox {
+namespace {
+
+constexpr std::size_t kMaxIniBytes = std::size_t{512} * 1024 * 1024;
+
+std::string_view lineEndOf(std::string_view bytes, const IniLine& line) {
+  return bytes.substr(line.contentEnd, line.next - line.contentEnd);
+}
+
+}  // namespace
+
+std::string withIniValue(std::string_view bytes, std::string_view section, std::string_view key,
+                         std::string_view value) {
+  const std::string entry = std::string(key) + "=" + std::string(value);
+  IniLineReader reader(bytes);
+  IniLine line;
+  bool inSection = false, sectionSeen = false;
+  std::optional<IniLine> lastContentLine;  // where a missing key goes
+  while (reader.next(line)) {
+    if (line.kind == IniLine::Kind::Section) {
+      if (inSection) break;
+      inSection = !sectionSeen && equalsIgnoringAsciiCase(line.name, section);
+      sectionSeen = sectionSeen || inSection;
+      if (inSection) lastContentLine = line;
+      continue;
+    }
+    if (!inSection) continue;
+    if (line.kind == IniLine::Kind::Key && equalsIgnoringAsciiCase(line.name, key)) {
+      std::string out(bytes.substr(0, line.afterEquals));
+      out.append(value);
+      out.append(bytes.substr(line.contentEnd));
+      return out;
+    }
+    if (line.contentEnd > line.start &&
+        bytes.substr(line.start, line.contentEnd - line.start).find_first_not_of(" \t") != std::string_view::npos)
+      lastContentLine = line;
+  }
+
+  if (lastContentLine) {  // the section exists without the key
+    const std::string_view lineEnd = lineEndOf(bytes, *lastContentLine);
+    std::string out(bytes.substr(0, lastContentLine->next));
+    if (lineEnd.empty()) {
+      out += "\r\n" + entry;
+    } else {
+      out += entry;
+      out.append(lineEnd);
+    }
+    out.append(bytes.substr(lastContentLine->next));
+    return out;
+  }
+
+  std::string out(bytes);
+  if (!out.empty() && out.back() != '\n') out += "\r\n";
+  out += "[" + std::string(section) + "]\r\n" + entry + "\r\n";
+  return out;
+}
+
+void writeIniValue(const std::string& path, std::string_view section, std::string_view key,
+                   std::string_view value) {
+  value = value.substr(0, value.find_first_of("\r\n"));
+  std::string bytes;
+  std::error_code ec;
+  if (std::filesystem::exists(toFsPath(path), ec)) bytes = readWholeFile(path, kMaxIniBytes);
+  writeFileAtomically(path, withIniValue(bytes, utf8ToGbk(section), utf8ToGbk(key), utf8ToGbk(value)));
+  IniCache::shared().forget(path);
+}
+
+}  // namespace lumivox

@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace lumivox {
+
+// Stores a value under section and key of an initialisation file, creating
+// the file, the section or the key when missing and replacing the old value
+// otherwise; every other byte of the file stays as it was. The value is
+// written in GBK and ends at its first line break (a value cannot hold one).
+// The file is replaced atomically. Throws FileError when it cannot be read or
+// written.
+void writeIniValue(const std::string& path, std::string_view section, std::string_view key,
+                   std::string_view value);
+
+// The bytes of a file after that change, without touching the disk; all
+// arguments in the file's code page.
+std::string withIniValue(std::string_view fileBytes, std::string_view section, std::string_view key,
+                         std::string_view value);
+
+}  // namespace lumivox

@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace lumivox {
+
+// The most bytes of a value (or fallback) a lookup returns, in the file's
+// code page.
+constexpr std::size_t kMaxValueBytes = 255;
+
+// The one reader of initialisation files (dialogue libraries, the thanks
+// list). Returns the value of key in section, or the fallback when the file,
+// the section or the key is missing or the file cannot be read. Either is cut
+// to its first 255 GBK bytes and to its first NUL, then given as UTF-8. A key
+// present with an empty value gives the empty text. Never throws.
+std::string LookupLine(const std::string& path, std::string_view section, std::string_view key,
+                       std::string_view fallback);
+
+}  // namespace lumivox

@@ -1,0 +1,23 @@
+#pragma once
+
+namespace lumivox {
+
+// The rules of the main window's progress bar: a single-precision range from
+// 0 whose maximum must stay above the minimum and whose value must lie within
+// it. A rejected assignment changes nothing and says so.
+class ProgressRange {
+ public:
+  float minimum() const { return 0.0f; }
+  float maximum() const { return maximum_; }
+  float value() const { return value_; }
+
+  // A maximum below the value pulls the value down with it.
+  bool setMaximum(float maximum);
+  bool setValue(float value);
+
+ private:
+  float maximum_ = 100.0f;
+  float value_ = 0.0f;
+};
+
+}  // namespace lumivox

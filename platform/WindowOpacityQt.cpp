@@ -1,0 +1,17 @@
+#include "platform/WindowOpacity.h"
+
+#include <QWidget>
+#include <QtMath>
+
+namespace lumivox {
+
+int SetWindowOpacity(QWidget* window, const std::int16_t& opacity) {
+  if (opacity < 0 || opacity > 255) return kOpacityOutOfRange;
+  // Qt quietly ignores the opacity of a widget that is not a window.
+  if (!window || !window->isWindow()) return kOpacityRefused;
+  window->setWindowOpacity(opacity / 255.0);
+  if (qRound(window->windowOpacity() * 255) != opacity) return kOpacityRefused;
+  return kOpacityApplied;
+}
+
+}  // namespace lumivox

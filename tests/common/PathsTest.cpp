@@ -1,0 +1,23 @@
+#include <gtest/gtest.h>
+
+#include "common/Paths.h"
+#include "support/TempWorkDir.h"
+
+TEST(Paths, CurrentDirectoryAtTheMomentOfUsePlusRelativePath) {
+  TempWorkDir dir(TempWorkDir::Data::None);
+  const std::string cwd = std::filesystem::current_path().string();
+  EXPECT_EQ(lumivox::pathInCurrentDirectory("/Data/HotKeys.opi"), cwd + "/Data/HotKeys.opi");
+  EXPECT_EQ(lumivox::pathInCurrentDirectory("\\Data\\Quorra.data"), cwd + "/Data/Quorra.data");
+
+  std::filesystem::create_directory("inner");
+  std::filesystem::current_path("inner");
+  EXPECT_EQ(lumivox::pathInCurrentDirectory("/Data/Save.sav"), cwd + "/inner/Data/Save.sav");
+}
+
+TEST(Paths, BackslashesInTheFolderNameAreKept) {
+  TempWorkDir dir(TempWorkDir::Data::None);
+  std::filesystem::create_directory("odd\\name");
+  std::filesystem::current_path("odd\\name");
+  const std::string path = lumivox::pathInCurrentDirectory("\\Data\\Door.data");
+  EXPECT_NE(path.find("odd\\name/Data/Door.data"), std::string::npos) << path;
+}

@@ -1,0 +1,27 @@
+#pragma once
+#include <map>
+#include <string>
+
+#include "core/IndexView.h"
+#include "core/ProgressRange.h"
+
+// The main window as the logic sees it, kept in plain fields.
+class FakeIndexView final : public lumivox::IndexView {
+ public:
+  std::string status = "待命...", dialogue, percent = "0", mainPath, doorPath;
+  lumivox::ProgressRange bar;
+  std::map<std::string, bool, std::less<>> menuEnabled, timerEnabled;
+
+  void setStatusText(const std::string& text) override { status = text; }
+  void setDialogueText(const std::string& text) override { dialogue = text; }
+  void setPercentText(const std::string& text) override { percent = text; }
+  void setLibraryPaths(const std::string& m, const std::string& d) override { mainPath = m, doorPath = d; }
+  std::string mainLibraryPath() const override { return mainPath; }
+  std::string doorLibraryPath() const override { return doorPath; }
+  bool setBarMaximum(float maximum) override { return bar.setMaximum(maximum); }
+  bool setBarValue(float value) override { return bar.setValue(value); }
+  float barMaximum() const override { return bar.maximum(); }
+  float barValue() const override { return bar.value(); }
+  void setMenuItemEnabled(std::string_view name, bool enabled) override { menuEnabled[std::string(name)] = enabled; }
+  void setTimerEnabled(std::string_view name, bool enabled) override { timerEnabled[std::string(name)] = enabled; }
+};

@@ -1,0 +1,25 @@
+#pragma once
+#include <map>
+
+#include "platform/KeyWatch.h"
+
+// Key presses planned by a test: press() records one, and the next question
+// about that key answers yes once.
+class ScriptedKeyWatch final : public lumivox::KeyWatch {
+ public:
+  void press(int virtualKey) { pending_[virtualKey] = true; }
+  bool pressedSinceLastAsked(int virtualKey) override {
+    ++asked_[virtualKey];
+    const bool pressed = pending_[virtualKey];
+    pending_[virtualKey] = false;
+    return pressed;
+  }
+  int timesAsked(int virtualKey) const {
+    const auto it = asked_.find(virtualKey);
+    return it == asked_.end() ? 0 : it->second;
+  }
+
+ private:
+  std::map<int, bool> pending_;
+  std::map<int, int> asked_;
+};
