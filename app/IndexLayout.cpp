@@ -21,9 +21,16 @@ void place(QWidget* widget, const char* name, int left, int top, int width, int 
   widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
-QLabel* label(QWidget* parent, const char* name, const char* text, int left, int top, int width, int height) {
+enum class Wrap { No, Yes };
+
+QLabel* label(QWidget* parent, const char* name, const char* text, int left, int top, int width, int height,
+              Wrap wrap = Wrap::No) {
   auto* l = new QLabel(QString::fromUtf8(text), parent);
   place(l, name, left, top, width, height);
+  l->setWordWrap(wrap == Wrap::Yes);
+  // The platform's fonts run wider than the design's: a one-line caption
+  // grows to the right rather than being clipped.
+  if (wrap == Wrap::No && l->sizeHint().width() > l->width()) l->resize(l->sizeHint().width(), l->height());
   return l;
 }
 
@@ -70,16 +77,14 @@ IndexControls buildIndexControls(QWidget* client) {
   client->setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
 
   QGroupBox* frame1 = frame(client, "Frame1", "对话内容", 0, 0, 3495, 2295);
-  c.dialogue = label(frame1, "对话内容", kWelcomeText, 120, 240, 3255, 1935);
-  c.dialogue->setWordWrap(true);
+  c.dialogue = label(frame1, "对话内容", kWelcomeText, 120, 240, 3255, 1935, Wrap::Yes);
   c.dialogue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   c.dialogue->setFont(songTypeface());
   colour(c.dialogue, 255, 0, 0);
 
   rule(client, "Line1", 0, 2400, 3720);
   label(client, "Label1", "状态：", 0, 2640, 615, 375);
-  c.status = label(client, "状态提示", "待命...", 600, 2520, 2895, 615);
-  c.status->setWordWrap(true);
+  c.status = label(client, "状态提示", "待命...", 600, 2520, 2895, 615, Wrap::Yes);
   c.status->setAlignment(Qt::AlignCenter);
   colour(c.status, 0, 0, 192);
   rule(client, "Line2", 0, 3120, 3600);
@@ -103,11 +108,11 @@ IndexControls buildIndexControls(QWidget* client) {
   colour(label(frame3, "Label8", "记忆之门", 1200, 720, 855, 255), 0, 255, 0);
   label(frame3, "Label9", "隐藏该部分", 2280, 840, 1095, 255);
 
-  label(client, "Label10", "恭喜！您是第", 0, 5850, 705, 495)->setWordWrap(true);
+  label(client, "Label10", "恭喜！您是第", 0, 5850, 705, 495, Wrap::Yes);
   auto* browser = new QTextBrowser(client);
   place(browser, "UserNumberBrowser", 840, 5760, 1695, 495);
   browser->setFrameShape(QFrame::NoFrame);
-  label(client, "Label11", "位使用软件的人～ ", 2640, 5850, 855, 495)->setWordWrap(true);
+  label(client, "Label11", "位使用软件的人～ ", 2640, 5850, 855, 495, Wrap::Yes);
 
   c.mainLibraryPath = hiddenField(client, "Dirurl", "", 120);
   c.doorLibraryPath = hiddenField(client, "Dirurl2", "", 480);

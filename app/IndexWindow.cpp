@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app/IndexMenus.h"
+#include "app/InertTimer.h"
 #include "app/Startup.h"
 #include "common/Prompter.h"
 #include "core/KeyPoll.h"
@@ -40,7 +41,9 @@ IndexWindow::IndexWindow(Services services, QWidget* parent)
   connect(addTimer("Timer2", 1, true), &QTimer::timeout, this, [this] { lineCountTick(state_, *this); });
   addTimer("Timer3", 30000, true);
   addTimer("UserNumberTi", 5, false);
-  addTimer("Timer1", 1, true);
+  auto* idle = new InertTimer(1, this);
+  idle->setObjectName(QStringLiteral("Timer1"));
+  idle->start();
 
   connect(findChild<QAction*>(QStringLiteral("退出")), &QAction::triggered, this, [this] { askToExit(nullptr); });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -67,8 +70,10 @@ void IndexWindow::setDialogueText(const std::string& text) { controls_.dialogue-
 void IndexWindow::setPercentText(const std::string& text) { controls_.percent->setText(q(text)); }
 
 void IndexWindow::setLibraryPaths(const std::string& mainPath, const std::string& doorPath) {
-  controls_.mainLibraryPath->setText(q(mainPath));
-  controls_.doorLibraryPath->setText(q(doorPath));
+  // Rewritten every 20 ms and nearly always the same: skip the widget work then.
+  const QString main = q(mainPath), door = q(doorPath);
+  if (controls_.mainLibraryPath->text() != main) controls_.mainLibraryPath->setText(main);
+  if (controls_.doorLibraryPath->text() != door) controls_.doorLibraryPath->setText(door);
 }
 
 std::string IndexWindow::mainLibraryPath() const { return controls_.mainLibraryPath->text().toStdString(); }
@@ -97,15 +102,21 @@ void IndexWindow::setMenuItemEnabled(std::string_view name, bool enabled) {
   if (auto* action = findChild<QAction*>(itemName)) action->setEnabled(enabled);
 }
 
-void IndexWindow::setTimerEnabled(std::string_view name, bool enabled) {
-  auto* timer = findChild<QTimer*>(q(name));
-  if (!timer) return;
-  // Enabling a running timer leaves its interval running, as switching it on again would not restart it.
+namespace {
+// Switching a running timer on again leaves its interval running.
+template <typename Timer>
+void switchTimer(Timer* timer, bool enabled) {
   if (!enabled) {
     timer->stop();
   } else if (!timer->isActive()) {
     timer->start();
   }
+}
+}  // namespace
+
+void IndexWindow::setTimerEnabled(std::string_view name, bool enabled) {
+  if (auto* timer = findChild<QTimer*>(q(name))) switchTimer(timer, enabled);
+  if (auto* timer = findChild<InertTimer*>(q(name))) switchTimer(timer, enabled);
 }
 
 void IndexWindow::askToExit(QCloseEvent* closeEvent) {

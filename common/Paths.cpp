@@ -2,14 +2,40 @@
 
 #include <algorithm>
 
+#ifndef _WIN32
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 namespace lumivox {
 
-std::string pathInCurrentDirectory(std::string_view relative) {
+namespace {
+
+// The key poll asks for this 50 times a second; on POSIX getcwd is far
+// cheaper than building a std::filesystem::path.
+std::string currentDirectory() {
+#ifdef _WIN32
   const std::u8string dir = std::filesystem::current_path().u8string();
-  std::string path(dir.begin(), dir.end());
+  return std::string(dir.begin(), dir.end());
+#else
+  std::string dir(256, '\0');
+  while (!::getcwd(dir.data(), dir.size())) {
+    if (errno != ERANGE) throw std::filesystem::filesystem_error("getcwd", std::error_code(errno, std::generic_category()));
+    dir.resize(dir.size() * 2);
+  }
+  dir.resize(dir.find('\0'));
+  return dir;
+#endif
+}
+
+}  // namespace
+
+std::string pathInCurrentDirectory(std::string_view relative) {
+  std::string path = currentDirectory();
+  const std::size_t dirLength = path.size();
   path.append(relative);
 #ifndef _WIN32
-  std::replace(path.begin() + static_cast<std::ptrdiff_t>(dir.size()), path.end(), '\\', '/');
+  std::replace(path.begin() + static_cast<std::ptrdiff_t>(dirLength), path.end(), '\\', '/');
 #endif
   return path;
 }

@@ -1,6 +1,7 @@
 #include "ui/PixelSurface.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace lumivox {
 namespace {

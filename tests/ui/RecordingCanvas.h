@@ -1,6 +1,7 @@
 #pragma once
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/ProgressBarCanvas.h"

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up and builds Lumivox, then runs the whole test suite. Tests that need
+# a display start a virtual one of their own; widget tests run offscreen.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+ctest --test-dir build --output-on-failure --timeout 300

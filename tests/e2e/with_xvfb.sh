@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual X display of its own, then stops the display.
+set -euo pipefail
+fdfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -f "$fdfile"' EXIT
+for _ in $(seq 100); do
+  [ -s "$fdfile" ] && break
+  sleep 0.1
+done
+display=$(head -n1 "$fdfile")
+if [ -z "$display" ]; then
+  echo "with_xvfb: Xvfb did not start" >&2
+  exit 1
+fi
+DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$@"
