@@ -10,6 +10,12 @@ std::string readWholeFile(const std::string& utf8Path, std::size_t maxBytes) {
   std::ifstream in(toFsPath(utf8Path), std::ios::binary);
   if (!in) throw FileError("cannot open " + utf8Path);
   std::string bytes;
+  // Size the buffer once when the file tells its size; growing stays the
+  // fallback for files that do not (pipes, files still being written).
+  in.seekg(0, std::ios::end);
+  const auto size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (size > 0 && static_cast<std::size_t>(size) <= maxBytes) bytes.reserve(static_cast<std::size_t>(size));
   char chunk[64 * 1024];
   while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
     bytes.append(chunk, static_cast<std::size_t>(in.gcount()));

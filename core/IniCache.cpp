@@ -89,7 +89,15 @@ std::shared_ptr<const IniDocument> IniCache::document(const std::string& path) {
   auto entry = std::make_shared<Entry>();
   try {
     const std::int64_t readAt = nowNs();
-    entry->document = std::make_shared<const IniDocument>(readWholeFile(path, kMaxIniBytes));
+    std::string bytes = readWholeFile(path, kMaxIniBytes);
+    // While a recent file is not trusted yet, it is read at every lookup;
+    // when its bytes are still those parsed, the index serves again.
+    const auto previous = entries_.find(path);
+    if (previous != entries_.end() && previous->second->document->bytes() == bytes) {
+      entry->document = previous->second->document;
+    } else {
+      entry->document = std::make_shared<const IniDocument>(std::move(bytes));
+    }
     const auto after = stampOf(path);
     entry->stamp = after ? *after : FileStamp{};
     entry->trusted = after && *after == *stamp &&

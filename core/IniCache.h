@@ -8,11 +8,12 @@ namespace lumivox {
 class IniDocument;
 
 // Parsed initialisation files by path, so a lookup in an unchanged library
-// does not read it again. A file is parsed again as soon as its identity,
-// size or modification time differs from what was parsed. A file changed
-// within the last two seconds before it was read is not trusted yet
+// does not read it again. A file is read again as soon as its identity, size,
+// modification time or status-change time differs from what was read. A file
+// changed within the last two seconds before it was read is not trusted yet
 // (timestamps are coarser than writes can follow each other), so it is read
-// at every lookup until it has been quiet for that long.
+// at every lookup until it has been quiet for that long; it is parsed again
+// only when its bytes differ.
 class IniCache {
  public:
   // The document at the path, or null when the file is missing or unreadable.

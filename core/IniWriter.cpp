@@ -63,7 +63,7 @@ std::string withIniValue(std::string_view bytes, std::string_view section, std::
 
   std::string out(bytes);
   if (!out.empty() && out.back() != '\n') out += "\r\n";
-  out += "[" + std::string(section) + "]\r\n" + entry + "\r\n";
+  out.append("[").append(section).append("]\r\n").append(entry).append("\r\n");
   return out;
 }
 

@@ -125,3 +125,19 @@ TEST_F(LookupLineTest, FolderInsteadOfFileGivesTheFallback) {
   fs::create_directory(path);
   EXPECT_EQ(look("Quorra", "0"), "FALLBACK");
 }
+
+TEST_F(LookupLineTest, LineNumbersOfEveryShapeAreFoundAsWritten) {
+  library("[Quorra]\r\n0=zero\r\n1=first one\r\n1=second one\r\n007=padded\r\n00=double zero\r\n"
+          "999999999=far away\r\n4294967296=beyond 32 bits\r\n-1=negative\r\n3=three\r\n");
+  EXPECT_EQ(look("Quorra", "0"), "zero");
+  EXPECT_EQ(look("Quorra", "1"), "first one");
+  EXPECT_EQ(look("Quorra", "2"), "FALLBACK");
+  EXPECT_EQ(look("Quorra", "3"), "three");
+  EXPECT_EQ(look("Quorra", "7"), "FALLBACK");
+  EXPECT_EQ(look("Quorra", "007"), "padded");
+  EXPECT_EQ(look("Quorra", "00"), "double zero");
+  EXPECT_EQ(look("Quorra", "999999999"), "far away");
+  EXPECT_EQ(look("Quorra", "4294967296"), "beyond 32 bits");
+  EXPECT_EQ(look("Quorra", "-1"), "negative");
+  EXPECT_EQ(look("Quorra", "100"), "FALLBACK");
+}

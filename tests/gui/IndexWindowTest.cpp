@@ -12,6 +12,7 @@
 #include "app/Startup.h"
 #include "core/Hotkeys.h"
 #include "core/KeyPoll.h"
+#include "platform/TextCodec.h"
 #include "support/Files.h"
 #include "support/ScriptedKeyWatch.h"
 #include "support/ScriptedPrompter.h"
@@ -66,6 +67,8 @@ class IndexWindowTest : public QObject {
   void exitMenuItem();
   void ownFocusPausesAndResumesPolling();
   void keyPressesAdvanceTheDialogue();
+  void badLibraries_data();
+  void badLibraries();
 };
 
 void IndexWindowTest::layoutNamesTextsAndTimers() {
@@ -262,6 +265,50 @@ void IndexWindowTest::keyPressesAdvanceTheDialogue() {
   QVERIFY(w.findChild<QLineEdit*>(u("Dirurl"))->text().endsWith(u("/Data/Quorra.data")));
   // Items whose commands this build lacks stay disabled even after an advance.
   QVERIFY(!h.action("保存当前的对话进度")->isEnabled());
+}
+
+void IndexWindowTest::badLibraries_data() {
+  QTest::addColumn<QByteArray>("library");
+  QTest::addColumn<QString>("firstLine");
+  QTest::addColumn<QString>("secondLine");
+  QTest::addColumn<float>("maximum");
+  const QString end = u(kEndOfDialogueText);
+
+  QTest::newRow("empty") << QByteArray() << end << end << 1.0f;
+  QByteArray binary;
+  for (unsigned i = 0; i < 300000; ++i) binary.append(static_cast<char>((i * 7919u + i / 13) % 256));
+  QTest::newRow("binary") << binary << end << end << 100.0f;
+  QTest::newRow("not GBK") << QByteArray("[TextNumber]\r\nTextNumber=2\r\n[Quorra]\r\n0=ok\xFF\xFF\r\n1=\x81\r\n")
+                           << u("ok\uFFFD\uFFFD") << QString() << 2.0f;
+  QTest::newRow("no line end at the end")
+      << QByteArray("[TextNumber]\r\nTextNumber=2\r\n[Quorra]\r\n0=a\r\n1=last") << u("a") << u("last") << 2.0f;
+
+  // About 100 MB: roughly 800 000 lines of 60 two-byte characters.
+  const std::string wide = utf8ToGbk("这是一行很长的测试对话，用来确认一个巨大的对话库不会让窗口卡住或者崩溃。");
+  std::string large = "[TextNumber]\r\nTextNumber=800000\r\n[Quorra]\r\n";
+  large.reserve(105u * 1024 * 1024);
+  for (int i = 0; large.size() < 100u * 1024 * 1024; ++i) large += std::to_string(i) + "=" + wide + wide + "\r\n";
+  const QString wideLine = QString::fromStdString(gbkToUtf8(wide + wide));
+  QTest::newRow("100 MB") << QByteArray::fromStdString(large) << wideLine << wideLine << 800000.0f;
+}
+
+void IndexWindowTest::badLibraries() {
+  QFETCH(QByteArray, library);
+  QFETCH(QString, firstLine);
+  QFETCH(QString, secondLine);
+  QFETCH(float, maximum);
+  Harness h;
+  writeBytes(h.dir.dataDir() / "Quorra.data", library.toStdString());
+  IndexWindow& w = h.open();
+  QTRY_COMPARE(w.barMaximum(), maximum);
+  h.keys.press(vk::Space);
+  QTRY_COMPARE(w.state().mainLineNumber, 1);
+  QCOMPARE(h.text("对话内容"), firstLine);
+  h.keys.press(vk::Space);
+  QTRY_COMPARE(w.state().mainLineNumber, 2);
+  QCOMPARE(h.text("对话内容"), secondLine);
+  QCOMPARE(h.text("状态提示"), u("确认用户跳过对话。对话数：1"));
+  QVERIFY(h.prompter.boxes.empty());
 }
 
 QTEST_MAIN(IndexWindowTest)

@@ -1,0 +1,24 @@
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <cstdlib>
+#include <optional>
+
+#include "platform/SingleInstance.h"
+#include "support/TempWorkDir.h"
+
+TEST(SingleInstance, SecondCopyFindsTheFirstUntilItEnds) {
+  TempWorkDir runtime(TempWorkDir::Data::None);
+  const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.path().string()));
+  {
+    auto first = std::make_optional<lumivox::SingleInstance>();
+    EXPECT_FALSE(first->anotherInstanceRunning());
+    lumivox::SingleInstance second;
+    EXPECT_TRUE(second.anotherInstanceRunning());
+    first.reset();
+    lumivox::SingleInstance third;
+    EXPECT_FALSE(third.anotherInstanceRunning());
+  }
+  qputenv("XDG_RUNTIME_DIR", previous);
+}
