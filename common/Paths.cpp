@@ -32,9 +32,11 @@ std::string currentDirectory() {
 
 std::string pathInCurrentDirectory(std::string_view relative) {
   std::string path = currentDirectory();
+#ifdef _WIN32
+  path.append(relative);
+#else
   const std::size_t dirLength = path.size();
   path.append(relative);
-#ifndef _WIN32
   std::replace(path.begin() + static_cast<std::ptrdiff_t>(dirLength), path.end(), '\\', '/');
 #endif
   return path;
