@@ -7,12 +7,14 @@ namespace {
 
 constexpr UINT kGbkCodePage = 936;
 
-std::wstring toWide(UINT codePage, std::string_view bytes) {
+bool isLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+
+std::wstring toWide(UINT codePage, DWORD flags, std::string_view bytes) {
   if (bytes.empty()) return {};
   const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+  const int length = MultiByteToWideChar(codePage, flags, bytes.data(), size, nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
+  if (length > 0) MultiByteToWideChar(codePage, flags, bytes.data(), size, wide.data(), length);
   return wide;
 }
 
@@ -25,31 +27,51 @@ std::string fromWide(UINT codePage, const std::wstring& wide) {
   return bytes;
 }
 
-// True when the last byte is a GBK lead byte that starts a character the cut
-// left incomplete.
-bool endsInLoneLeadByte(std::string_view gbk) {
+// Decodes one character at a time so that each invalid sequence becomes one
+// U+FFFD and decoding goes on after it, as on other platforms.
+std::wstring decodeGbkCarefully(std::string_view gbk) {
+  std::wstring wide;
   std::size_t i = 0;
   while (i < gbk.size()) {
-    const auto byte = static_cast<unsigned char>(gbk[i]);
-    if (byte >= 0x81 && byte <= 0xFE) {
-      if (i + 1 == gbk.size()) return true;
-      i += 2;
+    const std::size_t unit = isLeadByte(static_cast<unsigned char>(gbk[i])) && i + 1 < gbk.size() ? 2 : 1;
+    std::wstring decoded = toWide(kGbkCodePage, MB_ERR_INVALID_CHARS, gbk.substr(i, unit));
+    if (decoded.empty()) {
+      wide += L'\xFFFD';
+      ++i;  // the byte after a bad lead byte may start a character of its own
     } else {
-      ++i;
+      wide += decoded;
+      i += unit;
     }
   }
-  return false;
+  return wide;
 }
 
 }  // namespace
 
 std::string gbkToUtf8(std::string_view gbk) {
-  if (endsInLoneLeadByte(gbk)) gbk.remove_suffix(1);
-  return fromWide(CP_UTF8, toWide(kGbkCodePage, gbk));
+  // A lead byte alone at the very end is half of a character that was cut.
+  std::size_t i = 0;
+  while (i < gbk.size()) i += isLeadByte(static_cast<unsigned char>(gbk[i])) ? 2 : 1;
+  if (i > gbk.size()) gbk.remove_suffix(1);
+
+  std::wstring wide = toWide(kGbkCodePage, MB_ERR_INVALID_CHARS, gbk);
+  if (wide.empty() && !gbk.empty()) wide = decodeGbkCarefully(gbk);
+  return fromWide(CP_UTF8, wide);
 }
 
 std::string utf8ToGbk(std::string_view utf8) {
-  return fromWide(kGbkCodePage, toWide(CP_UTF8, utf8));
+  std::wstring wide = toWide(CP_UTF8, 0, utf8);
+  // GBK holds nothing beyond the basic plane: one '?' for a surrogate pair,
+  // not one for each half.
+  std::wstring bmp;
+  bmp.reserve(wide.size());
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    const bool pair = wide[i] >= 0xD800 && wide[i] <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+                      wide[i + 1] <= 0xDFFF;
+    bmp += pair ? L'?' : wide[i];
+    if (pair) ++i;
+  }
+  return fromWide(kGbkCodePage, bmp);
 }
 
 }  // namespace lumivox

@@ -7,13 +7,21 @@ TEST(Paths, CurrentDirectoryAtTheMomentOfUsePlusRelativePath) {
   TempWorkDir dir(TempWorkDir::Data::None);
   const std::string cwd = std::filesystem::current_path().string();
   EXPECT_EQ(lumivox::pathInCurrentDirectory("/Data/HotKeys.opi"), cwd + "/Data/HotKeys.opi");
+#ifndef _WIN32
   EXPECT_EQ(lumivox::pathInCurrentDirectory("\\Data\\Quorra.data"), cwd + "/Data/Quorra.data");
+#else
+  EXPECT_EQ(lumivox::pathInCurrentDirectory("\\Data\\Quorra.data"), cwd + "\\Data\\Quorra.data");
+#endif
 
   std::filesystem::create_directory("inner");
   std::filesystem::current_path("inner");
-  EXPECT_EQ(lumivox::pathInCurrentDirectory("/Data/Save.sav"), cwd + "/inner/Data/Save.sav");
+  EXPECT_EQ(lumivox::pathInCurrentDirectory("/Data/Save.sav"),
+            std::filesystem::current_path().string() + "/Data/Save.sav");
+  EXPECT_NE(std::filesystem::current_path().string(), cwd);
 }
 
+#ifndef _WIN32
+// On POSIX a backslash is an ordinary file-name character.
 TEST(Paths, BackslashesInTheFolderNameAreKept) {
   TempWorkDir dir(TempWorkDir::Data::None);
   std::filesystem::create_directory("odd\\name");
@@ -21,3 +29,4 @@ TEST(Paths, BackslashesInTheFolderNameAreKept) {
   const std::string path = lumivox::pathInCurrentDirectory("\\Data\\Door.data");
   EXPECT_NE(path.find("odd\\name/Data/Door.data"), std::string::npos) << path;
 }
+#endif

@@ -73,8 +73,13 @@ TEST_F(KeyPollTest, WorkedExampleRowByRow) {
 
 TEST_F(KeyPollTest, NoPressOnlyRefreshesThePaths) {
   pollTick(state, keys, view);
-  EXPECT_EQ(view.mainPath, (dir.path() / "Data/Quorra.data").string());
-  EXPECT_EQ(view.doorPath, (dir.path() / "Data/Door.data").string());
+#ifdef _WIN32
+  EXPECT_EQ(view.mainPath, dir.path().string() + "\\Data\\Quorra.data");
+  EXPECT_EQ(view.doorPath, dir.path().string() + "\\Data\\Door.data");
+#else
+  EXPECT_EQ(view.mainPath, dir.path().string() + "/Data/Quorra.data");
+  EXPECT_EQ(view.doorPath, dir.path().string() + "/Data/Door.data");
+#endif
   EXPECT_EQ(view.status, "待命...");
   EXPECT_EQ(state.mainLineNumber, 0);
   EXPECT_TRUE(view.menuEnabled.empty());

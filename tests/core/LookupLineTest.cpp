@@ -99,7 +99,9 @@ TEST_F(LookupLineTest, ChangeOnDiskIsSeenByTheNextLookup) {
   library("[Quorra]\r\n0=乙乙\r\n");
   EXPECT_EQ(look("Quorra", "0"), "乙乙");
 
-  // An old file whose timestamp is then set back to exactly what it was.
+#ifndef _WIN32
+  // An old file whose timestamp is then set back to exactly what it was:
+  // the status-change time tells (Windows keeps no such time).
   library("[Quorra]\r\n0=丙丙\r\n");
   const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
   fs::last_write_time(path, old);
@@ -107,7 +109,8 @@ TEST_F(LookupLineTest, ChangeOnDiskIsSeenByTheNextLookup) {
   EXPECT_EQ(look("Quorra", "0"), "丙丙");
   library("[Quorra]\r\n0=丁丁\r\n");
   fs::last_write_time(path, old);
-  EXPECT_EQ(look("Quorra", "0"), "丁丁");  // the change time still differs
+  EXPECT_EQ(look("Quorra", "0"), "丁丁");
+#endif
 
   fs::remove(path);
   EXPECT_EQ(look("Quorra", "0"), "FALLBACK");

@@ -1,7 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <stdexcept>
-#include <stdlib.h>
+#include <random>
 #include <string>
 
 // A fresh temporary folder made the current directory for the lifetime of the
@@ -12,9 +12,12 @@ class TempWorkDir {
   enum class Data { SampleCopy, None };
 
   explicit TempWorkDir(Data data = Data::SampleCopy) : previous_(std::filesystem::current_path()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lumivox-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    std::random_device random;
+    for (int attempt = 0; path_.empty(); ++attempt) {
+      const auto candidate = std::filesystem::temp_directory_path() / ("lumivox-test-" + std::to_string(random()));
+      if (std::filesystem::create_directory(candidate)) path_ = candidate;
+      if (attempt > 100) throw std::runtime_error("no temporary folder");
+    }
     if (data == Data::SampleCopy)
       std::filesystem::copy(LUMIVOX_SAMPLE_DATA_DIR, path_ / "Data", std::filesystem::copy_options::recursive);
     std::filesystem::current_path(path_);
