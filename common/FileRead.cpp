@@ -1,5 +1,6 @@
 #include "common/FileRead.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "common/Paths.h"
@@ -7,6 +8,9 @@
 namespace lumivox {
 
 std::string readWholeFile(const std::string& utf8Path, std::size_t maxBytes) {
+  std::error_code ec;
+  // A folder opens like a file on some systems and then reads as empty.
+  if (std::filesystem::is_directory(toFsPath(utf8Path), ec)) throw FileError(utf8Path + " is a folder");
   std::ifstream in(toFsPath(utf8Path), std::ios::binary);
   if (!in) throw FileError("cannot open " + utf8Path);
   std::string bytes;

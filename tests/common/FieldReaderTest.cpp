@@ -37,6 +37,8 @@ TEST(FieldReader, FileErrors) {
   EXPECT_THROW(lumivox::readLastField(dir.file("missing.sav")), lumivox::FileError);
   writeBytes(dir.path() / "huge.sav", std::string(2 * 1024 * 1024, '1'));
   EXPECT_THROW(lumivox::readLastField(dir.file("huge.sav")), lumivox::FileError);
+  std::filesystem::create_directory(dir.path() / "folder.sav");
+  EXPECT_THROW(lumivox::readLastField(dir.file("folder.sav")), lumivox::FileError);
   writeBytes(dir.path() / "ok.sav", "7\r\n");
   EXPECT_EQ(lumivox::readLastField(dir.file("ok.sav")), "7");
 }
