@@ -9,6 +9,8 @@
 
 TEST(SingleInstance, SecondCopyFindsTheFirstUntilItEnds) {
   TempWorkDir runtime(TempWorkDir::Data::None);
+  // Qt only takes a runtime folder that nobody else can read.
+  std::filesystem::permissions(runtime.path(), std::filesystem::perms::owner_all);
   const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
   qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.path().string()));
   {
