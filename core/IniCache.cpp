@@ -16,8 +16,6 @@
 namespace lumivox {
 namespace {
 
-// Beyond this a "library" is not one; it is treated as unreadable.
-constexpr std::size_t kMaxIniBytes = std::size_t{512} * 1024 * 1024;
 constexpr std::int64_t kQuietNanoseconds = 2'000'000'000;
 constexpr std::size_t kMaxCachedFiles = 16;
 
@@ -89,7 +87,7 @@ std::shared_ptr<const IniDocument> IniCache::document(const std::string& path) {
   auto entry = std::make_shared<Entry>();
   try {
     const std::int64_t readAt = nowNs();
-    std::string bytes = readWholeFile(path, kMaxIniBytes);
+    std::string bytes = readWholeFile(path, kMaxIniFileBytes);
     // While a recent file is not trusted yet, it is read at every lookup;
     // when its bytes are still those parsed, the index serves again.
     const auto previous = entries_.find(path);

@@ -7,6 +7,10 @@
 
 namespace lumivox {
 
+// Beyond this an initialisation file is not one of ours: it is treated as
+// unreadable rather than read into memory.
+inline constexpr std::size_t kMaxIniFileBytes = std::size_t{512} * 1024 * 1024;
+
 // A parsed initialisation file: its bytes and an index of the first
 // occurrence of every section and, within it, of every key. Names match
 // without regard to ASCII case. The index points into the bytes, so a

@@ -7,13 +7,12 @@
 #include "common/FileRead.h"
 #include "common/Paths.h"
 #include "core/IniCache.h"
+#include "core/IniDocument.h"
 #include "core/IniLines.h"
 #include "platform/TextCodec.h"
 
 namespace lumivox {
 namespace {
-
-constexpr std::size_t kMaxIniBytes = std::size_t{512} * 1024 * 1024;
 
 std::string_view lineEndOf(std::string_view bytes, const IniLine& line) {
   return bytes.substr(line.contentEnd, line.next - line.contentEnd);
@@ -72,7 +71,7 @@ void writeIniValue(const std::string& path, std::string_view section, std::strin
   value = value.substr(0, value.find_first_of("\r\n"));
   std::string bytes;
   std::error_code ec;
-  if (std::filesystem::exists(toFsPath(path), ec)) bytes = readWholeFile(path, kMaxIniBytes);
+  if (std::filesystem::exists(toFsPath(path), ec)) bytes = readWholeFile(path, kMaxIniFileBytes);
   writeFileAtomically(path, withIniValue(bytes, utf8ToGbk(section), utf8ToGbk(key), utf8ToGbk(value)));
   IniCache::shared().forget(path);
 }
