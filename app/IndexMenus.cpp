@@ -4,30 +4,14 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSet>
 
 namespace lumivox {
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
+constexpr const char* kInitiallyEnabled = "lumivoxInitiallyEnabled";
+constexpr const char* kAwaitsFeature = "lumivoxAwaitsFeature";
 
-const QSet<QString>& itemsAwaitingFeatures() {
-  static const QSet<QString> names = [] {
-    QSet<QString> set;
-    for (const char* name :
-         {"启动游戏", "显示主支线对话选择", "保存设置系统", "对话进程设置", "切换按键设置", "主线剧情",
-          "初次进入YUE1", "再次进入YUE1", "返回对话1", "返回对话10", "快进对话1", "快进对话10", "新建对话进度",
-          "Debug模式", "退出Debug模式", "载入上次保存的对话", "保存当前的对话进度", "载入自动存档的对话",
-          "载入上次保存的对话2", "保存当前的对话进度2", "载入自动存档的对话2", "使用帮助", "错误报告", "建议报告",
-          "展示窗体", "关于"})
-      set.insert(u(name));
-    for (int i = 1; i <= 15; ++i) set.insert(u("星之扉") + QString::number(i));
-    for (int i = 2; i <= 5; ++i) set.insert(u("月之扉") + QString::number(i));
-    for (int i = 1; i <= 5; ++i) set.insert(u("太阳之扉") + QString::number(i));
-    return set;
-  }();
-  return names;
-}
+QString u(const char* text) { return QString::fromUtf8(text); }
 
 QMenu* submenu(QWidget* parent, const char* name, const char* caption) {
   auto* menu = new QMenu(u(caption), parent);
@@ -43,12 +27,17 @@ QMenu* submenu(QWidget* parent, const char* name, const char* caption) {
 
 enum class Initially { On, Off };
 
+// Every item starts disabled: it is switched to its initial state only when
+// its feature connects a handler to it (connectMenuItem), so an item whose
+// feature is missing is never clickable and dead.
 QAction* item(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {},
               Initially initially = Initially::On) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
   action->setShortcut(shortcut);
-  action->setEnabled(initially == Initially::On && !awaitsFeature(name));
+  action->setProperty(kInitiallyEnabled, initially == Initially::On);
+  action->setProperty(kAwaitsFeature, true);
+  action->setEnabled(false);
   return action;
 }
 
@@ -67,7 +56,13 @@ void doorItems(QMenu* menu, const char* prefix, int first, int last) {
 
 }  // namespace
 
-bool awaitsFeature(const QString& itemName) { return itemsAwaitingFeatures().contains(itemName); }
+bool awaitsFeature(const QAction* item) { return item->property(kAwaitsFeature).toBool(); }
+
+void connectMenuItem(QAction* item, std::function<void()> handler) {
+  QObject::connect(item, &QAction::triggered, item, [handler = std::move(handler)] { handler(); });
+  item->setProperty(kAwaitsFeature, false);
+  item->setEnabled(item->property(kInitiallyEnabled).toBool());
+}
 
 void buildIndexMenus(QMenuBar* bar) {
   QMenu* program = submenu(bar, "程序设置", "程序(&O)");

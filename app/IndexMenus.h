@@ -1,6 +1,7 @@
 #pragma once
-#include <QString>
+#include <functional>
 
+class QAction;
 class QMenuBar;
 
 namespace lumivox {
@@ -10,8 +11,12 @@ namespace lumivox {
 // initial enabled state.
 void buildIndexMenus(QMenuBar* menuBar);
 
-// Items whose feature this build does not have yet: they are shown, and stay
-// disabled whatever asks to enable them, so none of them is ever dead.
-bool awaitsFeature(const QString& itemName);
+// Gives an item its feature: the handler runs when it is chosen, and the item
+// takes its initial enabled state.
+void connectMenuItem(QAction* item, std::function<void()> handler);
+
+// Items no feature has connected to yet: they are shown, and stay disabled
+// whatever asks to enable them, so none of them is ever dead.
+bool awaitsFeature(const QAction* item);
 
 }  // namespace lumivox

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include "app/FeatureCommands.h"
 #include "app/IndexMenus.h"
 #include "app/InertTimer.h"
 #include "app/Startup.h"
@@ -45,7 +46,11 @@ IndexWindow::IndexWindow(Services services, QWidget* parent)
   idle->setObjectName(QStringLiteral("Timer1"));
   idle->start();
 
-  connect(findChild<QAction*>(QStringLiteral("退出")), &QAction::triggered, this, [this] { askToExit(nullptr); });
+  onMenuItem("退出", [this] { askToExit(nullptr); });
+  connectDialogueCommands(*this);
+  connectProgressCommands(*this);
+  connectInfoCommands(*this);
+  connectShowCommands(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -96,10 +101,14 @@ void IndexWindow::showBar() {
   controls_.bar->setValue(static_cast<int>(bar_.value() / bar_.maximum() * kBarSteps));
 }
 
+void IndexWindow::onMenuItem(const char* itemName, std::function<void()> handler) {
+  connectMenuItem(findChild<QAction*>(QString::fromUtf8(itemName)), std::move(handler));
+}
+
 void IndexWindow::setMenuItemEnabled(std::string_view name, bool enabled) {
-  const QString itemName = q(name);
-  if (enabled && awaitsFeature(itemName)) return;
-  if (auto* action = findChild<QAction*>(itemName)) action->setEnabled(enabled);
+  auto* action = findChild<QAction*>(q(name));
+  if (!action || (enabled && awaitsFeature(action))) return;
+  action->setEnabled(enabled);
 }
 
 namespace {

@@ -34,6 +34,10 @@ class IndexWindow final : public QMainWindow, public IndexView {
   bool load();
 
   DialogueState& state() { return state_; }
+  Prompter& prompter() { return *services_.prompter; }
+
+  // Gives the named menu item its feature (see connectMenuItem).
+  void onMenuItem(const char* itemName, std::function<void()> handler);
 
   // IndexView
   void setStatusText(const std::string& text) override;

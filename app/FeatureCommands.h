@@ -1,0 +1,14 @@
+#pragma once
+
+namespace lumivox {
+
+class IndexWindow;
+
+// Each feature connects its menu items, labels and timers to the main window
+// here; an item no feature connects stays disabled.
+void connectDialogueCommands(IndexWindow& window);  // tracks, doors, hotkeys, debug mode
+void connectProgressCommands(IndexWindow& window);  // stepping, jump, progress files, auto-save
+void connectInfoCommands(IndexWindow& window);      // About, reports, game launcher, help
+void connectShowCommands(IndexWindow& window);      // the show window
+
+}  // namespace lumivox

@@ -1,0 +1,7 @@
+#include "app/FeatureCommands.h"
+
+namespace lumivox {
+
+void connectInfoCommands(IndexWindow&) {}
+
+}  // namespace lumivox

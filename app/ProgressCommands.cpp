@@ -1,0 +1,7 @@
+#include "app/FeatureCommands.h"
+
+namespace lumivox {
+
+void connectProgressCommands(IndexWindow&) {}
+
+}  // namespace lumivox
