@@ -15,6 +15,7 @@
 #include "app/Startup.h"
 #include "common/Prompter.h"
 #include "core/KeyPoll.h"
+#include "platform/KeyWatch.h"
 
 namespace lumivox {
 namespace {
@@ -112,19 +113,26 @@ void IndexWindow::setMenuItemEnabled(std::string_view name, bool enabled) {
 }
 
 namespace {
-// Switching a running timer on again leaves its interval running.
+// Switching a running timer on again leaves its interval running. True when
+// the timer was off and is now on.
 template <typename Timer>
-void switchTimer(Timer* timer, bool enabled) {
+bool switchTimer(Timer* timer, bool enabled) {
   if (!enabled) {
     timer->stop();
   } else if (!timer->isActive()) {
     timer->start();
+    return true;
   }
+  return false;
 }
 }  // namespace
 
 void IndexWindow::setTimerEnabled(std::string_view name, bool enabled) {
-  if (auto* timer = findChild<QTimer*>(q(name))) switchTimer(timer, enabled);
+  if (auto* timer = findChild<QTimer*>(q(name))) {
+    // Whatever switched the poll off (debug mode, focus, the show window),
+    // the presses made meanwhile were not meant for the dialogue.
+    if (switchTimer(timer, enabled) && name == "Time_Chr") services_.keys->forgetPresses();
+  }
   if (auto* timer = findChild<InertTimer*>(q(name))) switchTimer(timer, enabled);
 }
 

@@ -26,6 +26,9 @@ class KeyWatch {
  public:
   virtual ~KeyWatch() = default;
   virtual bool pressedSinceLastAsked(int virtualKey) = 0;
+  // Drops every press seen so far, so presses made while nobody was asking
+  // (the poll paused) are never counted later.
+  virtual void forgetPresses() = 0;
 };
 
 }  // namespace lumivox

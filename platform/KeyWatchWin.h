@@ -7,6 +7,7 @@ namespace lumivox {
 class AsyncKeyStateWatch final : public KeyWatch {
  public:
   bool pressedSinceLastAsked(int virtualKey) override;
+  void forgetPresses() override;
 };
 
 }  // namespace lumivox

@@ -59,6 +59,15 @@ void X11KeyWatch::readPendingEvents() {
   }
 }
 
+void X11KeyWatch::forgetPresses() {
+  if (display_) {
+    // Presses the server has made but not yet sent are part of the past too.
+    XSync(display_, False);
+    readPendingEvents();
+  }
+  pressed_.reset();
+}
+
 bool X11KeyWatch::pressedSinceLastAsked(int virtualKey) {
   if (virtualKey < 0 || virtualKey >= static_cast<int>(pressed_.size())) return false;
   // Events Xlib has already queued do not wake the socket notifier.

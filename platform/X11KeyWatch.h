@@ -23,6 +23,7 @@ class X11KeyWatch final : public QObject, public KeyWatch {
   const std::string& error() const { return error_; }
 
   bool pressedSinceLastAsked(int virtualKey) override;
+  void forgetPresses() override;
 
  private:
   void readPendingEvents();

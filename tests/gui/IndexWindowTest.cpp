@@ -246,12 +246,17 @@ void IndexWindowTest::ownFocusPausesAndResumesPolling() {
   QVERIFY(!h.timer("Time_Chr")->isActive());
   QVERIFY(!h.timer("Timer2")->isActive());
   QCOMPARE(h.text("状态提示"), u("程序失去焦点，停止判断按键。"));
+  h.keys.press(vk::Space);  // made while paused: never counted
 
   QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
   QApplication::sendEvent(&w, &in);
   QVERIFY(h.timer("Time_Chr")->isActive());
   QVERIFY(h.timer("Timer2")->isActive());
   QCOMPARE(h.text("状态提示"), u("程序获得焦点，重新开始判断按键。"));
+  QTest::qWait(60);
+  QCOMPARE(w.state().mainLineNumber, 0);
+  h.keys.press(vk::Space);
+  QTRY_COMPARE(w.state().mainLineNumber, 1);
 }
 
 void IndexWindowTest::keyPressesAdvanceTheDialogue() {

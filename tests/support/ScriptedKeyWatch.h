@@ -14,6 +14,7 @@ class ScriptedKeyWatch final : public lumivox::KeyWatch {
     pending_[virtualKey] = false;
     return pressed;
   }
+  void forgetPresses() override { pending_.clear(); }
   int timesAsked(int virtualKey) const {
     const auto it = asked_.find(virtualKey);
     return it == asked_.end() ? 0 : it->second;
