@@ -32,11 +32,11 @@ QFont thanksFont() {
 }
 
 QString contactNote() {
-  // The address may break after its dots and at-sign in the narrow frame.
+  // The address may break after its dots, at-sign and hyphens in the narrow frame.
   QString address = u(kContactEmail);
-  address.replace(u("@"), u("@\u200B")).replace(u("."), u(".\u200B"));
+  for (const char* mark : {"@", ".", "-"}) address.replace(u(mark), u(mark) + QChar(0x200B));
   return u("E-Mail:\n") + address + u("\nQQ:") + u(kContactMessenger) +
-         u("\n\n有问题请发送报告，我们尽力解答。\n\n© Lumivox 开发组\n欢迎自由转载、分发。");
+         u("\n有问必答，尽力支持。\n© Lumivox 开发组\n欢迎转载分发。");
 }
 
 QTimer* addTimer(QObject* owner, const char* name, int intervalMs) {
@@ -89,7 +89,11 @@ AboutWindow::AboutWindow(const std::string& mainLibraryPath, Prompter& prompter)
   twipsLabel(frame2, "Label10", u("Lumivox 翻译组"), 1680, 720, 1335, 255);
 
   QGroupBox* frame3 = twipsFrame(this, "Frame3", "联系方式", 3960, 120, 1575, 3015);
-  twipsLabel(frame3, "Label11", contactNote(), 240, 360, 1215, 2535, true)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QLabel* contact = twipsLabel(frame3, "Label11", contactNote(), 240, 360, 1215, 2535, true);
+  contact->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QFont small = contact->font();
+  small.setPointSizeF(8);  // the whole address has to fit the frame
+  contact->setFont(small);
 
   closingButton(this, "Command1", "确定", 4200, 3240, 1095, 375);
 
