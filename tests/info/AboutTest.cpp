@@ -78,7 +78,7 @@ TEST_F(AboutTest, LibraryValuesAndTheirDefaults) {
   std::filesystem::remove(library);
   const ThanksRotation rotation = loadAbout(library, view, prompter);
   EXPECT_EQ(view.build, "未知版本");
-  EXPECT_EQ(rotation.filePath, (dir.path() / "Data/SpecialThanks.ED63rd").string());
+  EXPECT_EQ(rotation.filePath, dir.path().string() + "/Data/SpecialThanks.ED63rd");
   EXPECT_EQ(rotation.index, 0);
   EXPECT_EQ(rotation.key, "0");
   EXPECT_TRUE(prompter.boxes.empty());
