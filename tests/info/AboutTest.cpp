@@ -84,6 +84,22 @@ TEST_F(AboutTest, LibraryValuesAndTheirDefaults) {
   EXPECT_TRUE(prompter.boxes.empty());
 }
 
+#ifndef _WIN32
+TEST_F(AboutTest, LoadFailureShowsItsMessageAndKeepsTheCaptions) {
+  // A current folder that has been deleted has no path.
+  const auto gone = dir.path() / "gone";
+  std::filesystem::create_directory(gone);
+  std::filesystem::current_path(gone);
+  std::filesystem::remove(gone);
+  loadAbout("", view, prompter);
+  ASSERT_EQ(prompter.boxes.size(), 1u);
+  EXPECT_EQ(prompter.boxes[0].text, kAboutLoadErrorText);
+  EXPECT_EQ(prompter.boxes[0].title, "出错了");
+  EXPECT_TRUE(prompter.boxes[0].icon == Prompter::Icon::Critical);
+  EXPECT_EQ(view.build, "\?\?\?\?-\?\?-\?\?日更新");
+}
+#endif
+
 TEST_F(AboutTest, ThreeEntriesRotateWithEntryOneOnlyInTheFirstPass) {
   writeThanks("[ThanksForYou]\r\n1=甲\r\n2=乙\r\n3=丙\r\n");
   for (bool listFirst : {false, true}) {
