@@ -11,6 +11,7 @@
 
 #include "app/FeatureCommands.h"
 #include "app/IndexMenus.h"
+#include "app/InfoCommands.h"
 #include "app/InertTimer.h"
 #include "app/Startup.h"
 #include "common/Prompter.h"
@@ -68,6 +69,7 @@ bool IndexWindow::load() {
   startup.prompter = services_.prompter;
   startup.anotherInstanceRunning = services_.anotherInstanceRunning;
   startup.endProgram = services_.endProgram;
+  startup.startCounterPage = [this](const std::string& path) { startCounterPage(*this, path); };
   return runStartup(state_, *this, startup);
 }
 

@@ -11,6 +11,7 @@ class QTimer;
 
 namespace lumivox {
 
+class Clipboard;
 class KeyWatch;
 class Prompter;
 
@@ -22,6 +23,7 @@ class IndexWindow final : public QMainWindow, public IndexView {
   struct Services {
     Prompter* prompter = nullptr;
     KeyWatch* keys = nullptr;
+    Clipboard* clipboard = nullptr;
     std::function<bool()> anotherInstanceRunning;
     // Ends the program at once: no further events, nothing saved.
     std::function<void()> endProgram;
@@ -35,6 +37,7 @@ class IndexWindow final : public QMainWindow, public IndexView {
 
   DialogueState& state() { return state_; }
   Prompter& prompter() { return *services_.prompter; }
+  Clipboard* clipboard() { return services_.clipboard; }
 
   // Gives the named menu item its feature (see connectMenuItem).
   void onMenuItem(const char* itemName, std::function<void()> handler);

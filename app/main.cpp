@@ -4,6 +4,7 @@
 
 #include "app/IndexWindow.h"
 #include "app/QtPrompter.h"
+#include "platform/QtClipboard.h"
 #include "platform/SingleInstance.h"
 
 #ifdef _WIN32
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Lumivox"));
 
   lumivox::QtPrompter prompter;
+  lumivox::QtClipboard clipboard;
   lumivox::SingleInstance instance;
 #ifdef _WIN32
   lumivox::AsyncKeyStateWatch keys;
@@ -50,6 +52,7 @@ int main(int argc, char** argv) {
   lumivox::IndexWindow::Services services;
   services.prompter = &prompter;
   services.keys = &keys;
+  services.clipboard = &clipboard;
   services.anotherInstanceRunning = [&instance] { return instance.anotherInstanceRunning(); };
   services.endProgram = [&ended] {
     ended = true;

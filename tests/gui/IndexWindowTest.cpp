@@ -89,8 +89,9 @@ void IndexWindowTest::layoutNamesTextsAndTimers() {
   QCOMPARE(w.findChild<QLineEdit*>(u("Text3"))->text(), u("1"));
   QVERIFY(!w.findChild<QLineEdit*>(u("Dirurl"))->isVisibleTo(&w));
 
+  // Start-up has just switched UserNumberTi on for the counter page.
   const std::tuple<const char*, int, bool> timers[] = {
-      {"Time_Chr", 20, true}, {"Timer2", 1, true}, {"Timer3", 30000, true}, {"UserNumberTi", 5, false}, {"Timer1", 1, true}};
+      {"Time_Chr", 20, true}, {"Timer2", 1, true}, {"Timer3", 30000, true}, {"UserNumberTi", 5, true}, {"Timer1", 1, true}};
   for (const auto& [name, interval, active] : timers) {
     auto* timer = w.findChild<QObject*>(u(name));
     QVERIFY2(timer, name);
