@@ -24,6 +24,7 @@ AutoSaveWindow::AutoSaveWindow(IndexView& index, Prompter& prompter) : index_(in
   auto* confirm = new QPushButton(QStringLiteral("确定设置"), this);
   placeTwips(confirm, "Command1", 540, 2280, 1455, 375);
   setTabOrder(text1_, confirm);
+  fitWrappedLabels(this);
   text1_->setFocus();
   connect(confirm, &QPushButton::clicked, this, [this] { confirmAutoSaveSettings(*this, index_, prompter_); });
 }

@@ -27,6 +27,7 @@ TextNoWindow::TextNoWindow(DialogueState& state, Prompter& prompter) {
   auto* confirm = new QPushButton(QStringLiteral("确认修改"), this);
   placeTwips(confirm, "Command1", 653, 2880, 1335, 375);
   setTabOrder(text1_, confirm);
+  fitWrappedLabels(this);
   text1_->setFocus();
   connect(confirm, &QPushButton::clicked, this, [this, &state, &prompter] { confirmJump(state, *this, prompter); });
 }
