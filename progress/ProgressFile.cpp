@@ -27,15 +27,12 @@ void refuseUnwritable(const std::string& path) {
   std::error_code ec;
   const fs::file_status status = fs::status(toFsPath(path), ec);
   if (ec || status.type() != fs::file_type::regular) return;  // created, or refused by the writer
-  const bool readOnly =
-      (status.permissions() & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) ==
-      fs::perms::none;
+  const auto writeBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  bool readOnly = (status.permissions() & writeBits) == fs::perms::none;
 #ifndef _WIN32
-  const bool denied = ::access(path.c_str(), W_OK) != 0;
-#else
-  const bool denied = false;
+  readOnly = readOnly || ::access(path.c_str(), W_OK) != 0;  // someone else's file
 #endif
-  if (readOnly || denied) throw FileError(path + " is read-only");
+  if (readOnly) throw FileError(path + " is read-only");
 }
 
 }  // namespace

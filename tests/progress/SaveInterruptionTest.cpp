@@ -43,12 +43,15 @@ bool wholeValue(const std::string& bytes) {
     const std::string key = i % 2 ? "-2147483648" : std::to_string(i % 1000);
     state.mainLineKey = state.doorLineKey = key;
     SaveProgress(state, Track::Main, "/Data/Save.sav");
+    savesDone->fetch_add(1);
     SaveProgress(state, Track::Door, "/Data/SaveForDoor.sav");
+    savesDone->fetch_add(1);
     state.activeTrack = "IndexText";
     autoSaveTick(state, view);
+    savesDone->fetch_add(1);
     state.activeTrack = "InDoor";
     autoSaveTick(state, view);
-    savesDone->fetch_add(4);
+    savesDone->fetch_add(1);
   }
 }
 

@@ -24,20 +24,6 @@ class SteppingTest : public ProgressFixture {
   }
 };
 
-TEST_F(SteppingTest, CommandTable) {
-  const std::tuple<const char*, int, const char*> expected[] = {
-      {"返回对话1", -1, "已成功将对话往前一个屏幕。对话数："},
-      {"返回对话10", -10, "已成功将对话往前十个屏幕。对话数："},
-      {"快进对话1", 1, "已成功将对话后移一个屏幕。对话数："},
-      {"快进对话10", 10, "已成功将对话后移十个屏幕。对话数："}};
-  ASSERT_EQ(stepCommands().size(), 4u);
-  for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_STREQ(stepCommands()[i].menuItem, std::get<0>(expected[i]));
-    EXPECT_EQ(stepCommands()[i].step, std::get<1>(expected[i]));
-    EXPECT_EQ(stepCommands()[i].statusPrefix, std::get<2>(expected[i]));
-  }
-}
-
 // The last advance showed line 100: key 100, counter 101.
 TEST_F(SteppingTest, WorkedExampleRowByRow) {
   struct Row { const char* item; int counterAfter; const char* status; const char* nextLine; };
