@@ -115,6 +115,14 @@ void IndexWindow::setMenuItemEnabled(std::string_view name, bool enabled) {
 }
 
 namespace {
+
+// A QTimer of interval 0 would fire at every turn of the event loop; here 0
+// means no ticks. Such a timer stays stopped and keeps whether it is switched
+// on in this property, for when it gets an interval again.
+constexpr const char* kOnWithoutInterval = "lumivoxOnWithoutInterval";
+
+bool switchedOn(const QTimer* timer) { return timer->isActive() || timer->property(kOnWithoutInterval).toBool(); }
+
 // Switching a running timer on again leaves its interval running. True when
 // the timer was off and is now on.
 template <typename Timer>
@@ -127,7 +135,30 @@ bool switchTimer(Timer* timer, bool enabled) {
   }
   return false;
 }
+
+bool switchTimer(QTimer* timer, bool enabled) {
+  if (timer->interval() == 0) {
+    timer->setProperty(kOnWithoutInterval, enabled);
+    return false;
+  }
+  return switchTimer<QTimer>(timer, enabled);
+}
+
 }  // namespace
+
+void IndexWindow::setTimerInterval(std::string_view name, int milliseconds) {
+  auto* timer = findChild<QTimer*>(q(name));
+  if (!timer || milliseconds < 0 || milliseconds > kMaxTimerInterval) return;
+  const bool on = switchedOn(timer);
+  timer->stop();
+  timer->setInterval(milliseconds);
+  timer->setProperty(kOnWithoutInterval, on && milliseconds == 0);
+  if (on && milliseconds > 0) timer->start();
+}
+
+void IndexWindow::setLoadedText(Track track, const std::string& text) {
+  (track == Track::Main ? controls_.mainLoadedText : controls_.doorLoadedText)->setText(q(text));
+}
 
 void IndexWindow::setTimerEnabled(std::string_view name, bool enabled) {
   if (auto* timer = findChild<QTimer*>(q(name))) {

@@ -55,6 +55,8 @@ class IndexWindow final : public QMainWindow, public IndexView {
   float barValue() const override { return bar_.value(); }
   void setMenuItemEnabled(std::string_view name, bool enabled) override;
   void setTimerEnabled(std::string_view name, bool enabled) override;
+  void setLoadedText(Track track, const std::string& text) override;
+  void setTimerInterval(std::string_view name, int milliseconds) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

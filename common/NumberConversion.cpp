@@ -73,4 +73,6 @@ std::optional<float> toSingle(std::string_view text) {
   return static_cast<float>(*value);
 }
 
+std::optional<double> toDouble(std::string_view text) { return parseDecimal(text); }
+
 }  // namespace lumivox

@@ -20,4 +20,8 @@ std::optional<float> toSingle(std::string_view text);
 // 37.5 -> 38).
 double roundHalfEven(double value);
 
+// The same syntax read as a double-precision number (no rounding); what the
+// typed seconds of the auto-save interval are read with.
+std::optional<double> toDouble(std::string_view text);
+
 }  // namespace lumivox

@@ -2,7 +2,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/DialogueState.h"
+
 namespace lumivox {
+
+// The longest interval a timer of the main window can have, in milliseconds.
+inline constexpr int kMaxTimerInterval = 65535;
 
 // What the dialogue logic may do to the main window. The window implements it
 // over its widgets; tests implement it with a recording fake.
@@ -28,6 +33,12 @@ class IndexView {
   // Menu items and timers by their names.
   virtual void setMenuItemEnabled(std::string_view name, bool enabled) = 0;
   virtual void setTimerEnabled(std::string_view name, bool enabled) = 0;
+
+  // The hidden fields Text1 and Text3: the text last loaded for each track.
+  virtual void setLoadedText(Track track, const std::string& text) = 0;
+  // A timer's interval in milliseconds, 0 to 65535; 0 stops its ticks until
+  // another interval is set, whatever switches it on meanwhile.
+  virtual void setTimerInterval(std::string_view name, int milliseconds) = 0;
 };
 
 }  // namespace lumivox

@@ -47,3 +47,12 @@ TEST(NumberConversion, RoundHalfEven) {
   EXPECT_EQ(lumivox::roundHalfEven(-0.5), 0);
   EXPECT_EQ(lumivox::roundHalfEven(-1.5), -2);
 }
+
+TEST(NumberConversion, Double) {
+  EXPECT_EQ(lumivox::toDouble(" 1.5 "), 1.5);
+  EXPECT_EQ(lumivox::toDouble("65.535"), 65.535);
+  EXPECT_EQ(lumivox::toDouble("-2e3"), -2000.0);
+  EXPECT_FALSE(lumivox::toDouble("1e400"));
+  EXPECT_FALSE(lumivox::toDouble("１"));
+  EXPECT_FALSE(lumivox::toDouble(""));
+}

@@ -11,6 +11,8 @@ class FakeIndexView final : public lumivox::IndexView {
   std::string status = "待命...", dialogue, percent = "0", mainPath, doorPath;
   lumivox::ProgressRange bar;
   std::map<std::string, bool, std::less<>> menuEnabled, timerEnabled;
+  std::string mainLoaded = "1", doorLoaded = "1";  // Text1, Text3
+  std::map<std::string, int, std::less<>> timerInterval;
 
   void setStatusText(const std::string& text) override { status = text; }
   void setDialogueText(const std::string& text) override { dialogue = text; }
@@ -24,4 +26,8 @@ class FakeIndexView final : public lumivox::IndexView {
   float barValue() const override { return bar.value(); }
   void setMenuItemEnabled(std::string_view name, bool enabled) override { menuEnabled[std::string(name)] = enabled; }
   void setTimerEnabled(std::string_view name, bool enabled) override { timerEnabled[std::string(name)] = enabled; }
+  void setLoadedText(lumivox::Track track, const std::string& text) override {
+    (track == lumivox::Track::Main ? mainLoaded : doorLoaded) = text;
+  }
+  void setTimerInterval(std::string_view name, int ms) override { timerInterval[std::string(name)] = ms; }
 };

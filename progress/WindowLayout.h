@@ -1,0 +1,68 @@
+#pragma once
+#include <QGroupBox>
+#include <QLabel>
+#include <QList>
+#include <QString>
+#include <QWidget>
+#include <algorithm>
+
+#include "app/IndexLayout.h"
+
+namespace lumivox {
+
+// Small helpers for the progress windows, laid out in twips as designed.
+inline void placeTwips(QWidget* widget, const char* name, int left, int top, int width, int height) {
+  widget->setObjectName(QString::fromUtf8(name));
+  widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+inline QLabel* fixedLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width,
+                          int height) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  placeTwips(label, name, left, top, width, height);
+  return label;
+}
+
+// The platform's fonts run taller than the design's: a wrapped label that
+// needs more lines grows downwards, and what lies below it, its frame and the
+// window grow or move with it, so no text is cut off.
+inline void fitWrappedLabel(QLabel* label) {
+  const int extra = label->heightForWidth(label->width()) - label->height();
+  if (extra <= 0) return;
+  QWidget* grown = label;
+  int bottom = label->geometry().bottom();
+  grown->resize(grown->width(), grown->height() + extra);
+  while (QWidget* parent = grown->parentWidget()) {
+    for (QObject* child : parent->children()) {
+      auto* sibling = qobject_cast<QWidget*>(child);
+      if (sibling && sibling != grown && sibling->y() > bottom) sibling->move(sibling->x(), sibling->y() + extra);
+    }
+    grown = parent;
+    bottom = grown->geometry().bottom();
+    if (grown->isWindow()) {
+      grown->setFixedSize(grown->width(), grown->height() + extra);
+      break;
+    }
+    grown->resize(grown->width(), grown->height() + extra);
+  }
+}
+
+// Every label of the window, from the top down.
+inline void fitWrappedLabels(QWidget* window) {
+  QList<QLabel*> labels = window->findChildren<QLabel*>();
+  std::sort(labels.begin(), labels.end(), [window](QLabel* a, QLabel* b) {
+    return a->mapTo(window, QPoint()).y() < b->mapTo(window, QPoint()).y();
+  });
+  for (QLabel* label : labels) fitWrappedLabel(label);
+}
+
+inline QGroupBox* captionlessFrame(QWidget* parent, int left, int top, int width, int height) {
+  auto* frame = new QGroupBox(parent);
+  placeTwips(frame, "Frame1", left, top, width, height);
+  return frame;
+}
+
+}  // namespace lumivox
