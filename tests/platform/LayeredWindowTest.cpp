@@ -43,7 +43,7 @@ class TestWindow {
 
 TEST(LayeredWindow, LevelsFrom0To255MakeTheWindowLayeredWithThatAlpha) {
   TestWindow window;
-  ASSERT_NE(window.handle(), nullptr);
+  ASSERT_NE(window.handle(), nullptr) << "no window: under Wine, give it a display or its null graphics driver";
   ASSERT_FALSE(window.layered());
   for (std::int16_t level : {0, 5, 128, 254, 255, 255}) {
     EXPECT_EQ(SetWindowOpacity(window.native(), level), 0) << level;
@@ -54,7 +54,7 @@ TEST(LayeredWindow, LevelsFrom0To255MakeTheWindowLayeredWithThatAlpha) {
 
 TEST(LayeredWindow, OtherLevelsGiveOneAndChangeNothing) {
   TestWindow window;
-  ASSERT_NE(window.handle(), nullptr);
+  ASSERT_NE(window.handle(), nullptr) << "no window: under Wine, give it a display or its null graphics driver";
   for (std::int16_t level : {-1, 256, -32768, 32767}) EXPECT_EQ(SetWindowOpacity(window.native(), level), 1);
   EXPECT_FALSE(window.layered());
 
