@@ -10,6 +10,20 @@ using namespace lumivox;
 
 namespace {
 
+// An X server resets when its last client leaves, and refuses connections
+// meanwhile; a desktop always has clients, so the test keeps one too.
+class KeepDisplayOpen final : public ::testing::Environment {
+ public:
+  void SetUp() override { display_ = XOpenDisplay(nullptr); }
+  void TearDown() override {
+    if (display_) XCloseDisplay(display_);
+  }
+
+ private:
+  Display* display_ = nullptr;
+};
+const auto* const keepDisplayOpen = ::testing::AddGlobalTestEnvironment(new KeepDisplayOpen);
+
 // The size and depth of the X screen the test runs on.
 struct ScreenMode {
   int width = 0, height = 0, depth = 0;
