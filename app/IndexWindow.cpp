@@ -161,12 +161,13 @@ void IndexWindow::setLoadedText(Track track, const std::string& text) {
 }
 
 void IndexWindow::setTimerEnabled(std::string_view name, bool enabled) {
-  if (auto* timer = findChild<QTimer*>(q(name))) {
+  // Only the window's own: windows it owns have timers of the same names.
+  if (auto* timer = findChild<QTimer*>(q(name), Qt::FindDirectChildrenOnly)) {
     // Whatever switched the poll off (debug mode, focus, the show window),
     // the presses made meanwhile were not meant for the dialogue.
     if (switchTimer(timer, enabled) && name == "Time_Chr") services_.keys->forgetPresses();
   }
-  if (auto* timer = findChild<InertTimer*>(q(name))) switchTimer(timer, enabled);
+  if (auto* timer = findChild<InertTimer*>(q(name), Qt::FindDirectChildrenOnly)) switchTimer(timer, enabled);
 }
 
 void IndexWindow::askToExit(QCloseEvent* closeEvent) {

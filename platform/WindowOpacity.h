@@ -1,21 +1,19 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/LayeredWindow.h"
+
 class QWidget;
 
 namespace lumivox {
 
-// Result codes of SetWindowOpacity.
-inline constexpr int kOpacityApplied = 0;
-inline constexpr int kOpacityOutOfRange = 1;  // nothing was done
-inline constexpr int kOpacityRefused = 2;     // the platform failed
-
 // Makes a top-level window uniformly translucent: 0 is fully transparent,
-// 255 opaque. Never shows a message.
-// Windows: marks the window layered (every time) and sets its alpha; 2 when
-// a window call is missing (a system without layered windows) or there is no
-// window. Linux: Qt's window opacity; 2 when there is no window, it is not a
-// top-level window, or the level did not take.
+// 255 opaque; 1 for any other level, which changes nothing. Never shows a
+// message.
+// Windows: the layered-window mechanism on the window's native handle
+// (LayeredWindow.h); 2 also when there is no window. Linux: Qt's window
+// opacity; 2 when there is no window, it is not a top-level window, or the
+// level did not take.
 int SetWindowOpacity(QWidget* window, const std::int16_t& opacity);
 
 }  // namespace lumivox

@@ -1,5 +1,6 @@
 #include "platform/WindowOpacity.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QtMath>
 
@@ -10,6 +11,9 @@ int SetWindowOpacity(QWidget* window, const std::int16_t& opacity) {
   // Qt quietly ignores the opacity of a widget that is not a window.
   if (!window || !window->isWindow()) return kOpacityRefused;
   window->setWindowOpacity(opacity / 255.0);
+  // Qt holds the change back until its next batch of requests to the window
+  // system, which a fade step between two quiet moments may never see.
+  QGuiApplication::sync();
   if (qRound(window->windowOpacity() * 255) != opacity) return kOpacityRefused;
   return kOpacityApplied;
 }

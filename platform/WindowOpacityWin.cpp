@@ -1,29 +1,13 @@
-#include "platform/WindowOpacity.h"
-
 #include <QWidget>
-#include <windows.h>
+
+#include "platform/WindowOpacity.h"
 
 namespace lumivox {
 
 int SetWindowOpacity(QWidget* window, const std::int16_t& opacity) {
   if (opacity < 0 || opacity > 255) return kOpacityOutOfRange;
   if (!window) return kOpacityRefused;
-  const HWND handle = reinterpret_cast<HWND>(window->winId());
-
-  // Looked up at run time: a system without layered windows lacks the entry
-  // point, and that must give 2 rather than stop the program from starting.
-  using SetLayeredAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-  const HMODULE user32 = GetModuleHandleA("user32.dll");
-  const auto setLayeredAttributes =
-      user32 ? reinterpret_cast<SetLayeredAttributes>(GetProcAddress(user32, "SetLayeredWindowAttributes"))
-             : nullptr;
-
-  // The calls' own results are not looked at; only a missing call counts.
-  const LONG style = GetWindowLongA(handle, GWL_EXSTYLE);
-  SetWindowLongA(handle, GWL_EXSTYLE, style | WS_EX_LAYERED);
-  if (!setLayeredAttributes) return kOpacityRefused;
-  setLayeredAttributes(handle, 0, static_cast<BYTE>(opacity), LWA_ALPHA);
-  return kOpacityApplied;
+  return SetWindowOpacity(static_cast<NativeWindowHandle>(window->winId()), opacity);
 }
 
 }  // namespace lumivox

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libgl-dev libx11-dev libxi-dev
+  qt6-base-dev libgl-dev libx11-dev libxi-dev libxrandr-dev
   libgtest-dev
   xvfb xdotool x11-utils xauth
   fonts-wqy-microhei

@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace lumivox {
+
+// What the show window's steps may do to the window ShowFrm. The window
+// implements it over its widgets; tests implement it with a recording fake.
+class ShowView {
+ public:
+  virtual ~ShowView() = default;
+
+  virtual void setLabelText(const std::string& text) = 0;  // Label1
+
+  // The bar Bar. An assignment outside its range is refused with the bar's
+  // own error box and changes nothing.
+  virtual std::int32_t barValue() const = 0;
+  virtual void setBarValue(std::int32_t value) = 0;
+  virtual void setBarMaximum(std::int32_t maximum) = 0;
+
+  // The window's own timers: Timer1 (progress) and Timer2 (fade).
+  virtual void setTimerEnabled(std::string_view name, bool enabled) = 0;
+
+  // SetWindowOpacity on this window; gives its result code.
+  virtual int setOpacity(std::int16_t level) = 0;
+
+  // Shows the window modally: the main window takes no input meanwhile.
+  virtual void showModal() = 0;
+  // Runs the query-unload step, then the window is gone.
+  virtual void unload() = 0;
+  // Shows the main window modelessly, which brings it to the front.
+  virtual void showMainWindow() = 0;
+};
+
+}  // namespace lumivox
