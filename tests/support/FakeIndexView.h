@@ -6,7 +6,7 @@
 #include "core/ProgressRange.h"
 
 // The main window as the logic sees it, kept in plain fields.
-class FakeIndexView final : public lumivox::IndexView {
+class FakeIndexView : public lumivox::IndexView {
  public:
   std::string status = "待命...", dialogue, percent = "0", mainPath, doorPath;
   lumivox::ProgressRange bar;

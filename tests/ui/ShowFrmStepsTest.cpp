@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/IndexView.h"
+#include "support/FakeIndexView.h"
 #include "ui/ShowFrmSteps.h"
 #include "ui/ShowView.h"
 
@@ -51,23 +51,13 @@ class RecordingShowView final : public ShowView {
 };
 
 // The main window: only its timers matter here.
-class TimerLogIndexView final : public IndexView {
+class TimerLogIndexView final : public FakeIndexView {
  public:
   explicit TimerLogIndexView(Log& log) : log_(log) {}
   void setTimerEnabled(std::string_view name, bool on) override {
+    FakeIndexView::setTimerEnabled(name, on);
     log_.push_back("main " + std::string(name) + (on ? " on" : " off"));
   }
-  void setStatusText(const std::string&) override {}
-  void setDialogueText(const std::string&) override {}
-  void setPercentText(const std::string&) override {}
-  void setLibraryPaths(const std::string&, const std::string&) override {}
-  std::string mainLibraryPath() const override { return {}; }
-  std::string doorLibraryPath() const override { return {}; }
-  bool setBarMaximum(float) override { return true; }
-  bool setBarValue(float) override { return true; }
-  float barMaximum() const override { return 100; }
-  float barValue() const override { return 0; }
-  void setMenuItemEnabled(std::string_view, bool) override {}
 
  private:
   Log& log_;
