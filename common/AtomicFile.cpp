@@ -61,9 +61,18 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// A file marked read-only is not ours to replace, though renaming over it
+// would succeed (for root even writing would): refuse it as Windows does.
+bool isReadOnly(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  return (st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace
 
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
+  if (isReadOnly(path)) throw FileError(path + " is read-only");
   std::string temp = path + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) throw FileError("cannot create " + path + ": " + std::strerror(errno));
