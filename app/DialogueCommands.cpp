@@ -1,6 +1,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <memory>
+#include <vector>
 
 #include "app/FeatureCommands.h"
 #include "app/IndexLayout.h"
@@ -15,11 +17,16 @@ namespace lumivox {
 namespace {
 
 // The main window's outer height, set through the height of its client area:
-// the controls keep their places and whatever lies below the new lower edge
-// is simply out of sight.
+// the controls keep their places. The heights were designed for a title bar
+// and menu bar 800 twips high together; where the frame is thinner (or absent)
+// the track choice would peek out above the lower edge, so what the design
+// puts below that edge is also hidden while the window is collapsed.
 class IndexWindowHeight final : public WindowHeight {
  public:
-  explicit IndexWindowHeight(IndexWindow& window) : window_(window) {}
+  explicit IndexWindowHeight(IndexWindow& window) : window_(window) {
+    for (QWidget* control : window.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (!control->isHidden()) shown_.push_back(control);
+  }
 
   void setOuterHeightTwips(int twips) override {
     QWidget* client = window_.centralWidget();
@@ -27,11 +34,15 @@ class IndexWindowHeight final : public WindowHeight {
     const int decoration = window_.frameGeometry().height() - window_.height();
     const int menuBar = window_.height() - client->height();
     client->setFixedHeight(twipsToPixels(twips) - decoration - menuBar);
+    const int designedBottom = twipsToPixels(twips - kDesignedFrameTwips);
+    for (QWidget* control : shown_) control->setVisible(control->y() < designedBottom);
     window_.layout()->activate();
   }
 
  private:
+  static constexpr int kDesignedFrameTwips = kExpandedHeightTwips - kClientHeightTwips;
   IndexWindow& window_;
+  std::vector<QWidget*> shown_;
 };
 
 QLabel* labelOf(IndexWindow& window, const char* name) { return window.findChild<QLabel*>(QString::fromUtf8(name)); }

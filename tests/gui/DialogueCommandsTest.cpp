@@ -215,14 +215,20 @@ void DialogueCommandsTest::collapseAndExpandKeepEverything() {
     QCOMPARE(timers(), timersBefore);
   };
 
+  auto shown = [&](const char* name) { return h.window->findChild<QWidget*>(u(name))->isVisibleTo(h.window.get()); };
+  const char* belowTheEdge[] = {"Frame3", "Label10", "UserNumberBrowser", "Label11"};
   for (int round = 0; round < 3; ++round) {
     QTest::mouseClick(h.label("Label9"), Qt::LeftButton);
     QCOMPARE(h.window->frameGeometry().height(), 349);  // 5235 twips
     QVERIFY(expand->isEnabled());
+    for (const char* name : belowTheEdge) QVERIFY2(!shown(name), name);
+    QVERIFY(shown("Frame2") && shown("状态提示"));
     unchanged();
     expand->trigger();
     QCOMPARE(h.window->frameGeometry().height(), 473);  // 7100 twips
     QVERIFY(!expand->isEnabled());
+    for (const char* name : belowTheEdge) QVERIFY2(shown(name), name);
+    QVERIFY(!shown("Dirurl"));
     unchanged();
   }
   QCOMPARE(h.window->width(), 237);
