@@ -20,6 +20,12 @@ namespace lumivox {
 
 void writeFileAtomically(const std::string& utf8Path, std::string_view bytes) {
   const std::wstring target = toFsPath(utf8Path).wstring();
+  // Replacing a read-only file fails on Windows itself but not everywhere
+  // its API is offered; refuse it here so the rule holds wherever we run.
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+      !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    throw FileError(utf8Path + " is read-only");
   const std::wstring temp = target + L".lumivox-tmp";
   HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
