@@ -3,7 +3,6 @@
 #include <set>
 
 #include "core/DialogueState.h"
-#include "core/TrackChoice.h"
 #include "core/Tracks.h"
 #include "support/FakeIndexView.h"
 #include "support/ScriptedPrompter.h"
@@ -90,23 +89,4 @@ TEST(DoorItems, TwentySixDistinctItemsInMenuOrder) {
   EXPECT_EQ(items[15], "初次进入YUE1");
   EXPECT_EQ(items[16], "再次进入YUE1");
   EXPECT_EQ(items.back(), "太阳之扉5");
-}
-
-namespace {
-struct RecordedHeight final : WindowHeight {
-  int twips = 0;
-  void setOuterHeightTwips(int t) override { twips = t; }
-};
-}  // namespace
-
-TEST(TrackChoice, CollapseAndExpandSetTheHeightAndTheExpandItem) {
-  RecordedHeight window;
-  FakeIndexView view;
-  collapseTrackChoice(window, view);
-  EXPECT_EQ(window.twips, 5235);
-  EXPECT_TRUE(view.menuEnabled.at("显示主支线对话选择"));
-  expandTrackChoice(window, view);
-  EXPECT_EQ(window.twips, 7100);
-  EXPECT_FALSE(view.menuEnabled.at("显示主支线对话选择"));
-  EXPECT_TRUE(view.timerEnabled.empty());
 }
