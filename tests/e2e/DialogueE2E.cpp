@@ -103,7 +103,7 @@ struct Lumivox {
     window = std::make_unique<IndexWindow>(services);
     window->load();
     window->show();
-    QTest::qWaitForWindowExposed(window.get());
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QTest::qWait(100);
   }
   DialogueState& state() { return window->state(); }
@@ -221,7 +221,7 @@ void DialogueE2E::hotkeyAppliedWithEnterTakesEffectAfterRestart() {
     lumivox.chooseFromMenuBar("程序设置", "切换按键设置");
     QWidget* setup = nullptr;
     QTRY_VERIFY((setup = lumivox.window->findChild<QWidget*>(u("HotkeysSetup"))) && setup->isVisible());
-    QTest::qWaitForWindowExposed(setup);
+    QVERIFY(QTest::qWaitForWindowExposed(setup));
     auto* enter = setup->findChild<QRadioButton*>(u("Option2"));
     clickOn(enter, QRect(0, 0, enter->height(), enter->height()));  // on its round button
     QTRY_VERIFY(enter->isChecked());
