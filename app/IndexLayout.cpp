@@ -8,6 +8,8 @@
 #include <QProgressBar>
 #include <QTextBrowser>
 
+#include "app/DialogueLabel.h"
+
 namespace lumivox {
 namespace {
 
@@ -23,9 +25,14 @@ void place(QWidget* widget, const char* name, int left, int top, int width, int 
 
 enum class Wrap { No, Yes };
 
-QLabel* label(QWidget* parent, const char* name, const char* text, int left, int top, int width, int height,
-              Wrap wrap = Wrap::No) {
-  auto* l = new QLabel(QString::fromUtf8(text), parent);
+// Labels show their text literally: a line from a file may hold "<b>", "&amp;"
+// or runs of blanks, and the player must see exactly those characters.
+template <typename Label = QLabel>
+Label* label(QWidget* parent, const char* name, const char* text, int left, int top, int width, int height,
+             Wrap wrap = Wrap::No) {
+  auto* l = new Label(parent);
+  l->setTextFormat(Qt::PlainText);
+  l->setText(QString::fromUtf8(text));
   place(l, name, left, top, width, height);
   l->setWordWrap(wrap == Wrap::Yes);
   // The platform's fonts run wider than the design's: a one-line caption
@@ -53,10 +60,14 @@ void colour(QLabel* l, int red, int green, int blue) {
   l->setPalette(palette);
 }
 
+// A Song (Ming) style face as designed: SimSun where installed, else one of
+// the Song/Ming faces of the Linux distributions, the sans-serif one last.
 QFont songTypeface(bool bold = false) {
   QFont font(QStringLiteral("SimSun"));
-  font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("WenQuanYi Micro Hei"),
-                    QStringLiteral("Noto Sans CJK SC")});
+  font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("NSimSun"),
+                    QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL SungtiL GB"),
+                    QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Source Han Serif SC"),
+                    QStringLiteral("WenQuanYi Micro Hei")});
   font.setPointSizeF(10.5);
   font.setBold(bold);
   return font;
@@ -77,8 +88,7 @@ IndexControls buildIndexControls(QWidget* client) {
   client->setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
 
   QGroupBox* frame1 = frame(client, "Frame1", "对话内容", 0, 0, 3495, 2295);
-  c.dialogue = label(frame1, "对话内容", kWelcomeText, 120, 240, 3255, 1935, Wrap::Yes);
-  c.dialogue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  c.dialogue = label<DialogueLabel>(frame1, "对话内容", kWelcomeText, 120, 240, 3255, 1935, Wrap::Yes);
   c.dialogue->setFont(songTypeface());
   colour(c.dialogue, 255, 0, 0);
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/Twips.h"
 
 class QLabel;
 class QLineEdit;
@@ -6,9 +7,6 @@ class QProgressBar;
 class QWidget;
 
 namespace lumivox {
-
-// Twips as designed to pixels at 96 dots per inch.
-constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
 
 // The controls of the main window's client area that the program talks to.
 struct IndexControls {

@@ -19,7 +19,9 @@ QMessageBox::Icon toQtIcon(Prompter::Icon icon) {
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
 // Boxes are modal to the whole program and centred over the active window.
+// Their texts are shown literally: some carry what a file or the user wrote.
 int runBox(QMessageBox& box) {
+  box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   return box.exec();
 }

@@ -4,6 +4,8 @@
 
 #include "app/IndexWindow.h"
 #include "app/QtPrompter.h"
+#include "app/Translations.h"
+#include "core/KeyWatchFailure.h"
 #include "platform/QtClipboard.h"
 #include "platform/SingleInstance.h"
 
@@ -36,6 +38,8 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumivox"));
+  if (!lumivox::installChineseTranslations(app))
+    std::fputs("lumivox: Qt's Chinese translations are not installed; standard buttons stay in English\n", stderr);
 
   lumivox::QtPrompter prompter;
   lumivox::QtClipboard clipboard;
@@ -62,5 +66,10 @@ int main(int argc, char** argv) {
   lumivox::IndexWindow window(services);
   if (!window.load() || ended) return 0;
   window.show();
+#ifndef _WIN32
+  // Said after the window shows, so the status line stands behind the box.
+  if (!keys.error().empty()) lumivox::reportKeyWatchFailure(window, prompter);
+#endif
+  if (ended) return 0;  // the exit question was answered while that box was open
   return QApplication::exec();
 }

@@ -20,6 +20,12 @@ namespace lumivox {
 
 void writeFileAtomically(const std::string& utf8Path, std::string_view bytes) {
   const std::wstring target = toFsPath(utf8Path).wstring();
+  // Replacing a read-only file fails on Windows itself but not everywhere
+  // its API is offered; refuse it here so the rule holds wherever we run.
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+      !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    throw FileError(utf8Path + " is read-only");
   const std::wstring temp = target + L".lumivox-tmp";
   HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -61,9 +67,18 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// A file marked read-only is not ours to replace, though renaming over it
+// would succeed (for root even writing would): refuse it as Windows does.
+bool isReadOnly(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  return (st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace
 
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
+  if (isReadOnly(path)) throw FileError(path + " is read-only");
   std::string temp = path + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) throw FileError("cannot create " + path + ": " + std::strerror(errno));

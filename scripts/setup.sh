@@ -9,7 +9,8 @@ packages=(
   qt6-base-dev libgl-dev libx11-dev libxi-dev libxrandr-dev
   libgtest-dev
   xvfb xdotool x11-utils xauth
-  fonts-wqy-microhei
+  fonts-wqy-microhei fonts-arphic-uming
+  qt6-translations-l10n
 )
 
 missing=()

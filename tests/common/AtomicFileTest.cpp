@@ -82,3 +82,16 @@ TEST(AtomicFile, WriteFailingMidwayNeverReplacesTheTarget) {
   EXPECT_EQ(filesIn(dir.path()), 1u);
 }
 #endif
+
+// Renaming over a read-only file would succeed on POSIX (and root may write
+// to it anyway); like on Windows, it stays as it is.
+TEST(AtomicFile, ReadOnlyFileIsNotReplaced) {
+  TempWorkDir dir(TempWorkDir::Data::None);
+  const fs::path target = dir.path() / "HotKeys.opi";
+  writeBytes(target, "old\r\n");
+  fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_THROW(lumivox::writeFileAtomically(target.string(), "new\r\n"), lumivox::FileError);
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(readBytes(target), "old\r\n");
+  EXPECT_EQ(filesIn(dir.path()), 1u);
+}

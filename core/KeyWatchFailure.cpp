@@ -1,0 +1,13 @@
+#include "core/KeyWatchFailure.h"
+
+#include "common/Prompter.h"
+#include "core/IndexView.h"
+
+namespace lumivox {
+
+void reportKeyWatchFailure(IndexView& view, Prompter& prompter) {
+  view.setStatusText(kKeyWatchFailedStatus);
+  prompter.inform(kKeyWatchFailedText, "出错了", Prompter::Icon::Critical);
+}
+
+}  // namespace lumivox
