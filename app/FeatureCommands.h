@@ -8,7 +8,8 @@ class IndexWindow;
 // here; an item no feature connects stays disabled.
 void connectDialogueCommands(IndexWindow& window);  // tracks, doors, hotkeys, debug mode
 void connectProgressCommands(IndexWindow& window);  // stepping, jump, progress files, auto-save
-void connectInfoCommands(IndexWindow& window);      // About, reports, game launcher, help
+void connectInfoCommands(IndexWindow& window);      // About, reports, help
+void connectLauncherCommands(IndexWindow& window);  // the game launcher
 void connectShowCommands(IndexWindow& window);      // the show window
 
 }  // namespace lumivox

@@ -16,6 +16,7 @@
 #include "app/Startup.h"
 #include "common/Prompter.h"
 #include "core/KeyPoll.h"
+#include "info/GameLauncher.h"
 #include "platform/KeyWatch.h"
 
 namespace lumivox {
@@ -52,6 +53,7 @@ IndexWindow::IndexWindow(Services services, QWidget* parent)
   connectDialogueCommands(*this);
   connectProgressCommands(*this);
   connectInfoCommands(*this);
+  connectLauncherCommands(*this);
   connectShowCommands(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -69,6 +71,10 @@ bool IndexWindow::load() {
   startup.prompter = services_.prompter;
   startup.anotherInstanceRunning = services_.anotherInstanceRunning;
   startup.endProgram = services_.endProgram;
+  if (Registry* registry = services_.registry)
+    startup.readGameFolder = [registry](const std::string& defaultFolder) {
+      return readGameFolder(*registry, defaultFolder);
+    };
   startup.startCounterPage = [this](const std::string& path) { startCounterPage(*this, path); };
   return runStartup(state_, *this, startup);
 }

@@ -13,7 +13,9 @@ namespace lumivox {
 
 class Clipboard;
 class KeyWatch;
+class ProgramStarter;
 class Prompter;
+class Registry;
 
 // The main window Index: it owns the program-wide dialogue state, shows the
 // current line, the status line and the progress, and runs the timers.
@@ -27,6 +29,9 @@ class IndexWindow final : public QMainWindow, public IndexView {
     std::function<bool()> anotherInstanceRunning;
     // Ends the program at once: no further events, nothing saved.
     std::function<void()> endProgram;
+    // Where the game's set-up recorded its folder, and how the game starts.
+    Registry* registry = nullptr;
+    ProgramStarter* programs = nullptr;
   };
 
   explicit IndexWindow(Services services, QWidget* parent = nullptr);
@@ -38,6 +43,8 @@ class IndexWindow final : public QMainWindow, public IndexView {
   DialogueState& state() { return state_; }
   Prompter& prompter() { return *services_.prompter; }
   Clipboard* clipboard() { return services_.clipboard; }
+  // Nothing when the program was given no way to start other programs.
+  ProgramStarter* programStarter() { return services_.programs; }
 
   // Gives the named menu item its feature (see connectMenuItem).
   void onMenuItem(const char* itemName, std::function<void()> handler);

@@ -11,7 +11,12 @@
 
 #ifdef _WIN32
 #include "platform/KeyWatchWin.h"
+#include "platform/ProgramStartWin.h"
+#include "platform/RegistryWin.h"
 #else
+#include "platform/ProgramStartWine.h"
+#include "platform/WinePrefix.h"
+#include "platform/WineRegistry.h"
 #include "platform/X11KeyWatch.h"
 #endif
 
@@ -46,7 +51,13 @@ int main(int argc, char** argv) {
   lumivox::SingleInstance instance;
 #ifdef _WIN32
   lumivox::AsyncKeyStateWatch keys;
+  lumivox::WindowsRegistry registry;
+  lumivox::WindowsProgramStarter programs;
 #else
+  // The game runs under Wine: its set-up values and its start are in the prefix.
+  const std::string winePrefix = lumivox::winePrefixFolder();
+  lumivox::WineRegistry registry(winePrefix);
+  lumivox::WineProgramStarter programs(winePrefix);
   lumivox::X11KeyWatch keys;
   if (!keys.error().empty())
     std::fprintf(stderr, "lumivox: %s; key presses cannot be counted\n", keys.error().c_str());
@@ -57,6 +68,8 @@ int main(int argc, char** argv) {
   services.prompter = &prompter;
   services.keys = &keys;
   services.clipboard = &clipboard;
+  services.registry = &registry;
+  services.programs = &programs;
   services.anotherInstanceRunning = [&instance] { return instance.anotherInstanceRunning(); };
   services.endProgram = [&ended] {
     ended = true;

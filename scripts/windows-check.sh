@@ -4,17 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++-mingw-w64-x86-64-posix wine64 cmake libgtest-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
-fi
+./scripts/install-packages.sh wine
 
 export WINEDEBUG=-all
 own_prefix=""
@@ -25,7 +15,8 @@ fi
 cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
   -DLUMIVOX_BUILD_GUI=OFF -DLUMIVOX_BUILD_BENCH=OFF >/dev/null
 cmake --build build-win -j"$(nproc)"
-wineboot -i >/dev/null 2>&1 || true
+# Mono and Gecko are not needed: the prefix is made quicker without them.
+WINEDLLOVERRIDES="mscoree=;mshtml=" wineboot -i >/dev/null 2>&1 || true
 if [ -n "$own_prefix" ]; then
   # Tests make real windows: Wine's display-less graphics driver lets them,
   # with or without an X display, and nothing shows on the desktop.

@@ -1,0 +1,72 @@
+#include "platform/WineRegistry.h"
+
+#include <cstring>
+
+#include "common/FileRead.h"
+#include "platform/TextCodec.h"
+#include "platform/Utf16.h"
+#include "platform/WineRegistryFile.h"
+
+namespace lumivox {
+namespace {
+
+bool isText(std::uint32_t type) { return type == kRegSz || type == kRegExpandSz || type == kRegMultiSz; }
+
+// Text data in the ANSI code page, as the ANSI calls convert it; an odd
+// last byte is half a character and dropped.
+std::string ansiData(const WineRegistryValue& value) {
+  if (!isText(value.type)) return value.data;
+  std::u16string text;
+  text.reserve(value.data.size() / 2);
+  for (std::size_t i = 0; i + 1 < value.data.size(); i += 2)
+    text += static_cast<char16_t>(static_cast<unsigned char>(value.data[i]) |
+                                  static_cast<unsigned char>(value.data[i + 1]) << 8);
+  return utf8ToGbk(utf16ToUtf8(text));
+}
+
+class WineRegistryKey final : public RegistryKey {
+ public:
+  explicit WineRegistryKey(WineRegistryValues values) : values_(std::move(values)) {}
+
+  std::optional<ValueInfo> queryInfo(const std::string& valueName) override {
+    const auto* value = find(valueName);
+    if (!value) return std::nullopt;
+    return ValueInfo{value->type, static_cast<std::uint32_t>(ansiData(*value).size())};
+  }
+
+  std::optional<std::uint32_t> queryData(const std::string& valueName, char* buffer, std::uint32_t capacity) override {
+    const auto* value = find(valueName);
+    if (!value) return std::nullopt;
+    const std::string data = ansiData(*value);
+    if (data.size() > capacity) return std::nullopt;
+    if (!data.empty()) std::memcpy(buffer, data.data(), data.size());
+    return static_cast<std::uint32_t>(data.size());
+  }
+
+ private:
+  const WineRegistryValue* find(const std::string& valueName) const {
+    const auto it = values_.find(foldRegistryName(utf8ToUtf16(valueName)));
+    return it == values_.end() ? nullptr : &it->second;
+  }
+
+  WineRegistryValues values_;
+};
+
+}  // namespace
+
+WineRegistry::WineRegistry(std::string prefixFolder) : userRegistryFile_(std::move(prefixFolder) + "/user.reg") {}
+
+std::unique_ptr<RegistryKey> WineRegistry::openKey(std::uint32_t root, const std::string& path) {
+  if (root != kHkeyCurrentUser) return nullptr;
+  std::string text;
+  try {
+    text = readWholeFile(userRegistryFile_, kMaxFileBytes);
+  } catch (const FileError&) {
+    return nullptr;
+  }
+  auto values = findWineRegistryKey(text, path);
+  if (!values) return nullptr;
+  return std::make_unique<WineRegistryKey>(std::move(*values));
+}
+
+}  // namespace lumivox

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages of the named groups that are missing, with
+# sudo when not root.
+#   base: build, run and test Lumivox on Linux
+#   wine: build the Windows logic with mingw-w64 and run it, and the game
+#         launcher's tests, under Wine (with a Chinese locale built from the
+#         locale sources)
+set -euo pipefail
+
+packages=()
+for group in "$@"; do
+  case "$group" in
+    base) packages+=(build-essential cmake pkg-config qt6-base-dev libgl-dev libx11-dev libxi-dev libxrandr-dev
+                     libgtest-dev xvfb xdotool x11-utils xauth fonts-wqy-microhei fonts-arphic-uming
+                     qt6-translations-l10n) ;;
+    wine) packages+=(g++-mingw-w64-x86-64-posix wine wine64 locales cmake libgtest-dev) ;;
+    *) echo "install-packages: unknown group $group" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
