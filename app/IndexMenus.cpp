@@ -8,8 +8,6 @@
 namespace lumivox {
 namespace {
 
-constexpr const char* kInitiallyEnabled = "lumivoxInitiallyEnabled";
-constexpr const char* kAwaitsFeature = "lumivoxAwaitsFeature";
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
@@ -27,17 +25,12 @@ QMenu* submenu(QWidget* parent, const char* name, const char* caption) {
 
 enum class Initially { On, Off };
 
-// Every item starts disabled: it is switched to its initial state only when
-// its feature connects a handler to it (connectMenuItem), so an item whose
-// feature is missing is never clickable and dead.
 QAction* item(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {},
               Initially initially = Initially::On) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
   action->setShortcut(shortcut);
-  action->setProperty(kInitiallyEnabled, initially == Initially::On);
-  action->setProperty(kAwaitsFeature, true);
-  action->setEnabled(false);
+  action->setEnabled(initially == Initially::On);
   return action;
 }
 
@@ -55,14 +48,6 @@ void doorItems(QMenu* menu, const char* prefix, int first, int last) {
 }
 
 }  // namespace
-
-bool awaitsFeature(const QAction* item) { return item->property(kAwaitsFeature).toBool(); }
-
-void connectMenuItem(QAction* item, std::function<void()> handler) {
-  QObject::connect(item, &QAction::triggered, item, [handler = std::move(handler)] { handler(); });
-  item->setProperty(kAwaitsFeature, false);
-  item->setEnabled(item->property(kInitiallyEnabled).toBool());
-}
 
 void buildIndexMenus(QMenuBar* bar) {
   QMenu* program = submenu(bar, "程序设置", "程序(&O)");

@@ -111,13 +111,12 @@ void IndexWindow::showBar() {
 }
 
 void IndexWindow::onMenuItem(const char* itemName, std::function<void()> handler) {
-  connectMenuItem(findChild<QAction*>(QString::fromUtf8(itemName)), std::move(handler));
+  connect(findChild<QAction*>(QString::fromUtf8(itemName)), &QAction::triggered, this,
+          [handler = std::move(handler)] { handler(); });
 }
 
 void IndexWindow::setMenuItemEnabled(std::string_view name, bool enabled) {
-  auto* action = findChild<QAction*>(q(name));
-  if (!action || (enabled && awaitsFeature(action))) return;
-  action->setEnabled(enabled);
+  if (auto* action = findChild<QAction*>(q(name))) action->setEnabled(enabled);
 }
 
 namespace {

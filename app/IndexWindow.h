@@ -46,7 +46,7 @@ class IndexWindow final : public QMainWindow, public IndexView {
   // Nothing when the program was given no way to start other programs.
   ProgramStarter* programStarter() { return services_.programs; }
 
-  // Gives the named menu item its feature (see connectMenuItem).
+  // Runs the handler whenever the named menu item is chosen.
   void onMenuItem(const char* itemName, std::function<void()> handler);
 
   // IndexView
