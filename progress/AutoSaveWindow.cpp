@@ -17,15 +17,10 @@ AutoSaveWindow::AutoSaveWindow(IndexView& index, Prompter& prompter) : index_(in
   fixedLabel(frame, "Label1", "    呵呵～在此您可以设置自动保存对话进度的时间间隔。让您在意外发生之时，损失降低到最小～",
              120, 240, 2055, 735);
   fixedLabel(frame, "Label2", "对话进度自动保存时间为：(建议大于60)", 240, 1200, 1695, 375);
-  text1_ = new QLineEdit(QStringLiteral("60"), frame);
-  placeTwips(text1_, "Text1", 240, 1680, 1335, 270);
+  text1_ = typedField(frame, "60", 240, 1680, 1335, 270);
   fixedLabel(frame, "Label3", "秒", 1680, 1680, 375, 255);
 
-  auto* confirm = new QPushButton(QStringLiteral("确定设置"), this);
-  placeTwips(confirm, "Command1", 540, 2280, 1455, 375);
-  setTabOrder(text1_, confirm);
-  fitWrappedLabels(this);
-  text1_->setFocus();
+  QPushButton* confirm = confirmButton(this, text1_, "确定设置", 540, 2280, 1455, 375);
   connect(confirm, &QPushButton::clicked, this, [this] { confirmAutoSaveSettings(*this, index_, prompter_); });
 }
 

@@ -20,15 +20,10 @@ TextNoWindow::TextNoWindow(DialogueState& state, Prompter& prompter) {
              120, 240, 2175, 1455);
   fixedLabel(frame, "Label2", "跳至对话", 240, 1800, 1815, 255);
   fixedLabel(frame, "Label4", "第", 120, 2160, 255, 255);
-  text1_ = new QLineEdit(QStringLiteral("1"), frame);
-  placeTwips(text1_, "Text1", 480, 2160, 1215, 270);
+  text1_ = typedField(frame, "1", 480, 2160, 1215, 270);
   fixedLabel(frame, "Label3", "句", 1800, 2160, 375, 255);
 
-  auto* confirm = new QPushButton(QStringLiteral("确认修改"), this);
-  placeTwips(confirm, "Command1", 653, 2880, 1335, 375);
-  setTabOrder(text1_, confirm);
-  fitWrappedLabels(this);
-  text1_->setFocus();
+  QPushButton* confirm = confirmButton(this, text1_, "确认修改", 653, 2880, 1335, 375);
   connect(confirm, &QPushButton::clicked, this, [this, &state, &prompter] { confirmJump(state, *this, prompter); });
 }
 

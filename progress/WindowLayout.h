@@ -1,7 +1,9 @@
 #pragma once
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QList>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 #include <algorithm>
@@ -63,6 +65,25 @@ inline QGroupBox* captionlessFrame(QWidget* parent, int left, int top, int width
   auto* frame = new QGroupBox(parent);
   placeTwips(frame, "Frame1", left, top, width, height);
   return frame;
+}
+
+// Both progress windows are one typed field and a button that confirms it.
+inline QLineEdit* typedField(QWidget* frame, const char* initialText, int left, int top, int width, int height) {
+  auto* field = new QLineEdit(QString::fromUtf8(initialText), frame);
+  placeTwips(field, "Text1", left, top, width, height);
+  return field;
+}
+
+// The last control of such a window: Tab goes from the field to it. Once it
+// is in place the labels are fitted, and the field gets the focus.
+inline QPushButton* confirmButton(QWidget* window, QLineEdit* field, const char* caption, int left, int top, int width,
+                                  int height) {
+  auto* confirm = new QPushButton(QString::fromUtf8(caption), window);
+  placeTwips(confirm, "Command1", left, top, width, height);
+  QWidget::setTabOrder(field, confirm);
+  fitWrappedLabels(window);
+  field->setFocus();
+  return confirm;
 }
 
 }  // namespace lumivox

@@ -2,72 +2,26 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
-#include <memory>
 
 #include "app/IndexWindow.h"
 #include "app/QtPrompter.h"
 #include "common/Paths.h"
 #include "core/DataFiles.h"
 #include "core/LookupLine.h"
-#include "platform/X11KeyWatch.h"
 #include "support/Files.h"
 #include "support/TempWorkDir.h"
+#include "support/X11Desktop.h"
 
 using namespace lumivox;
 
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
-
-// Runs a command to its end while the event loop keeps going, so the key
-// poll goes on ticking; returns its standard output.
-QString run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForStarted(5000)) return {};
-  QElapsedTimer clock;
-  clock.start();
-  while (process.state() != QProcess::NotRunning && clock.elapsed() < 20000) QTest::qWait(10);
-  return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-void xdotool(const QStringList& arguments) { run(u("xdotool"), arguments); }
-
-// A real click of the left button in the middle of a widget on the screen.
-void clickOn(const QWidget* widget, const QRect& area) {
-  const QPoint at = widget->mapToGlobal(area.center());
-  xdotool({u("mousemove"), u("--sync"), QString::number(at.x()), QString::number(at.y())});
-  QTest::qWait(50);
-  xdotool({u("click"), u("1")});
-}
-void clickOn(const QWidget* widget) { clickOn(widget, widget->rect()); }
-
-// Another program's window (standing in for the game) that takes the keyboard focus.
-class GameWindow {
- public:
-  GameWindow() {
-    process_.start(u("xmessage"), {u("-geometry"), u("+600+500"), u("-title"), u("game"), u("the game has the focus")});
-    process_.waitForStarted(5000);
-    id_ = run(u("xdotool"), {u("search"), u("--sync"), u("--name"), u("^game$")}).section(u("\n"), 0, 0);
-    takeFocus();
-  }
-  ~GameWindow() {
-    process_.kill();
-    process_.waitForFinished(2000);
-  }
-  void takeFocus() { xdotool({u("windowfocus"), u("--sync"), id_}); }
-  bool hasFocus() const { return !id_.isEmpty() && run(u("xdotool"), {u("getwindowfocus")}) == id_; }
-
- private:
-  QProcess process_;
-  QString id_;
-};
+// Clear of the menus the tests click in.
+constexpr QPoint kGameAt(600, 500);
 
 // Message boxes as the user gets them, each answered with its default
 // button by a click once it is on the screen; their texts are kept.
@@ -93,37 +47,7 @@ class BoxAnswerer : public QObject {
 };
 
 // Lumivox as the program starts it, with the real key watch and boxes.
-struct Lumivox {
-  Lumivox() {
-    IndexWindow::Services services;
-    services.prompter = &prompter;
-    services.keys = &keys;
-    services.anotherInstanceRunning = [] { return false; };
-    services.endProgram = [] {};
-    window = std::make_unique<IndexWindow>(services);
-    window->load();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QTest::qWait(100);
-  }
-  DialogueState& state() { return window->state(); }
-  QString text(const char* name) const { return window->findChild<QLabel*>(u(name))->text(); }
-  QAction* action(const char* name) const { return window->findChild<QAction*>(u(name)); }
-
-  // Chooses an item of the menu bar the way the user does.
-  void chooseFromMenuBar(const char* menuName, const char* itemName) {
-    auto* menu = window->findChild<QMenu*>(u(menuName));
-    QMenuBar* bar = window->menuBar();
-    clickOn(bar, bar->actionGeometry(menu->menuAction()));
-    QTRY_VERIFY(menu->isVisible());
-    clickOn(menu, menu->actionGeometry(action(itemName)));
-    QTRY_VERIFY(!menu->isVisible());
-  }
-
-  X11KeyWatch keys;
-  QtPrompter prompter;
-  std::unique_ptr<IndexWindow> window;
-};
+using Lumivox = DesktopLumivox<QtPrompter>;
 
 QString line(std::string_view library, const char* section, const char* key) {
   return QString::fromStdString(LookupLine(pathInCurrentDirectory(library), section, key, "?"));
@@ -143,8 +67,9 @@ void DialogueE2E::doorFromTheGateLabelShowsDoorLinesFromZero() {
   TempWorkDir dir;
   BoxAnswerer boxes;
   Lumivox lumivox;
+  QVERIFY(lumivox.exposed);
   QVERIFY2(lumivox.keys.error().empty(), lumivox.keys.error().c_str());
-  GameWindow game;
+  GameWindow game(kGameAt);
   xdotool({u("key"), u("--delay"), u("150"), u("space"), u("space")});
   QTRY_COMPARE(lumivox.state().mainLineNumber, 2);
 
@@ -186,7 +111,8 @@ void DialogueE2E::pressInDebugModeIsNotCountedAfterLeaving() {
   TempWorkDir dir;
   BoxAnswerer boxes;
   Lumivox lumivox;
-  GameWindow game;
+  QVERIFY(lumivox.exposed);
+  GameWindow game(kGameAt);
   xdotool({u("key"), u("space")});
   QTRY_COMPARE(lumivox.state().mainLineNumber, 1);
 
@@ -217,7 +143,8 @@ void DialogueE2E::hotkeyAppliedWithEnterTakesEffectAfterRestart() {
   BoxAnswerer boxes;
   {
     Lumivox lumivox;
-    GameWindow game;
+    QVERIFY(lumivox.exposed);
+    GameWindow game(kGameAt);
     lumivox.chooseFromMenuBar("程序设置", "切换按键设置");
     QWidget* setup = nullptr;
     QTRY_VERIFY((setup = lumivox.window->findChild<QWidget*>(u("HotkeysSetup"))) && setup->isVisible());
@@ -241,7 +168,8 @@ void DialogueE2E::hotkeyAppliedWithEnterTakesEffectAfterRestart() {
   }
   // The next start reads the new key: Enter advances, Space does not.
   Lumivox restarted;
-  GameWindow game;
+  QVERIFY(restarted.exposed);
+  GameWindow game(kGameAt);
   xdotool({u("key"), u("space")});
   QTest::qWait(300);
   QCOMPARE(restarted.state().mainLineNumber, 0);

@@ -14,15 +14,13 @@
 #include "common/Prompter.h"
 #include "core/DataFiles.h"
 #include "core/LookupLine.h"
-#include "platform/X11KeyWatch.h"
 #include "support/Files.h"
 #include "support/TempWorkDir.h"
+#include "support/X11Desktop.h"
 
 using namespace lumivox;
 
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
 
 void report(const std::string& line) {
   std::fputs((line + "\n").c_str(), stdout);
@@ -44,20 +42,12 @@ class ReportingPrompter final : public Prompter {
 // main counter, the status line and the dialogue line whenever they change.
 int runInstance(int argc, char** argv) {
   QApplication app(argc, argv);
-  X11KeyWatch keys;
-  if (!keys.error().empty()) {
-    report("ERROR\t" + keys.error());
+  DesktopLumivox<ReportingPrompter> lumivox([] { QCoreApplication::exit(0); });
+  if (!lumivox.keys.error().empty()) {
+    report("ERROR\t" + lumivox.keys.error());
     return 1;
   }
-  ReportingPrompter prompter;
-  IndexWindow::Services services;
-  services.prompter = &prompter;
-  services.keys = &keys;
-  services.anotherInstanceRunning = [] { return false; };
-  services.endProgram = [] { QCoreApplication::exit(0); };
-  IndexWindow window(services);
-  window.load();
-  window.show();
+  IndexWindow& window = *lumivox.window;
 
   std::string last;
   QTimer watch;
@@ -71,40 +61,7 @@ int runInstance(int argc, char** argv) {
   return QApplication::exec();
 }
 
-// Runs a command to its end while the event loop keeps going; its output.
-QString run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForStarted(5000)) return {};
-  QElapsedTimer clock;
-  clock.start();
-  while (process.state() != QProcess::NotRunning && clock.elapsed() < 20000) QTest::qWait(10);
-  return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-void focusWindowNamed(const char* pattern) {
-  const QString id = run(u("xdotool"), {u("search"), u("--sync"), u("--name"), u(pattern)}).section(u("\n"), 0, 0);
-  run(u("xdotool"), {u("windowfocus"), u("--sync"), id});
-}
-
-void keys(const QStringList& names) { run(u("xdotool"), QStringList{u("key"), u("--delay"), u("150")} + names); }
-
-// Another program's window standing in for the game.
-class GameWindow {
- public:
-  GameWindow() {
-    process_.start(u("xmessage"), {u("-geometry"), u("+400+300"), u("-title"), u("game"), u("the game has the focus")});
-    process_.waitForStarted(5000);
-  }
-  ~GameWindow() {
-    process_.kill();
-    process_.waitForFinished(2000);
-  }
-  void focus() { focusWindowNamed("^game$"); }
-
- private:
-  QProcess process_;
-};
+void keys(const QStringList& names) { xdotool(QStringList{u("key"), u("--delay"), u("150")} + names); }
 
 // A run of Lumivox in the current directory, as its reports tell it.
 class Lumivox {
@@ -117,7 +74,7 @@ class Lumivox {
     if (process_.state() != QProcess::NotRunning) process_.kill();
     process_.waitForFinished(2000);
   }
-  void focus() { focusWindowNamed("^Lumivox$"); }
+  void focus() { focusWindow(windowNamed("^Lumivox$")); }
 
   // Waits for a report line that starts with the given fields; true when one came.
   bool waitFor(const QStringList& fields, int timeoutMs = 10000) {
@@ -184,7 +141,7 @@ void ProgressE2E::savedLineComesBackInTheNextRun() {
   {
     Lumivox first;
     QVERIFY2(first.waitFor({u("STATE"), u("0")}), qPrintable(first.output()));
-    game.focus();
+    game.takeFocus();
     keys({u("space"), u("space"), u("space"), u("space")});
     QVERIFY2(first.waitFor({u("STATE"), u("4"), u("确认用户跳过对话。对话数：3"), mainLine(3)}), qPrintable(first.output()));
 
@@ -202,7 +159,7 @@ void ProgressE2E::savedLineComesBackInTheNextRun() {
   Lumivox second;
   QVERIFY2(second.waitFor({u("STATE"), u("0")}), qPrintable(second.output()));
   // The load items of a track wait for its first advance in the run.
-  game.focus();
+  game.takeFocus();
   keys({u("space")});
   QVERIFY2(second.waitFor({u("STATE"), u("1"), u("确认用户跳过对话。对话数：0")}), qPrintable(second.output()));
   second.focus();
@@ -210,7 +167,7 @@ void ProgressE2E::savedLineComesBackInTheNextRun() {
   QVERIFY2(second.waitFor({u("STATE"), u("3"), u("读取成功，请按您设置的键进入待命状态。[默认空格]"), mainLine(3)}),
            qPrintable(second.output()));
 
-  game.focus();
+  game.takeFocus();
   keys({u("space")});
   QVERIFY2(second.waitFor({u("STATE"), u("4"), u("确认用户跳过对话。对话数：3"), mainLine(3)}), qPrintable(second.output()));
   keys({u("space")});

@@ -1,58 +1,22 @@
 #include <QLabel>
-#include <QProcess>
 #include <QScreen>
 #include <QtTest>
-#include <memory>
 
 #include "app/IndexWindow.h"
-#include "platform/X11KeyWatch.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
+#include "support/X11Desktop.h"
 
 using namespace lumivox;
 
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
-
-// Runs a command to its end while the event loop keeps going; returns its output.
-QString run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForStarted(5000)) return {};
-  QElapsedTimer clock;
-  clock.start();
-  while (process.state() != QProcess::NotRunning && clock.elapsed() < 20000) QTest::qWait(10);
-  return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-QString xdotool(const QStringList& arguments) { return run(u("xdotool"), arguments); }
-
-// Another program's window (standing in for the game) that takes the keyboard focus.
-class GameWindow {
- public:
-  GameWindow() {
-    process_.start(u("xmessage"), {u("-geometry"), u("+20+600"), u("-title"), u("game"), u("the game has the focus")});
-    process_.waitForStarted(5000);
-    const QString id = xdotool({u("search"), u("--sync"), u("--name"), u("^game$")}).section(u("\n"), 0, 0);
-    xdotool({u("windowfocus"), u("--sync"), id});
-  }
-  ~GameWindow() {
-    process_.kill();
-    process_.waitForFinished(2000);
-  }
-
- private:
-  QProcess process_;
-};
+// Below the show window, which opens in the middle of the screen.
+constexpr QPoint kGameAt(20, 600);
 
 // The opacity the X server holds for a window, as another client sees it.
 QString opacityProperty(const QWidget* window) {
   return run(u("xprop"), {u("-id"), QString::number(window->winId()), u("_NET_WM_WINDOW_OPACITY")}).section(u(" = "), 1);
-}
-
-bool mainTimerOn(QWidget* window, const char* name) {
-  return window->findChild<QObject*>(u(name), Qt::FindDirectChildrenOnly)->property("active").toBool();
 }
 
 }  // namespace
@@ -65,27 +29,19 @@ class ShowWindowE2E : public QObject {
 
 void ShowWindowE2E::openFromTheMenuClickThePictureAndCountingGoesOn() {
   TempWorkDir dir;
-  X11KeyWatch keys;
-  QVERIFY2(keys.error().empty(), keys.error().c_str());
-  ScriptedPrompter prompter;
-  IndexWindow::Services services;
-  services.prompter = &prompter;
-  services.keys = &keys;
-  services.anotherInstanceRunning = [] { return false; };
-  services.endProgram = [] {};
-  IndexWindow window(services);
-  window.load();
-  window.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  DesktopLumivox<ScriptedPrompter> lumivox;
+  QVERIFY2(lumivox.keys.error().empty(), lumivox.keys.error().c_str());
+  QVERIFY(lumivox.exposed);
+  IndexWindow& window = *lumivox.window;
 
   // 帮助(&H), then 展示窗体(&H) in it, typed on the main window.
-  xdotool({u("windowfocus"), u("--sync"), QString::number(window.winId())});
+  focusWindow(QString::number(window.winId()));
   QTRY_VERIFY(window.isActiveWindow());
   xdotool({u("key"), u("--delay"), u("150"), u("alt+h"), u("h")});
   QWidget* frm = nullptr;
   QTRY_VERIFY((frm = window.findChild<QWidget*>(u("ShowFrm"))) != nullptr);
   QVERIFY(QTest::qWaitForWindowExposed(frm));
-  for (const char* name : {"Time_Chr", "Timer1", "Timer2", "Timer3"}) QVERIFY2(!mainTimerOn(&window, name), name);
+  for (const char* name : {"Time_Chr", "Timer1", "Timer2", "Timer3"}) QVERIFY2(!lumivox.mainTimerOn(name), name);
 
   // A press while the show window is open is not for the dialogue.
   xdotool({u("key"), u("space")});
@@ -113,16 +69,16 @@ void ShowWindowE2E::openFromTheMenuClickThePictureAndCountingGoesOn() {
   xdotool({u("mousemove"), u("--sync"), QString::number(centre.x()), QString::number(centre.y()), u("click"), u("1")});
   QTRY_VERIFY(window.findChild<QWidget*>(u("ShowFrm")) == nullptr);
   // Timer2 is on again too, but reads the line count at once and stops.
-  for (const char* name : {"Time_Chr", "Timer1", "Timer3"}) QVERIFY2(mainTimerOn(&window, name), name);
+  for (const char* name : {"Time_Chr", "Timer1", "Timer3"}) QVERIFY2(lumivox.mainTimerOn(name), name);
 
-  GameWindow game;
+  GameWindow game(kGameAt);
   QTest::qWait(100);
   QCOMPARE(window.state().mainLineNumber, 0);  // the press made while it was open is gone
   xdotool({u("key"), u("--delay"), u("150"), u("space"), u("space"), u("space")});
   QTRY_COMPARE(window.state().mainLineNumber, 3);
   QTest::qWait(200);
   QCOMPARE(window.state().mainLineNumber, 3);
-  QVERIFY(prompter.boxes.empty());
+  QVERIFY(lumivox.prompter.boxes.empty());
 }
 
 QTEST_MAIN(ShowWindowE2E)

@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
-#include <memory>
 
 #include "app/IndexWindow.h"
 #include "common/Paths.h"
@@ -18,17 +17,12 @@
 #include "core/LookupLine.h"
 #include "core/Tracks.h"
 #include "support/Files.h"
-#include "support/ObservingPrompter.h"
-#include "support/ScriptedKeyWatch.h"
-#include "support/TempWorkDir.h"
+#include "support/IndexHarness.h"
 
 using namespace lumivox;
 using Box = ScriptedPrompter::Box;
 
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
-QString u(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString doorLine(const char* key) {
   return QString::fromStdString(LookupLine(pathInCurrentDirectory(kDoorLibraryFile), "Door", key, "?"));
@@ -37,25 +31,14 @@ QString mainLine(const char* key) {
   return QString::fromStdString(LookupLine(pathInCurrentDirectory(kMainLibraryFile), "Quorra", key, "?"));
 }
 
-// A main window over scripted services in a working folder of its own.
-struct Harness {
+// The main window loaded, the boxes of its start-up forgotten.
+struct Harness : IndexHarness {
   Harness() {
-    IndexWindow::Services services;
-    services.prompter = &prompter;
-    services.keys = &keys;
-    services.anotherInstanceRunning = [] { return false; };
-    services.endProgram = [] {};
-    window = std::make_unique<IndexWindow>(services);
-    window->load();
-    prompter.script.boxes.clear();
+    open();
+    prompter.boxes.clear();
   }
 
-  DialogueState& state() { return window->state(); }
-  QString text(const char* name) const { return window->findChild<QLabel*>(u(name))->text(); }
-  QLabel* label(const char* name) const { return window->findChild<QLabel*>(u(name)); }
-  QTimer* timer(const char* name) const { return window->findChild<QTimer*>(u(name)); }
-  QAction* action(std::string_view name) const { return window->findChild<QAction*>(u(name)); }
-  std::vector<Box>& boxes() { return prompter.script.boxes; }
+  std::vector<Box>& boxes() { return prompter.boxes; }
 
   // One press of Space, seen by the next poll tick.
   void advance(std::int32_t& counter) {
@@ -63,11 +46,6 @@ struct Harness {
     keys.press(vk::Space);
     QTRY_COMPARE(counter, before + 1);
   }
-
-  TempWorkDir dir;
-  ObservingPrompter prompter;
-  ScriptedKeyWatch keys;
-  std::unique_ptr<IndexWindow> window;
 };
 
 }  // namespace
@@ -97,7 +75,7 @@ void DialogueCommandsTest::switchToMainStoryCancelAndOk() {
   QTRY_VERIFY(!h.timer("Timer2")->isActive());
   const QString status = h.text("状态提示"), shown = h.text("对话内容");
 
-  h.prompter.script.answers = {false};
+  h.prompter.answers = {false};
   h.action("主线剧情")->trigger();
   QCOMPARE(h.boxes().size(), std::size_t{1});
   QCOMPARE(h.boxes()[0].text, std::string(kSwitchQuestionText));
@@ -105,9 +83,9 @@ void DialogueCommandsTest::switchToMainStoryCancelAndOk() {
   QVERIFY(!h.timer("Timer2")->isActive());
 
   // OK, this time by clicking the label.
-  h.prompter.script.answers = {true};
+  h.prompter.answers = {true};
   bool timer2OnBehindTheSuccessBox = false;
-  h.prompter.onBox = [&] { timer2OnBehindTheSuccessBox = h.timer("Timer2")->isActive(); };
+  h.prompter.onBox = [&](const Box&) { timer2OnBehindTheSuccessBox = h.timer("Timer2")->isActive(); };
   QTest::mouseClick(h.label("Label7"), Qt::LeftButton);
   QCOMPARE(h.boxes().size(), std::size_t{3});
   QCOMPARE(h.boxes()[2].title, std::string("成功操作"));
@@ -286,7 +264,7 @@ void DialogueCommandsTest::hotkeyWindowApplyWritesTheTokenOnly() {
   QPointer<QWidget> w = hotkeyWindow(h);
   in<QRadioButton>(w, "Option2")->click();
   bool openBehindTheBox = false;
-  h.prompter.onBox = [&] { openBehindTheBox = w && w->isVisible(); };
+  h.prompter.onBox = [&](const Box&) { openBehindTheBox = w && w->isVisible(); };
   QTest::mouseClick(in<QPushButton>(w, "Command1"), Qt::LeftButton);
   QCOMPARE(readBytes(h.dir.dataDir() / "HotKeys.opi"), std::string("B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n"));
   QCOMPARE(h.boxes().size(), std::size_t{1});
@@ -357,7 +335,7 @@ void DialogueCommandsTest::debugModeEnterAndLeave() {
   auto timers = [&] {
     return QList<bool>{h.timer("Time_Chr")->isActive(), h.timer("Timer2")->isActive(), h.timer("Timer3")->isActive()};
   };
-  h.prompter.onBox = [&] { behindTheBox = timers(); };
+  h.prompter.onBox = [&](const Box&) { behindTheBox = timers(); };
   enter->trigger();
   QCOMPARE(h.boxes().size(), std::size_t{1});
   QCOMPARE(h.boxes()[0].text, std::string("成功进入Debug模式。。现在中止检测按键记录和自动保存功能。"));

@@ -6,7 +6,6 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <QtTest>
-#include <memory>
 
 #include "app/IndexWindow.h"
 #include "app/Startup.h"
@@ -14,44 +13,11 @@
 #include "core/KeyPoll.h"
 #include "platform/TextCodec.h"
 #include "support/Files.h"
-#include "support/ScriptedKeyWatch.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempWorkDir.h"
+#include "support/IndexHarness.h"
 
 using namespace lumivox;
 
-namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
-
-// A main window over scripted services in a working folder of its own.
-struct Harness {
-  explicit Harness(TempWorkDir::Data data = TempWorkDir::Data::SampleCopy) : dir(data) {}
-
-  IndexWindow& open(bool otherInstance = false) {
-    IndexWindow::Services services;
-    services.prompter = &prompter;
-    services.keys = &keys;
-    services.anotherInstanceRunning = [otherInstance] { return otherInstance; };
-    services.endProgram = [this] { ++endCalls; };
-    window = std::make_unique<IndexWindow>(services);
-    loaded = window->load();
-    return *window;
-  }
-
-  QString text(const char* name) const { return window->findChild<QLabel*>(u(name))->text(); }
-  QTimer* timer(const char* name) const { return window->findChild<QTimer*>(u(name)); }
-  QAction* action(const char* name) const { return window->findChild<QAction*>(u(name)); }
-
-  TempWorkDir dir;
-  ScriptedPrompter prompter;
-  ScriptedKeyWatch keys;
-  int endCalls = 0;
-  bool loaded = false;
-  std::unique_ptr<IndexWindow> window;
-};
-
-}  // namespace
+using Harness = IndexHarness;
 
 class IndexWindowTest : public QObject {
   Q_OBJECT
@@ -164,7 +130,7 @@ void IndexWindowTest::secondInstanceWarning() {
   for (bool leave : {true, false}) {
     Harness h;
     h.prompter.answers = {leave};
-    h.open(/*otherInstance=*/true);
+    h.open({.otherInstance = true});
     QCOMPARE(h.prompter.boxes.size(), std::size_t{1});
     QCOMPARE(h.prompter.boxes[0].title, std::string("我想对你说"));
     QVERIFY(h.prompter.boxes[0].buttons == Prompter::Buttons::OkCancel);

@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QTextLayout>
 #include <QtTest>
-#include <memory>
 
 #include "app/DialogueLabel.h"
 #include "app/IndexWindow.h"
@@ -13,28 +12,18 @@
 #include "platform/TextCodec.h"
 #include "platform/X11KeyWatch.h"
 #include "support/Files.h"
-#include "support/ScriptedKeyWatch.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempWorkDir.h"
+#include "support/IndexHarness.h"
 
 using namespace lumivox;
 
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
-
-// The sample Data folder with the main story's line 0 replaced.
-struct Harness {
+// The sample Data folder with the main story's line 0 replaced, the window shown.
+struct Harness : IndexHarness {
   explicit Harness(const std::string& lineZero) {
     writeGbk(dir.dataDir() / "Quorra.data",
              "[TextNumber]\r\nTextNumber=10\r\n[Quorra]\r\n0=" + lineZero + "\r\n1=短的一行\r\n");
-    IndexWindow::Services services;
-    services.prompter = &prompter;
-    services.keys = &keys;
-    services.anotherInstanceRunning = [] { return false; };
-    services.endProgram = [] {};
-    window = std::make_unique<IndexWindow>(services);
-    window->load();
+    open();
     window->show();
   }
   void advanceTo(int counter) {
@@ -42,11 +31,6 @@ struct Harness {
     QTRY_COMPARE(window->state().mainLineNumber, counter);
   }
   DialogueLabel* dialogue() const { return window->findChild<DialogueLabel*>(u("对话内容")); }
-
-  TempWorkDir dir;
-  ScriptedPrompter prompter;
-  ScriptedKeyWatch keys;
-  std::unique_ptr<IndexWindow> window;
 };
 
 // The 255-byte limit holds 127 two-byte characters; varied ones, so that no

@@ -1,45 +1,20 @@
 #include <QAction>
 #include <QtTest>
-#include <memory>
 
 #include "app/IndexWindow.h"
 #include "app/Startup.h"
 #include "info/GameLauncher.h"
 #include "platform/TextCodec.h"
-#include "support/ScriptedKeyWatch.h"
-#include "support/ScriptedProgramStarter.h"
-#include "support/ScriptedPrompter.h"
-#include "support/ScriptedRegistry.h"
-#include "support/TempWorkDir.h"
+#include "support/IndexHarness.h"
 
 using namespace lumivox;
 
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
-
 // A main window whose game folder and program start are scripted.
-struct Harness {
-  IndexWindow& open(bool withStarter = true) {
-    IndexWindow::Services services;
-    services.prompter = &prompter;
-    services.keys = &keys;
-    services.anotherInstanceRunning = [] { return false; };
-    services.endProgram = [] {};
-    services.registry = &registry;
-    services.programs = withStarter ? &starter : nullptr;
-    window = std::make_unique<IndexWindow>(services);
-    window->load();
-    return *window;
-  }
-  QAction* launchItem() const { return window->findChild<QAction*>(u("启动游戏")); }
-
-  TempWorkDir dir;
-  ScriptedPrompter prompter;
-  ScriptedKeyWatch keys;
-  ScriptedRegistry registry;
-  ScriptedProgramStarter starter;
-  std::unique_ptr<IndexWindow> window;
+struct Harness : IndexHarness {
+  IndexWindow& open(bool withStarter = true) { return IndexHarness::open({.registry = true, .programs = withStarter}); }
+  QAction* launchItem() const { return action("启动游戏"); }
 };
 
 std::string gbkWithNul(const char* utf8) { return utf8ToGbk(utf8) + '\0'; }

@@ -3,40 +3,29 @@
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
-#include <memory>
 
 #include "app/IndexWindow.h"
-#include "support/ScriptedKeyWatch.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempWorkDir.h"
+#include "support/IndexHarness.h"
 #include "ui/XpProgressBarWidget.h"
 
 using namespace lumivox;
 
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
-
 constexpr const char* kMainTimers[] = {"Time_Chr", "Timer1", "Timer2", "Timer3"};
 const QRgb kMagenta = qRgb(255, 0, 255);
 
-// A main window over scripted services. The show window's timers are driven
-// by the test: once open they get an interval too long to ever run out, and
-// tick() makes one tick happen, as a running timer would.
-struct Harness {
+// The main window shown. The show window's timers are driven by the test:
+// once open they get an interval too long to ever run out, and tick() makes
+// one tick happen, as a running timer would.
+struct Harness : IndexHarness {
   Harness() {
-    IndexWindow::Services services;
-    services.prompter = &prompter;
-    services.keys = &keys;
-    services.anotherInstanceRunning = [] { return false; };
-    services.endProgram = [] {};
-    window = std::make_unique<IndexWindow>(services);
-    window->load();
+    open();
     window->show();
   }
 
   QWidget* openShowFrm() {
-    window->findChild<QAction*>(u("展示窗体"))->trigger();
+    action("展示窗体")->trigger();
     auto* frm = window->findChild<QWidget*>(u("ShowFrm"));
     if (frm) {
       for (const char* name : {"Timer1", "Timer2"}) timer(frm, name)->setInterval(24 * 3600 * 1000);
@@ -44,15 +33,7 @@ struct Harness {
     return frm;
   }
   static QTimer* timer(QObject* owner, const char* name) { return owner->findChild<QTimer*>(u(name)); }
-  bool mainTimerOn(const char* name) const {
-    return window->findChild<QObject*>(u(name), Qt::FindDirectChildrenOnly)->property("active").toBool();
-  }
   bool showFrmGone() const { return window->findChild<QWidget*>(u("ShowFrm")) == nullptr; }
-
-  TempWorkDir dir;
-  ScriptedPrompter prompter;
-  ScriptedKeyWatch keys;
-  std::unique_ptr<IndexWindow> window;
 };
 
 bool tick(QTimer* timer) {

@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
-#include <memory>
 
 #include "app/IndexWindow.h"
 #include "app/Startup.h"
@@ -18,16 +17,11 @@
 #include "info/HelpText.h"
 #include "platform/TextCodec.h"
 #include "support/Files.h"
-#include "support/ScriptedClipboard.h"
-#include "support/ScriptedKeyWatch.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempWorkDir.h"
+#include "support/IndexHarness.h"
 
 using namespace lumivox;
 
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
 
 // Runs a timer's action now, as its interval ending would.
 void fire(QTimer* timer) {
@@ -53,22 +47,14 @@ QString labelText(QWidget* window, const char* name) {
   return label ? label->text() : QStringLiteral("(missing %1)").arg(u(name));
 }
 
-struct Harness {
+// The main window with a scripted clipboard.
+struct Harness : IndexHarness {
   // prepare changes the Data folder before the main window loads.
   explicit Harness(const std::function<void(const std::filesystem::path&)>& prepare = {}) {
     if (prepare) prepare(dir.dataDir());
-    IndexWindow::Services services;
-    services.prompter = &prompter;
-    services.keys = &keys;
-    services.clipboard = &clipboard;
-    services.anotherInstanceRunning = [] { return false; };
-    services.endProgram = [] {};
-    window = std::make_unique<IndexWindow>(services);
-    window->load();
+    open({.clipboard = true});
   }
 
-  QAction* action(const char* name) const { return window->findChild<QAction*>(u(name)); }
-  QTimer* timer(const char* name) const { return window->findChild<QTimer*>(u(name)); }
   QString status() const { return labelText(window.get(), "状态提示"); }
 
   // The About window as the menu item opens it, once the poll has filled in
@@ -78,12 +64,6 @@ struct Harness {
     action("关于")->trigger();
     return topLevel("About");
   }
-
-  TempWorkDir dir;
-  ScriptedPrompter prompter;
-  ScriptedKeyWatch keys;
-  ScriptedClipboard clipboard;
-  std::unique_ptr<IndexWindow> window;
 };
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-#include <memory>
 
 #include "app/IndexWindow.h"
 #include "core/Hotkeys.h"
@@ -17,26 +16,16 @@
 #include "progress/ProgressFile.h"
 #include "progress/ProgressTracks.h"
 #include "support/Files.h"
-#include "support/ScriptedKeyWatch.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempWorkDir.h"
+#include "support/IndexHarness.h"
 
 using namespace lumivox;
 
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
-
-// The main window over scripted services, with the sample Data folder.
-struct Harness {
+// The main window loaded, its first poll ticks done.
+struct Harness : IndexHarness {
   Harness() {
-    IndexWindow::Services services;
-    services.prompter = &prompter;
-    services.keys = &keys;
-    services.anotherInstanceRunning = [] { return false; };
-    services.endProgram = [] {};
-    window = std::make_unique<IndexWindow>(services);
-    window->load();
+    open();
     QTest::qWait(30);  // the first ticks fill the library path fields
   }
   ~Harness() {
@@ -45,11 +34,8 @@ struct Harness {
   }
 
   IndexWindow& w() { return *window; }
-  DialogueState& state() { return window->state(); }
-  QAction* action(const char* name) const { return window->findChild<QAction*>(u(name)); }
-  QString label(const char* name) const { return window->findChild<QLabel*>(u(name))->text(); }
   QString field(const char* name) const { return window->findChild<QLineEdit*>(u(name))->text(); }
-  QTimer* timer3() const { return window->findChild<QTimer*>(u("Timer3")); }
+  QTimer* timer3() const { return timer("Timer3"); }
   void tick3() { QMetaObject::invokeMethod(timer3(), "timeout"); }
   void press() {
     const int before = state().counter(state().track());
@@ -60,11 +46,6 @@ struct Harness {
     return LookupLine(window->mainLibraryPath(), "Quorra", key, "<none>");
   }
   std::string data(const char* name) const { return readBytes(dir.dataDir() / name); }
-
-  TempWorkDir dir;
-  ScriptedPrompter prompter;
-  ScriptedKeyWatch keys;
-  std::unique_ptr<IndexWindow> window;
 };
 
 QDialog* openWindow(const char* name) {
@@ -125,8 +106,8 @@ void ProgressWindowsTest::stepItemsOnTheActiveTrack() {
   Harness h;
   for (int i = 0; i < 4; ++i) h.press();  // line 3 shown, counter 4
   h.action("返回对话1")->trigger();
-  QCOMPARE(h.label("状态提示"), u("已成功将对话往前一个屏幕。对话数：4"));
-  QCOMPARE(h.label("对话内容").toStdString(), h.mainLine("4"));
+  QCOMPARE(h.text("状态提示"), u("已成功将对话往前一个屏幕。对话数：4"));
+  QCOMPARE(h.text("对话内容").toStdString(), h.mainLine("4"));
   QCOMPARE(h.state().mainLineNumber, 3);
   h.action("快进对话10")->trigger();
   QCOMPARE(h.state().mainLineNumber, 13);
@@ -135,7 +116,7 @@ void ProgressWindowsTest::stepItemsOnTheActiveTrack() {
   h.state().activeTrack = "InDoor";
   h.action("返回对话10")->trigger();
   QCOMPARE(h.state().doorLineNumber, -10);
-  QCOMPARE(h.label("对话内容").toStdString(), LookupLine(h.w().doorLibraryPath(), "Door", "0", ""));
+  QCOMPARE(h.text("对话内容").toStdString(), LookupLine(h.w().doorLibraryPath(), "Door", "0", ""));
   QCOMPARE(h.state().mainLineNumber, 13);
   QVERIFY(h.prompter.boxes.empty());
 }
@@ -143,7 +124,7 @@ void ProgressWindowsTest::stepItemsOnTheActiveTrack() {
 void ProgressWindowsTest::newProgressItem() {
   Harness h;
   for (int i = 0; i < 3; ++i) h.press();
-  const QString shown = h.label("对话内容");
+  const QString shown = h.text("对话内容");
   h.prompter.answers = {false, true};
   h.action("新建对话进度")->trigger();
   QCOMPARE(h.state().mainLineNumber, 3);
@@ -151,9 +132,9 @@ void ProgressWindowsTest::newProgressItem() {
   QCOMPARE(h.prompter.boxes.back().title, std::string("新建确认"));
   QCOMPARE(h.state().mainLineNumber, 0);
   QCOMPARE(h.state().mainLineKey, std::string("0"));
-  QCOMPARE(h.label("对话内容"), shown);
+  QCOMPARE(h.text("对话内容"), shown);
   h.press();
-  QCOMPARE(h.label("对话内容").toStdString(), h.mainLine("0"));
+  QCOMPARE(h.text("对话内容").toStdString(), h.mainLine("0"));
 }
 
 void ProgressWindowsTest::jumpWindow() {
@@ -201,11 +182,11 @@ void ProgressWindowsTest::jumpThenSaveBeforeTheNextAdvance() {
   for (int i = 0; i < 6; ++i) h.press();  // line 5 shown
   h.action("对话进程设置")->trigger();
   typeAndConfirm(openWindow("TextNO"), u("20"));
-  QCOMPARE(h.label("状态提示"), u("确认用户跳过对话。对话数：5"));  // nothing on screen changes
+  QCOMPARE(h.text("状态提示"), u("确认用户跳过对话。对话数：5"));  // nothing on screen changes
   h.action("保存当前的对话进度")->trigger();
   QCOMPARE(h.data("Save.sav"), std::string("5\r\n"));
   h.press();
-  QCOMPARE(h.label("对话内容").toStdString(), h.mainLine("20"));
+  QCOMPARE(h.text("对话内容").toStdString(), h.mainLine("20"));
   QCOMPARE(h.state().mainLineNumber, 21);
 }
 
@@ -214,7 +195,7 @@ void ProgressWindowsTest::saveAndLoadItemsOfBothTracks() {
   for (int i = 0; i < 8; ++i) h.press();  // line 7
   h.action("保存当前的对话进度")->trigger();
   QCOMPARE(h.prompter.boxes.back().text, std::string("保存当前进度成功～"));
-  QCOMPARE(h.label("状态提示"), u("保存成功！"));
+  QCOMPARE(h.text("状态提示"), u("保存成功！"));
   QCOMPARE(h.data("Save.sav"), std::string("7\r\n"));
 
   h.state().activeTrack = "InDoor";
@@ -229,14 +210,14 @@ void ProgressWindowsTest::saveAndLoadItemsOfBothTracks() {
   h.action("载入上次保存的对话")->trigger();
   QCOMPARE(h.state().mainLineNumber, 7);
   QCOMPARE(h.field("Text1"), u("7"));
-  QCOMPARE(h.label("对话内容").toStdString(), h.mainLine("7"));
-  QCOMPARE(h.label("状态提示"), u(kLoadedStatusText));
+  QCOMPARE(h.text("对话内容").toStdString(), h.mainLine("7"));
+  QCOMPARE(h.text("状态提示"), u(kLoadedStatusText));
   h.action("载入上次保存的对话2")->trigger();
   QCOMPARE(h.state().doorLineNumber, 2);
   QCOMPARE(h.field("Text3"), u("2"));
   QCOMPARE(h.state().mainLineNumber, 7);
   h.press();  // the main story goes on: line 7 again
-  QCOMPARE(h.label("对话内容").toStdString(), h.mainLine("7"));
+  QCOMPARE(h.text("对话内容").toStdString(), h.mainLine("7"));
   QCOMPARE(h.state().mainLineNumber, 8);
 
   writeBytes(h.dir.dataDir() / "AutoSave.sav", "\r\n");
@@ -246,8 +227,8 @@ void ProgressWindowsTest::saveAndLoadItemsOfBothTracks() {
   QCOMPARE(h.prompter.boxes[0].text, std::string(
       "咔咔～读取失败。请到对话进程设置中重新设置对话进程并重新保存对话进程。如有问题，请将Data目录下的Quorra.Data文件发给我，"
       "我会给您提供解决方法。"));
-  QCOMPARE(h.label("对话内容"), u(kLoadFallbackText));
-  QCOMPARE(h.label("状态提示"), u("发生错误！"));
+  QCOMPARE(h.text("对话内容"), u(kLoadFallbackText));
+  QCOMPARE(h.text("状态提示"), u("发生错误！"));
   QCOMPARE(h.field("Text1"), QString());
   QCOMPARE(h.state().mainLineNumber, 8);
   writeBytes(h.dir.dataDir() / "AutoSaveForDoor.sav", "4\r\n");
@@ -320,15 +301,15 @@ void ProgressWindowsTest::autoSaveIntervalZeroStopsTheTicks() {
 void ProgressWindowsTest::timer3TicksSaveTheActiveTrack() {
   Harness h;
   writeBytes(h.dir.dataDir() / "AutoSave.sav", "33\r\n");
-  const QString status = h.label("状态提示");
+  const QString status = h.text("状态提示");
   h.tick3();  // nothing shown yet in this run
   QCOMPARE(h.data("AutoSave.sav"), std::string("33\r\n"));
-  QCOMPARE(h.label("状态提示"), status);
+  QCOMPARE(h.text("状态提示"), status);
 
   for (int i = 0; i < 3; ++i) h.press();
   h.tick3();
   QCOMPARE(h.data("AutoSave.sav"), std::string("2\r\n"));
-  QCOMPARE(h.label("状态提示"), u(kAutoSavedText));
+  QCOMPARE(h.text("状态提示"), u(kAutoSavedText));
   QVERIFY(!std::filesystem::exists(h.dir.dataDir() / "AutoSaveForDoor.sav"));
 
   h.state().activeTrack = "InDoor";
@@ -341,7 +322,7 @@ void ProgressWindowsTest::timer3TicksSaveTheActiveTrack() {
 
   std::filesystem::remove_all(h.dir.dataDir());
   h.tick3();
-  QCOMPARE(h.label("状态提示"), u(kAutoSaveFailedText));
+  QCOMPARE(h.text("状态提示"), u(kAutoSaveFailedText));
   QVERIFY(h.prompter.boxes.empty());
   QVERIFY(!std::filesystem::exists(h.dir.dataDir()));
 

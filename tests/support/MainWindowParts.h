@@ -1,0 +1,24 @@
+#pragma once
+#include <QAction>
+#include <QLabel>
+#include <QTimer>
+#include <memory>
+#include <string_view>
+
+#include "app/IndexWindow.h"
+#include "support/QtText.h"
+
+// A main window and its parts, found by their objectNames.
+struct MainWindowParts {
+  std::unique_ptr<lumivox::IndexWindow> window;
+
+  lumivox::DialogueState& state() const { return window->state(); }
+  QLabel* label(std::string_view name) const { return window->findChild<QLabel*>(u(name)); }
+  QString text(std::string_view name) const { return label(name)->text(); }
+  QAction* action(std::string_view name) const { return window->findChild<QAction*>(u(name)); }
+  QTimer* timer(std::string_view name) const { return window->findChild<QTimer*>(u(name)); }
+  // Only the main window's own timers: the windows it opens have timers of the same names.
+  bool mainTimerOn(std::string_view name) const {
+    return window->findChild<QObject*>(u(name), Qt::FindDirectChildrenOnly)->property("active").toBool();
+  }
+};
