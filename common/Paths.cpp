@@ -28,10 +28,8 @@ std::string currentDirectory() {
 #endif
 }
 
-}  // namespace
-
-std::string pathInCurrentDirectory(std::string_view relative) {
-  std::string path = currentDirectory();
+// The relative path appended as the rule wants it.
+std::string withRelative(std::string path, std::string_view relative) {
 #ifdef _WIN32
   path.append(relative);
 #else
@@ -40,6 +38,18 @@ std::string pathInCurrentDirectory(std::string_view relative) {
   std::replace(path.begin() + static_cast<std::ptrdiff_t>(dirLength), path.end(), '\\', '/');
 #endif
   return path;
+}
+
+}  // namespace
+
+std::string pathInCurrentDirectory(std::string_view relative) { return withRelative(currentDirectory(), relative); }
+
+std::vector<std::string> pathsInCurrentDirectory(std::initializer_list<std::string_view> relatives) {
+  const std::string dir = currentDirectory();
+  std::vector<std::string> paths;
+  paths.reserve(relatives.size());
+  for (std::string_view relative : relatives) paths.push_back(withRelative(dir, relative));
+  return paths;
 }
 
 std::filesystem::path toFsPath(const std::string& utf8Path) {

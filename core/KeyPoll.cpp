@@ -42,7 +42,9 @@ void advance(DialogueState& state, Track track, IndexView& view) {
 }  // namespace
 
 void refreshLibraryPaths(IndexView& view) {
-  view.setLibraryPaths(pathInCurrentDirectory(kMainLibraryFile), pathInCurrentDirectory(kDoorLibraryFile));
+  // One look at the current directory serves both paths.
+  const auto paths = pathsInCurrentDirectory({kMainLibraryFile, kDoorLibraryFile});
+  view.setLibraryPaths(paths[0], paths[1]);
 }
 
 void pollTick(DialogueState& state, KeyWatch& keys, IndexView& view) {
