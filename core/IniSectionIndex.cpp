@@ -91,7 +91,7 @@ SlotLayout layoutFor(std::size_t fileBytes) {
 }  // namespace
 
 void IniSectionIndex::NamedLines::reserve(std::size_t count) {
-  slots_.assign(count + count / 3 + 1, kNone);  // at most three quarters full
+  slots_.assign(count + count / 4 + 1, kNone);  // at most four fifths full
 }
 
 void IniSectionIndex::NamedLines::insertIfAbsent(const IniSectionIndex& index, std::string_view bytes,

@@ -12,7 +12,7 @@ namespace lumivox {
 
 // The keys of one section of an initialisation file: where the first line of
 // every key starts. Built in linear time from the section's lines, and small:
-// four bytes a line for line numbers, about five and a half for other keys,
+// four bytes a line for line numbers, five for other keys,
 // nothing for other lines, so the index of a huge file stays well below the
 // file's own size. Entries are offsets into the file's bytes, which the
 // caller keeps unchanged for the index's lifetime (files are below 4 GiB).
