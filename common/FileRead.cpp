@@ -16,6 +16,19 @@
 
 namespace lumivox {
 
+namespace {
+// The buffer's old bytes are overwritten by the read, so they are not
+// cleared first (which would cost as much as the read); on any failure the
+// buffer is left empty.
+struct EmptyUnlessRead {
+  std::string& buffer;
+  bool read = false;
+  ~EmptyUnlessRead() {
+    if (!read) buffer.clear();
+  }
+};
+}  // namespace
+
 #ifdef _WIN32
 
 namespace {
@@ -26,7 +39,7 @@ struct HandleCloser {
 }  // namespace
 
 void readWholeFile(const std::string& utf8Path, std::size_t maxBytes, std::string& into) {
-  into.clear();
+  EmptyUnlessRead guard{into};
   // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open at all.
   HANDLE file = CreateFileW(toFsPath(utf8Path).c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
@@ -50,6 +63,7 @@ void readWholeFile(const std::string& utf8Path, std::size_t maxBytes, std::strin
     done += got;
   }
   into.resize(done);
+  guard.read = true;
 }
 
 #else
@@ -64,7 +78,7 @@ std::string reason() { return std::strerror(errno); }
 }  // namespace
 
 void readWholeFile(const std::string& utf8Path, std::size_t maxBytes, std::string& into) {
-  into.clear();
+  EmptyUnlessRead guard{into};
   // Look before opening: opening a device can do things of its own.
   struct stat st {};
   if (::stat(utf8Path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
@@ -90,6 +104,7 @@ void readWholeFile(const std::string& utf8Path, std::size_t maxBytes, std::strin
     done += static_cast<std::size_t>(got);
   }
   into.resize(done);
+  guard.read = true;
 }
 
 #endif

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace lumivox {
 namespace {
@@ -94,19 +95,41 @@ void IniSectionIndex::NamedLines::reserve(std::size_t count) {
   slots_.assign(count + count / 4 + 1, kNone);  // at most four fifths full
 }
 
-void IniSectionIndex::NamedLines::insertIfAbsent(const IniSectionIndex& index, std::string_view bytes,
-                                                 std::string_view name, std::uint32_t offset) {
+// The slot where a name's probe starts (a multiply instead of a division).
+std::size_t IniSectionIndex::NamedLines::home(std::uint64_t hash) const {
+  return static_cast<std::size_t>((static_cast<unsigned __int128>(hash) * slots_.size()) >> 64);
+}
+
+void IniSectionIndex::NamedLines::insertNow(const IniSectionIndex& index, std::string_view bytes,
+                                            const Waiting& entry) {
   const SlotLayout layout = layoutFor(bytes.size());
-  const std::uint64_t hash = nameHash(name);
-  for (std::size_t i = hash % slots_.size();; i = i + 1 == slots_.size() ? 0 : i + 1) {
+  for (std::size_t i = home(entry.hash);; i = i + 1 == slots_.size() ? 0 : i + 1) {
     if (slots_[i] == kNone) {
-      slots_[i] = layout.pack(offset, hash);
+      slots_[i] = layout.pack(entry.offset, entry.hash);
       return;
     }
-    if (layout.tagMatches(slots_[i], hash) &&
-        equalsIgnoringAsciiCase(index.keyLineAt(bytes, layout.offset(slots_[i])).name, name))
+    if (layout.tagMatches(slots_[i], entry.hash) &&
+        equalsIgnoringAsciiCase(index.keyLineAt(bytes, layout.offset(slots_[i])).name, entry.name))
       return;
   }
+}
+
+void IniSectionIndex::NamedLines::insertIfAbsent(const IniSectionIndex& index, std::string_view bytes,
+                                                 std::string_view name, std::uint32_t offset) {
+  const Waiting entry{nameHash(name), name, offset};
+  __builtin_prefetch(&slots_[home(entry.hash)], 1);
+  if (queued_ == kQueue) {  // the oldest goes in first: file order is kept
+    insertNow(index, bytes, queue_[queueHead_]);
+    queue_[queueHead_] = entry;
+    queueHead_ = (queueHead_ + 1) % kQueue;
+    return;
+  }
+  queue_[(queueHead_ + queued_++) % kQueue] = entry;
+}
+
+void IniSectionIndex::NamedLines::flush(const IniSectionIndex& index, std::string_view bytes) {
+  for (; queued_ > 0; --queued_, queueHead_ = (queueHead_ + 1) % kQueue) insertNow(index, bytes, queue_[queueHead_]);
+  queueHead_ = 0;
 }
 
 std::uint32_t IniSectionIndex::NamedLines::find(const IniSectionIndex& index, std::string_view bytes,
@@ -114,7 +137,7 @@ std::uint32_t IniSectionIndex::NamedLines::find(const IniSectionIndex& index, st
   if (slots_.empty()) return kNone;
   const SlotLayout layout = layoutFor(bytes.size());
   const std::uint64_t hash = nameHash(name);
-  for (std::size_t i = hash % slots_.size(); slots_[i] != kNone; i = i + 1 == slots_.size() ? 0 : i + 1) {
+  for (std::size_t i = home(hash); slots_[i] != kNone; i = i + 1 == slots_.size() ? 0 : i + 1) {
     const std::uint32_t offset = layout.offset(slots_[i]);
     if (layout.tagMatches(slots_[i], hash) && equalsIgnoringAsciiCase(index.keyLineAt(bytes, offset).name, name))
       return offset;
@@ -149,12 +172,43 @@ IniLine IniSectionIndex::keyLineAt(std::string_view bytes, std::uint32_t offset)
   return lineAt(bytes, offset);
 }
 
+namespace {
+
+// The common line of a library, "123=text", read in one go: the line number
+// and where the next line starts. Anything else (blanks, other keys, long
+// lines, the section's end) is left to the full reading of the line.
+bool readNumberedLine(std::string_view bytes, std::size_t start, std::size_t& number, std::size_t& next) {
+  const char* p = bytes.data() + start;
+  const char* end = bytes.data() + bytes.size();
+  const char* digits = p;
+  std::size_t n = 0;
+  while (p < end && *p >= '0' && *p <= '9' && p - digits < 9) n = n * 10 + static_cast<std::size_t>(*p++ - '0');
+  if (p == digits || p == end || *p != '=' || (*digits == '0' && p - digits > 1)) return false;
+  const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+  next = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data()) + 1 : bytes.size();
+  if (next - start > kLongLineBytes) return false;
+  number = n;
+  return true;
+}
+
+}  // namespace
+
 IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart) {
   auto at = [&](std::string_view part) { return static_cast<std::uint32_t>(part.data() - bytes.data()); };
   std::size_t linesSeen = 0, namedCount = 0, bodyEnd = bytes.size();
   std::vector<std::uint32_t> fewNamed;
   bool manyNamed = false;
   for (std::size_t pos = bodyStart; pos < bytes.size();) {
+    std::size_t number = 0, next = 0;
+    if (readNumberedLine(bytes, pos, number, next)) {
+      ++linesSeen;
+      if (number < linesSeen + kNumberSlack) {
+        numbered_.setIfAbsent(number, static_cast<std::uint32_t>(pos));
+        pos = next;
+        continue;
+      }
+      --linesSeen;  // filed with the other keys below
+    }
     const IniLine line = lineAt(bytes, pos);
     if (line.kind == IniLine::Kind::Section) {
       bodyEnd = pos;
@@ -187,6 +241,7 @@ IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart) 
   named_.reserve(namedCount);
   if (!manyNamed) {
     for (std::uint32_t offset : fewNamed) named_.insertIfAbsent(*this, bytes, keyLineAt(bytes, offset).name, offset);
+    named_.flush(*this, bytes);
     return;
   }
   fewNamed = {};
@@ -199,6 +254,7 @@ IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart) 
       named_.insertIfAbsent(*this, bytes, line.name, static_cast<std::uint32_t>(pos));
     pos = line.next;
   }
+  named_.flush(*this, bytes);
 }
 
 std::optional<IniLine> IniSectionIndex::find(std::string_view bytes, std::string_view key) const {

@@ -51,14 +51,29 @@ class IniSectionIndex {
    public:
     void reserve(std::size_t count);
     bool empty() const { return slots_.empty(); }
-    // Keeps the first line of a name: the lines come in file order.
+    // Keeps the first line of a name: the lines come in file order. Inserts
+    // wait a few lines in a queue, so the memory of their slots is already
+    // on its way when they are made (a large table misses the cache at
+    // every insert otherwise); flush() makes the waiting ones.
     void insertIfAbsent(const IniSectionIndex& index, std::string_view bytes, std::string_view name,
                         std::uint32_t offset);
+    void flush(const IniSectionIndex& index, std::string_view bytes);
     std::uint32_t find(const IniSectionIndex& index, std::string_view bytes, std::string_view name) const;
     std::size_t memoryBytes() const { return slots_.capacity() * sizeof(std::uint32_t); }
 
    private:
+    struct Waiting {
+      std::uint64_t hash;
+      std::string_view name;
+      std::uint32_t offset;
+    };
+    static constexpr std::size_t kQueue = 16;
+    std::size_t home(std::uint64_t hash) const;
+    void insertNow(const IniSectionIndex& index, std::string_view bytes, const Waiting& entry);
+
     std::vector<std::uint32_t> slots_;
+    Waiting queue_[kQueue];
+    std::size_t queued_ = 0, queueHead_ = 0;
   };
 
   // Key lines too long to read again at each lookup: their parts, parsed once.
