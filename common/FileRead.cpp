@@ -17,6 +17,17 @@
 namespace lumivox {
 
 namespace {
+// Makes room for exactly `size` bytes. A buffer too small is let go before
+// the new one is taken (growing it in place would hold both, and a string
+// grows to twice its size).
+void makeRoom(std::string& buffer, std::size_t size) {
+  if (size > buffer.capacity()) {
+    std::string().swap(buffer);  // assigning an empty string would keep the old memory
+    buffer.reserve(size);
+  }
+  buffer.resize(size);
+}
+
 // The buffer's old bytes are overwritten by the read, so they are not
 // cleared first (which would cost as much as the read); on any failure the
 // buffer is left empty.
@@ -52,7 +63,7 @@ void readWholeFile(const std::string& utf8Path, std::size_t maxBytes, std::strin
     throw FileError(utf8Path + " is not a regular file");
   const std::uint64_t size = (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
   if (size > maxBytes) throw FileError(utf8Path + " is too large");
-  into.resize(static_cast<std::size_t>(size));
+  makeRoom(into, static_cast<std::size_t>(size));
   std::size_t done = 0;
   while (done < into.size()) {
     const std::size_t left = into.size() - done;
@@ -92,7 +103,7 @@ void readWholeFile(const std::string& utf8Path, std::size_t maxBytes, std::strin
   if (!S_ISREG(st.st_mode)) throw FileError(utf8Path + " is not a regular file");
   if (st.st_size < 0 || static_cast<std::uint64_t>(st.st_size) > maxBytes)
     throw FileError(utf8Path + " is too large");
-  into.resize(static_cast<std::size_t>(st.st_size));
+  makeRoom(into, static_cast<std::size_t>(st.st_size));
   std::size_t done = 0;
   while (done < into.size()) {
     const ssize_t got = ::read(fd, into.data() + done, into.size() - done);
