@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace lumivox {
 
 bool AsyncKeyStateWatch::pressedSinceLastAsked(int virtualKey) {
