@@ -44,12 +44,30 @@ std::string withRelative(std::string path, std::string_view relative) {
 
 std::string pathInCurrentDirectory(std::string_view relative) { return withRelative(currentDirectory(), relative); }
 
-std::vector<std::string> pathsInCurrentDirectory(std::initializer_list<std::string_view> relatives) {
-  const std::string dir = currentDirectory();
-  std::vector<std::string> paths;
-  paths.reserve(relatives.size());
-  for (std::string_view relative : relatives) paths.push_back(withRelative(dir, relative));
-  return paths;
+PathsInCurrentDirectory::PathsInCurrentDirectory(std::initializer_list<std::string_view> relatives)
+    : relatives_(relatives) {}
+
+const std::vector<std::string>& PathsInCurrentDirectory::refresh() {
+#ifdef _WIN32
+  const std::string directory = currentDirectory();
+  const std::string_view now = directory;
+#else
+  // Onto the stack first: an unchanged directory then needs no memory.
+  char buffer[4096];
+  std::string longer;
+  std::string_view now;
+  if (::getcwd(buffer, sizeof buffer)) {
+    now = buffer;
+  } else {
+    longer = currentDirectory();  // longer than the buffer, or an error to report
+    now = longer;
+  }
+#endif
+  if (now == directory_ && paths_.size() == relatives_.size()) return paths_;
+  directory_ = std::string(now);
+  paths_.clear();
+  for (std::string_view relative : relatives_) paths_.push_back(withRelative(directory_, relative));
+  return paths_;
 }
 
 std::filesystem::path toFsPath(const std::string& utf8Path) {

@@ -42,8 +42,10 @@ void advance(DialogueState& state, Track track, IndexView& view) {
 }  // namespace
 
 void refreshLibraryPaths(IndexView& view) {
-  // One look at the current directory serves both paths.
-  const auto paths = pathsInCurrentDirectory({kMainLibraryFile, kDoorLibraryFile});
+  // One look at the current directory a tick serves both paths; they are
+  // built again only when it changed.
+  static PathsInCurrentDirectory libraries{kMainLibraryFile, kDoorLibraryFile};
+  const std::vector<std::string>& paths = libraries.refresh();
   view.setLibraryPaths(paths[0], paths[1]);
 }
 

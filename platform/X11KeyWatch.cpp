@@ -73,9 +73,10 @@ void X11KeyWatch::forgetPresses() {
 bool X11KeyWatch::pressedSinceLastAsked(int virtualKey) {
   if (virtualKey < 0 || virtualKey >= static_cast<int>(pressed_.size())) return false;
   // Events Xlib has already queued do not wake the socket notifier; those
-  // still on the connection do. Asking only for the queued ones costs no
-  // call to the server, which matters 50 times a second.
-  readEvents(QueuedAlready);
+  // still on the connection do. Only the queued ones are looked at here, and
+  // by the queue's length alone (no lock, no call to the server): this runs
+  // 50 times a second and the connection is ours alone.
+  if (display_ && XQLength(display_) > 0) readEvents(QueuedAlready);
   const bool pressed = pressed_.test(static_cast<std::size_t>(virtualKey));
   pressed_.reset(static_cast<std::size_t>(virtualKey));
   return pressed;
