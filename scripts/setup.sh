@@ -10,6 +10,7 @@ packages=(
   libgtest-dev
   xvfb xdotool x11-utils xauth
   fonts-wqy-microhei
+  clang libclang-rt-dev  # sanitizers and libFuzzer (scripts/sanitize-and-fuzz.sh)
 )
 
 missing=()
