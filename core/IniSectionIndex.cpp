@@ -53,7 +53,7 @@ void IniSectionIndex::NumberedLines::setIfAbsent(std::size_t number, std::uint32
   if (block >= blocks_.size()) blocks_.resize(block + 1);
   auto& entries = blocks_[block];
   if (!entries) {
-    entries = std::make_unique<std::uint32_t[]>(std::size_t{1} << kBlockBits);
+    entries.reset(new std::uint32_t[std::size_t{1} << kBlockBits]);  // filled once, below
     std::fill_n(entries.get(), std::size_t{1} << kBlockBits, kNone);
   }
   std::uint32_t& slot = entries[number & ((std::size_t{1} << kBlockBits) - 1)];
