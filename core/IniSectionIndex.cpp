@@ -48,16 +48,12 @@ std::uint32_t IniSectionIndex::NumberedLines::get(std::size_t number) const {
   return blocks_[block][number & ((std::size_t{1} << kBlockBits) - 1)];
 }
 
-void IniSectionIndex::NumberedLines::setIfAbsent(std::size_t number, std::uint32_t offset) {
-  const std::size_t block = number >> kBlockBits;
+std::uint32_t* IniSectionIndex::NumberedLines::addBlock(std::size_t block) {
   if (block >= blocks_.size()) blocks_.resize(block + 1);
   auto& entries = blocks_[block];
-  if (!entries) {
-    entries.reset(new std::uint32_t[std::size_t{1} << kBlockBits]);  // filled once, below
-    std::fill_n(entries.get(), std::size_t{1} << kBlockBits, kNone);
-  }
-  std::uint32_t& slot = entries[number & ((std::size_t{1} << kBlockBits) - 1)];
-  if (slot == kNone) slot = offset;
+  entries.reset(new std::uint32_t[std::size_t{1} << kBlockBits]);  // filled once, below
+  std::fill_n(entries.get(), std::size_t{1} << kBlockBits, kNone);
+  return entries.get();
 }
 
 std::size_t IniSectionIndex::NumberedLines::memoryBytes() const {

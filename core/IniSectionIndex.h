@@ -37,11 +37,19 @@ class IniSectionIndex {
   class NumberedLines {
    public:
     std::uint32_t get(std::size_t number) const;
-    void setIfAbsent(std::size_t number, std::uint32_t offset);
+    // Inline: it runs once a line while a library is indexed.
+    void setIfAbsent(std::size_t number, std::uint32_t offset) {
+      const std::size_t block = number >> kBlockBits;
+      std::uint32_t* entries = block < blocks_.size() ? blocks_[block].get() : nullptr;
+      if (!entries) entries = addBlock(block);
+      std::uint32_t& slot = entries[number & ((std::size_t{1} << kBlockBits) - 1)];
+      if (slot == kNone) slot = offset;
+    }
     std::size_t memoryBytes() const;
 
    private:
     static constexpr unsigned kBlockBits = 12;
+    std::uint32_t* addBlock(std::size_t block);
     std::vector<std::unique_ptr<std::uint32_t[]>> blocks_;
   };
 
