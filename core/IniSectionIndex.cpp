@@ -4,6 +4,10 @@
 #include <bit>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace lumivox {
 namespace {
 
@@ -170,6 +174,19 @@ IniLine IniSectionIndex::keyLineAt(std::string_view bytes, std::uint32_t offset)
 
 namespace {
 
+// The next LF from p on, or null. Library lines are short: sixteen bytes at
+// a time inline beats a call to memchr for each.
+const char* findLineFeed(const char* p, const char* end) {
+#ifdef __SSE2__
+  const __m128i lf = _mm_set1_epi8('\n');
+  for (; end - p >= 16; p += 16) {
+    const int hits = _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), lf));
+    if (hits) return p + __builtin_ctz(static_cast<unsigned>(hits));
+  }
+#endif
+  return static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+}
+
 // The common line of a library, "123=text", read in one go: the line number
 // and where the next line starts. Anything else (blanks, other keys, long
 // lines, the section's end) is left to the full reading of the line.
@@ -180,8 +197,8 @@ bool readNumberedLine(std::string_view bytes, std::size_t start, std::size_t& nu
   std::size_t n = 0;
   while (p < end && *p >= '0' && *p <= '9' && p - digits < 9) n = n * 10 + static_cast<std::size_t>(*p++ - '0');
   if (p == digits || p == end || *p != '=' || (*digits == '0' && p - digits > 1)) return false;
-  const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-  next = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data()) + 1 : bytes.size();
+  const char* lf = findLineFeed(p, end);
+  next = lf ? static_cast<std::size_t>(lf - bytes.data()) + 1 : bytes.size();
   if (next - start > kLongLineBytes) return false;
   number = n;
   return true;
