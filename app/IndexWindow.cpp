@@ -39,6 +39,8 @@ IndexWindow::IndexWindow(Services services, QWidget* parent)
   setCentralWidget(client);
   buildIndexMenus(menuBar());
   showBar();
+  connect(controls_.mainLibraryPath, &QLineEdit::textChanged, this, [this] { writtenMainPath_.clear(); });
+  connect(controls_.doorLibraryPath, &QLineEdit::textChanged, this, [this] { writtenDoorPath_.clear(); });
 
   connect(addTimer("Time_Chr", 20, true), &QTimer::timeout, this,
           [this] { pollTick(state_, *services_.keys, *this); });
@@ -84,10 +86,17 @@ void IndexWindow::setDialogueText(const std::string& text) { controls_.dialogue-
 void IndexWindow::setPercentText(const std::string& text) { controls_.percent->setText(q(text)); }
 
 void IndexWindow::setLibraryPaths(const std::string& mainPath, const std::string& doorPath) {
-  // Rewritten every 20 ms and nearly always the same: skip the widget work then.
-  const QString main = q(mainPath), door = q(doorPath);
-  if (controls_.mainLibraryPath->text() != main) controls_.mainLibraryPath->setText(main);
-  if (controls_.doorLibraryPath->text() != door) controls_.doorLibraryPath->setText(door);
+  // Rewritten every 20 ms and nearly always the same: compared with what was
+  // last written (cheaper than asking the widgets), the widget work is
+  // skipped then. Anyone else's change to a field forgets what was written.
+  if (mainPath != writtenMainPath_) {
+    controls_.mainLibraryPath->setText(q(mainPath));
+    writtenMainPath_ = mainPath;
+  }
+  if (doorPath != writtenDoorPath_) {
+    controls_.doorLibraryPath->setText(q(doorPath));
+    writtenDoorPath_ = doorPath;
+  }
 }
 
 std::string IndexWindow::mainLibraryPath() const { return controls_.mainLibraryPath->text().toStdString(); }

@@ -79,6 +79,7 @@ class IndexWindow final : public QMainWindow, public IndexView {
   DialogueState state_;
   IndexControls controls_;
   ProgressRange bar_;
+  std::string writtenMainPath_, writtenDoorPath_;  // what the poll last put in the path fields
 };
 
 }  // namespace lumivox

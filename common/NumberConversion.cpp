@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -25,25 +26,46 @@ std::optional<double> parseDecimal(std::string_view text) {
     negative = s.front() == '-';
     s.remove_prefix(1);
   }
+  // The decimal exponent of the first significant digit, to tell an
+  // underflow (the value is 0) from an overflow when the conversion says
+  // "out of range". Saturated: only its sign and size matter.
+  std::int64_t magnitude = 0;
+  bool significant = false;
   std::size_t i = 0, mantissaDigits = 0;
-  while (i < s.size() && isDigit(s[i])) ++i, ++mantissaDigits;
+  while (i < s.size() && isDigit(s[i])) {
+    significant = significant || s[i] != '0';
+    if (significant && magnitude < 100000) ++magnitude;
+    ++i, ++mantissaDigits;
+  }
   if (i < s.size() && s[i] == '.') {
     ++i;
-    while (i < s.size() && isDigit(s[i])) ++i, ++mantissaDigits;
+    while (i < s.size() && isDigit(s[i])) {
+      if (!significant && s[i] == '0' && magnitude > -100000) --magnitude;
+      significant = significant || s[i] != '0';
+      ++i, ++mantissaDigits;
+    }
   }
   if (mantissaDigits == 0) return std::nullopt;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
     std::size_t j = i + 1;
-    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    bool negativeExponent = false;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) negativeExponent = s[j++] == '-';
     const std::size_t digitsStart = j;
-    while (j < s.size() && isDigit(s[j])) ++j;
+    std::int64_t exponent = 0;
+    while (j < s.size() && isDigit(s[j])) {
+      if (exponent < 100000) exponent = exponent * 10 + (s[j] - '0');
+      ++j;
+    }
     if (j == digitsStart) return std::nullopt;
+    magnitude += negativeExponent ? -exponent : exponent;
     i = j;
   }
   if (i != s.size()) return std::nullopt;
   double value = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value)) return std::nullopt;
+  if (end != s.data() + s.size()) return std::nullopt;
+  if (ec == std::errc::result_out_of_range && (!significant || magnitude <= 0)) value = 0;  // underflow
+  else if (ec != std::errc() || !std::isfinite(value)) return std::nullopt;
   return negative ? -value : value;
 }
 

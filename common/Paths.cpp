@@ -28,10 +28,8 @@ std::string currentDirectory() {
 #endif
 }
 
-}  // namespace
-
-std::string pathInCurrentDirectory(std::string_view relative) {
-  std::string path = currentDirectory();
+// The relative path appended as the rule wants it.
+std::string withRelative(std::string path, std::string_view relative) {
 #ifdef _WIN32
   path.append(relative);
 #else
@@ -40,6 +38,36 @@ std::string pathInCurrentDirectory(std::string_view relative) {
   std::replace(path.begin() + static_cast<std::ptrdiff_t>(dirLength), path.end(), '\\', '/');
 #endif
   return path;
+}
+
+}  // namespace
+
+std::string pathInCurrentDirectory(std::string_view relative) { return withRelative(currentDirectory(), relative); }
+
+PathsInCurrentDirectory::PathsInCurrentDirectory(std::initializer_list<std::string_view> relatives)
+    : relatives_(relatives) {}
+
+const std::vector<std::string>& PathsInCurrentDirectory::refresh() {
+#ifdef _WIN32
+  const std::string directory = currentDirectory();
+  const std::string_view now = directory;
+#else
+  // Onto the stack first: an unchanged directory then needs no memory.
+  char buffer[4096];
+  std::string longer;
+  std::string_view now;
+  if (::getcwd(buffer, sizeof buffer)) {
+    now = buffer;
+  } else {
+    longer = currentDirectory();  // longer than the buffer, or an error to report
+    now = longer;
+  }
+#endif
+  if (now == directory_ && paths_.size() == relatives_.size()) return paths_;
+  directory_ = std::string(now);
+  paths_.clear();
+  for (std::string_view relative : relatives_) paths_.push_back(withRelative(directory_, relative));
+  return paths_;
 }
 
 std::filesystem::path toFsPath(const std::string& utf8Path) {

@@ -1,7 +1,9 @@
 #pragma once
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumivox {
 
@@ -10,6 +12,22 @@ namespace lumivox {
 // separator). On POSIX a backslash is an ordinary file-name character, so the
 // relative path's backslashes become slashes there. Paths are UTF-8.
 std::string pathInCurrentDirectory(std::string_view relative);
+
+// The same rule for paths a poll needs 50 times a second: each refresh asks
+// for the current directory once, and builds the texts again only when it is
+// not the one they were built from, so an unchanged directory costs one
+// system call and no memory.
+class PathsInCurrentDirectory {
+ public:
+  explicit PathsInCurrentDirectory(std::initializer_list<std::string_view> relatives);
+  // The paths, in the order of the relative paths given.
+  const std::vector<std::string>& refresh();
+
+ private:
+  std::vector<std::string_view> relatives_;  // string literals: they outlive this
+  std::string directory_;
+  std::vector<std::string> paths_;
+};
 
 // A UTF-8 path text as the file system wants it.
 std::filesystem::path toFsPath(const std::string& utf8Path);

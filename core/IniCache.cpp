@@ -1,5 +1,6 @@
 #include "core/IniCache.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 
@@ -42,7 +43,8 @@ std::optional<FileStamp> stampOf(const std::string& path) {
   return stamp;
 #else
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+  // Only a regular file is ever opened: a pipe or device is unreadable.
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
   FileStamp stamp;
   stamp.device = static_cast<std::uint64_t>(st.st_dev);
   stamp.inode = static_cast<std::uint64_t>(st.st_ino);
@@ -64,7 +66,7 @@ std::int64_t nowNs() {
 struct IniCache::Entry {
   FileStamp stamp;
   bool trusted = false;
-  std::shared_ptr<const IniDocument> document;
+  std::shared_ptr<IniDocument> document;
 };
 
 IniCache& IniCache::shared() {
@@ -80,28 +82,28 @@ std::shared_ptr<const IniDocument> IniCache::document(const std::string& path) {
     forget(path);
     return nullptr;
   }
-  if (auto it = entries_.find(path);
-      it != entries_.end() && it->second->trusted && it->second->stamp == *stamp)
-    return it->second->document;
+  std::string bytes;
+  if (auto it = entries_.find(path); it != entries_.end()) {
+    if (it->second->trusted && it->second->stamp == *stamp) return it->second->document;
+    // The old copy goes before the new one comes, so a file read again never
+    // takes twice its size; its buffer is reused when nobody else holds it.
+    if (it->second->document.use_count() == 1) bytes = it->second->document->releaseBytes();
+    entries_.erase(it);
+  }
 
   auto entry = std::make_shared<Entry>();
   try {
     const std::int64_t readAt = nowNs();
-    std::string bytes = readWholeFile(path, kMaxIniFileBytes);
-    // While a recent file is not trusted yet, it is read at every lookup;
-    // when its bytes are still those parsed, the index serves again.
-    const auto previous = entries_.find(path);
-    if (previous != entries_.end() && previous->second->document->bytes() == bytes) {
-      entry->document = previous->second->document;
-    } else {
-      entry->document = std::make_shared<const IniDocument>(std::move(bytes));
-    }
+    readWholeFile(path, kMaxIniFileBytes, bytes);
+    // A much shorter file than the last one does not keep the old buffer's size.
+    if (bytes.capacity() / 2 > bytes.size() + 4096) bytes.shrink_to_fit();
+    entry->document = std::make_shared<IniDocument>(std::move(bytes));
     const auto after = stampOf(path);
     entry->stamp = after ? *after : FileStamp{};
+    // While a recent file is not trusted yet, it is read at every lookup.
     entry->trusted = after && *after == *stamp &&
                      readAt - std::max(stamp->modifiedNs, stamp->changedNs) > kQuietNanoseconds;
   } catch (const std::exception&) {  // unreadable, too large, out of memory
-    forget(path);
     return nullptr;
   }
   if (entries_.size() >= kMaxCachedFiles) entries_.clear();

@@ -12,8 +12,8 @@ class IniDocument;
 // modification time or status-change time differs from what was read. A file
 // changed within the last two seconds before it was read is not trusted yet
 // (timestamps are coarser than writes can follow each other), so it is read
-// at every lookup until it has been quiet for that long; it is parsed again
-// only when its bytes differ.
+// at every lookup until it has been quiet for that long. The old copy of a
+// file is let go before the new one is read, so memory never holds both.
 class IniCache {
  public:
   // The document at the path, or null when the file is missing or unreadable.

@@ -1,72 +1,80 @@
 #include "core/IniDocument.h"
 
-#include <algorithm>
+#include <cstring>
 
 #include "core/IniLines.h"
+#include "core/IniSectionIndex.h"
 
 namespace lumivox {
+namespace {
 
-std::size_t IniDocument::NameHash::operator()(std::string_view name) const {
-  std::size_t hash = 1469598103934665603ull;  // FNV-1a over the lower-case bytes
-  for (char c : name) {
-    const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
-    hash = (hash ^ static_cast<unsigned char>(lower)) * 1099511628211ull;
-  }
-  return hash;
+// The program asks about a handful of sections; past this many the oldest
+// answers are dropped rather than kept for ever.
+constexpr std::size_t kMaxSectionsKept = 16;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) {}
+IniDocument::~IniDocument() = default;
+
+std::string IniDocument::releaseBytes() {
+  sections_.clear();
+  return std::move(bytes_);
 }
 
-bool IniDocument::NameEqual::operator()(std::string_view a, std::string_view b) const noexcept {
-  return equalsIgnoringAsciiCase(a, b);
-}
-
-// "0" or a decimal number without a leading zero, below the limit.
-std::optional<std::size_t> IniDocument::lineNumberKey(std::string_view key) const {
-  if (key.empty() || key.size() > 9 || (key.size() > 1 && key[0] == '0')) return std::nullopt;
-  std::size_t number = 0;
-  for (char c : key) {
-    if (c < '0' || c > '9') return std::nullopt;
-    number = number * 10 + static_cast<std::size_t>(c - '0');
-  }
-  if (number >= numberLimit_) return std::nullopt;
-  return number;
-}
-
-IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) {
-  const auto lines = static_cast<std::size_t>(std::count(bytes_.begin(), bytes_.end(), '\n')) + 1;
-  numberLimit_ = 2 * lines + 16;
-
-  Keys* current = nullptr;  // null before the first section and inside a repeated one
-  IniLineReader reader(bytes_);
-  IniLine line;
-  while (reader.next(line)) {
-    if (line.kind == IniLine::Kind::Section) {
-      auto [it, inserted] = sections_.try_emplace(line.name);
-      current = inserted ? &it->second : nullptr;
-    } else if (line.kind == IniLine::Kind::Key && current) {
-      // The value points into the bytes, so it is never a null view, even
-      // when it is empty; a null view marks a missing line number.
-      const std::string_view value = line.value;
-      if (const auto number = lineNumberKey(line.name)) {
-        if (current->numbered.size() <= *number) current->numbered.resize(*number + 1);
-        if (!current->numbered[*number].data()) current->numbered[*number] = value;
-      } else {
-        current->named.try_emplace(line.name, value);
-      }
+// Where the body of the first section of that name starts. Only lines whose
+// first byte other than blanks is '[' can open a section, so the scan jumps
+// from one '[' to the next and skips the rest of any line it has looked at.
+std::optional<std::size_t> IniDocument::bodyOf(std::string_view name) const {
+  const std::string_view bytes = bytes_;
+  const char* base = bytes.data();
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    const void* found = std::memchr(base + pos, '[', bytes.size() - pos);
+    if (!found) return std::nullopt;
+    const auto bracket = static_cast<std::size_t>(static_cast<const char*>(found) - base);
+    std::size_t lineStart = bracket;
+    while (lineStart > 0 && isBlank(base[lineStart - 1])) --lineStart;
+    if (lineStart == 0 || base[lineStart - 1] == '\n') {
+      const IniLine line = lineAt(bytes, lineStart);
+      if (line.kind == IniLine::Kind::Section && equalsIgnoringAsciiCase(line.name, name)) return line.next;
+      pos = line.next;
+    } else {
+      const void* lf = std::memchr(base + bracket, '\n', bytes.size() - bracket);
+      if (!lf) return std::nullopt;
+      pos = static_cast<std::size_t>(static_cast<const char*>(lf) - base) + 1;
     }
   }
+  return std::nullopt;
 }
 
-std::optional<std::string_view> IniDocument::find(std::string_view section, std::string_view key) const {
-  const auto s = sections_.find(section);
-  if (s == sections_.end()) return std::nullopt;
-  const Keys& keys = s->second;
-  if (const auto number = lineNumberKey(key)) {
-    if (*number < keys.numbered.size() && keys.numbered[*number].data()) return keys.numbered[*number];
-    return std::nullopt;
+const IniSectionIndex* IniDocument::section(std::string_view name) const {
+  for (const Section& known : sections_)
+    if (equalsIgnoringAsciiCase(known.name, name)) return known.index.get();
+  if (sections_.size() >= kMaxSectionsKept) sections_.clear();
+  Section& added = sections_.emplace_back();
+  added.name = std::string(name);
+  if (const auto body = bodyOf(name)) added.index = std::make_unique<IniSectionIndex>(bytes_, *body);
+  return added.index.get();
+}
+
+std::optional<std::string_view> IniDocument::find(std::string_view sectionName, std::string_view key) const {
+  const IniSectionIndex* index = section(sectionName);
+  if (!index) return std::nullopt;
+  const auto line = index->find(bytes_, key);
+  if (!line) return std::nullopt;
+  return line->value;
+}
+
+std::size_t IniDocument::indexMemoryBytes() const {
+  std::size_t total = sizeof(*this) + sections_.capacity() * sizeof(Section);
+  for (const Section& known : sections_) {
+    total += known.name.capacity();
+    if (known.index) total += known.index->memoryBytes();
   }
-  const auto k = keys.named.find(key);
-  if (k == keys.named.end()) return std::nullopt;
-  return k->second;
+  return total;
 }
 
 }  // namespace lumivox

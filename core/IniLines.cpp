@@ -30,33 +30,44 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-bool IniLineReader::next(IniLine& line) {
-  if (pos_ >= bytes_.size()) return false;
-  const char* base = bytes_.data();
-  const void* lf = std::memchr(base + pos_, '\n', bytes_.size() - pos_);
-  const std::size_t lfPos = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - base) : bytes_.size();
-  line = IniLine{};
-  line.start = pos_;
-  line.next = lf ? lfPos + 1 : bytes_.size();
-  line.contentEnd = (lfPos > pos_ && base[lfPos - 1] == '\r') ? lfPos - 1 : lfPos;
-  pos_ = line.next;
+IniLine lineAt(std::string_view bytes, std::size_t start) {
+  const char* base = bytes.data();
+  const void* lf = std::memchr(base + start, '\n', bytes.size() - start);
+  IniLine line;
+  line.start = start;
+  if (lf) {
+    const auto lfPos = static_cast<std::size_t>(static_cast<const char*>(lf) - base);
+    line.next = lfPos + 1;
+    line.contentEnd = (lfPos > start && base[lfPos - 1] == '\r') ? lfPos - 1 : lfPos;
+  } else {
+    line.next = bytes.size();
+    line.contentEnd = (line.next > start && base[line.next - 1] == '\r') ? line.next - 1 : line.next;
+  }
 
-  std::string_view text = trim(bytes_.substr(line.start, line.contentEnd - line.start));
+  const std::string_view text = trim(bytes.substr(start, line.contentEnd - start));
   if (!text.empty() && text.front() == '[') {
     const std::size_t close = text.rfind(']');
     if (close != std::string_view::npos) {
       line.kind = IniLine::Kind::Section;
       line.name = trim(text.substr(1, close - 1));
+      return line;
     }
-    return true;
+    // "[name" without its bracket is no section; it may still be "key=value".
   }
   const std::size_t equals = text.find('=');
-  if (equals == std::string_view::npos) return true;
+  if (equals == std::string_view::npos) return line;
   line.name = trim(text.substr(0, equals));
-  if (line.name.empty()) return true;
+  if (line.name.empty()) return line;
   line.kind = IniLine::Kind::Key;
   line.afterEquals = static_cast<std::size_t>(text.data() - base) + equals + 1;
   line.value = unquote(trim(text.substr(equals + 1)));
+  return line;
+}
+
+bool IniLineReader::next(IniLine& line) {
+  if (pos_ >= bytes_.size()) return false;
+  line = lineAt(bytes_, pos_);
+  pos_ = line.next;
   return true;
 }
 

@@ -42,7 +42,11 @@ void advance(DialogueState& state, Track track, IndexView& view) {
 }  // namespace
 
 void refreshLibraryPaths(IndexView& view) {
-  view.setLibraryPaths(pathInCurrentDirectory(kMainLibraryFile), pathInCurrentDirectory(kDoorLibraryFile));
+  // One look at the current directory a tick serves both paths; they are
+  // built again only when it changed.
+  static PathsInCurrentDirectory libraries{kMainLibraryFile, kDoorLibraryFile};
+  const std::vector<std::string>& paths = libraries.refresh();
+  view.setLibraryPaths(paths[0], paths[1]);
 }
 
 void pollTick(DialogueState& state, KeyWatch& keys, IndexView& view) {

@@ -41,9 +41,11 @@ X11KeyWatch::~X11KeyWatch() {
   if (display_) XCloseDisplay(display_);
 }
 
-void X11KeyWatch::readPendingEvents() {
+void X11KeyWatch::readPendingEvents() { readEvents(QueuedAfterFlush); }
+
+void X11KeyWatch::readEvents(int mode) {
   if (!display_) return;
-  while (XPending(display_) > 0) {
+  while (XEventsQueued(display_, mode) > 0) {
     XEvent event;
     XNextEvent(display_, &event);
     XGenericEventCookie* cookie = &event.xcookie;
@@ -70,8 +72,11 @@ void X11KeyWatch::forgetPresses() {
 
 bool X11KeyWatch::pressedSinceLastAsked(int virtualKey) {
   if (virtualKey < 0 || virtualKey >= static_cast<int>(pressed_.size())) return false;
-  // Events Xlib has already queued do not wake the socket notifier.
-  readPendingEvents();
+  // Events Xlib has already queued do not wake the socket notifier; those
+  // still on the connection do. Only the queued ones are looked at here, and
+  // by the queue's length alone (no lock, no call to the server): this runs
+  // 50 times a second and the connection is ours alone.
+  if (display_ && XQLength(display_) > 0) readEvents(QueuedAlready);
   const bool pressed = pressed_.test(static_cast<std::size_t>(virtualKey));
   pressed_.reset(static_cast<std::size_t>(virtualKey));
   return pressed;

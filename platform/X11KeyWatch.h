@@ -27,6 +27,8 @@ class X11KeyWatch final : public QObject, public KeyWatch {
 
  private:
   void readPendingEvents();
+  // Handles events while Xlib reports some in the given XEventsQueued mode.
+  void readEvents(int mode);
 
   Display* display_ = nullptr;
   int xinputOpcode_ = 0;

@@ -12,7 +12,8 @@ for group in "$@"; do
   case "$group" in
     base) packages+=(build-essential cmake pkg-config qt6-base-dev libgl-dev libx11-dev libxi-dev libxrandr-dev
                      libgtest-dev xvfb xdotool x11-utils xauth fonts-wqy-microhei fonts-arphic-uming
-                     qt6-translations-l10n) ;;
+                     qt6-translations-l10n
+                     clang libclang-rt-dev) ;;  # clang: sanitizers and libFuzzer
     wine) packages+=(g++-mingw-w64-x86-64-posix wine wine64 locales cmake libgtest-dev) ;;
     *) echo "install-packages: unknown group $group" >&2; exit 2 ;;
   esac

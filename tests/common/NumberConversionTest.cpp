@@ -2,6 +2,8 @@
 
 #include "common/NumberConversion.h"
 
+#include <string>
+
 using lumivox::toInt32;
 using lumivox::toSingle;
 
@@ -25,6 +27,21 @@ TEST(NumberConversion, RangeEdges) {
   EXPECT_FALSE(toInt32("2147483648"));
   EXPECT_FALSE(toInt32("-2147483649"));
   EXPECT_FALSE(toInt32("1e400"));
+}
+
+// Too small to tell from 0 is 0; only values beyond the range fail.
+TEST(NumberConversion, UnderflowIsZero) {
+  EXPECT_EQ(toInt32("1e-400"), 0);
+  EXPECT_EQ(toInt32("-1e-400"), 0);
+  EXPECT_EQ(toInt32("0." + std::string(400, '0') + "1"), 0);
+  EXPECT_EQ(toInt32("1e-310"), 0);  // below the normal range of a double
+  EXPECT_EQ(toInt32(" 7e-99999999999999999999 "), 0);
+  EXPECT_EQ(toInt32("0e99999"), 0);
+  EXPECT_EQ(toSingle("1e-400"), 0.0f);
+  EXPECT_EQ(toSingle("1e-50"), 0.0f);
+  EXPECT_FALSE(toInt32("1e99999999999999999999"));
+  EXPECT_FALSE(toInt32("0.1e310"));
+  EXPECT_EQ(toInt32("123e-2"), 1);
 }
 
 TEST(NumberConversion, RejectsWhatIsNotANumber) {

@@ -20,6 +20,20 @@ TEST(Paths, CurrentDirectoryAtTheMomentOfUsePlusRelativePath) {
   EXPECT_NE(std::filesystem::current_path().string(), cwd);
 }
 
+TEST(Paths, SeveralPathsFollowTheCurrentDirectoryAtEachRefresh) {
+  TempWorkDir dir(TempWorkDir::Data::None);
+  lumivox::PathsInCurrentDirectory paths{"\\Data\\Quorra.data", "/Data/HotKeys.opi"};
+  const std::vector<std::string> first = paths.refresh();
+  EXPECT_EQ(first, (std::vector<std::string>{lumivox::pathInCurrentDirectory("\\Data\\Quorra.data"),
+                                             lumivox::pathInCurrentDirectory("/Data/HotKeys.opi")}));
+  EXPECT_EQ(paths.refresh(), first);
+  std::filesystem::create_directory("inner");
+  std::filesystem::current_path("inner");
+  EXPECT_EQ(paths.refresh()[1], std::filesystem::current_path().string() + "/Data/HotKeys.opi");
+  std::filesystem::current_path("..");
+  EXPECT_EQ(paths.refresh(), first);
+}
+
 #ifndef _WIN32
 // On POSIX a backslash is an ordinary file-name character.
 TEST(Paths, BackslashesInTheFolderNameAreKept) {

@@ -33,6 +33,7 @@ class IndexWindowTest : public QObject {
   void exitMenuItem();
   void ownFocusPausesAndResumesPolling();
   void keyPressesAdvanceTheDialogue();
+  void pathFieldsAreCurrentAtEveryTick();
   void badLibraries_data();
   void badLibraries();
 };
@@ -241,6 +242,28 @@ void IndexWindowTest::keyPressesAdvanceTheDialogue() {
   QVERIFY(w.findChild<QLineEdit*>(u("Dirurl"))->text().endsWith(u("/Data/Quorra.data")));
   QVERIFY(h.action("保存当前的对话进度")->isEnabled());
   QVERIFY(!h.action("保存当前的对话进度2")->isEnabled());  // the door track has not advanced
+}
+
+// The poll skips rewriting unchanged paths, yet the fields stay current: a
+// change of folder, or anyone else's change to a field, is undone at the
+// next tick.
+void IndexWindowTest::pathFieldsAreCurrentAtEveryTick() {
+  Harness h;
+  IndexWindow& w = h.open();
+  auto* mainPath = w.findChild<QLineEdit*>(u("Dirurl"));
+  auto* doorPath = w.findChild<QLineEdit*>(u("Dirurl2"));
+  QTRY_VERIFY(mainPath->text().endsWith(u("/Data/Quorra.data")));
+  const QString before = mainPath->text();
+  mainPath->setText(u("elsewhere"));
+  doorPath->setText(u("elsewhere"));
+  QTRY_COMPARE(mainPath->text(), before);
+  QVERIFY(doorPath->text().endsWith(u("/Data/Door.data")));
+
+  std::filesystem::create_directory("inner");
+  std::filesystem::current_path("inner");
+  QTRY_COMPARE(mainPath->text(), QString::fromStdString(std::filesystem::current_path().string() + "/Data/Quorra.data"));
+  std::filesystem::current_path("..");
+  QTRY_COMPARE(mainPath->text(), before);
 }
 
 void IndexWindowTest::badLibraries_data() {

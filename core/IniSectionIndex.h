@@ -1,0 +1,101 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/IniLines.h"
+
+namespace lumivox {
+
+// The keys of one section of an initialisation file: where the first line of
+// every key starts. Built in linear time from the section's lines, and small:
+// four bytes a line for line numbers, five for other keys,
+// nothing for other lines, so the index of a huge file stays well below the
+// file's own size. Entries are offsets into the file's bytes, which the
+// caller keeps unchanged for the index's lifetime (files are below 4 GiB).
+class IniSectionIndex {
+ public:
+  // Indexes the lines from bodyStart up to the next section line or the end.
+  IniSectionIndex(std::string_view bytes, std::size_t bodyStart);
+  IniSectionIndex(const IniSectionIndex&) = delete;
+  IniSectionIndex& operator=(const IniSectionIndex&) = delete;
+
+  // The first key line of that name, in the same bytes.
+  std::optional<IniLine> find(std::string_view bytes, std::string_view key) const;
+
+  // Memory held, for tests and the benchmark.
+  std::size_t memoryBytes() const;
+
+ private:
+  static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+
+  // Line numbers "0", "1", ... as libraries use them, in blocks so the table
+  // never moves while it grows; a block exists once a number in it does.
+  class NumberedLines {
+   public:
+    std::uint32_t get(std::size_t number) const;
+    // Inline: it runs once a line while a library is indexed.
+    void setIfAbsent(std::size_t number, std::uint32_t offset) {
+      const std::size_t block = number >> kBlockBits;
+      std::uint32_t* entries = block < blocks_.size() ? blocks_[block].get() : nullptr;
+      if (!entries) entries = addBlock(block);
+      std::uint32_t& slot = entries[number & ((std::size_t{1} << kBlockBits) - 1)];
+      if (slot == kNone) slot = offset;
+    }
+    std::size_t memoryBytes() const;
+
+   private:
+    static constexpr unsigned kBlockBits = 12;
+    std::uint32_t* addBlock(std::size_t block);
+    std::vector<std::unique_ptr<std::uint32_t[]>> blocks_;
+  };
+
+  // Every other key: an open-addressing table of line offsets, sized once
+  // for its count, so it never grows.
+  class NamedLines {
+   public:
+    void reserve(std::size_t count);
+    bool empty() const { return slots_.empty(); }
+    // Keeps the first line of a name: the lines come in file order. Inserts
+    // wait a few lines in a queue, so the memory of their slots is already
+    // on its way when they are made (a large table misses the cache at
+    // every insert otherwise); flush() makes the waiting ones.
+    void insertIfAbsent(const IniSectionIndex& index, std::string_view bytes, std::string_view name,
+                        std::uint32_t offset);
+    void flush(const IniSectionIndex& index, std::string_view bytes);
+    std::uint32_t find(const IniSectionIndex& index, std::string_view bytes, std::string_view name) const;
+    std::size_t memoryBytes() const { return slots_.capacity() * sizeof(std::uint32_t); }
+
+   private:
+    struct Waiting {
+      std::uint64_t hash;
+      std::string_view name;
+      std::uint32_t offset;
+    };
+    static constexpr std::size_t kQueue = 16;
+    std::size_t home(std::uint64_t hash) const;
+    void insertNow(const IniSectionIndex& index, std::string_view bytes, const Waiting& entry);
+
+    std::vector<std::uint32_t> slots_;
+    Waiting queue_[kQueue];
+    std::size_t queued_ = 0, queueHead_ = 0;
+  };
+
+  // Key lines too long to read again at each lookup: their parts, parsed once.
+  struct LongLine {
+    std::uint32_t start, nameBegin, nameSize, valueBegin, valueSize, afterEquals, contentEnd, next;
+  };
+
+  // How a key line of the section is filed; the same answer in both passes.
+  std::optional<std::size_t> numberedSlot(std::string_view name, std::size_t linesSeen) const;
+  IniLine keyLineAt(std::string_view bytes, std::uint32_t offset) const;
+
+  NumberedLines numbered_;
+  NamedLines named_;
+  std::vector<LongLine> longLines_;  // in file order
+};
+
+}  // namespace lumivox
