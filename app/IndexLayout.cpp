@@ -9,6 +9,7 @@
 #include <QTextBrowser>
 
 #include "app/DialogueLabel.h"
+#include "ui/WindowLayout.h"
 
 namespace lumivox {
 namespace {
@@ -17,11 +18,6 @@ inline constexpr const char* kWelcomeText =
     "『欢迎使用“Lumivox”。程序还在更新与完善中，请您能及时提供Bug所在。并希望您喜欢他。如果有事情请联系："
     "帮助菜单中的“发送报告”"
     "  谢谢～』按您设置的键继续～[默认为空格]";
-
-void place(QWidget* widget, const char* name, int left, int top, int width, int height) {
-  widget->setObjectName(QString::fromUtf8(name));
-  widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
 
 enum class Wrap { No, Yes };
 
@@ -33,7 +29,7 @@ Label* label(QWidget* parent, const char* name, const char* text, int left, int 
   auto* l = new Label(parent);
   l->setTextFormat(Qt::PlainText);
   l->setText(QString::fromUtf8(text));
-  place(l, name, left, top, width, height);
+  placeInTwips(l, name, left, top, width, height);
   l->setWordWrap(wrap == Wrap::Yes);
   // The platform's fonts run wider than the design's: a one-line caption
   // grows to the right rather than being clipped.
@@ -43,7 +39,7 @@ Label* label(QWidget* parent, const char* name, const char* text, int left, int 
 
 QGroupBox* frame(QWidget* parent, const char* name, const char* caption, int left, int top, int width, int height) {
   auto* f = new QGroupBox(QString::fromUtf8(caption), parent);
-  place(f, name, left, top, width, height);
+  placeInTwips(f, name, left, top, width, height);
   return f;
 }
 
@@ -51,7 +47,7 @@ void rule(QWidget* parent, const char* name, int left, int top, int width) {
   auto* line = new QFrame(parent);
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);
-  place(line, name, left, top - 15, width, 30);
+  placeInTwips(line, name, left, top - 15, width, 30);
 }
 
 void colour(QLabel* l, int red, int green, int blue) {
@@ -76,7 +72,7 @@ QFont songTypeface(bool bold = false) {
 // Text fields the user never sees; they lie outside the client area.
 QLineEdit* hiddenField(QWidget* parent, const char* name, const char* text, int top) {
   auto* field = new QLineEdit(QString::fromUtf8(text), parent);
-  place(field, name, 8040, top, 1215, 285);
+  placeInTwips(field, name, 8040, top, 1215, 285);
   field->setVisible(false);
   return field;
 }
@@ -102,7 +98,7 @@ IndexControls buildIndexControls(QWidget* client) {
   QGroupBox* frame2 = frame(client, "Frame2", "对话进度", 0, 3240, 3495, 1095);
   label(frame2, "Label2", "0", 158, 360, 255, 255);
   c.bar = new QProgressBar(frame2);
-  place(c.bar, "Bar1", 330, 390, 2790, 135);
+  placeInTwips(c.bar, "Bar1", 330, 390, 2790, 135);
   c.bar->setTextVisible(false);
   label(frame2, "Label3", "100", 3158, 360, 255, 255);
   label(frame2, "Label4", "您目前位于已经分离对话的约", 120, 720, 2415, 255);
@@ -120,7 +116,7 @@ IndexControls buildIndexControls(QWidget* client) {
 
   label(client, "Label10", "恭喜！您是第", 0, 5850, 705, 495, Wrap::Yes);
   auto* browser = new QTextBrowser(client);
-  place(browser, "UserNumberBrowser", 840, 5760, 1695, 495);
+  placeInTwips(browser, "UserNumberBrowser", 840, 5760, 1695, 495);
   browser->setFrameShape(QFrame::NoFrame);
   label(client, "Label11", "位使用软件的人～ ", 2640, 5850, 855, 495, Wrap::Yes);
 

@@ -10,20 +10,16 @@
 
 #include "common/Twips.h"
 #include "core/Hotkeys.h"
+#include "ui/WindowLayout.h"
 
 namespace lumivox {
 namespace {
 
 QString u(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-void place(QWidget* widget, const char* name, int left, int top, int width, int height) {
-  widget->setObjectName(QString::fromUtf8(name));
-  widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
 QPushButton* button(QWidget* parent, const char* name, const char* caption, int left, int width) {
   auto* b = new QPushButton(u(caption), parent);
-  place(b, name, left, 4680, width, 375);
+  placeInTwips(b, name, left, 4680, width, 375);
   b->setAutoDefault(false);
   b->setDefault(false);
   return b;
@@ -46,13 +42,13 @@ HotkeysSetupWindow::HotkeysSetupWindow(Prompter& prompter, QWidget* parent)
   setFixedSize(twipsToPixels(3285), twipsToPixels(5175));
 
   auto* explanation = new QLabel(u(kExplanation), this);
-  place(explanation, "Label1", 120, 120, 3015, 1095);
+  placeInTwips(explanation, "Label1", 120, 120, 3015, 1095);
   explanation->setTextFormat(Qt::PlainText);
   explanation->setWordWrap(true);
   explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   auto* frame = new QGroupBox(QStringLiteral("定义热键项[不允许添加新的]"), this);
-  place(frame, "Frame1", 120, 1320, 3015, 3135);
+  placeInTwips(frame, "Frame1", 120, 1320, 3015, 3135);
   auto* group = new QButtonGroup(this);
   group->setExclusive(true);
   const int tops[] = {360, 720, 1080, 1440, 1800, 2280, 2640};
@@ -60,7 +56,7 @@ HotkeysSetupWindow::HotkeysSetupWindow(Prompter& prompter, QWidget* parent)
   for (std::size_t row = 0; row < options_.size(); ++row) {
     auto* option = new QRadioButton(u(choices[row].caption), frame);
     const std::string name = "Option" + std::to_string(row + 1);
-    place(option, name.c_str(), 120, tops[row], 2775, row == 4 ? 375 : 255);
+    placeInTwips(option, name.c_str(), 120, tops[row], 2775, row == 4 ? 375 : 255);
     group->addButton(option, static_cast<int>(row));
     options_[row] = option;
   }

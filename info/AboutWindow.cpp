@@ -9,7 +9,7 @@
 
 #include "core/IndexView.h"
 #include "info/Reports.h"
-#include "info/WindowLayout.h"
+#include "ui/WindowLayout.h"
 
 namespace lumivox {
 namespace {

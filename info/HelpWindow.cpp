@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "info/HelpText.h"
-#include "info/WindowLayout.h"
+#include "ui/WindowLayout.h"
 
 namespace lumivox {
 

@@ -8,23 +8,16 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "app/IndexLayout.h"
+#include "common/Twips.h"
+#include "ui/WindowLayout.h"
 
 namespace lumivox {
 
 // Small helpers for the progress windows, laid out in twips as designed.
-inline void placeTwips(QWidget* widget, const char* name, int left, int top, int width, int height) {
-  widget->setObjectName(QString::fromUtf8(name));
-  widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
 inline QLabel* fixedLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width,
                           int height) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
+  QLabel* label = twipsLabel(parent, name, QString::fromUtf8(text), left, top, width, height, true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  placeTwips(label, name, left, top, width, height);
   return label;
 }
 
@@ -63,14 +56,14 @@ inline void fitWrappedLabels(QWidget* window) {
 
 inline QGroupBox* captionlessFrame(QWidget* parent, int left, int top, int width, int height) {
   auto* frame = new QGroupBox(parent);
-  placeTwips(frame, "Frame1", left, top, width, height);
+  placeInTwips(frame, "Frame1", left, top, width, height);
   return frame;
 }
 
 // Both progress windows are one typed field and a button that confirms it.
 inline QLineEdit* typedField(QWidget* frame, const char* initialText, int left, int top, int width, int height) {
   auto* field = new QLineEdit(QString::fromUtf8(initialText), frame);
-  placeTwips(field, "Text1", left, top, width, height);
+  placeInTwips(field, "Text1", left, top, width, height);
   return field;
 }
 
@@ -79,7 +72,7 @@ inline QLineEdit* typedField(QWidget* frame, const char* initialText, int left, 
 inline QPushButton* confirmButton(QWidget* window, QLineEdit* field, const char* caption, int left, int top, int width,
                                   int height) {
   auto* confirm = new QPushButton(QString::fromUtf8(caption), window);
-  placeTwips(confirm, "Command1", left, top, width, height);
+  placeInTwips(confirm, "Command1", left, top, width, height);
   QWidget::setTabOrder(field, confirm);
   fitWrappedLabels(window);
   field->setFocus();

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "common/Twips.h"
 #include "platform/WindowOpacity.h"
 #include "ui/PropertyBag.h"
 #include "ui/XpProgressBarWidget.h"
@@ -15,7 +16,9 @@ namespace lumivox {
 namespace {
 
 // The window is laid out in twips, 15 to a pixel.
-QRect fromTwips(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
+QRect fromTwips(int left, int top, int width, int height) {
+  return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
 
 const QColor kMagenta(255, 0, 255);
 

@@ -1,4 +1,4 @@
-#include "info/WindowLayout.h"
+#include "ui/WindowLayout.h"
 
 #include <QDialog>
 #include <QGroupBox>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/IndexLayout.h"
+#include "common/Twips.h"
 
 namespace lumivox {
 

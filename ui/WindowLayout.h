@@ -8,7 +8,7 @@ class QWidget;
 
 namespace lumivox {
 
-// Helpers for laying out the information windows as designed, positions and
+// Helpers for laying out the program's windows as designed, positions and
 // sizes in twips; every control carries its name as objectName.
 void placeInTwips(QWidget* widget, const char* name, int left, int top, int width, int height);
 QGroupBox* twipsFrame(QWidget* parent, const char* name, const char* caption, int left, int top, int width, int height);
