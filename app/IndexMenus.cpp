@@ -5,16 +5,15 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ui/QtText.h"
+
 namespace lumivox {
 namespace {
 
-
-QString u(const char* text) { return QString::fromUtf8(text); }
-
 QMenu* submenu(QWidget* parent, const char* name, const char* caption) {
-  auto* menu = new QMenu(u(caption), parent);
-  menu->setObjectName(u(name));
-  menu->menuAction()->setObjectName(u(name));
+  auto* menu = new QMenu(toQString(caption), parent);
+  menu->setObjectName(toQString(name));
+  menu->menuAction()->setObjectName(toQString(name));
   if (auto* bar = qobject_cast<QMenuBar*>(parent)) {
     bar->addMenu(menu);
   } else {
@@ -36,13 +35,13 @@ QAction* item(QMenu* menu, const QString& name, const QString& caption, const QK
 
 QAction* item(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut = {},
               Initially initially = Initially::On) {
-  return item(menu, u(name), u(caption), shortcut, initially);
+  return item(menu, toQString(name), toQString(caption), shortcut, initially);
 }
 
 // Door items are captioned with their own names.
 void doorItems(QMenu* menu, const char* prefix, int first, int last) {
   for (int i = first; i <= last; ++i) {
-    const QString name = u(prefix) + QString::number(i);
+    const QString name = toQString(prefix) + QString::number(i);
     item(menu, name, name);
   }
 }

@@ -11,19 +11,18 @@
 
 #include "app/FeatureCommands.h"
 #include "app/IndexMenus.h"
-#include "app/InfoCommands.h"
 #include "app/InertTimer.h"
+#include "app/InfoCommands.h"
 #include "app/Startup.h"
 #include "common/Prompter.h"
 #include "core/KeyPoll.h"
 #include "info/GameLauncher.h"
 #include "platform/KeyWatch.h"
+#include "ui/QtText.h"
 
 namespace lumivox {
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
-QString q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The progress bar widget only shows the range; it has whole-number steps.
 constexpr int kBarSteps = 10000;
@@ -81,20 +80,20 @@ bool IndexWindow::load() {
   return runStartup(state_, *this, startup);
 }
 
-void IndexWindow::setStatusText(const std::string& text) { controls_.status->setText(q(text)); }
-void IndexWindow::setDialogueText(const std::string& text) { controls_.dialogue->setText(q(text)); }
-void IndexWindow::setPercentText(const std::string& text) { controls_.percent->setText(q(text)); }
+void IndexWindow::setStatusText(const std::string& text) { controls_.status->setText(toQString(text)); }
+void IndexWindow::setDialogueText(const std::string& text) { controls_.dialogue->setText(toQString(text)); }
+void IndexWindow::setPercentText(const std::string& text) { controls_.percent->setText(toQString(text)); }
 
 void IndexWindow::setLibraryPaths(const std::string& mainPath, const std::string& doorPath) {
   // Rewritten every 20 ms and nearly always the same: compared with what was
   // last written (cheaper than asking the widgets), the widget work is
   // skipped then. Anyone else's change to a field forgets what was written.
   if (mainPath != writtenMainPath_) {
-    controls_.mainLibraryPath->setText(q(mainPath));
+    controls_.mainLibraryPath->setText(toQString(mainPath));
     writtenMainPath_ = mainPath;
   }
   if (doorPath != writtenDoorPath_) {
-    controls_.doorLibraryPath->setText(q(doorPath));
+    controls_.doorLibraryPath->setText(toQString(doorPath));
     writtenDoorPath_ = doorPath;
   }
 }
@@ -125,7 +124,7 @@ void IndexWindow::onMenuItem(const char* itemName, std::function<void()> handler
 }
 
 void IndexWindow::setMenuItemEnabled(std::string_view name, bool enabled) {
-  if (auto* action = findChild<QAction*>(q(name))) action->setEnabled(enabled);
+  if (auto* action = findChild<QAction*>(toQString(name))) action->setEnabled(enabled);
 }
 
 namespace {
@@ -161,7 +160,7 @@ bool switchTimer(QTimer* timer, bool enabled) {
 }  // namespace
 
 void IndexWindow::setTimerInterval(std::string_view name, int milliseconds) {
-  auto* timer = findChild<QTimer*>(q(name));
+  auto* timer = findChild<QTimer*>(toQString(name));
   if (!timer || milliseconds < 0 || milliseconds > kMaxTimerInterval) return;
   const bool on = switchedOn(timer);
   timer->stop();
@@ -171,17 +170,17 @@ void IndexWindow::setTimerInterval(std::string_view name, int milliseconds) {
 }
 
 void IndexWindow::setLoadedText(Track track, const std::string& text) {
-  (track == Track::Main ? controls_.mainLoadedText : controls_.doorLoadedText)->setText(q(text));
+  (track == Track::Main ? controls_.mainLoadedText : controls_.doorLoadedText)->setText(toQString(text));
 }
 
 void IndexWindow::setTimerEnabled(std::string_view name, bool enabled) {
   // Only the window's own: windows it owns have timers of the same names.
-  if (auto* timer = findChild<QTimer*>(q(name), Qt::FindDirectChildrenOnly)) {
+  if (auto* timer = findChild<QTimer*>(toQString(name), Qt::FindDirectChildrenOnly)) {
     // Whatever switched the poll off (debug mode, focus, the show window),
     // the presses made meanwhile were not meant for the dialogue.
     if (switchTimer(timer, enabled) && name == "Time_Chr") services_.keys->forgetPresses();
   }
-  if (auto* timer = findChild<InertTimer*>(q(name), Qt::FindDirectChildrenOnly)) switchTimer(timer, enabled);
+  if (auto* timer = findChild<InertTimer*>(toQString(name), Qt::FindDirectChildrenOnly)) switchTimer(timer, enabled);
 }
 
 void IndexWindow::askToExit(QCloseEvent* closeEvent) {

@@ -4,6 +4,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "ui/QtText.h"
+
 namespace lumivox {
 namespace {
 
@@ -16,7 +18,6 @@ QMessageBox::Icon toQtIcon(Prompter::Icon icon) {
   return QMessageBox::Information;
 }
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 // Boxes are modal to the whole program and centred over the active window.
 // Their texts are shown literally: some carry what a file or the user wrote.
@@ -29,14 +30,14 @@ int runBox(QMessageBox& box) {
 }  // namespace
 
 void QtPrompter::inform(const std::string& text, const std::string& title, Icon icon) {
-  QMessageBox box(toQtIcon(icon), q(title), q(text), QMessageBox::Ok, QApplication::activeWindow());
+  QMessageBox box(toQtIcon(icon), toQString(title), toQString(text), QMessageBox::Ok, QApplication::activeWindow());
   runBox(box);
 }
 
 bool QtPrompter::ask(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
   const auto yes = buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::Ok;
   const auto no = buttons == Buttons::YesNo ? QMessageBox::No : QMessageBox::Cancel;
-  QMessageBox box(toQtIcon(icon), q(title), q(text), yes | no, QApplication::activeWindow());
+  QMessageBox box(toQtIcon(icon), toQString(title), toQString(text), yes | no, QApplication::activeWindow());
   box.setDefaultButton(yes);
   box.setEscapeButton(no);
   return runBox(box) == yes;
@@ -45,8 +46,8 @@ bool QtPrompter::ask(const std::string& text, const std::string& title, Buttons 
 std::optional<std::string> QtPrompter::input(const std::string& prompt, const std::string& title,
                                              const std::string& initialText) {
   bool accepted = false;
-  const QString text = QInputDialog::getText(QApplication::activeWindow(), q(title), q(prompt),
-                                             QLineEdit::Normal, q(initialText), &accepted);
+  const QString text = QInputDialog::getText(QApplication::activeWindow(), toQString(title), toQString(prompt),
+                                             QLineEdit::Normal, toQString(initialText), &accepted);
   if (!accepted) return std::nullopt;
   return text.toStdString();
 }

@@ -10,15 +10,15 @@
 
 #include "common/Twips.h"
 #include "core/Hotkeys.h"
+#include "ui/QtText.h"
 #include "ui/WindowLayout.h"
 
 namespace lumivox {
 namespace {
 
-QString u(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption, int left, int width) {
-  auto* b = new QPushButton(u(caption), parent);
+  auto* b = new QPushButton(toQString(caption), parent);
   placeInTwips(b, name, left, 4680, width, 375);
   b->setAutoDefault(false);
   b->setDefault(false);
@@ -41,7 +41,7 @@ HotkeysSetupWindow::HotkeysSetupWindow(Prompter& prompter, QWidget* parent)
   setWindowModality(Qt::ApplicationModal);
   setFixedSize(twipsToPixels(3285), twipsToPixels(5175));
 
-  auto* explanation = new QLabel(u(kExplanation), this);
+  auto* explanation = new QLabel(toQString(kExplanation), this);
   placeInTwips(explanation, "Label1", 120, 120, 3015, 1095);
   explanation->setTextFormat(Qt::PlainText);
   explanation->setWordWrap(true);
@@ -54,7 +54,7 @@ HotkeysSetupWindow::HotkeysSetupWindow(Prompter& prompter, QWidget* parent)
   const int tops[] = {360, 720, 1080, 1440, 1800, 2280, 2640};
   const auto& choices = hotkeyChoices();
   for (std::size_t row = 0; row < options_.size(); ++row) {
-    auto* option = new QRadioButton(u(choices[row].caption), frame);
+    auto* option = new QRadioButton(toQString(choices[row].caption), frame);
     const std::string name = "Option" + std::to_string(row + 1);
     placeInTwips(option, name.c_str(), 120, tops[row], 2775, row == 4 ? 375 : 255);
     group->addButton(option, static_cast<int>(row));

@@ -9,13 +9,12 @@
 
 #include "core/IndexView.h"
 #include "info/Reports.h"
+#include "ui/QtText.h"
 #include "ui/WindowLayout.h"
 
 namespace lumivox {
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 QLabel* centred(QLabel* label) {
   label->setAlignment(Qt::AlignCenter);
@@ -24,8 +23,8 @@ QLabel* centred(QLabel* label) {
 
 // 宋体 10.5 point bold, or the nearest Chinese face the system has.
 QFont thanksFont() {
-  QFont font(u("宋体"));
-  font.setFamilies({u("宋体"), u("SimSun"), u("WenQuanYi Micro Hei"), u("Noto Sans CJK SC"), u("AR PL UMing CN")});
+  QFont font(toQString("宋体"));
+  font.setFamilies({toQString("宋体"), toQString("SimSun"), toQString("WenQuanYi Micro Hei"), toQString("Noto Sans CJK SC"), toQString("AR PL UMing CN")});
   font.setPointSizeF(10.5);
   font.setBold(true);
   return font;
@@ -33,15 +32,15 @@ QFont thanksFont() {
 
 QString contactNote() {
   // The address may break after its dots, at-sign and hyphens in the narrow frame.
-  QString address = u(kContactEmail);
-  for (const char* mark : {"@", ".", "-"}) address.replace(u(mark), u(mark) + QChar(0x200B));
-  return u("E-Mail:\n") + address + u("\nQQ:") + u(kContactMessenger) +
-         u("\n有问必答，尽力支持。\n© Lumivox 开发组\n欢迎转载分发。");
+  QString address = toQString(kContactEmail);
+  for (const char* mark : {"@", ".", "-"}) address.replace(toQString(mark), toQString(mark) + QChar(0x200B));
+  return toQString("E-Mail:\n") + address + toQString("\nQQ:") + toQString(kContactMessenger) +
+         toQString("\n有问必答，尽力支持。\n© Lumivox 开发组\n欢迎转载分发。");
 }
 
 QTimer* addTimer(QObject* owner, const char* name, int intervalMs) {
   auto* timer = new QTimer(owner);
-  timer->setObjectName(u(name));
+  timer->setObjectName(toQString(name));
   timer->setInterval(intervalMs);
   return timer;
 }
@@ -67,26 +66,26 @@ class AboutWindowKeeper final : public QObject {
 }  // namespace
 
 AboutWindow::AboutWindow(const std::string& mainLibraryPath, Prompter& prompter) : prompter_(prompter) {
-  setObjectName(u("About"));
-  setWindowTitle(u("关于『Lumivox』"));
+  setObjectName(toQString("About"));
+  setWindowTitle(toQString("关于『Lumivox』"));
   setAttribute(Qt::WA_DeleteOnClose);
   fixWindow(this, 5715, 4860);
 
   QGroupBox* frame1 = twipsFrame(this, "Frame1", "版本信息", 120, 120, 3615, 2175);
-  twipsLabel(frame1, "Label1", u(" 程序版本："), 240, 360, 1095, 255);
-  centred(twipsLabel(frame1, "Label2", u(kProgramVersion), 1680, 360, 1335, 255));
-  twipsLabel(frame1, "Label3", u("对话文件库："), 120, 840, 1455, 255);
-  build_ = centred(twipsLabel(frame1, "Label4", u("\?\?\?\?-\?\?-\?\?日更新"), 1320, 840, 2175, 255));
-  twipsLabel(frame1, "Label5", u("对话量(主线)："), 240, 1320, 1335, 255);
-  mainCount_ = centred(twipsLabel(frame1, "Label6", u("????"), 1800, 1320, 975, 255));
-  twipsLabel(frame1, "Label12", u("对话量  (门)："), 240, 1680, 1335, 255);
-  doorCount_ = centred(twipsLabel(frame1, "Doortextnumber", u("????"), 1680, 1680, 1215, 255));
+  twipsLabel(frame1, "Label1", toQString(" 程序版本："), 240, 360, 1095, 255);
+  centred(twipsLabel(frame1, "Label2", toQString(kProgramVersion), 1680, 360, 1335, 255));
+  twipsLabel(frame1, "Label3", toQString("对话文件库："), 120, 840, 1455, 255);
+  build_ = centred(twipsLabel(frame1, "Label4", toQString("\?\?\?\?-\?\?-\?\?日更新"), 1320, 840, 2175, 255));
+  twipsLabel(frame1, "Label5", toQString("对话量(主线)："), 240, 1320, 1335, 255);
+  mainCount_ = centred(twipsLabel(frame1, "Label6", toQString("????"), 1800, 1320, 975, 255));
+  twipsLabel(frame1, "Label12", toQString("对话量  (门)："), 240, 1680, 1335, 255);
+  doorCount_ = centred(twipsLabel(frame1, "Doortextnumber", toQString("????"), 1680, 1680, 1215, 255));
 
   QGroupBox* frame2 = twipsFrame(this, "Frame2", "版权信息", 120, 2400, 3615, 1095);
-  twipsLabel(frame2, "Label7", u("程序制作："), 120, 360, 1095, 255);
-  twipsLabel(frame2, "Label8", u("Pell"), 1920, 360, 735, 375);
-  twipsLabel(frame2, "Label9", u("对话翻译："), 120, 720, 975, 255);
-  twipsLabel(frame2, "Label10", u("Lumivox 翻译组"), 1680, 720, 1335, 255);
+  twipsLabel(frame2, "Label7", toQString("程序制作："), 120, 360, 1095, 255);
+  twipsLabel(frame2, "Label8", toQString("Pell"), 1920, 360, 735, 375);
+  twipsLabel(frame2, "Label9", toQString("对话翻译："), 120, 720, 975, 255);
+  twipsLabel(frame2, "Label10", toQString("Lumivox 翻译组"), 1680, 720, 1335, 255);
 
   QGroupBox* frame3 = twipsFrame(this, "Frame3", "联系方式", 3960, 120, 1575, 3015);
   QLabel* contact = twipsLabel(frame3, "Label11", contactNote(), 240, 360, 1215, 2535, true);
@@ -98,7 +97,7 @@ AboutWindow::AboutWindow(const std::string& mainLibraryPath, Prompter& prompter)
   closingButton(this, "Command1", "确定", 4200, 3240, 1095, 375);
 
   QGroupBox* frame4 = twipsFrame(this, "Frame4", "鸣谢  感谢以下人员为程序作出的贡献  滚动播出(5秒)", 0, 3840, 5655, 975);
-  thanks_ = twipsLabel(frame4, "SThanks", u("请稍后，鸣谢列表正在载入..."), 240, 240, 5175, 615, true);
+  thanks_ = twipsLabel(frame4, "SThanks", toQString("请稍后，鸣谢列表正在载入..."), 240, 240, 5175, 615, true);
   thanks_->setFont(thanksFont());
 
   QTimer* thanksTimer = addTimer(this, "ThanksTimer", 5000);
@@ -111,10 +110,10 @@ AboutWindow::AboutWindow(const std::string& mainLibraryPath, Prompter& prompter)
   listTimer->start();
 }
 
-void AboutWindow::setBuildText(const std::string& text) { build_->setText(q(text)); }
-void AboutWindow::setMainLineCountText(const std::string& text) { mainCount_->setText(q(text)); }
-void AboutWindow::setDoorLineCountText(const std::string& text) { doorCount_->setText(q(text)); }
-void AboutWindow::setThanksText(const std::string& text) { thanks_->setText(q(text)); }
+void AboutWindow::setBuildText(const std::string& text) { build_->setText(toQString(text)); }
+void AboutWindow::setMainLineCountText(const std::string& text) { mainCount_->setText(toQString(text)); }
+void AboutWindow::setDoorLineCountText(const std::string& text) { doorCount_->setText(toQString(text)); }
+void AboutWindow::setThanksText(const std::string& text) { thanks_->setText(toQString(text)); }
 std::string AboutWindow::thanksText() const { return thanks_->text().toStdString(); }
 
 void showAboutWindow(QObject* lifetime, const IndexView& mainWindow, Prompter& prompter) {
