@@ -44,27 +44,31 @@ std::string withRelative(std::string path, std::string_view relative) {
 
 std::string pathInCurrentDirectory(std::string_view relative) { return withRelative(currentDirectory(), relative); }
 
-PathsInCurrentDirectory::PathsInCurrentDirectory(std::initializer_list<std::string_view> relatives)
-    : relatives_(relatives) {}
+PathsInCurrentDirectory::PathsInCurrentDirectory(std::initializer_list<std::string_view> relatives,
+                                                 std::chrono::milliseconds askAtMostEvery)
+    : relatives_(relatives), askEvery_(askAtMostEvery) {}
 
 const std::vector<std::string>& PathsInCurrentDirectory::refresh() {
+  const auto now = std::chrono::steady_clock::now();
+  if (askEvery_.count() > 0 && paths_.size() == relatives_.size() && now - askedAt_ < askEvery_) return paths_;
+  askedAt_ = now;
 #ifdef _WIN32
-  const std::string directory = currentDirectory();
-  const std::string_view now = directory;
+  const std::string asked = currentDirectory();
+  const std::string_view directory = asked;
 #else
   // Onto the stack first: an unchanged directory then needs no memory.
   char buffer[4096];
   std::string longer;
-  std::string_view now;
+  std::string_view directory;
   if (::getcwd(buffer, sizeof buffer)) {
-    now = buffer;
+    directory = buffer;
   } else {
     longer = currentDirectory();  // longer than the buffer, or an error to report
-    now = longer;
+    directory = longer;
   }
 #endif
-  if (now == directory_ && paths_.size() == relatives_.size()) return paths_;
-  directory_ = std::string(now);
+  if (directory == directory_ && paths_.size() == relatives_.size()) return paths_;
+  directory_ = std::string(directory);
   paths_.clear();
   for (std::string_view relative : relatives_) paths_.push_back(withRelative(directory_, relative));
   return paths_;

@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -16,15 +17,20 @@ std::string pathInCurrentDirectory(std::string_view relative);
 // The same rule for paths a poll needs 50 times a second: each refresh asks
 // for the current directory once, and builds the texts again only when it is
 // not the one they were built from, so an unchanged directory costs one
-// system call and no memory.
+// system call and no memory. Given a time, it asks at most that often: the
+// directory moves only when the program itself moves it, and asking costs an
+// idle tick more than all the rest of its work.
 class PathsInCurrentDirectory {
  public:
-  explicit PathsInCurrentDirectory(std::initializer_list<std::string_view> relatives);
+  explicit PathsInCurrentDirectory(std::initializer_list<std::string_view> relatives,
+                                   std::chrono::milliseconds askAtMostEvery = std::chrono::milliseconds(0));
   // The paths, in the order of the relative paths given.
   const std::vector<std::string>& refresh();
 
  private:
   std::vector<std::string_view> relatives_;  // string literals: they outlive this
+  std::chrono::milliseconds askEvery_;
+  std::chrono::steady_clock::time_point askedAt_;
   std::string directory_;
   std::vector<std::string> paths_;
 };

@@ -1,7 +1,11 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "common/Paths.h"
+#include "core/DataFiles.h"
 
 namespace lumivox {
 
@@ -28,6 +32,9 @@ struct DialogueState {
   std::string hotkeyToken;
   std::string counterPagePath;
   std::string gamePath;
+  // The libraries' paths below the current directory, as the poll keeps
+  // them in the window's fields.
+  PathsInCurrentDirectory libraryPaths{{kMainLibraryFile, kDoorLibraryFile}, std::chrono::milliseconds(500)};
 
   Track track() const { return trackOf(activeTrack); }
   std::int32_t& counter(Track t) { return t == Track::Main ? mainLineNumber : doorLineNumber; }

@@ -1,7 +1,10 @@
 #include "core/IniDocument.h"
 
-#include <cstring>
+#include <algorithm>
+#include <bit>
+#include <cstdint>
 
+#include "core/ByteScan.h"
 #include "core/IniLines.h"
 #include "core/IniSectionIndex.h"
 
@@ -24,27 +27,29 @@ std::string IniDocument::releaseBytes() {
   return std::move(bytes_);
 }
 
-// Where the body of the first section of that name starts. Only lines whose
-// first byte other than blanks is '[' can open a section, so the scan jumps
-// from one '[' to the next and skips the rest of any line it has looked at.
+// Where the body of the first section of that name starts. Only a '[' that
+// starts its line (after blanks) can open a section, so the scan looks at
+// the brackets of 64 bytes at a time and reads only the lines they start;
+// a line whose first letter is not the name's own is passed over unread.
 std::optional<std::size_t> IniDocument::bodyOf(std::string_view name) const {
   const std::string_view bytes = bytes_;
   const char* base = bytes.data();
-  std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    const void* found = std::memchr(base + pos, '[', bytes.size() - pos);
-    if (!found) return std::nullopt;
-    const auto bracket = static_cast<std::size_t>(static_cast<const char*>(found) - base);
-    std::size_t lineStart = bracket;
-    while (lineStart > 0 && isBlank(base[lineStart - 1])) --lineStart;
-    if (lineStart == 0 || base[lineStart - 1] == '\n') {
+  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; };
+  for (std::size_t block = 0; block < bytes.size(); block += 64) {
+    const std::size_t span = std::min<std::size_t>(64, bytes.size() - block);
+    std::uint64_t brackets = span == 64 ? byteMask64(base + block, '[') : byteMaskPartial(base + block, span, '[');
+    for (; brackets; brackets &= brackets - 1) {
+      const std::size_t bracket = block + static_cast<std::size_t>(std::countr_zero(brackets));
+      std::size_t lineStart = bracket;
+      while (lineStart > 0 && isBlank(base[lineStart - 1])) --lineStart;
+      if (lineStart > 0 && base[lineStart - 1] != '\n') continue;
+      if (!name.empty()) {
+        std::size_t first = bracket + 1;
+        while (first < bytes.size() && isBlank(base[first])) ++first;
+        if (first == bytes.size() || lower(base[first]) != lower(name.front())) continue;
+      }
       const IniLine line = lineAt(bytes, lineStart);
       if (line.kind == IniLine::Kind::Section && equalsIgnoringAsciiCase(line.name, name)) return line.next;
-      pos = line.next;
-    } else {
-      const void* lf = std::memchr(base + bracket, '\n', bytes.size() - bracket);
-      if (!lf) return std::nullopt;
-      pos = static_cast<std::size_t>(static_cast<const char*>(lf) - base) + 1;
     }
   }
   return std::nullopt;

@@ -14,21 +14,50 @@ namespace {
 // A number this far beyond the lines seen so far goes with the other keys,
 // so a lone "999999999=" cannot make the line-number table huge.
 constexpr std::size_t kNumberSlack = 4096;
-// Named keys kept aside during the first pass; more than this and the
-// section's lines are walked a second time instead.
+// Other keys are kept aside during the first pass (eight bytes each) while
+// that and their table stay within half the file; past that the section's
+// lines are walked a second time instead. A few are always kept.
 constexpr std::size_t kFewNamed = 1024;
+constexpr std::size_t kFileBytesPerKeptKey = 26;
 // Key lines longer than this are not parsed again at each lookup.
 constexpr std::size_t kLongLineBytes = 4096;
 
-std::uint64_t nameHash(std::string_view name) {
-  std::uint64_t hash = 1469598103934665603ull;  // FNV-1a over the lower-case bytes ...
-  for (char c : name) {
-    const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
-    hash = (hash ^ static_cast<unsigned char>(lower)) * 1099511628211ull;
+// ASCII capitals of eight bytes at once made small; other bytes stay.
+std::uint64_t lowerAscii8(std::uint64_t x) {
+  const std::uint64_t low7 = x & 0x7F7F7F7F7F7F7F7Full;
+  const std::uint64_t fromA = low7 + 0x3F3F3F3F3F3F3F3Full;   // top bit set where >= 'A'
+  const std::uint64_t pastZ = low7 + 0x2525252525252525ull;   // top bit set where > 'Z'
+  const std::uint64_t capitals = fromA & ~pastZ & ~x & 0x8080808080808080ull;
+  return x | (capitals >> 2);
+}
+
+// Of the lower-case name, eight bytes a step. The last step reads its bytes
+// with loads that may overlap, never one byte at a time.
+std::uint32_t nameHash(std::string_view name) {
+  std::uint64_t hash = (name.size() + 1) * 0x9E3779B97F4A7C15ull;
+  auto mixIn = [&](std::uint64_t word) {
+    hash = (hash ^ lowerAscii8(word)) * 0xBF58476D1CE4E5B9ull;
+    hash ^= hash >> 29;
+  };
+  auto load = [](const char* p, auto word) {
+    std::memcpy(&word, p, sizeof word);
+    return std::uint64_t{word};
+  };
+  const char* p = name.data();
+  const std::size_t size = name.size();
+  std::size_t done = 0;
+  for (; done + 8 <= size; done += 8) mixIn(load(p + done, std::uint64_t{}));
+  const std::size_t left = size - done;
+  if (size >= 8 && left) {
+    mixIn(load(p + size - 8, std::uint64_t{}));
+  } else if (left >= 4) {
+    mixIn(load(p, std::uint32_t{}) | load(p + left - 4, std::uint32_t{}) << 32);
+  } else if (left) {
+    mixIn(std::uint64_t{static_cast<unsigned char>(p[0])} | std::uint64_t{static_cast<unsigned char>(p[left / 2])} << 8 |
+          std::uint64_t{static_cast<unsigned char>(p[left - 1])} << 16);
   }
-  hash ^= hash >> 31;  // ... mixed, since short names differ only in their last bytes
-  hash *= 0x9E3779B97F4A7C15ull;
-  return hash ^ (hash >> 29);
+  hash *= 0x94D049BB133111EBull;
+  return static_cast<std::uint32_t>(hash >> 32);
 }
 
 // "0" or decimal digits without a leading zero: the keys the program asks for.
@@ -41,6 +70,144 @@ std::optional<std::size_t> lineNumber(std::string_view key) {
   }
   return number;
 }
+
+// The common start of a library line, "123=", read from eight bytes at once:
+// up to seven digits, no leading zero, then '='. Gives the number of digits,
+// or 0 for anything else (fewer than eight bytes left included), which is
+// left to the full reading of the line: it gives the same answer.
+[[gnu::always_inline]] inline std::size_t leadingLineNumber(std::string_view bytes, std::size_t pos,
+                                                            std::size_t& number) {
+  if constexpr (std::endian::native != std::endian::little) {
+    return 0;
+  } else {
+    if (bytes.size() - pos < 8) return 0;
+    std::uint64_t x;
+    std::memcpy(&x, bytes.data() + pos, 8);
+    constexpr std::uint64_t kHigh = 0xF0F0F0F0F0F0F0F0ull, kZeros = 0x3030303030303030ull;
+    // Non-zero bytes where a byte is no digit. (The +6 may carry out of a
+    // byte at or after the first non-digit only, which is all that counts.)
+    const std::uint64_t notDigit = ((x & kHigh) ^ kZeros) | (((x + 0x0606060606060606ull) & kHigh) ^ kZeros);
+    const std::uint64_t flags =
+        (((notDigit & 0x7F7F7F7F7F7F7F7Full) + 0x7F7F7F7F7F7F7F7Full) | notDigit) & 0x8080808080808080ull;
+    const int digits = std::countr_zero(flags) / 8;
+    if (digits == 0 || digits == 8 || bytes[pos + static_cast<std::size_t>(digits)] != '=') return 0;
+    if (digits > 1 && bytes[pos] == '0') return 0;
+    // The digits moved to the top, zeros below them, then summed in pairs.
+    std::uint64_t value = (x - kZeros) << (8 * (8 - digits));
+    value = value * 10 + (value >> 8);
+    value = (((value & 0x000000FF000000FFull) * (100 + (1000000ull << 32))) +
+             (((value >> 16) & 0x000000FF000000FFull) * (1 + (10000ull << 32)))) >>
+            32;
+    number = static_cast<std::size_t>(value & 0xFFFFFFFFu);
+    return static_cast<std::size_t>(digits);
+  }
+}
+
+// Where the line from pos on ends (after its LF, or at the end), and its
+// first '=' if it has one. Library lines are short: sixteen bytes at a time
+// inline beats a call to memchr for each.
+struct LineSpan {
+  std::size_t next, equals;  // equals: npos for none
+};
+template <bool withEquals>
+LineSpan scanLine(std::string_view bytes, std::size_t pos) {
+  constexpr std::size_t npos = std::string_view::npos;
+  const char* base = bytes.data();
+  const char* p = base + pos;
+  const char* end = base + bytes.size();
+  std::size_t equals = npos;
+#ifdef __SSE2__
+  const __m128i lf = _mm_set1_epi8('\n'), eq = _mm_set1_epi8('=');
+  for (; end - p >= 16; p += 16) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const auto lfs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, lf)));
+    const auto at = static_cast<std::size_t>(p - base);
+    if (withEquals && equals == npos) {  // the first '=' before the chunk's first LF
+      const auto eqs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, eq))) & ((lfs & -lfs) - 1);
+      if (eqs) equals = at + static_cast<std::size_t>(std::countr_zero(eqs));
+    }
+    if (lfs) return {at + static_cast<std::size_t>(std::countr_zero(lfs)) + 1, equals};
+  }
+#endif
+  for (; p < end; ++p) {
+    if (withEquals && *p == '=' && equals == npos) equals = static_cast<std::size_t>(p - base);
+    if (*p == '\n') return {static_cast<std::size_t>(p - base) + 1, equals};
+  }
+  return {bytes.size(), equals};
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool isNumberedSlot(std::size_t number, std::size_t linesSeen) { return number < linesSeen + kNumberSlack; }
+
+// The lines of a section body in order, each told apart as a line number
+// (filed in the table of line numbers), another key, or the next section.
+class SectionLines {
+ public:
+  enum class Kind { Numbered, Named, Section, Other };
+  struct Line {
+    Kind kind = Kind::Other;
+    std::size_t start = 0, next = 0, number = 0;
+    std::string_view name;       // Named
+    std::optional<IniLine> full;  // the line read in full: long and unusual lines
+  };
+
+  SectionLines(std::string_view bytes, std::size_t bodyStart) : bytes_(bytes), pos_(bodyStart) {}
+
+  bool next(Line& line) {
+    if (pos_ >= bytes_.size()) return false;
+    line.start = pos_;
+    line.full.reset();
+    ++linesSeen_;
+    LineSpan span;
+    if (const std::size_t digits = leadingLineNumber(bytes_, line.start, line.number)) {
+      // The common line: its end is all that is missing.
+      span = {scanLine<false>(bytes_, line.start).next, line.start + digits};
+      line.next = pos_ = span.next;
+      if (line.next - line.start <= kLongLineBytes && isNumberedSlot(line.number, linesSeen_)) {
+        line.kind = Kind::Numbered;
+        return true;
+      }
+    } else {
+      span = scanLine<true>(bytes_, line.start);
+      line.next = pos_ = span.next;
+    }
+    const bool isShort = line.next - line.start <= kLongLineBytes;
+    // "name=..." with nothing to trim around the name, the usual other key,
+    // needs no full reading: it cannot be a section line, and the name is
+    // all before the '='.
+    if (isShort && span.equals != std::string_view::npos && span.equals > line.start &&
+        !isBlank(bytes_[line.start]) && bytes_[line.start] != '[' && !isBlank(bytes_[span.equals - 1])) {
+      return keyNamed(line, bytes_.substr(line.start, span.equals - line.start));
+    }
+    const IniLine& full = line.full.emplace(lineAt(bytes_, line.start, line.next));
+    if (full.kind == IniLine::Kind::Section) {
+      line.kind = Kind::Section;
+      pos_ = bytes_.size();  // the body ends here
+      return true;
+    }
+    if (full.kind != IniLine::Kind::Key) {
+      line.kind = Kind::Other;
+      return true;
+    }
+    return keyNamed(line, full.name);
+  }
+
+ private:
+  bool keyNamed(Line& line, std::string_view name) {
+    if (const auto number = lineNumber(name); number && isNumberedSlot(*number, linesSeen_)) {
+      line.kind = Kind::Numbered;
+      line.number = *number;
+    } else {
+      line.kind = Kind::Named;
+      line.name = name;
+    }
+    return true;
+  }
+
+  std::string_view bytes_;
+  std::size_t pos_, linesSeen_ = 0;
+};
 
 }  // namespace
 
@@ -69,20 +236,21 @@ std::size_t IniSectionIndex::NumberedLines::memoryBytes() const {
 
 // --- other keys ---
 //
-// A slot holds a line offset in its low bits and a few bits of the name's
-// hash above them, so most probes of other names are told apart without
-// reading their lines. All ones is the empty slot: no offset is that large.
+// A slot holds a line offset in its low bits and the low bits of the name's
+// hash above them (its high bits choose the slot), so most probes of other
+// names are told apart without reading their lines. All ones is the empty
+// slot: no offset is that large.
 
 namespace {
 struct SlotLayout {
   unsigned offsetBits;
-  std::uint32_t pack(std::uint32_t offset, std::uint64_t hash) const {
-    return offsetBits >= 32 ? offset : (static_cast<std::uint32_t>(hash >> 40) << offsetBits) | offset;
+  std::uint32_t pack(std::uint32_t offset, std::uint32_t hash) const {
+    return offsetBits >= 32 ? offset : (hash << offsetBits) | offset;
   }
   std::uint32_t offset(std::uint32_t slot) const {
     return offsetBits >= 32 ? slot : slot & ((std::uint32_t{1} << offsetBits) - 1);
   }
-  bool tagMatches(std::uint32_t slot, std::uint64_t hash) const { return pack(offset(slot), hash) == slot; }
+  bool tagMatches(std::uint32_t slot, std::uint32_t hash) const { return pack(offset(slot), hash) == slot; }
 };
 
 SlotLayout layoutFor(std::size_t fileBytes) {
@@ -91,34 +259,71 @@ SlotLayout layoutFor(std::size_t fileBytes) {
 }
 }  // namespace
 
-void IniSectionIndex::NamedLines::reserve(std::size_t count) {
-  slots_.assign(count + count / 4 + 1, kNone);  // at most four fifths full
+void IniSectionIndex::NamedLines::reserve(std::size_t count, std::size_t fileBytes) {
+  // At most four fifths full; emptier where a quarter of the file allows,
+  // since every probe of a full table may read a line of the file.
+  const std::size_t least = count + count / 4 + 1;
+  slots_.assign(std::max(least, std::min(2 * count, fileBytes / (4 * sizeof(std::uint32_t)))), kNone);
 }
 
 // The slot where a name's probe starts (a multiply instead of a division).
-std::size_t IniSectionIndex::NamedLines::home(std::uint64_t hash) const {
-  return static_cast<std::size_t>((static_cast<unsigned __int128>(hash) * slots_.size()) >> 64);
+std::size_t IniSectionIndex::NamedLines::home(std::uint32_t hash) const {
+  return static_cast<std::size_t>((std::uint64_t{hash} * slots_.size()) >> 32);
 }
 
-void IniSectionIndex::NamedLines::insertNow(const IniSectionIndex& index, std::string_view bytes,
-                                            const Waiting& entry) {
+// Inline: it runs once an other key while a section is indexed. Only a
+// matching tag, which is rare, reads lines of the file.
+inline void IniSectionIndex::NamedLines::insertNow(const IniSectionIndex& index, std::string_view bytes,
+                                                   Entry entry) {
   const SlotLayout layout = layoutFor(bytes.size());
+  const std::uint32_t packed = layout.pack(entry.offset, entry.hash);
   for (std::size_t i = home(entry.hash);; i = i + 1 == slots_.size() ? 0 : i + 1) {
-    if (slots_[i] == kNone) {
-      slots_[i] = layout.pack(entry.offset, entry.hash);
+    const std::uint32_t slot = slots_[i];
+    if (slot == kNone) {
+      slots_[i] = packed;
       return;
     }
-    if (layout.tagMatches(slots_[i], entry.hash) &&
-        equalsIgnoringAsciiCase(index.keyLineAt(bytes, layout.offset(slots_[i])).name, entry.name))
+    if (layout.tagMatches(slot, entry.hash) && keepFirst(index, bytes, slots_[i], entry, layout.offset(slot)))
       return;
   }
 }
 
-void IniSectionIndex::NamedLines::insertIfAbsent(const IniSectionIndex& index, std::string_view bytes,
-                                                 std::string_view name, std::uint32_t offset) {
-  const Waiting entry{nameHash(name), name, offset};
+// Whether the filed line has the entry's name; if so, the earlier of the two
+// stays filed.
+bool IniSectionIndex::NamedLines::keepFirst(const IniSectionIndex& index, std::string_view bytes,
+                                            std::uint32_t& slot, Entry entry, std::uint32_t filed) {
+  if (!equalsIgnoringAsciiCase(index.keyLineAt(bytes, filed).name, index.keyLineAt(bytes, entry.offset).name))
+    return false;
+  if (entry.offset < filed) slot = layoutFor(bytes.size()).pack(entry.offset, entry.hash);
+  return true;
+}
+
+void IniSectionIndex::NamedLines::insertAll(const IniSectionIndex& index, std::string_view bytes,
+                                            const std::vector<Entry>& entries) {
+  // Buckets of 64 KiB of table, few enough that sorting into them stays in
+  // the cache, small enough that filling one does too.
+  constexpr std::size_t kSlotsPerBucket = 16 * 1024;
+  constexpr std::size_t kBatch = std::size_t{1} << 20;  // eight MiB of entries sorted at a time
+  if (slots_.size() <= 4 * kSlotsPerBucket) {
+    for (const Entry& entry : entries) insertNow(index, bytes, entry);
+    return;
+  }
+  std::vector<std::uint32_t> bucketStart((slots_.size() + kSlotsPerBucket - 1) / kSlotsPerBucket + 1);
+  std::vector<Entry> sorted(std::min(kBatch, entries.size()));
+  for (std::size_t from = 0; from < entries.size(); from += kBatch) {
+    const std::size_t count = std::min(kBatch, entries.size() - from);
+    const Entry* batch = entries.data() + from;
+    std::fill(bucketStart.begin(), bucketStart.end(), 0);
+    for (std::size_t i = 0; i < count; ++i) ++bucketStart[home(batch[i].hash) / kSlotsPerBucket + 1];
+    for (std::size_t b = 1; b < bucketStart.size(); ++b) bucketStart[b] += bucketStart[b - 1];
+    for (std::size_t i = 0; i < count; ++i) sorted[bucketStart[home(batch[i].hash) / kSlotsPerBucket]++] = batch[i];
+    for (std::size_t i = 0; i < count; ++i) insertNow(index, bytes, sorted[i]);
+  }
+}
+
+void IniSectionIndex::NamedLines::insertIfAbsent(const IniSectionIndex& index, std::string_view bytes, Entry entry) {
   __builtin_prefetch(&slots_[home(entry.hash)], 1);
-  if (queued_ == kQueue) {  // the oldest goes in first: file order is kept
+  if (queued_ == kQueue) {
     insertNow(index, bytes, queue_[queueHead_]);
     queue_[queueHead_] = entry;
     queueHead_ = (queueHead_ + 1) % kQueue;
@@ -136,7 +341,7 @@ std::uint32_t IniSectionIndex::NamedLines::find(const IniSectionIndex& index, st
                                                 std::string_view name) const {
   if (slots_.empty()) return kNone;
   const SlotLayout layout = layoutFor(bytes.size());
-  const std::uint64_t hash = nameHash(name);
+  const std::uint32_t hash = nameHash(name);
   for (std::size_t i = home(hash); slots_[i] != kNone; i = i + 1 == slots_.size() ? 0 : i + 1) {
     const std::uint32_t offset = layout.offset(slots_[i]);
     if (layout.tagMatches(slots_[i], hash) && equalsIgnoringAsciiCase(index.keyLineAt(bytes, offset).name, name))
@@ -146,12 +351,6 @@ std::uint32_t IniSectionIndex::NamedLines::find(const IniSectionIndex& index, st
 }
 
 // --- the section ---
-
-std::optional<std::size_t> IniSectionIndex::numberedSlot(std::string_view name, std::size_t linesSeen) const {
-  const auto number = lineNumber(name);
-  if (!number || *number >= linesSeen + kNumberSlack) return std::nullopt;
-  return number;
-}
 
 IniLine IniSectionIndex::keyLineAt(std::string_view bytes, std::uint32_t offset) const {
   if (!longLines_.empty()) {
@@ -172,101 +371,62 @@ IniLine IniSectionIndex::keyLineAt(std::string_view bytes, std::uint32_t offset)
   return lineAt(bytes, offset);
 }
 
-namespace {
-
-// The next LF from p on, or null. Library lines are short: sixteen bytes at
-// a time inline beats a call to memchr for each.
-const char* findLineFeed(const char* p, const char* end) {
-#ifdef __SSE2__
-  const __m128i lf = _mm_set1_epi8('\n');
-  for (; end - p >= 16; p += 16) {
-    const int hits = _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), lf));
-    if (hits) return p + __builtin_ctz(static_cast<unsigned>(hits));
-  }
-#endif
-  return static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+void IniSectionIndex::addLongLine(std::string_view bytes, const IniLine& line) {
+  auto at = [&](std::string_view part) { return static_cast<std::uint32_t>(part.data() - bytes.data()); };
+  longLines_.push_back({static_cast<std::uint32_t>(line.start), at(line.name),
+                        static_cast<std::uint32_t>(line.name.size()), at(line.value),
+                        static_cast<std::uint32_t>(line.value.size()), static_cast<std::uint32_t>(line.afterEquals),
+                        static_cast<std::uint32_t>(line.contentEnd), static_cast<std::uint32_t>(line.next)});
 }
-
-// The common line of a library, "123=text", read in one go: the line number
-// and where the next line starts. Anything else (blanks, other keys, long
-// lines, the section's end) is left to the full reading of the line.
-bool readNumberedLine(std::string_view bytes, std::size_t start, std::size_t& number, std::size_t& next) {
-  const char* p = bytes.data() + start;
-  const char* end = bytes.data() + bytes.size();
-  const char* digits = p;
-  std::size_t n = 0;
-  while (p < end && *p >= '0' && *p <= '9' && p - digits < 9) n = n * 10 + static_cast<std::size_t>(*p++ - '0');
-  if (p == digits || p == end || *p != '=' || (*digits == '0' && p - digits > 1)) return false;
-  const char* lf = findLineFeed(p, end);
-  next = lf ? static_cast<std::size_t>(lf - bytes.data()) + 1 : bytes.size();
-  if (next - start > kLongLineBytes) return false;
-  number = n;
-  return true;
-}
-
-}  // namespace
 
 IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart) {
-  auto at = [&](std::string_view part) { return static_cast<std::uint32_t>(part.data() - bytes.data()); };
-  std::size_t linesSeen = 0, namedCount = 0, bodyEnd = bytes.size();
-  std::vector<std::uint32_t> fewNamed;
-  bool manyNamed = false;
-  for (std::size_t pos = bodyStart; pos < bytes.size();) {
-    std::size_t number = 0, next = 0;
-    if (readNumberedLine(bytes, pos, number, next)) {
-      ++linesSeen;
-      if (number < linesSeen + kNumberSlack) {
-        numbered_.setIfAbsent(number, static_cast<std::uint32_t>(pos));
-        pos = next;
-        continue;
-      }
-      --linesSeen;  // filed with the other keys below
-    }
-    const IniLine line = lineAt(bytes, pos);
-    if (line.kind == IniLine::Kind::Section) {
-      bodyEnd = pos;
-      break;
-    }
-    ++linesSeen;
-    if (line.kind == IniLine::Kind::Key) {
-      const auto offset = static_cast<std::uint32_t>(pos);
-      if (line.next - line.start > kLongLineBytes)
-        longLines_.push_back({offset, at(line.name), static_cast<std::uint32_t>(line.name.size()), at(line.value),
-                              static_cast<std::uint32_t>(line.value.size()),
-                              static_cast<std::uint32_t>(line.afterEquals),
-                              static_cast<std::uint32_t>(line.contentEnd), static_cast<std::uint32_t>(line.next)});
-      if (const auto number = numberedSlot(line.name, linesSeen)) {
-        numbered_.setIfAbsent(*number, offset);
-      } else {
+  std::size_t bodyEnd = bytes.size(), namedCount = 0;
+  const std::size_t keepAtMost = std::max(kFewNamed, bytes.size() / kFileBytesPerKeptKey);
+  std::vector<NamedLines::Entry> kept;
+  bool keptAll = true;
+  SectionLines lines(bytes, bodyStart);
+  for (SectionLines::Line line; lines.next(line);) {
+    const auto offset = static_cast<std::uint32_t>(line.start);
+    switch (line.kind) {
+      case SectionLines::Kind::Section:
+        bodyEnd = line.start;
+        break;
+      case SectionLines::Kind::Numbered:
+        numbered_.setIfAbsent(line.number, offset);
+        break;
+      case SectionLines::Kind::Named:
         ++namedCount;
-        if (fewNamed.size() < kFewNamed) {
-          fewNamed.push_back(offset);
-        } else {
-          manyNamed = true;
+        if (!keptAll) break;
+        if (kept.size() == keepAtMost) {
+          keptAll = false;
+          kept = {};
+          break;
         }
-      }
+        if (kept.empty()) kept.reserve(keepAtMost);  // only what is used becomes resident
+        kept.push_back({offset, nameHash(line.name)});
+        break;
+      case SectionLines::Kind::Other:
+        break;
     }
-    pos = line.next;
+    if (line.full && line.full->kind == IniLine::Kind::Key && line.next - line.start > kLongLineBytes)
+      addLongLine(bytes, *line.full);
   }
   longLines_.shrink_to_fit();
   if (namedCount == 0) return;
 
-  named_.reserve(namedCount);
-  if (!manyNamed) {
-    for (std::uint32_t offset : fewNamed) named_.insertIfAbsent(*this, bytes, keyLineAt(bytes, offset).name, offset);
-    named_.flush(*this, bytes);
+  named_.reserve(namedCount, bytes.size());
+  if (!keptAll) {
+    fileNamedAgain(bytes, bodyStart, bodyEnd);
     return;
   }
-  fewNamed = {};
-  // Many other keys: their table was sized from the count; now fill it.
-  linesSeen = 0;
-  for (std::size_t pos = bodyStart; pos < bodyEnd;) {
-    const IniLine line = keyLineAt(bytes, static_cast<std::uint32_t>(pos));
-    ++linesSeen;
-    if (line.kind == IniLine::Kind::Key && !numberedSlot(line.name, linesSeen))
-      named_.insertIfAbsent(*this, bytes, line.name, static_cast<std::uint32_t>(pos));
-    pos = line.next;
-  }
+  named_.insertAll(*this, bytes, kept);
+}
+
+void IniSectionIndex::fileNamedAgain(std::string_view bytes, std::size_t bodyStart, std::size_t bodyEnd) {
+  SectionLines lines(bytes.substr(0, bodyEnd), bodyStart);
+  for (SectionLines::Line line; lines.next(line);)
+    if (line.kind == SectionLines::Kind::Named)
+      named_.insertIfAbsent(*this, bytes, {static_cast<std::uint32_t>(line.start), nameHash(line.name)});
   named_.flush(*this, bytes);
 }
 

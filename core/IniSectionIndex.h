@@ -57,30 +57,34 @@ class IniSectionIndex {
   // for its count, so it never grows.
   class NamedLines {
    public:
-    void reserve(std::size_t count);
+    // A key line waiting to go in: where it starts and its name's hash.
+    struct Entry {
+      std::uint32_t offset, hash;
+    };
+    void reserve(std::size_t count, std::size_t fileBytes);
     bool empty() const { return slots_.empty(); }
-    // Keeps the first line of a name: the lines come in file order. Inserts
-    // wait a few lines in a queue, so the memory of their slots is already
-    // on its way when they are made (a large table misses the cache at
-    // every insert otherwise); flush() makes the waiting ones.
-    void insertIfAbsent(const IniSectionIndex& index, std::string_view bytes, std::string_view name,
-                        std::uint32_t offset);
+    // Each keeps the first line of a name (the smallest offset), whatever
+    // the order the lines come in.
+    // One line: inserts wait a few lines in a queue, so the memory of their
+    // slots is already on its way when they are made; flush() makes the
+    // waiting ones.
+    void insertIfAbsent(const IniSectionIndex& index, std::string_view bytes, Entry entry);
     void flush(const IniSectionIndex& index, std::string_view bytes);
+    // Many lines at once, sorted a batch at a time by where they go, so a
+    // large table is filled a page at a time instead of at random.
+    void insertAll(const IniSectionIndex& index, std::string_view bytes, const std::vector<Entry>& entries);
     std::uint32_t find(const IniSectionIndex& index, std::string_view bytes, std::string_view name) const;
     std::size_t memoryBytes() const { return slots_.capacity() * sizeof(std::uint32_t); }
 
    private:
-    struct Waiting {
-      std::uint64_t hash;
-      std::string_view name;
-      std::uint32_t offset;
-    };
     static constexpr std::size_t kQueue = 16;
-    std::size_t home(std::uint64_t hash) const;
-    void insertNow(const IniSectionIndex& index, std::string_view bytes, const Waiting& entry);
+    std::size_t home(std::uint32_t hash) const;
+    void insertNow(const IniSectionIndex& index, std::string_view bytes, Entry entry);
+    static bool keepFirst(const IniSectionIndex& index, std::string_view bytes, std::uint32_t& slot, Entry entry,
+                          std::uint32_t filed);
 
     std::vector<std::uint32_t> slots_;
-    Waiting queue_[kQueue];
+    Entry queue_[kQueue];
     std::size_t queued_ = 0, queueHead_ = 0;
   };
 
@@ -89,9 +93,10 @@ class IniSectionIndex {
     std::uint32_t start, nameBegin, nameSize, valueBegin, valueSize, afterEquals, contentEnd, next;
   };
 
-  // How a key line of the section is filed; the same answer in both passes.
-  std::optional<std::size_t> numberedSlot(std::string_view name, std::size_t linesSeen) const;
   IniLine keyLineAt(std::string_view bytes, std::uint32_t offset) const;
+  void addLongLine(std::string_view bytes, const IniLine& line);
+  // Fills the table of other keys by walking the section's lines again.
+  void fileNamedAgain(std::string_view bytes, std::size_t bodyStart, std::size_t bodyEnd);
 
   NumberedLines numbered_;
   NamedLines named_;

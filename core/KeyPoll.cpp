@@ -41,17 +41,14 @@ void advance(DialogueState& state, Track track, IndexView& view) {
 
 }  // namespace
 
-void refreshLibraryPaths(IndexView& view) {
-  // One look at the current directory a tick serves both paths; they are
-  // built again only when it changed.
-  static PathsInCurrentDirectory libraries{kMainLibraryFile, kDoorLibraryFile};
-  const std::vector<std::string>& paths = libraries.refresh();
+void refreshLibraryPaths(DialogueState& state, IndexView& view) {
+  const std::vector<std::string>& paths = state.libraryPaths.refresh();
   view.setLibraryPaths(paths[0], paths[1]);
 }
 
 void pollTick(DialogueState& state, KeyWatch& keys, IndexView& view) {
   try {
-    refreshLibraryPaths(view);
+    refreshLibraryPaths(state, view);
     const Track track = state.track();
     if (!keys.pressedSinceLastAsked(virtualKeyForToken(state.hotkeyToken))) return;
     advance(state, track, view);
@@ -60,10 +57,10 @@ void pollTick(DialogueState& state, KeyWatch& keys, IndexView& view) {
   }
 }
 
-void lineCountTick(const DialogueState& state, IndexView& view) {
+void lineCountTick(DialogueState& state, IndexView& view) {
   try {
     // The poll may not have filled the path fields yet: this timer fires first.
-    refreshLibraryPaths(view);
+    refreshLibraryPaths(state, view);
     const char* key = state.track() == Track::Main ? "TextNumber" : "TextNumberDoor";
     const auto maximum = toSingle(LookupLine(view.mainLibraryPath(), "TextNumber", key, "1"));
     if (!maximum || !view.setBarMaximum(*maximum)) return;

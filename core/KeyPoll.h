@@ -8,9 +8,9 @@ struct DialogueState;
 
 inline constexpr const char* kEndOfDialogueText = "嗯。。对话就到这里了。。期待更新哦。";
 
-// Keeps the hidden library path fields current: the current directory at this
-// moment followed by each library's relative path.
-void refreshLibraryPaths(IndexView& view);
+// Keeps the hidden library path fields current: the current directory
+// followed by each library's relative path.
+void refreshLibraryPaths(DialogueState& state, IndexView& view);
 
 // One tick of the 20 ms key poll: when the advance key was pressed since the
 // last tick, the active track shows the line its counter names and moves on.
@@ -20,6 +20,6 @@ void pollTick(DialogueState& state, KeyWatch& keys, IndexView& view);
 // One tick of the one-shot read of the active track's line count into the
 // progress bar's maximum; the timer switches itself off after a good read and
 // otherwise stays on to try again.
-void lineCountTick(const DialogueState& state, IndexView& view);
+void lineCountTick(DialogueState& state, IndexView& view);
 
 }  // namespace lumivox

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "common/Paths.h"
 #include "support/TempWorkDir.h"
 
@@ -32,6 +35,19 @@ TEST(Paths, SeveralPathsFollowTheCurrentDirectoryAtEachRefresh) {
   EXPECT_EQ(paths.refresh()[1], std::filesystem::current_path().string() + "/Data/HotKeys.opi");
   std::filesystem::current_path("..");
   EXPECT_EQ(paths.refresh(), first);
+}
+
+TEST(Paths, AskedAtMostAsOftenAsToldThenFollowTheDirectoryAgain) {
+  TempWorkDir dir(TempWorkDir::Data::None);
+  lumivox::PathsInCurrentDirectory paths{{"/Data/HotKeys.opi"}, std::chrono::milliseconds(300)};
+  const std::string first = paths.refresh()[0];
+  std::filesystem::create_directory("inner");
+  std::filesystem::current_path("inner");
+  const std::string moved = std::filesystem::current_path().string() + "/Data/HotKeys.opi";
+  EXPECT_EQ(paths.refresh()[0], first);  // not asked again yet
+  std::this_thread::sleep_for(std::chrono::milliseconds(350));
+  EXPECT_EQ(paths.refresh()[0], moved);
+  std::filesystem::current_path("..");
 }
 
 #ifndef _WIN32

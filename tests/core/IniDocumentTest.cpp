@@ -86,6 +86,48 @@ TEST(IniDocument, ManyOtherKeysWithRepeatsAndCase) {
   EXPECT_EQ(valueOr(doc, "K", "7"), "<missing>");
 }
 
+TEST(IniDocument, NamesOfEveryLengthMatchWithoutRegardToAsciiCaseOnly) {
+  // Capitals, '@' and '[' (the bytes around 'A' and 'Z'), and GBK bytes whose
+  // low seven bits spell a capital, at every position of names up to 40 bytes.
+  const std::string pattern = "Ab@Z[\xC1\xDAyQ\x81";
+  auto nameOf = [&](std::size_t length) {
+    std::string name;
+    for (std::size_t i = 0; i < length; ++i) name += pattern[(i * 7 + length) % pattern.size()];
+    return name;
+  };
+  auto lowerAscii = [](std::string s) {
+    for (char& c : s)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+  };
+  std::string text = "[S]\r\n";
+  for (std::size_t length = 1; length <= 40; ++length)
+    text += "x" + nameOf(length) + "=" + std::to_string(length) + "\r\n";
+  text += "\xC1=upper\r\n\xE1=lower\r\n";  // 0xE1 is no small 0xC1
+  for (int filler = 0; filler < 2000; ++filler) text += "f" + std::to_string(filler) + "=\r\n";  // a big table
+  const IniDocument doc(text);
+  for (std::size_t length = 1; length <= 40; ++length) {
+    EXPECT_EQ(valueOr(doc, "S", "X" + lowerAscii(nameOf(length))), std::to_string(length)) << length;
+    EXPECT_EQ(valueOr(doc, "S", "x" + nameOf(length) + "?"), "<missing>") << length;
+  }
+  EXPECT_EQ(valueOr(doc, "S", "\xC1"), "upper");
+  EXPECT_EQ(valueOr(doc, "S", "\xE1"), "lower");
+}
+
+TEST(IniDocument, LineNumbersOfEveryWidthAndAtTheVeryEnd) {
+  std::string text = "[S]\r\n";
+  for (std::size_t n = 1; n <= 999999999; n = n * 10 + 1) text += std::to_string(n) + "=w" + std::to_string(n) + "\r\n";
+  text += "00=zeros\r\n0=zero\r\n 2=blank before\r\n3 =blank after\r\n";
+  const IniDocument doc(text + "4=end");
+  for (std::size_t n = 1; n <= 999999999; n = n * 10 + 1) EXPECT_EQ(valueOr(doc, "S", std::to_string(n)), "w" + std::to_string(n));
+  EXPECT_EQ(valueOr(doc, "S", "00"), "zeros");
+  EXPECT_EQ(valueOr(doc, "S", "0"), "zero");
+  EXPECT_EQ(valueOr(doc, "S", "2"), "blank before");
+  EXPECT_EQ(valueOr(doc, "S", "3"), "blank after");
+  EXPECT_EQ(valueOr(doc, "S", "4"), "end");  // fewer than eight bytes left
+  EXPECT_EQ(valueOr(IniDocument("[S]\n12345=a\n"), "S", "12345"), "a");
+}
+
 TEST(IniDocument, LongLinesAndNoLineEnds) {
   const std::string longValue(100000, 'v');
   const std::string longName = "n" + std::string(50000, ' ') + "x";

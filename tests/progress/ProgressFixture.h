@@ -28,7 +28,7 @@ class ProgressFixture : public ::testing::Test {
     writeGbk(dir.dataDir() / "Quorra.data", numberedLines("Quorra", 200, "主线第") + "[T]\r\nT=45\r\n");
     writeGbk(dir.dataDir() / "Door.data", numberedLines("Door", 30, "门第"));
     state.activeTrack = "IndexText";
-    lumivox::refreshLibraryPaths(view);
+    lumivox::refreshLibraryPaths(state, view);
   }
 
   // One press of the advance key as the poll sees it.
