@@ -48,10 +48,14 @@ PathsInCurrentDirectory::PathsInCurrentDirectory(std::initializer_list<std::stri
                                                  std::chrono::milliseconds askAtMostEvery)
     : relatives_(relatives), askEvery_(askAtMostEvery) {}
 
+bool PathsInCurrentDirectory::due() const {
+  return askEvery_.count() <= 0 || paths_.size() != relatives_.size() ||
+         std::chrono::steady_clock::now() - askedAt_ >= askEvery_;
+}
+
 const std::vector<std::string>& PathsInCurrentDirectory::refresh() {
-  const auto now = std::chrono::steady_clock::now();
-  if (askEvery_.count() > 0 && paths_.size() == relatives_.size() && now - askedAt_ < askEvery_) return paths_;
-  askedAt_ = now;
+  if (!due()) return paths_;
+  askedAt_ = std::chrono::steady_clock::now();
 #ifdef _WIN32
   const std::string asked = currentDirectory();
   const std::string_view directory = asked;

@@ -26,6 +26,9 @@ class PathsInCurrentDirectory {
                                    std::chrono::milliseconds askAtMostEvery = std::chrono::milliseconds(0));
   // The paths, in the order of the relative paths given.
   const std::vector<std::string>& refresh();
+  // Whether the next refresh would ask the system (it always does without a
+  // time given).
+  bool due() const;
 
  private:
   std::vector<std::string_view> relatives_;  // string literals: they outlive this

@@ -289,10 +289,13 @@ inline void IniSectionIndex::NamedLines::insertNow(const IniSectionIndex& index,
 }
 
 // Whether the filed line has the entry's name; if so, the earlier of the two
-// stays filed.
+// stays filed. The filed line's whole hash tells most other names apart
+// without reading the entry's own line too.
 bool IniSectionIndex::NamedLines::keepFirst(const IniSectionIndex& index, std::string_view bytes,
                                             std::uint32_t& slot, Entry entry, std::uint32_t filed) {
-  if (!equalsIgnoringAsciiCase(index.keyLineAt(bytes, filed).name, index.keyLineAt(bytes, entry.offset).name))
+  const std::string_view filedName = index.keyLineAt(bytes, filed).name;
+  if (nameHash(filedName) != entry.hash ||
+      !equalsIgnoringAsciiCase(filedName, index.keyLineAt(bytes, entry.offset).name))
     return false;
   if (entry.offset < filed) slot = layoutFor(bytes.size()).pack(entry.offset, entry.hash);
   return true;

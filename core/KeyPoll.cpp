@@ -42,6 +42,9 @@ void advance(DialogueState& state, Track track, IndexView& view) {
 }  // namespace
 
 void refreshLibraryPaths(DialogueState& state, IndexView& view) {
+  // Between two looks at the current directory the fields keep what they
+  // were given: nothing else writes them.
+  if (!state.libraryPaths.due()) return;
   const std::vector<std::string>& paths = state.libraryPaths.refresh();
   view.setLibraryPaths(paths[0], paths[1]);
 }

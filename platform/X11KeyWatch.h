@@ -1,23 +1,29 @@
 #pragma once
-#include <QObject>
-#include <bitset>
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include "platform/KeyWatch.h"
 
-class QSocketNotifier;
 typedef struct _XDisplay Display;
 
 namespace lumivox {
 
 // Watches raw key presses of the whole X display through XInput2, on a
-// connection of its own read within the Qt event loop. It only listens: no
-// key is grabbed, so the focused window (the game) still gets every key.
-class X11KeyWatch final : public QObject, public KeyWatch {
-  Q_OBJECT
+// connection of its own. It only listens: no key is grabbed, so the focused
+// window (the game) still gets every key. A thread of its own waits on that
+// connection, so the program's event loop has nothing more to watch and the
+// poll's question costs one atomic operation; an idle program wakes no more
+// than its timers make it.
+class X11KeyWatch final : public KeyWatch {
  public:
-  explicit X11KeyWatch(QObject* parent = nullptr);
+  X11KeyWatch();
   ~X11KeyWatch() override;
+  X11KeyWatch(const X11KeyWatch&) = delete;
+  X11KeyWatch& operator=(const X11KeyWatch&) = delete;
 
   // Empty when watching works; otherwise why it does not.
   const std::string& error() const { return error_; }
@@ -26,14 +32,18 @@ class X11KeyWatch final : public QObject, public KeyWatch {
   void forgetPresses() override;
 
  private:
-  void readPendingEvents();
-  // Handles events while Xlib reports some in the given XEventsQueued mode.
+  void waitForEvents();
+  // Handles the events Xlib has or can read without waiting; the caller
+  // holds displayLock_.
   void readEvents(int mode);
+  void press(int virtualKey);
 
   Display* display_ = nullptr;
   int xinputOpcode_ = 0;
-  QSocketNotifier* notifier_ = nullptr;
-  std::bitset<256> pressed_;
+  int stopPipe_[2] = {-1, -1};
+  std::mutex displayLock_;  // the display is used by the thread and by forgetPresses
+  std::array<std::atomic<std::uint64_t>, 4> pressed_{};  // a bit for each of 256 virtual keys
+  std::thread reader_;
   std::string error_;
 };
 

@@ -44,8 +44,10 @@ TEST(Paths, AskedAtMostAsOftenAsToldThenFollowTheDirectoryAgain) {
   std::filesystem::create_directory("inner");
   std::filesystem::current_path("inner");
   const std::string moved = std::filesystem::current_path().string() + "/Data/HotKeys.opi";
+  EXPECT_FALSE(paths.due());
   EXPECT_EQ(paths.refresh()[0], first);  // not asked again yet
   std::this_thread::sleep_for(std::chrono::milliseconds(350));
+  EXPECT_TRUE(paths.due());
   EXPECT_EQ(paths.refresh()[0], moved);
   std::filesystem::current_path("..");
 }
