@@ -154,6 +154,21 @@ class SectionLines {
 
   SectionLines(std::string_view bytes, std::size_t bodyStart) : bytes_(bytes), pos_(bodyStart) {}
 
+  // A run of common lines, "123=..." with the number in its place, each
+  // handed to file(number, start); stops before any other line.
+  template <typename File>
+  void numberedRun(File&& file) {
+    while (pos_ < bytes_.size()) {
+      std::size_t number = 0;
+      if (!leadingLineNumber(bytes_, pos_, number) || !isNumberedSlot(number, linesSeen_ + 1)) return;
+      const std::size_t next = scanLine<false>(bytes_, pos_).next;
+      if (next - pos_ > kLongLineBytes) return;
+      ++linesSeen_;
+      file(number, pos_);
+      pos_ = next;
+    }
+  }
+
   bool next(Line& line) {
     if (pos_ >= bytes_.size()) return false;
     line.start = pos_;
@@ -301,29 +316,6 @@ bool IniSectionIndex::NamedLines::keepFirst(const IniSectionIndex& index, std::s
   return true;
 }
 
-void IniSectionIndex::NamedLines::insertAll(const IniSectionIndex& index, std::string_view bytes,
-                                            const std::vector<Entry>& entries) {
-  // Buckets of 64 KiB of table, few enough that sorting into them stays in
-  // the cache, small enough that filling one does too.
-  constexpr std::size_t kSlotsPerBucket = 16 * 1024;
-  constexpr std::size_t kBatch = std::size_t{1} << 20;  // eight MiB of entries sorted at a time
-  if (slots_.size() <= 4 * kSlotsPerBucket) {
-    for (const Entry& entry : entries) insertNow(index, bytes, entry);
-    return;
-  }
-  std::vector<std::uint32_t> bucketStart((slots_.size() + kSlotsPerBucket - 1) / kSlotsPerBucket + 1);
-  std::vector<Entry> sorted(std::min(kBatch, entries.size()));
-  for (std::size_t from = 0; from < entries.size(); from += kBatch) {
-    const std::size_t count = std::min(kBatch, entries.size() - from);
-    const Entry* batch = entries.data() + from;
-    std::fill(bucketStart.begin(), bucketStart.end(), 0);
-    for (std::size_t i = 0; i < count; ++i) ++bucketStart[home(batch[i].hash) / kSlotsPerBucket + 1];
-    for (std::size_t b = 1; b < bucketStart.size(); ++b) bucketStart[b] += bucketStart[b - 1];
-    for (std::size_t i = 0; i < count; ++i) sorted[bucketStart[home(batch[i].hash) / kSlotsPerBucket]++] = batch[i];
-    for (std::size_t i = 0; i < count; ++i) insertNow(index, bytes, sorted[i]);
-  }
-}
-
 void IniSectionIndex::NamedLines::insertIfAbsent(const IniSectionIndex& index, std::string_view bytes, Entry entry) {
   __builtin_prefetch(&slots_[home(entry.hash)], 1);
   if (queued_ == kQueue) {
@@ -388,7 +380,10 @@ IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart) 
   std::vector<NamedLines::Entry> kept;
   bool keptAll = true;
   SectionLines lines(bytes, bodyStart);
-  for (SectionLines::Line line; lines.next(line);) {
+  auto fileNumbered = [this](std::size_t number, std::size_t start) {
+    numbered_.setIfAbsent(number, static_cast<std::uint32_t>(start));
+  };
+  for (SectionLines::Line line; lines.numberedRun(fileNumbered), lines.next(line);) {
     const auto offset = static_cast<std::uint32_t>(line.start);
     switch (line.kind) {
       case SectionLines::Kind::Section:
@@ -422,7 +417,8 @@ IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart) 
     fileNamedAgain(bytes, bodyStart, bodyEnd);
     return;
   }
-  named_.insertAll(*this, bytes, kept);
+  for (const NamedLines::Entry& entry : kept) named_.insertIfAbsent(*this, bytes, entry);
+  named_.flush(*this, bytes);
 }
 
 void IniSectionIndex::fileNamedAgain(std::string_view bytes, std::size_t bodyStart, std::size_t bodyEnd) {

@@ -37,12 +37,16 @@ class IniSectionIndex {
   class NumberedLines {
    public:
     std::uint32_t get(std::size_t number) const;
-    // Inline: it runs once a line while a library is indexed.
+    // Inline: it runs once a line while a library is indexed. Numbers come
+    // mostly in order, so the block of the last one is kept at hand.
     void setIfAbsent(std::size_t number, std::uint32_t offset) {
       const std::size_t block = number >> kBlockBits;
-      std::uint32_t* entries = block < blocks_.size() ? blocks_[block].get() : nullptr;
-      if (!entries) entries = addBlock(block);
-      std::uint32_t& slot = entries[number & ((std::size_t{1} << kBlockBits) - 1)];
+      if (block != lastBlock_) {
+        lastEntries_ = block < blocks_.size() ? blocks_[block].get() : nullptr;
+        if (!lastEntries_) lastEntries_ = addBlock(block);
+        lastBlock_ = block;
+      }
+      std::uint32_t& slot = lastEntries_[number & ((std::size_t{1} << kBlockBits) - 1)];
       if (slot == kNone) slot = offset;
     }
     std::size_t memoryBytes() const;
@@ -51,6 +55,8 @@ class IniSectionIndex {
     static constexpr unsigned kBlockBits = 12;
     std::uint32_t* addBlock(std::size_t block);
     std::vector<std::unique_ptr<std::uint32_t[]>> blocks_;
+    std::size_t lastBlock_ = static_cast<std::size_t>(-1);
+    std::uint32_t* lastEntries_ = nullptr;
   };
 
   // Every other key: an open-addressing table of line offsets, sized once
@@ -63,16 +69,13 @@ class IniSectionIndex {
     };
     void reserve(std::size_t count, std::size_t fileBytes);
     bool empty() const { return slots_.empty(); }
-    // Each keeps the first line of a name (the smallest offset), whatever
-    // the order the lines come in.
-    // One line: inserts wait a few lines in a queue, so the memory of their
-    // slots is already on its way when they are made; flush() makes the
-    // waiting ones.
+    // Keeps the first line of a name (the smallest offset), whatever the
+    // order the lines come in. Inserts wait a few lines in a queue, so the
+    // memory of their slots is already on its way when they are made (a
+    // large table misses the cache at every insert otherwise); flush()
+    // makes the waiting ones.
     void insertIfAbsent(const IniSectionIndex& index, std::string_view bytes, Entry entry);
     void flush(const IniSectionIndex& index, std::string_view bytes);
-    // Many lines at once, sorted a batch at a time by where they go, so a
-    // large table is filled a page at a time instead of at random.
-    void insertAll(const IniSectionIndex& index, std::string_view bytes, const std::vector<Entry>& entries);
     std::uint32_t find(const IniSectionIndex& index, std::string_view bytes, std::string_view name) const;
     std::size_t memoryBytes() const { return slots_.capacity() * sizeof(std::uint32_t); }
 
