@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <new>
+#include <thread>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
+
+#include "common/SmallThread.h"
 
 namespace lumivox {
 namespace {
@@ -140,24 +144,91 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool isNumberedSlot(std::size_t number, std::size_t linesSeen) { return number < linesSeen + kNumberSlack; }
 
-// The lines of a section body in order, each told apart as a line number
-// (filed in the table of line numbers), another key, or the next section.
+// The name of "name=..." when nothing around it needs trimming, the usual
+// other key: such a line cannot be a section line, and its name is all before
+// the '='. Anything else needs the full reading of the line.
+std::optional<std::string_view> plainName(std::string_view bytes, std::size_t start, const LineSpan& span) {
+  if (span.next - start > kLongLineBytes || span.equals == std::string_view::npos || span.equals == start ||
+      isBlank(bytes[start]) || bytes[start] == '[' || isBlank(bytes[span.equals - 1]))
+    return std::nullopt;
+  return bytes.substr(start, span.equals - start);
+}
+
+// What a helper thread reads ahead in the second half of a large section:
+// where each line starts and, for the two common kinds of line, what the
+// index needs of it. Only reading: what the lines mean (their place among
+// the line numbers, where the section ends) is still decided in order.
+struct LinesAhead {
+  enum Kind : std::uint32_t { Unread, Number, Name };
+  // A line's start in the low bits, its kind above them (files are below
+  // 512 MiB); value: the number, or the name's hash.
+  static constexpr unsigned kKindShift = 30;
+  std::vector<std::uint32_t> startAndKind, value;
+  std::size_t end = 0;  // where the line after the last one read starts
+
+  // Room for that many lines, made by the thread that indexes: the reading
+  // thread allocates nothing (which would give it an arena of its own).
+  explicit LinesAhead(std::size_t maxLines) {
+    startAndKind.reserve(maxLines);
+    value.reserve(maxLines);
+  }
+  std::size_t size() const { return startAndKind.size(); }
+  std::size_t start(std::size_t i) const { return startAndKind[i] & ((std::uint32_t{1} << kKindShift) - 1); }
+  Kind kind(std::size_t i) const { return static_cast<Kind>(startAndKind[i] >> kKindShift); }
+
+  void read(std::string_view bytes, std::size_t from) {
+    std::size_t pos = from;
+    while (pos < bytes.size() && size() < startAndKind.capacity()) {
+      std::size_t number = 0, next = 0;
+      Kind k = Unread;
+      std::uint32_t v = 0;
+      if (leadingLineNumber(bytes, pos, number)) {
+        next = scanLine<false>(bytes, pos).next;
+        k = Number;
+        v = static_cast<std::uint32_t>(number);
+      } else {
+        const LineSpan span = scanLine<true>(bytes, pos);
+        next = span.next;
+        if (const auto name = plainName(bytes, pos, span); name && !lineNumber(*name)) {
+          k = Name;
+          v = nameHash(*name);
+        }
+      }
+      if (next - pos > kLongLineBytes) k = Unread;
+      startAndKind.push_back(static_cast<std::uint32_t>(pos) | (std::uint32_t{k} << kKindShift));
+      value.push_back(v);
+      pos = next;
+    }
+    end = pos;
+  }
+};
+
 class SectionLines {
  public:
   enum class Kind { Numbered, Named, Section, Other };
   struct Line {
     Kind kind = Kind::Other;
     std::size_t start = 0, next = 0, number = 0;
-    std::string_view name;       // Named
+    std::uint32_t nameHash = 0;   // Named
     std::optional<IniLine> full;  // the line read in full: long and unusual lines
   };
 
-  SectionLines(std::string_view bytes, std::size_t bodyStart) : bytes_(bytes), pos_(bodyStart) {}
+  // The lines from `from` on, after linesBefore lines of the same body; the
+  // lines read ahead, if given, are taken as they are.
+  SectionLines(std::string_view bytes, std::size_t from, std::size_t linesBefore = 0,
+               const LinesAhead* ahead = nullptr)
+      : bytes_(bytes), ahead_(ahead), pos_(from), linesSeen_(linesBefore) {}
+
+  std::size_t linesSeen() const { return linesSeen_; }
 
   // A run of common lines, "123=..." with the number in its place, each
   // handed to file(number, start); stops before any other line.
   template <typename File>
   void numberedRun(File&& file) {
+    if (ahead_) {
+      aheadRun(file);
+      return;
+    }
     while (pos_ < bytes_.size()) {
       std::size_t number = 0;
       if (!leadingLineNumber(bytes_, pos_, number) || !isNumberedSlot(number, linesSeen_ + 1)) return;
@@ -174,6 +245,7 @@ class SectionLines {
     line.start = pos_;
     line.full.reset();
     ++linesSeen_;
+    if (ahead_ && fromAhead(line)) return true;
     LineSpan span;
     if (const std::size_t digits = leadingLineNumber(bytes_, line.start, line.number)) {
       // The common line: its end is all that is missing.
@@ -187,14 +259,7 @@ class SectionLines {
       span = scanLine<true>(bytes_, line.start);
       line.next = pos_ = span.next;
     }
-    const bool isShort = line.next - line.start <= kLongLineBytes;
-    // "name=..." with nothing to trim around the name, the usual other key,
-    // needs no full reading: it cannot be a section line, and the name is
-    // all before the '='.
-    if (isShort && span.equals != std::string_view::npos && span.equals > line.start &&
-        !isBlank(bytes_[line.start]) && bytes_[line.start] != '[' && !isBlank(bytes_[span.equals - 1])) {
-      return keyNamed(line, bytes_.substr(line.start, span.equals - line.start));
-    }
+    if (const auto name = plainName(bytes_, line.start, span)) return keyNamed(line, *name);
     const IniLine& full = line.full.emplace(lineAt(bytes_, line.start, line.next));
     if (full.kind == IniLine::Kind::Section) {
       line.kind = Kind::Section;
@@ -215,13 +280,51 @@ class SectionLines {
       line.number = *number;
     } else {
       line.kind = Kind::Named;
-      line.name = name;
+      line.nameHash = nameHash(name);
     }
     return true;
   }
 
+  // The read-ahead entry of the line at pos_, if there is one.
+  bool aheadAt() {
+    while (cursor_ < ahead_->size() && ahead_->start(cursor_) < pos_) ++cursor_;
+    return cursor_ < ahead_->size() && ahead_->start(cursor_) == pos_;
+  }
+  std::size_t aheadNext() const { return cursor_ + 1 < ahead_->size() ? ahead_->start(cursor_ + 1) : ahead_->end; }
+
+  template <typename File>
+  void aheadRun(File&& file) {
+    while (aheadAt() && ahead_->kind(cursor_) == LinesAhead::Number &&
+           isNumberedSlot(ahead_->value[cursor_], linesSeen_ + 1)) {
+      ++linesSeen_;
+      file(ahead_->value[cursor_], pos_);
+      pos_ = aheadNext();
+      ++cursor_;
+    }
+  }
+
+  // The line as read ahead, when that settles it (linesSeen_ counts it).
+  bool fromAhead(Line& line) {
+    if (!aheadAt()) return false;
+    const auto kind = ahead_->kind(cursor_);
+    if (kind == LinesAhead::Number && isNumberedSlot(ahead_->value[cursor_], linesSeen_)) {
+      line.kind = Kind::Numbered;
+      line.number = ahead_->value[cursor_];
+    } else if (kind == LinesAhead::Name) {
+      line.kind = Kind::Named;
+      line.nameHash = ahead_->value[cursor_];
+    } else {
+      return false;
+    }
+    line.next = pos_ = aheadNext();
+    ++cursor_;
+    return true;
+  }
+
   std::string_view bytes_;
-  std::size_t pos_, linesSeen_ = 0;
+  const LinesAhead* ahead_;
+  std::size_t cursor_ = 0;
+  std::size_t pos_, linesSeen_;
 };
 
 }  // namespace
@@ -374,58 +477,103 @@ void IniSectionIndex::addLongLine(std::string_view bytes, const IniLine& line) {
                         static_cast<std::uint32_t>(line.contentEnd), static_cast<std::uint32_t>(line.next)});
 }
 
-IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart) {
-  std::size_t bodyEnd = bytes.size(), namedCount = 0;
-  const std::size_t keepAtMost = std::max(kFewNamed, bytes.size() / kFileBytesPerKeptKey);
+namespace {
+// Read-ahead entries take eight bytes a line, room for one a this many bytes
+// of the second half: lines shorter than that on average are left to the
+// indexing thread past what fits.
+constexpr std::size_t kBytesPerLineAhead = 64;
+}  // namespace
+
+// What indexing the lines gathers besides the tables.
+struct IniSectionIndex::Gathered {
+  std::size_t keepAtMost = 0, namedCount = 0, bodyEnd = 0;
   std::vector<NamedLines::Entry> kept;
-  bool keptAll = true;
-  SectionLines lines(bytes, bodyStart);
+  bool keptAll = true, sectionEnded = false;
+};
+
+IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart, std::size_t readAheadFrom) {
+  Gathered gathered;
+  gathered.keepAtMost = std::max(kFewNamed, bytes.size() / kFileBytesPerKeptKey);
+  gathered.bodyEnd = bytes.size();
+
+  // Where the second half starts: the line after the middle.
+  std::size_t middle = bytes.size();
+  if (bytes.size() - bodyStart >= readAheadFrom && std::thread::hardware_concurrency() > 1) {
+    // Not far: a middle in a huge line leaves little to read ahead anyway.
+    const std::size_t half = bodyStart + (bytes.size() - bodyStart) / 2;
+    const std::size_t lf = bytes.substr(0, std::min(bytes.size(), half + 65536)).find('\n', half);
+    if (lf != std::string_view::npos && lf + 1 < bytes.size()) middle = lf + 1;
+  }
+  SectionLines first(bytes.substr(0, middle), bodyStart);
+  if (middle == bytes.size()) {
+    gather(bytes, first, gathered);
+  } else {
+    std::optional<LinesAhead> ahead;
+    try {
+      ahead.emplace((bytes.size() - middle) / kBytesPerLineAhead + 1);
+    } catch (const std::bad_alloc&) {  // no room: this thread reads it all itself
+    }
+    SmallThread reader([&] {
+      if (ahead) ahead->read(bytes, middle);
+    });
+    gather(bytes, first, gathered);
+    reader.join();
+    if (!gathered.sectionEnded) {
+      SectionLines second(bytes, middle, first.linesSeen(), ahead ? &*ahead : nullptr);
+      gather(bytes, second, gathered);
+    }
+  }  // what was read ahead is let go before the table of other keys is made
+  longLines_.shrink_to_fit();
+  if (gathered.namedCount == 0) return;
+
+  named_.reserve(gathered.namedCount, bytes.size());
+  if (!gathered.keptAll) {
+    fileNamedAgain(bytes, bodyStart, gathered.bodyEnd);
+    return;
+  }
+  for (const NamedLines::Entry& entry : gathered.kept) named_.insertIfAbsent(*this, bytes, entry);
+  named_.flush(*this, bytes);
+}
+
+template <typename Lines>
+void IniSectionIndex::gather(std::string_view bytes, Lines& lines, Gathered& gathered) {
   auto fileNumbered = [this](std::size_t number, std::size_t start) {
     numbered_.setIfAbsent(number, static_cast<std::uint32_t>(start));
   };
-  for (SectionLines::Line line; lines.numberedRun(fileNumbered), lines.next(line);) {
+  for (typename Lines::Line line; lines.numberedRun(fileNumbered), lines.next(line);) {
     const auto offset = static_cast<std::uint32_t>(line.start);
     switch (line.kind) {
-      case SectionLines::Kind::Section:
-        bodyEnd = line.start;
-        break;
-      case SectionLines::Kind::Numbered:
+      case Lines::Kind::Section:
+        gathered.bodyEnd = line.start;
+        gathered.sectionEnded = true;
+        return;
+      case Lines::Kind::Numbered:
         numbered_.setIfAbsent(line.number, offset);
         break;
-      case SectionLines::Kind::Named:
-        ++namedCount;
-        if (!keptAll) break;
-        if (kept.size() == keepAtMost) {
-          keptAll = false;
-          kept = {};
+      case Lines::Kind::Named:
+        ++gathered.namedCount;
+        if (!gathered.keptAll) break;
+        if (gathered.kept.size() == gathered.keepAtMost) {
+          gathered.keptAll = false;
+          gathered.kept = {};
           break;
         }
-        if (kept.empty()) kept.reserve(keepAtMost);  // only what is used becomes resident
-        kept.push_back({offset, nameHash(line.name)});
+        if (gathered.kept.empty()) gathered.kept.reserve(gathered.keepAtMost);  // only what is used becomes resident
+        gathered.kept.push_back({offset, line.nameHash});
         break;
-      case SectionLines::Kind::Other:
+      case Lines::Kind::Other:
         break;
     }
     if (line.full && line.full->kind == IniLine::Kind::Key && line.next - line.start > kLongLineBytes)
       addLongLine(bytes, *line.full);
   }
-  longLines_.shrink_to_fit();
-  if (namedCount == 0) return;
-
-  named_.reserve(namedCount, bytes.size());
-  if (!keptAll) {
-    fileNamedAgain(bytes, bodyStart, bodyEnd);
-    return;
-  }
-  for (const NamedLines::Entry& entry : kept) named_.insertIfAbsent(*this, bytes, entry);
-  named_.flush(*this, bytes);
 }
 
 void IniSectionIndex::fileNamedAgain(std::string_view bytes, std::size_t bodyStart, std::size_t bodyEnd) {
   SectionLines lines(bytes.substr(0, bodyEnd), bodyStart);
   for (SectionLines::Line line; lines.next(line);)
     if (line.kind == SectionLines::Kind::Named)
-      named_.insertIfAbsent(*this, bytes, {static_cast<std::uint32_t>(line.start), nameHash(line.name)});
+      named_.insertIfAbsent(*this, bytes, {static_cast<std::uint32_t>(line.start), line.nameHash});
   named_.flush(*this, bytes);
 }
 

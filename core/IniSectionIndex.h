@@ -19,7 +19,10 @@ namespace lumivox {
 class IniSectionIndex {
  public:
   // Indexes the lines from bodyStart up to the next section line or the end.
-  IniSectionIndex(std::string_view bytes, std::size_t bodyStart);
+  // A body of readAheadFrom bytes or more has its second half read ahead on
+  // a second thread (tests set a small size to try that on small files).
+  IniSectionIndex(std::string_view bytes, std::size_t bodyStart,
+                  std::size_t readAheadFrom = std::size_t{2} * 1024 * 1024);
   IniSectionIndex(const IniSectionIndex&) = delete;
   IniSectionIndex& operator=(const IniSectionIndex&) = delete;
 
@@ -97,6 +100,10 @@ class IniSectionIndex {
   };
 
   IniLine keyLineAt(std::string_view bytes, std::uint32_t offset) const;
+  // Files the lines one by one (Lines: the walk over them, in the .cpp).
+  struct Gathered;
+  template <typename Lines>
+  void gather(std::string_view bytes, Lines& lines, Gathered& gathered);
   void addLongLine(std::string_view bytes, const IniLine& line);
   // Fills the table of other keys by walking the section's lines again.
   void fileNamedAgain(std::string_view bytes, std::size_t bodyStart, std::size_t bodyEnd);

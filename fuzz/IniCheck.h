@@ -6,7 +6,8 @@
 // An input is "section NUL key NUL value NUL file bytes"; missing parts are
 // empty. What it checks:
 //  - every section and key the file names (and the ones the input asks for)
-//    reads the same through the indexed reader as through the model;
+//    reads the same through the indexed reader as through the model, and
+//    the index finds the same lines with its read-ahead thread as without;
 //  - writing the value, the model reads the new value back, every other entry
 //    as before, and the file changed only on the entry's own line or by the
 //    lines added for it.
@@ -17,6 +18,7 @@
 
 #include "IniModel.h"
 #include "core/IniDocument.h"
+#include "core/IniSectionIndex.h"
 #include "core/IniWriter.h"
 
 namespace inicheck {
@@ -36,6 +38,19 @@ inline std::string compareReaders(const std::string& bytes, const std::vector<st
       if (found.has_value() != expected.has_value() || (found && std::string(*found) != *expected))
         return describe("reader and model differ", section, key);
     }
+  return {};
+}
+
+// The lines before the first section, indexed with the second half read
+// ahead on another thread and without: both find the same line for each key.
+inline std::string compareReadAhead(const std::string& bytes, const std::vector<std::string>& keys) {
+  const lumivox::IniSectionIndex serial(bytes, 0, static_cast<std::size_t>(-1));
+  const lumivox::IniSectionIndex ahead(bytes, 0, 0);
+  for (const std::string& key : keys) {
+    const auto one = serial.find(bytes, key), other = ahead.find(bytes, key);
+    if (one.has_value() != other.has_value() || (one && one->start != other->start))
+      return describe("read-ahead index differs", "", key);
+  }
   return {};
 }
 
@@ -95,6 +110,7 @@ inline std::string check(std::string_view input) {
   if (keys.size() > 24) keys.resize(24);
 
   if (std::string failed = compareReaders(bytes, sections, keys); !failed.empty()) return failed;
+  if (std::string failed = compareReadAhead(bytes, keys); !failed.empty()) return failed;
   if (writableName(section, false) && writableName(key, true) && value.find_first_of("\r\n") == std::string::npos)
     return checkWriter(bytes, section, key, value, sections, keys);
   return {};

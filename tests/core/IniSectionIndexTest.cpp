@@ -1,0 +1,93 @@
+// A large section's second half is read ahead on another thread; what the
+// index finds must not depend on it. Each case indexes the same bytes once
+// with the read-ahead forced and once without, and asks both for every key.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/IniSectionIndex.h"
+
+using lumivox::IniSectionIndex;
+
+namespace {
+
+constexpr std::size_t kAlways = 0;
+constexpr std::size_t kNever = static_cast<std::size_t>(-1);
+
+std::string found(const IniSectionIndex& index, const std::string& bytes, const std::string& key) {
+  const auto line = index.find(bytes, key);
+  return line ? std::to_string(line->start) + ":" + std::string(line->value) : "<missing>";
+}
+
+void expectSameWithAndWithoutReadAhead(const std::string& bytes, std::size_t bodyStart,
+                                       const std::vector<std::string>& keys) {
+  const IniSectionIndex serial(bytes, bodyStart, kNever);
+  const IniSectionIndex ahead(bytes, bodyStart, kAlways);
+  for (const std::string& key : keys) ASSERT_EQ(found(ahead, bytes, key), found(serial, bytes, key)) << key;
+}
+
+// Lines of every kind the reader tells apart, in a random mix: numbers in
+// their place and far ahead, repeats of numbers and names (in other case),
+// names with blanks and quotes, long lines, lines without '=', blanks, CR
+// inside a line, and now and then a section line.
+std::string mixedBody(std::uint32_t seed, std::size_t lines, bool sections, std::vector<std::string>& keys) {
+  std::mt19937 rng(seed);
+  std::string text;
+  std::size_t number = 0;
+  for (std::size_t i = 0; i < lines; ++i) {
+    const std::string n = std::to_string(rng() % 4 == 0 ? rng() % (number + 1) : number++);
+    switch (rng() % 14) {
+      case 0: text += std::to_string(number + 5000 + rng() % 100000) + "=far\r\n"; break;
+      case 1: text += "Name" + std::to_string(rng() % 300) + "=v" + std::to_string(i) + "\r\n"; break;
+      case 2: text += "NAME" + std::to_string(rng() % 300) + " = \"q" + std::to_string(i) + "\"\n"; break;
+      case 3: text += "  " + n + "=blank before\r\n"; break;
+      case 4: text += n + "=" + std::string(5000 + rng() % 100, 'L') + "\r\n"; break;
+      case 5: text += "no equals sign " + n + "\r\n"; break;
+      case 6: text += "\r\n"; break;
+      case 7: text += n + "=cr\rinside\r\n"; break;
+      case 8: text += sections && rng() % 8 == 0 ? "[Next]\r\n" : "0" + n + "=leading zero\r\n"; break;
+      case 9: text += std::to_string(12345678 + rng() % 1000) + "=eight digits\r\n"; break;
+      default: text += n + "=line " + std::to_string(i) + "\r\n"; break;
+    }
+  }
+  for (std::size_t k = 0; k < number + 10; ++k) keys.push_back(std::to_string(k));
+  for (int k = 0; k < 300; ++k) keys.push_back("name" + std::to_string(k));
+  keys.insert(keys.end(), {"12345678", "12345999", "007", "far", "Next"});
+  return text;
+}
+
+}  // namespace
+
+TEST(IniSectionIndex, ReadAheadFindsWhatTheSingleThreadFinds) {
+  for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+    std::vector<std::string> keys;
+    const std::string body = mixedBody(seed, 3000, seed % 3 == 0, keys);
+    const std::string bytes = "[S]\r\n" + body + (seed % 2 ? "[T]\r\n1=after\r\n" : "7=last without an end");
+    SCOPED_TRACE(seed);
+    expectSameWithAndWithoutReadAhead(bytes, 5, keys);
+  }
+}
+
+TEST(IniSectionIndex, ReadAheadAcrossTheMiddle) {
+  // The first occurrence is in the first half, its repeat in the second; a
+  // section line in either half ends the body there.
+  std::string firstHalf, secondHalf;
+  for (int i = 0; i < 2000; ++i) firstHalf += std::to_string(i) + "=first " + std::to_string(i) + "\r\nkey" + std::to_string(i) + "=first\r\n";
+  for (int i = 0; i < 2000; ++i) secondHalf += std::to_string(i) + "=second\r\nKEY" + std::to_string(i) + "=second\r\n" + std::to_string(2000 + i) + "=new\r\n";
+  std::vector<std::string> keys;
+  for (int i = 0; i < 4100; ++i) keys.push_back(std::to_string(i));
+  for (int i = 0; i < 2000; ++i) keys.push_back("key" + std::to_string(i));
+  expectSameWithAndWithoutReadAhead(firstHalf + secondHalf, 0, keys);
+  expectSameWithAndWithoutReadAhead(firstHalf + "[End]\r\n" + secondHalf, 0, keys);
+  expectSameWithAndWithoutReadAhead(firstHalf + secondHalf + "[End]\r\n" + secondHalf, 0, keys);
+
+  const IniSectionIndex ahead(firstHalf + secondHalf, 0, kAlways);
+  const std::string bytes = firstHalf + secondHalf;
+  EXPECT_EQ(std::string(ahead.find(bytes, "1999")->value), "first 1999");
+  EXPECT_EQ(std::string(ahead.find(bytes, "KEY5")->value), "first");
+  EXPECT_EQ(std::string(ahead.find(bytes, "3999")->value), "new");
+}
