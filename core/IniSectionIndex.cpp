@@ -498,7 +498,8 @@ IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart, 
 
   // Where the second half starts: the line after the middle.
   std::size_t middle = bytes.size();
-  if (bytes.size() - bodyStart >= readAheadFrom && std::thread::hardware_concurrency() > 1) {
+  static const unsigned processors = std::thread::hardware_concurrency();  // asking reads a file
+  if (bytes.size() - bodyStart >= readAheadFrom && processors > 1) {
     // Not far: a middle in a huge line leaves little to read ahead anyway.
     const std::size_t half = bodyStart + (bytes.size() - bodyStart) / 2;
     const std::size_t lf = bytes.substr(0, std::min(bytes.size(), half + 65536)).find('\n', half);
