@@ -556,20 +556,15 @@ ShapeRow runShape(const fs::path& folder, const Shape& shape) {
   row.reread = statsOf(std::move(rereads));
   row.peak = memory.bytes();
 
-  fs::remove(file);
-  g_sink = g_sink + lumivox::LookupLine(path, "Quorra", "0", kFallback).size();  // lets the library go
-  {
-    FileWriter writer(file);
-    shape.write(writer, kShapeBytes);
-    writer.close();
-  }
   std::string reused;
   lumivox::readWholeFile(path, kShapeBytes * 2, reused);
   const double intoReused = medianNs([&] { lumivox::readWholeFile(path, kShapeBytes * 2, reused); }, 5);
   reused = std::string();
   const double intoFresh = medianNs([&] { g_sink = g_sink + lumivox::readWholeFile(path, kShapeBytes * 2).size(); }, 5);
   row.freshMemoryNs = std::max(0.0, intoFresh - intoReused);
+
   fs::remove(file);
+  g_sink = g_sink + lumivox::LookupLine(path, "Quorra", "0", kFallback).size();  // lets the library go
   return row;
 }
 

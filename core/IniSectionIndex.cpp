@@ -221,25 +221,6 @@ class SectionLines {
 
   std::size_t linesSeen() const { return linesSeen_; }
 
-  // A run of common lines, "123=..." with the number in its place, each
-  // handed to file(number, start); stops before any other line.
-  template <typename File>
-  void numberedRun(File&& file) {
-    if (ahead_) {
-      aheadRun(file);
-      return;
-    }
-    while (pos_ < bytes_.size()) {
-      std::size_t number = 0;
-      if (!leadingLineNumber(bytes_, pos_, number) || !isNumberedSlot(number, linesSeen_ + 1)) return;
-      const std::size_t next = scanLine<false>(bytes_, pos_).next;
-      if (next - pos_ > kLongLineBytes) return;
-      ++linesSeen_;
-      file(number, pos_);
-      pos_ = next;
-    }
-  }
-
   bool next(Line& line) {
     if (pos_ >= bytes_.size()) return false;
     line.start = pos_;
@@ -291,17 +272,6 @@ class SectionLines {
     return cursor_ < ahead_->size() && ahead_->start(cursor_) == pos_;
   }
   std::size_t aheadNext() const { return cursor_ + 1 < ahead_->size() ? ahead_->start(cursor_ + 1) : ahead_->end; }
-
-  template <typename File>
-  void aheadRun(File&& file) {
-    while (aheadAt() && ahead_->kind(cursor_) == LinesAhead::Number &&
-           isNumberedSlot(ahead_->value[cursor_], linesSeen_ + 1)) {
-      ++linesSeen_;
-      file(ahead_->value[cursor_], pos_);
-      pos_ = aheadNext();
-      ++cursor_;
-    }
-  }
 
   // The line as read ahead, when that settles it (linesSeen_ counts it).
   bool fromAhead(Line& line) {
@@ -401,27 +371,22 @@ inline void IniSectionIndex::NamedLines::insertNow(const IniSectionIndex& index,
       slots_[i] = packed;
       return;
     }
-    if (layout.tagMatches(slot, entry.hash) && keepFirst(index, bytes, slots_[i], entry, layout.offset(slot)))
-      return;
+    if (layout.tagMatches(slot, entry.hash) && filedHasName(index, bytes, entry, layout.offset(slot))) return;
   }
 }
 
-// Whether the filed line has the entry's name; if so, the earlier of the two
-// stays filed. The filed line's whole hash tells most other names apart
-// without reading the entry's own line too.
-bool IniSectionIndex::NamedLines::keepFirst(const IniSectionIndex& index, std::string_view bytes,
-                                            std::uint32_t& slot, Entry entry, std::uint32_t filed) {
+// Whether the filed line has the entry's name. Its whole hash tells most
+// other names apart without reading the entry's own line too.
+bool IniSectionIndex::NamedLines::filedHasName(const IniSectionIndex& index, std::string_view bytes, Entry entry,
+                                               std::uint32_t filed) {
   const std::string_view filedName = index.keyLineAt(bytes, filed).name;
-  if (nameHash(filedName) != entry.hash ||
-      !equalsIgnoringAsciiCase(filedName, index.keyLineAt(bytes, entry.offset).name))
-    return false;
-  if (entry.offset < filed) slot = layoutFor(bytes.size()).pack(entry.offset, entry.hash);
-  return true;
+  return nameHash(filedName) == entry.hash &&
+         equalsIgnoringAsciiCase(filedName, index.keyLineAt(bytes, entry.offset).name);
 }
 
 void IniSectionIndex::NamedLines::insertIfAbsent(const IniSectionIndex& index, std::string_view bytes, Entry entry) {
   __builtin_prefetch(&slots_[home(entry.hash)], 1);
-  if (queued_ == kQueue) {
+  if (queued_ == kQueue) {  // the oldest goes in first: file order is kept
     insertNow(index, bytes, queue_[queueHead_]);
     queue_[queueHead_] = entry;
     queueHead_ = (queueHead_ + 1) % kQueue;
@@ -538,10 +503,7 @@ IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart, 
 
 template <typename Lines>
 void IniSectionIndex::gather(std::string_view bytes, Lines& lines, Gathered& gathered) {
-  auto fileNumbered = [this](std::size_t number, std::size_t start) {
-    numbered_.setIfAbsent(number, static_cast<std::uint32_t>(start));
-  };
-  for (typename Lines::Line line; lines.numberedRun(fileNumbered), lines.next(line);) {
+  for (typename Lines::Line line; lines.next(line);) {
     const auto offset = static_cast<std::uint32_t>(line.start);
     switch (line.kind) {
       case Lines::Kind::Section:

@@ -72,11 +72,10 @@ class IniSectionIndex {
     };
     void reserve(std::size_t count, std::size_t fileBytes);
     bool empty() const { return slots_.empty(); }
-    // Keeps the first line of a name (the smallest offset), whatever the
-    // order the lines come in. Inserts wait a few lines in a queue, so the
-    // memory of their slots is already on its way when they are made (a
-    // large table misses the cache at every insert otherwise); flush()
-    // makes the waiting ones.
+    // Keeps the first line of a name: the lines come in file order. Inserts
+    // wait a few lines in a queue, so the memory of their slots is already
+    // on its way when they are made (a large table misses the cache at
+    // every insert otherwise); flush() makes the waiting ones.
     void insertIfAbsent(const IniSectionIndex& index, std::string_view bytes, Entry entry);
     void flush(const IniSectionIndex& index, std::string_view bytes);
     std::uint32_t find(const IniSectionIndex& index, std::string_view bytes, std::string_view name) const;
@@ -86,8 +85,7 @@ class IniSectionIndex {
     static constexpr std::size_t kQueue = 16;
     std::size_t home(std::uint32_t hash) const;
     void insertNow(const IniSectionIndex& index, std::string_view bytes, Entry entry);
-    static bool keepFirst(const IniSectionIndex& index, std::string_view bytes, std::uint32_t& slot, Entry entry,
-                          std::uint32_t filed);
+    static bool filedHasName(const IniSectionIndex& index, std::string_view bytes, Entry entry, std::uint32_t filed);
 
     std::vector<std::uint32_t> slots_;
     Entry queue_[kQueue];
