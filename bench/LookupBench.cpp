@@ -35,6 +35,8 @@
 #include <vector>
 
 #include "common/FileRead.h"
+#include "core/IniCache.h"
+#include "core/IniDocument.h"
 #include "core/LookupLine.h"
 #include "platform/TextCodec.h"
 
@@ -408,6 +410,7 @@ struct Shape {
   // Writes the file, about `bytes` long; returns the keys a press asks for
   // and the section they are in.
   std::function<std::vector<std::string>(FileWriter&, std::size_t bytes)> write;
+  bool namedKeys = false;  // every line a key of its own name, filed in a hash table
 };
 
 constexpr std::size_t kShapeBytes = 100u * 1024 * 1024;
@@ -447,7 +450,8 @@ std::vector<Shape> shapes() {
          for (std::size_t i = 0; i < 1000; ++i) keys.push_back("key" + std::to_string(mix(i * (n / 1000)) % 1'000'000'000'000ull));
          keys.push_back("0");  // a line number the file does not have
          return keys;
-       }},
+       },
+       true},
       {"short line numbers",
        [](FileWriter& file, std::size_t bytes) {
          std::string& out = file.chunk();
@@ -499,8 +503,33 @@ struct ShapeRow {
   // What this machine takes to read the file into new memory, beyond reading
   // it into memory already in use: page faults that no reader can skip.
   double freshMemoryNs = 0;
+  // Floors for the re-read: reading the file into memory in use, and for
+  // named keys a bare loop filing as many keys at random into a table as
+  // large as the index (no names compared, no file read).
+  double readNs = 0;
+  std::optional<double> bareFillNs;
   std::optional<double> peak;
 };
+
+double bareFillNs(std::size_t keys, std::size_t slots) {
+  constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
+  constexpr std::size_t kAhead = 16;
+  auto homeOf = [&](std::size_t i) { return static_cast<std::size_t>(((mix(i) & kEmpty) * slots) >> 32); };
+  std::vector<std::int64_t> samples;
+  for (int round = 0; round < 3; ++round) {
+    std::vector<std::uint32_t> table(slots, kEmpty);
+    const auto t0 = Clock::now();
+    for (std::size_t i = 0; i < keys; ++i) {
+      if (i + kAhead < keys) __builtin_prefetch(&table[homeOf(i + kAhead)], 1);
+      std::size_t at = homeOf(i);
+      while (table[at] != kEmpty) at = at + 1 == slots ? 0 : at + 1;
+      table[at] = static_cast<std::uint32_t>(i);
+    }
+    samples.push_back(elapsedNs(t0, Clock::now()));
+    g_sink = g_sink + table[slots / 2];
+  }
+  return statsOf(std::move(samples)).median;
+}
 
 double medianNs(const std::function<void()>& run, int times) {
   std::vector<std::int64_t> samples;
@@ -555,6 +584,16 @@ ShapeRow runShape(const fs::path& folder, const Shape& shape) {
   }
   row.reread = statsOf(std::move(rereads));
   row.peak = memory.bytes();
+  if (shape.namedKeys) {
+    // The file is too recent to be trusted, so this is a fresh copy: asking
+    // for a key indexes its section.
+    const auto document = lumivox::IniCache::shared().document(path);
+    if (document && document->find("Quorra", keys.front())) {
+      const std::size_t slots = document->indexMemoryBytes() / sizeof(std::uint32_t);
+      const auto lines = static_cast<std::size_t>(row.lines);
+      if (slots > lines + lines / 8) row.bareFillNs = bareFillNs(lines, slots);  // never full
+    }
+  }
 
   std::string reused;
   lumivox::readWholeFile(path, kShapeBytes * 2, reused);
@@ -562,6 +601,7 @@ ShapeRow runShape(const fs::path& folder, const Shape& shape) {
   reused = std::string();
   const double intoFresh = medianNs([&] { g_sink = g_sink + lumivox::readWholeFile(path, kShapeBytes * 2).size(); }, 5);
   row.freshMemoryNs = std::max(0.0, intoFresh - intoReused);
+  row.readNs = intoReused;
 
   fs::remove(file);
   g_sink = g_sink + lumivox::LookupLine(path, "Quorra", "0", kFallback).size();  // lets the library go
@@ -590,6 +630,12 @@ void printShapes(const std::vector<ShapeRow>& rows) {
                 formatBytes(r.peak).c_str(), ratio(r.peak, r.fileBytes).c_str(),
                 r.peak ? verdict(*r.peak, memoryBound(r.fileBytes)).c_str() : "");
   }
+  std::printf("\nFloors of the re-read on this machine: reading the file into memory in use; for named\n"
+              "keys, a bare loop filing as many keys at random into a table as large as the index.\n\n");
+  std::printf("%-19s %9s %10s\n", "shape", "read", "bare fill");
+  for (const ShapeRow& r : rows)
+    std::printf("%-19s %9s %10s\n", r.name.c_str(), formatNs(r.readNs).c_str(),
+                r.bareFillNs ? formatNs(*r.bareFillNs).c_str() : "-");
 }
 
 struct Options {
