@@ -11,6 +11,7 @@
 #endif
 
 #include "common/SmallThread.h"
+#include "core/LineCursor.h"
 
 namespace lumivox {
 namespace {
@@ -107,39 +108,6 @@ std::optional<std::size_t> lineNumber(std::string_view key) {
   }
 }
 
-// Where the line from pos on ends (after its LF, or at the end), and its
-// first '=' if it has one. Library lines are short: sixteen bytes at a time
-// inline beats a call to memchr for each.
-struct LineSpan {
-  std::size_t next, equals;  // equals: npos for none
-};
-template <bool withEquals>
-LineSpan scanLine(std::string_view bytes, std::size_t pos) {
-  constexpr std::size_t npos = std::string_view::npos;
-  const char* base = bytes.data();
-  const char* p = base + pos;
-  const char* end = base + bytes.size();
-  std::size_t equals = npos;
-#ifdef __SSE2__
-  const __m128i lf = _mm_set1_epi8('\n'), eq = _mm_set1_epi8('=');
-  for (; end - p >= 16; p += 16) {
-    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const auto lfs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, lf)));
-    const auto at = static_cast<std::size_t>(p - base);
-    if (withEquals && equals == npos) {  // the first '=' before the chunk's first LF
-      const auto eqs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, eq))) & ((lfs & -lfs) - 1);
-      if (eqs) equals = at + static_cast<std::size_t>(std::countr_zero(eqs));
-    }
-    if (lfs) return {at + static_cast<std::size_t>(std::countr_zero(lfs)) + 1, equals};
-  }
-#endif
-  for (; p < end; ++p) {
-    if (withEquals && *p == '=' && equals == npos) equals = static_cast<std::size_t>(p - base);
-    if (*p == '\n') return {static_cast<std::size_t>(p - base) + 1, equals};
-  }
-  return {bytes.size(), equals};
-}
-
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool isNumberedSlot(std::size_t number, std::size_t linesSeen) { return number < linesSeen + kNumberSlack; }
@@ -177,27 +145,24 @@ struct LinesAhead {
   Kind kind(std::size_t i) const { return static_cast<Kind>(startAndKind[i] >> kKindShift); }
 
   void read(std::string_view bytes, std::size_t from) {
+    LineCursor cursor(bytes);
     std::size_t pos = from;
     while (pos < bytes.size() && size() < startAndKind.capacity()) {
-      std::size_t number = 0, next = 0;
+      const LineSpan span = cursor.lineAt(pos);
+      std::size_t number = 0;
       Kind k = Unread;
       std::uint32_t v = 0;
       if (leadingLineNumber(bytes, pos, number)) {
-        next = scanLine<false>(bytes, pos).next;
         k = Number;
         v = static_cast<std::uint32_t>(number);
-      } else {
-        const LineSpan span = scanLine<true>(bytes, pos);
-        next = span.next;
-        if (const auto name = plainName(bytes, pos, span); name && !lineNumber(*name)) {
-          k = Name;
-          v = nameHash(*name);
-        }
+      } else if (const auto name = plainName(bytes, pos, span); name && !lineNumber(*name)) {
+        k = Name;
+        v = nameHash(*name);
       }
-      if (next - pos > kLongLineBytes) k = Unread;
+      if (span.next - pos > kLongLineBytes) k = Unread;
       startAndKind.push_back(static_cast<std::uint32_t>(pos) | (std::uint32_t{k} << kKindShift));
       value.push_back(v);
-      pos = next;
+      pos = span.next;
     }
     end = pos;
   }
@@ -217,7 +182,7 @@ class SectionLines {
   // lines read ahead, if given, are taken as they are.
   SectionLines(std::string_view bytes, std::size_t from, std::size_t linesBefore = 0,
                const LinesAhead* ahead = nullptr)
-      : bytes_(bytes), ahead_(ahead), pos_(from), linesSeen_(linesBefore) {}
+      : bytes_(bytes), cursor_(bytes), ahead_(ahead), pos_(from), linesSeen_(linesBefore) {}
 
   std::size_t linesSeen() const { return linesSeen_; }
 
@@ -227,18 +192,12 @@ class SectionLines {
     line.full.reset();
     ++linesSeen_;
     if (ahead_ && fromAhead(line)) return true;
-    LineSpan span;
-    if (const std::size_t digits = leadingLineNumber(bytes_, line.start, line.number)) {
-      // The common line: its end is all that is missing.
-      span = {scanLine<false>(bytes_, line.start).next, line.start + digits};
-      line.next = pos_ = span.next;
-      if (line.next - line.start <= kLongLineBytes && isNumberedSlot(line.number, linesSeen_)) {
-        line.kind = Kind::Numbered;
-        return true;
-      }
-    } else {
-      span = scanLine<true>(bytes_, line.start);
-      line.next = pos_ = span.next;
+    const LineSpan span = cursor_.lineAt(line.start);
+    line.next = pos_ = span.next;
+    if (leadingLineNumber(bytes_, line.start, line.number) && line.next - line.start <= kLongLineBytes &&
+        isNumberedSlot(line.number, linesSeen_)) {
+      line.kind = Kind::Numbered;  // the common line
+      return true;
     }
     if (const auto name = plainName(bytes_, line.start, span)) return keyNamed(line, *name);
     const IniLine& full = line.full.emplace(lineAt(bytes_, line.start, line.next));
@@ -268,32 +227,33 @@ class SectionLines {
 
   // The read-ahead entry of the line at pos_, if there is one.
   bool aheadAt() {
-    while (cursor_ < ahead_->size() && ahead_->start(cursor_) < pos_) ++cursor_;
-    return cursor_ < ahead_->size() && ahead_->start(cursor_) == pos_;
+    while (aheadCursor_ < ahead_->size() && ahead_->start(aheadCursor_) < pos_) ++aheadCursor_;
+    return aheadCursor_ < ahead_->size() && ahead_->start(aheadCursor_) == pos_;
   }
-  std::size_t aheadNext() const { return cursor_ + 1 < ahead_->size() ? ahead_->start(cursor_ + 1) : ahead_->end; }
+  std::size_t aheadNext() const { return aheadCursor_ + 1 < ahead_->size() ? ahead_->start(aheadCursor_ + 1) : ahead_->end; }
 
   // The line as read ahead, when that settles it (linesSeen_ counts it).
   bool fromAhead(Line& line) {
     if (!aheadAt()) return false;
-    const auto kind = ahead_->kind(cursor_);
-    if (kind == LinesAhead::Number && isNumberedSlot(ahead_->value[cursor_], linesSeen_)) {
+    const auto kind = ahead_->kind(aheadCursor_);
+    if (kind == LinesAhead::Number && isNumberedSlot(ahead_->value[aheadCursor_], linesSeen_)) {
       line.kind = Kind::Numbered;
-      line.number = ahead_->value[cursor_];
+      line.number = ahead_->value[aheadCursor_];
     } else if (kind == LinesAhead::Name) {
       line.kind = Kind::Named;
-      line.nameHash = ahead_->value[cursor_];
+      line.nameHash = ahead_->value[aheadCursor_];
     } else {
       return false;
     }
     line.next = pos_ = aheadNext();
-    ++cursor_;
+    ++aheadCursor_;
     return true;
   }
 
   std::string_view bytes_;
+  LineCursor cursor_;
   const LinesAhead* ahead_;
-  std::size_t cursor_ = 0;
+  std::size_t aheadCursor_ = 0;
   std::size_t pos_, linesSeen_;
 };
 
@@ -395,6 +355,96 @@ void IniSectionIndex::NamedLines::insertIfAbsent(const IniSectionIndex& index, s
   queue_[(queueHead_ + queued_++) % kQueue] = entry;
 }
 
+// Kept keys are filed group by group, and a group's keys land in one short
+// stretch of the table. The full hashes of the slots from that stretch on
+// are kept at hand meanwhile, in a window that moves with the groups: a key
+// meets other names far more often than its own, and a hash tells them
+// apart where a slot's few tag bits would send it to read lines of the file.
+void IniSectionIndex::NamedLines::fileKept(const IniSectionIndex& index, std::string_view bytes,
+                                          const KeptNames& kept) {
+  const SlotLayout layout = layoutFor(bytes.size());
+  const std::size_t groups = kept.groups();
+  const unsigned groupShift = 32 - static_cast<unsigned>(std::bit_width(groups - 1));
+  auto stretchStart = [&](std::size_t group) {
+    return group >= groups ? slots_.size() : home(static_cast<std::uint32_t>(group << groupShift));
+  };
+  std::size_t widest = 0;
+  for (std::size_t group = 0; group < groups; ++group)
+    widest = std::max(widest, stretchStart(group + 1) - stretchStart(group));
+  // A key's probe starts within its group's stretch, and most end a few
+  // slots on: two stretches' width covers nearly all of them.
+  std::vector<std::uint32_t> hashes(2 * widest + 8);
+  std::size_t windowStart = 0, windowSize = 0;
+
+  auto fileOne = [&](Entry entry) {
+    const std::uint32_t packed = layout.pack(entry.offset, entry.hash);
+    std::size_t i = home(entry.hash);
+#ifdef __SSE2__
+    // Eight slots at once: most keys find an empty one among them with no
+    // hash like their own before it, and go there without a loop.
+    if (const std::size_t at = i - windowStart; at + 8 <= windowSize) {
+      auto lanes = [](__m128i equal) { return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(equal))); };
+      auto load = [](const std::uint32_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); };
+      const __m128i none = _mm_set1_epi32(-1), hash = _mm_set1_epi32(static_cast<int>(entry.hash));
+      const unsigned empty = lanes(_mm_cmpeq_epi32(load(&slots_[i]), none)) |
+                             lanes(_mm_cmpeq_epi32(load(&slots_[i + 4]), none)) << 4;
+      const unsigned sameHash = (lanes(_mm_cmpeq_epi32(load(&hashes[at]), hash)) |
+                                 lanes(_mm_cmpeq_epi32(load(&hashes[at + 4]), hash)) << 4) &
+                                ~empty;
+      const auto firstEmpty = static_cast<unsigned>(std::countr_zero(empty | 0x100u));
+      if (firstEmpty < 8 && (sameHash & ((1u << firstEmpty) - 1)) == 0) {
+        slots_[i + firstEmpty] = packed;
+        hashes[at + firstEmpty] = entry.hash;
+        return;
+      }
+    }
+#endif
+    for (;; i = i + 1 == slots_.size() ? 0 : i + 1) {
+      const std::size_t at = i - windowStart;  // wraps past the window when i is before it
+      const bool inWindow = at < windowSize;
+      const std::uint32_t slot = slots_[i];
+      if (slot == kNone) {
+        slots_[i] = packed;
+        if (inWindow) hashes[at] = entry.hash;
+        return;
+      }
+      const std::uint32_t filed = layout.offset(slot);
+      if (inWindow ? hashes[at] == entry.hash &&
+                         equalsIgnoringAsciiCase(index.keyLineAt(bytes, filed).name,
+                                                 index.keyLineAt(bytes, entry.offset).name)
+                   : layout.tagMatches(slot, entry.hash) && filedHasName(index, bytes, entry, filed))
+        return;
+    }
+  };
+
+  constexpr std::size_t kSlotsPerLine = 64 / sizeof(std::uint32_t);
+  for (std::size_t group = 0; group < groups; ++group) {
+    // The window moves to this group's stretch. Slots it now covers were
+    // filled, if at all, by probes that ran past it: their hashes are read
+    // again from the file (rare).
+    const std::size_t start = stretchStart(group);
+    const std::size_t shift = start - windowStart;
+    std::copy(hashes.begin() + static_cast<std::ptrdiff_t>(shift), hashes.end(), hashes.begin());
+    for (std::size_t at = hashes.size() - shift; at < hashes.size(); ++at)
+      if (start + at < slots_.size() && slots_[start + at] != kNone)
+        hashes[at] = nameHash(index.keyLineAt(bytes, layout.offset(slots_[start + at])).name);
+    windowStart = start;
+    windowSize = std::min(hashes.size(), slots_.size() - start);
+
+    // The next group's stretch is asked for a cache line a key, so it is
+    // there when that group starts.
+    std::size_t ahead = stretchStart(group + 1);
+    const std::size_t aheadEnd = stretchStart(group + 2);
+    kept.forEachIn(group, [&](const Entry& entry) {
+      if (ahead < aheadEnd) {
+        __builtin_prefetch(&slots_[ahead], 1);
+        ahead += kSlotsPerLine;
+      }
+      fileOne(entry);
+    });
+  }
+}
+
 void IniSectionIndex::NamedLines::flush(const IniSectionIndex& index, std::string_view bytes) {
   for (; queued_ > 0; --queued_, queueHead_ = (queueHead_ + 1) % kQueue) insertNow(index, bytes, queue_[queueHead_]);
   queueHead_ = 0;
@@ -452,13 +502,16 @@ constexpr std::size_t kBytesPerLineAhead = 64;
 // What indexing the lines gathers besides the tables.
 struct IniSectionIndex::Gathered {
   std::size_t keepAtMost = 0, namedCount = 0, bodyEnd = 0;
-  std::vector<NamedLines::Entry> kept;
+  unsigned groupBits = 0;
+  std::optional<KeptNames> kept;  // made at the first other key
   bool keptAll = true, sectionEnded = false;
 };
 
-IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart, std::size_t readAheadFrom) {
+IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart, std::size_t readAheadFrom,
+                                 std::size_t slotsPerGroup) {
   Gathered gathered;
   gathered.keepAtMost = std::max(kFewNamed, bytes.size() / kFileBytesPerKeptKey);
+  gathered.groupBits = KeptNames::groupBitsFor(bytes.size(), slotsPerGroup);
   gathered.bodyEnd = bytes.size();
 
   // Where the second half starts: the line after the middle.
@@ -497,8 +550,7 @@ IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart, 
     fileNamedAgain(bytes, bodyStart, gathered.bodyEnd);
     return;
   }
-  for (const NamedLines::Entry& entry : gathered.kept) named_.insertIfAbsent(*this, bytes, entry);
-  named_.flush(*this, bytes);
+  named_.fileKept(*this, bytes, *gathered.kept);
 }
 
 template <typename Lines>
@@ -516,13 +568,11 @@ void IniSectionIndex::gather(std::string_view bytes, Lines& lines, Gathered& gat
       case Lines::Kind::Named:
         ++gathered.namedCount;
         if (!gathered.keptAll) break;
-        if (gathered.kept.size() == gathered.keepAtMost) {
+        if (!gathered.kept) gathered.kept.emplace(gathered.keepAtMost, gathered.groupBits);
+        if (!gathered.kept->add({offset, line.nameHash})) {
           gathered.keptAll = false;
-          gathered.kept = {};
-          break;
+          gathered.kept.reset();
         }
-        if (gathered.kept.empty()) gathered.kept.reserve(gathered.keepAtMost);  // only what is used becomes resident
-        gathered.kept.push_back({offset, line.nameHash});
         break;
       case Lines::Kind::Other:
         break;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/IniLines.h"
+#include "core/KeptNames.h"
 
 namespace lumivox {
 
@@ -20,9 +21,10 @@ class IniSectionIndex {
  public:
   // Indexes the lines from bodyStart up to the next section line or the end.
   // A body of readAheadFrom bytes or more has its second half read ahead on
-  // a second thread (tests set a small size to try that on small files).
+  // a second thread; other keys are filed in groups of about slotsPerGroup
+  // table slots. (Tests set small sizes to try both on small files.)
   IniSectionIndex(std::string_view bytes, std::size_t bodyStart,
-                  std::size_t readAheadFrom = std::size_t{2} * 1024 * 1024);
+                  std::size_t readAheadFrom = std::size_t{2} * 1024 * 1024, std::size_t slotsPerGroup = 4096);
   IniSectionIndex(const IniSectionIndex&) = delete;
   IniSectionIndex& operator=(const IniSectionIndex&) = delete;
 
@@ -67,9 +69,7 @@ class IniSectionIndex {
   class NamedLines {
    public:
     // A key line waiting to go in: where it starts and its name's hash.
-    struct Entry {
-      std::uint32_t offset, hash;
-    };
+    using Entry = KeptNames::Entry;
     void reserve(std::size_t count, std::size_t fileBytes);
     bool empty() const { return slots_.empty(); }
     // Keeps the first line of a name: the lines come in file order. Inserts
@@ -78,6 +78,9 @@ class IniSectionIndex {
     // every insert otherwise); flush() makes the waiting ones.
     void insertIfAbsent(const IniSectionIndex& index, std::string_view bytes, Entry entry);
     void flush(const IniSectionIndex& index, std::string_view bytes);
+    // Files the kept keys group by group (each group's stretch of the table
+    // stays in the cache while it fills).
+    void fileKept(const IniSectionIndex& index, std::string_view bytes, const KeptNames& kept);
     std::uint32_t find(const IniSectionIndex& index, std::string_view bytes, std::string_view name) const;
     std::size_t memoryBytes() const { return slots_.capacity() * sizeof(std::uint32_t); }
 

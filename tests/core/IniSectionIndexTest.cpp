@@ -1,6 +1,7 @@
-// A large section's second half is read ahead on another thread; what the
-// index finds must not depend on it. Each case indexes the same bytes once
-// with the read-ahead forced and once without, and asks both for every key.
+// A large section's second half is read ahead on another thread, and its
+// other keys are filed in groups; what the index finds must not depend on
+// either. Each case indexes the same bytes with the read-ahead forced and
+// without, in one group and in many, and asks each for every key.
 
 #include <gtest/gtest.h>
 
@@ -23,11 +24,20 @@ std::string found(const IniSectionIndex& index, const std::string& bytes, const 
   return line ? std::to_string(line->start) + ":" + std::string(line->value) : "<missing>";
 }
 
+// Also with other keys filed in one group, and in many groups of a few
+// slots each, where probes run across groups all the time.
 void expectSameWithAndWithoutReadAhead(const std::string& bytes, std::size_t bodyStart,
                                        const std::vector<std::string>& keys) {
-  const IniSectionIndex serial(bytes, bodyStart, kNever);
+  const IniSectionIndex serial(bytes, bodyStart, kNever, kNever);
   const IniSectionIndex ahead(bytes, bodyStart, kAlways);
-  for (const std::string& key : keys) ASSERT_EQ(found(ahead, bytes, key), found(serial, bytes, key)) << key;
+  const IniSectionIndex tinyGroups(bytes, bodyStart, kAlways, 1);
+  const IniSectionIndex smallGroups(bytes, bodyStart, kNever, 24);
+  for (const std::string& key : keys) {
+    const std::string expected = found(serial, bytes, key);
+    ASSERT_EQ(found(ahead, bytes, key), expected) << key;
+    ASSERT_EQ(found(tinyGroups, bytes, key), expected) << key;
+    ASSERT_EQ(found(smallGroups, bytes, key), expected) << key;
+  }
 }
 
 // Lines of every kind the reader tells apart, in a random mix: numbers in
@@ -90,4 +100,24 @@ TEST(IniSectionIndex, ReadAheadAcrossTheMiddle) {
   EXPECT_EQ(std::string(ahead.find(bytes, "1999")->value), "first 1999");
   EXPECT_EQ(std::string(ahead.find(bytes, "KEY5")->value), "first");
   EXPECT_EQ(std::string(ahead.find(bytes, "3999")->value), "new");
+}
+
+TEST(IniSectionIndex, ManyNamesFiledInGroupsKeepTheirFirstLine) {
+  // Thousands of names, each repeated later in other case or after blanks;
+  // the first line of each name counts, whatever group it falls in.
+  std::mt19937 rng(7);
+  std::string bytes = "[S]\r\n";
+  std::vector<std::string> keys;
+  for (int i = 0; i < 20000; ++i) {
+    keys.push_back("name" + std::to_string(i));
+    bytes += "name" + std::to_string(i) + "=first\r\n";
+    if (rng() % 3 == 0) {
+      const int earlier = static_cast<int>(rng() % static_cast<unsigned>(i + 1));
+      bytes += (rng() % 2 ? "NAME" : " Name") + std::to_string(earlier) + " =later\r\n";
+    }
+    if (rng() % 5 == 0) bytes += std::to_string(i) + "=line\r\n";
+  }
+  expectSameWithAndWithoutReadAhead(bytes, 5, keys);
+  const IniSectionIndex grouped(bytes, 5, kNever, 16);
+  for (const std::string& key : keys) ASSERT_EQ(std::string(grouped.find(bytes, key)->value), "first") << key;
 }

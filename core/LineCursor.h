@@ -1,0 +1,64 @@
+#pragma once
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "core/ByteScan.h"
+
+namespace lumivox {
+
+// Where a line ends (after its LF, or at the end of the bytes) and its first
+// '=' (npos for none).
+struct LineSpan {
+  std::size_t next, equals;
+};
+
+// Finds lines one after another. Library lines are short, so LFs and '='
+// are found for 64 bytes at a time and that block serves every line that
+// starts in it, where a scan per line would stop and start again at each.
+// Any place may be asked for; the next line's start is the cheap one.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
+
+  LineSpan lineAt(std::size_t pos) {
+    constexpr std::size_t npos = std::string_view::npos;
+    std::size_t equals = npos;
+    for (;;) {
+      if (pos < blockAt_ || pos - blockAt_ >= 64) load(pos);
+      const auto from = static_cast<unsigned>(pos - blockAt_);
+      const std::uint64_t lfs = lfs_ >> from << from;
+      std::uint64_t eqs = eqs_ >> from << from;
+      if (lfs) {
+        eqs &= (lfs & (0 - lfs)) - 1;  // before the LF
+        if (equals == npos && eqs) equals = blockAt_ + static_cast<std::size_t>(std::countr_zero(eqs));
+        return {blockAt_ + static_cast<std::size_t>(std::countr_zero(lfs)) + 1, equals};
+      }
+      if (equals == npos && eqs) equals = blockAt_ + static_cast<std::size_t>(std::countr_zero(eqs));
+      if (bytes_.size() - blockAt_ <= 64) return {bytes_.size(), equals};
+      pos = blockAt_ + 64;
+    }
+  }
+
+ private:
+  void load(std::size_t pos) {
+    blockAt_ = pos;
+    const char* p = bytes_.data() + pos;
+    const std::size_t count = std::min<std::size_t>(64, bytes_.size() - pos);
+    if (count == 64) {
+      lfs_ = byteMask64(p, '\n');
+      eqs_ = byteMask64(p, '=');
+    } else {
+      lfs_ = byteMaskPartial(p, count, '\n');
+      eqs_ = byteMaskPartial(p, count, '=');
+    }
+  }
+
+  std::string_view bytes_;
+  std::size_t blockAt_ = static_cast<std::size_t>(-1);  // no block yet
+  std::uint64_t lfs_ = 0, eqs_ = 0;
+};
+
+}  // namespace lumivox
