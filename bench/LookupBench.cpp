@@ -15,7 +15,8 @@
 //
 // It prints the figures next to the targets and always exits with 0 unless
 // the benchmark itself could not run. Build it in Release for figures worth
-// comparing. Options: line counts; --no-shapes; --shapes-only.
+// comparing. Options: line counts; --no-shapes; --shapes-only; --shape NAME
+// (that shape only, repeated; implies --shapes-only).
 
 #include <algorithm>
 #include <charconv>
@@ -641,6 +642,7 @@ void printShapes(const std::vector<ShapeRow>& rows) {
 struct Options {
   std::vector<std::size_t> sizes;
   bool sizesPart = true, shapesPart = true;
+  std::string onlyShape;
 };
 
 Options optionsFrom(int argc, char** argv) {
@@ -652,6 +654,12 @@ Options optionsFrom(int argc, char** argv) {
       continue;
     }
     if (arg == "--shapes-only") {
+      options.sizesPart = false;
+      continue;
+    }
+    if (arg == "--shape") {
+      if (i + 1 == argc) throw std::invalid_argument("--shape needs a shape's name");
+      options.onlyShape = argv[++i];
       options.sizesPart = false;
       continue;
     }
@@ -672,7 +680,8 @@ int main(int argc, char** argv) {
   try {
     options = optionsFrom(argc, argv);
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s\nusage: %s [line count ...] [--no-shapes | --shapes-only]\n", e.what(), argv[0]);
+    std::fprintf(stderr, "%s\nusage: %s [line count ...] [--no-shapes | --shapes-only | --shape NAME]\n", e.what(),
+                 argv[0]);
     return 2;
   }
 
@@ -716,6 +725,7 @@ int main(int argc, char** argv) {
     if (options.shapesPart) {
       std::vector<ShapeRow> rows;
       for (const Shape& shape : shapes()) {
+        if (!options.onlyShape.empty() && options.onlyShape != shape.name) continue;
         std::printf("%smeasuring shape: %s...\n", rows.empty() ? "\n" : "", shape.name);
         std::fflush(stdout);
         rows.push_back(runShape(folder, shape));

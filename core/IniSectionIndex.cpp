@@ -11,6 +11,7 @@
 #endif
 
 #include "common/SmallThread.h"
+#include "common/SystemPages.h"
 #include "core/LineCursor.h"
 
 namespace lumivox {
@@ -122,50 +123,66 @@ std::optional<std::string_view> plainName(std::string_view bytes, std::size_t st
   return bytes.substr(start, span.equals - start);
 }
 
-// What a helper thread reads ahead in the second half of a large section:
-// where each line starts and, for the two common kinds of line, what the
-// index needs of it. Only reading: what the lines mean (their place among
-// the line numbers, where the section ends) is still decided in order.
-struct LinesAhead {
-  enum Kind : std::uint32_t { Unread, Number, Name };
+// What a helper thread reads ahead in the second half of a large section.
+// An other key written plainly means the same wherever its section's lines
+// begin, so the helper keeps it itself, in a store of its own. Of each other
+// line it notes where it starts, its place among the lines it read and, for
+// a line number, the number: what those lines mean (their place among the
+// line numbers, where the section ends) is decided in order afterwards.
+struct alignas(64) LinesAhead {  // alignas: its thread writes it while the other works beside it
+  enum Kind : std::uint32_t { Unread, Number };
   // A line's start in the low bits, its kind above them (files are below
-  // 512 MiB); value: the number, or the name's hash.
+  // 512 MiB); value: the number.
   static constexpr unsigned kKindShift = 30;
-  std::vector<std::uint32_t> startAndKind, value;
-  std::size_t end = 0;  // where the line after the last one read starts
+  std::size_t end = 0;         // where the first line not read starts
+  std::size_t lines = 0;       // lines read, the kept keys' included
+  std::size_t namedCount = 0;  // keys kept
+  KeptNames* named;
 
-  // Room for that many lines, made by the thread that indexes: the reading
-  // thread allocates nothing (which would give it an arena of its own).
-  explicit LinesAhead(std::size_t maxLines) {
-    startAndKind.reserve(maxLines);
-    value.reserve(maxLines);
-  }
-  std::size_t size() const { return startAndKind.size(); }
-  std::size_t start(std::size_t i) const { return startAndKind[i] & ((std::uint32_t{1} << kKindShift) - 1); }
-  Kind kind(std::size_t i) const { return static_cast<Kind>(startAndKind[i] >> kKindShift); }
+  // Room for that many noted lines, made by the thread that indexes: the
+  // reading thread allocates nothing (which would give it an arena of its own).
+  LinesAhead(std::size_t maxLines, KeptNames& keep)
+      : named(&keep), notes_(3 * maxLines * sizeof(std::uint32_t)), capacity_(maxLines) {}
+  std::size_t size() const { return size_; }
+  std::size_t start(std::size_t i) const { return startAndKind()[i] & ((std::uint32_t{1} << kKindShift) - 1); }
+  Kind kind(std::size_t i) const { return static_cast<Kind>(startAndKind()[i] >> kKindShift); }
+  std::uint32_t value(std::size_t i) const { return notes_.as<std::uint32_t>()[capacity_ + i]; }
+  std::uint32_t lineIndex(std::size_t i) const { return notes_.as<std::uint32_t>()[2 * capacity_ + i]; }
 
+  // Stops where there is no more room; the indexing thread reads on from end.
   void read(std::string_view bytes, std::size_t from) {
     LineCursor cursor(bytes);
     std::size_t pos = from;
-    while (pos < bytes.size() && size() < startAndKind.capacity()) {
+    while (pos < bytes.size() && size_ < capacity_) {
       const LineSpan span = cursor.lineAt(pos);
       std::size_t number = 0;
       Kind k = Unread;
-      std::uint32_t v = 0;
-      if (leadingLineNumber(bytes, pos, number)) {
-        k = Number;
-        v = static_cast<std::uint32_t>(number);
-      } else if (const auto name = plainName(bytes, pos, span); name && !lineNumber(*name)) {
-        k = Name;
-        v = nameHash(*name);
+      if (span.next - pos <= kLongLineBytes) {
+        if (leadingLineNumber(bytes, pos, number)) {
+          k = Number;
+        } else if (const auto name = plainName(bytes, pos, span); name && !lineNumber(*name)) {
+          if (!named->add({static_cast<std::uint32_t>(pos), nameHash(*name)})) break;
+          ++namedCount;
+          ++lines;
+          pos = span.next;
+          continue;
+        }
       }
-      if (span.next - pos > kLongLineBytes) k = Unread;
-      startAndKind.push_back(static_cast<std::uint32_t>(pos) | (std::uint32_t{k} << kKindShift));
-      value.push_back(v);
+      std::uint32_t* notes = notes_.as<std::uint32_t>();
+      notes[size_] = static_cast<std::uint32_t>(pos) | (std::uint32_t{k} << kKindShift);
+      notes[capacity_ + size_] = static_cast<std::uint32_t>(number);
+      notes[2 * capacity_ + size_] = static_cast<std::uint32_t>(lines);
+      ++size_;
+      ++lines;
       pos = span.next;
     }
     end = pos;
   }
+
+ private:
+  const std::uint32_t* startAndKind() const { return notes_.as<std::uint32_t>(); }
+  SystemPages notes_;  // starts and kinds, then values, then line indexes
+  std::size_t capacity_, size_ = 0;
 };
 
 class SectionLines {
@@ -178,11 +195,9 @@ class SectionLines {
     std::optional<IniLine> full;  // the line read in full: long and unusual lines
   };
 
-  // The lines from `from` on, after linesBefore lines of the same body; the
-  // lines read ahead, if given, are taken as they are.
-  SectionLines(std::string_view bytes, std::size_t from, std::size_t linesBefore = 0,
-               const LinesAhead* ahead = nullptr)
-      : bytes_(bytes), cursor_(bytes), ahead_(ahead), pos_(from), linesSeen_(linesBefore) {}
+  // The lines from `from` on, after linesBefore lines of the same body.
+  SectionLines(std::string_view bytes, std::size_t from, std::size_t linesBefore = 0)
+      : bytes_(bytes), cursor_(bytes), pos_(from), linesSeen_(linesBefore) {}
 
   std::size_t linesSeen() const { return linesSeen_; }
 
@@ -191,7 +206,6 @@ class SectionLines {
     line.start = pos_;
     line.full.reset();
     ++linesSeen_;
-    if (ahead_ && fromAhead(line)) return true;
     const LineSpan span = cursor_.lineAt(line.start);
     line.next = pos_ = span.next;
     if (leadingLineNumber(bytes_, line.start, line.number) && line.next - line.start <= kLongLineBytes &&
@@ -225,35 +239,8 @@ class SectionLines {
     return true;
   }
 
-  // The read-ahead entry of the line at pos_, if there is one.
-  bool aheadAt() {
-    while (aheadCursor_ < ahead_->size() && ahead_->start(aheadCursor_) < pos_) ++aheadCursor_;
-    return aheadCursor_ < ahead_->size() && ahead_->start(aheadCursor_) == pos_;
-  }
-  std::size_t aheadNext() const { return aheadCursor_ + 1 < ahead_->size() ? ahead_->start(aheadCursor_ + 1) : ahead_->end; }
-
-  // The line as read ahead, when that settles it (linesSeen_ counts it).
-  bool fromAhead(Line& line) {
-    if (!aheadAt()) return false;
-    const auto kind = ahead_->kind(aheadCursor_);
-    if (kind == LinesAhead::Number && isNumberedSlot(ahead_->value[aheadCursor_], linesSeen_)) {
-      line.kind = Kind::Numbered;
-      line.number = ahead_->value[aheadCursor_];
-    } else if (kind == LinesAhead::Name) {
-      line.kind = Kind::Named;
-      line.nameHash = ahead_->value[aheadCursor_];
-    } else {
-      return false;
-    }
-    line.next = pos_ = aheadNext();
-    ++aheadCursor_;
-    return true;
-  }
-
   std::string_view bytes_;
   LineCursor cursor_;
-  const LinesAhead* ahead_;
-  std::size_t aheadCursor_ = 0;
   std::size_t pos_, linesSeen_;
 };
 
@@ -311,12 +298,14 @@ void IniSectionIndex::NamedLines::reserve(std::size_t count, std::size_t fileByt
   // At most four fifths full; emptier where a quarter of the file allows,
   // since every probe of a full table may read a line of the file.
   const std::size_t least = count + count / 4 + 1;
-  slots_.assign(std::max(least, std::min(2 * count, fileBytes / (4 * sizeof(std::uint32_t)))), kNone);
+  slotCount_ = std::max(least, std::min(2 * count, fileBytes / (4 * sizeof(std::uint32_t))));
+  pages_ = SystemPages(slotCount_ * sizeof(std::uint32_t));
+  slots_ = pages_.as<std::uint32_t>();  // emptied by the filing (two threads make the pages faster than one)
 }
 
 // The slot where a name's probe starts (a multiply instead of a division).
 std::size_t IniSectionIndex::NamedLines::home(std::uint32_t hash) const {
-  return static_cast<std::size_t>((std::uint64_t{hash} * slots_.size()) >> 32);
+  return static_cast<std::size_t>((std::uint64_t{hash} * slotCount_) >> 32);
 }
 
 // Inline: it runs once an other key while a section is indexed. Only a
@@ -325,7 +314,7 @@ inline void IniSectionIndex::NamedLines::insertNow(const IniSectionIndex& index,
                                                    Entry entry) {
   const SlotLayout layout = layoutFor(bytes.size());
   const std::uint32_t packed = layout.pack(entry.offset, entry.hash);
-  for (std::size_t i = home(entry.hash);; i = i + 1 == slots_.size() ? 0 : i + 1) {
+  for (std::size_t i = home(entry.hash);; i = i + 1 == slotCount_ ? 0 : i + 1) {
     const std::uint32_t slot = slots_[i];
     if (slot == kNone) {
       slots_[i] = packed;
@@ -360,22 +349,79 @@ void IniSectionIndex::NamedLines::insertIfAbsent(const IniSectionIndex& index, s
 // are kept at hand meanwhile, in a window that moves with the groups: a key
 // meets other names far more often than its own, and a hash tells them
 // apart where a slot's few tag bits would send it to read lines of the file.
+//
+// The groups of a large table are filed in two halves at once, each in its
+// own part of the table. A key whose probe would run out of its half waits
+// until both are done (any earlier line of its name would have stopped it).
+struct IniSectionIndex::NamedLines::Part {
+  std::size_t groupFrom = 0, groupTo = 0, slotFrom = 0, slotTo = 0;
+  bool bounded = false;          // false: the whole table, probes wrap around
+  std::vector<std::uint32_t> hashes;  // the window
+  std::vector<Entry> deferred;        // room made beforehand: a helper allocates nothing
+  bool overflowed = false;            // more keys had to wait than there was room for
+};
+
+namespace {
+constexpr std::size_t kSlotsToFileInHalves = std::size_t{1} << 18;
+constexpr std::size_t kDeferredRoom = 4096;
+}  // namespace
+
 void IniSectionIndex::NamedLines::fileKept(const IniSectionIndex& index, std::string_view bytes,
-                                          const KeptNames& kept) {
-  const SlotLayout layout = layoutFor(bytes.size());
-  const std::size_t groups = kept.groups();
-  const unsigned groupShift = 32 - static_cast<unsigned>(std::bit_width(groups - 1));
-  auto stretchStart = [&](std::size_t group) {
-    return group >= groups ? slots_.size() : home(static_cast<std::uint32_t>(group << groupShift));
-  };
+                                          const KeptNames* first, const KeptNames* second, std::size_t bodyEnd) {
+  const std::size_t groups = (first ? first : second)->groups();
   std::size_t widest = 0;
   for (std::size_t group = 0; group < groups; ++group)
-    widest = std::max(widest, stretchStart(group + 1) - stretchStart(group));
+    widest = std::max(widest, stretchStart(groups, group + 1) - stretchStart(groups, group));
   // A key's probe starts within its group's stretch, and most end a few
   // slots on: two stretches' width covers nearly all of them.
-  std::vector<std::uint32_t> hashes(2 * widest + 8);
-  std::size_t windowStart = 0, windowSize = 0;
+  const std::size_t windowWidth = 2 * widest + 8;
+  auto fileAllAtOnce = [&] {
+    Part whole;
+    whole.groupTo = groups;
+    whole.slotTo = slotCount_;
+    whole.hashes.resize(windowWidth);
+    fileGroups(index, bytes, first, second, bodyEnd, groups, whole);
+  };
+  static const unsigned processors = std::thread::hardware_concurrency();
+  if (groups < 2 || slotCount_ < kSlotsToFileInHalves || processors < 2) return fileAllAtOnce();
 
+  Part low, high;
+  const std::size_t middle = stretchStart(groups, groups / 2);
+  low.groupTo = high.groupFrom = groups / 2;
+  high.groupTo = groups;
+  low.slotTo = high.slotFrom = middle;
+  high.slotTo = slotCount_;
+  for (Part* part : {&low, &high}) {
+    part->bounded = true;
+    part->hashes.resize(windowWidth);
+    part->deferred.reserve(kDeferredRoom);
+  }
+  {
+    SmallThread helper([&] { fileGroups(index, bytes, first, second, bodyEnd, groups, high); });
+    fileGroups(index, bytes, first, second, bodyEnd, groups, low);
+  }
+  if (low.overflowed || high.overflowed) return fileAllAtOnce();  // not seen in practice: all again, on this thread
+  for (const Part* part : {&low, &high})
+    for (const Entry& entry : part->deferred) insertNow(index, bytes, entry);
+}
+
+// Where the stretch of a group starts (the table's end past the last).
+std::size_t IniSectionIndex::NamedLines::stretchStart(std::size_t groups, std::size_t group) const {
+  if (group >= groups) return slotCount_;
+  const unsigned groupShift = 32 - static_cast<unsigned>(std::bit_width(groups - 1));
+  return home(static_cast<std::uint32_t>(group << groupShift));
+}
+
+void IniSectionIndex::NamedLines::fileGroups(const IniSectionIndex& index, std::string_view bytes,
+                                            const KeptNames* first, const KeptNames* second, std::size_t bodyEnd,
+                                            std::size_t groups, Part& part) {
+  const SlotLayout layout = layoutFor(bytes.size());
+  std::fill(slots_ + part.slotFrom, slots_ + part.slotTo, kNone);
+  std::vector<std::uint32_t>& hashes = part.hashes;
+  std::size_t windowStart = stretchStart(groups, part.groupFrom), windowSize = 0;  // nothing filed there yet
+  std::size_t farthestPastWindow = 0;  // past it, this part has filed nothing (until 0 wraps around)
+
+  // False when the key has to wait (its probe would leave the part).
   auto fileOne = [&](Entry entry) {
     const std::uint32_t packed = layout.pack(entry.offset, entry.hash);
     std::size_t i = home(entry.hash);
@@ -395,53 +441,76 @@ void IniSectionIndex::NamedLines::fileKept(const IniSectionIndex& index, std::st
       if (firstEmpty < 8 && (sameHash & ((1u << firstEmpty) - 1)) == 0) {
         slots_[i + firstEmpty] = packed;
         hashes[at + firstEmpty] = entry.hash;
-        return;
+        return true;
       }
     }
 #endif
-    for (;; i = i + 1 == slots_.size() ? 0 : i + 1) {
+    for (;; i = i + 1 == slotCount_ ? 0 : i + 1) {
+      if (part.bounded && (i < part.slotFrom || i >= part.slotTo)) return false;
       const std::size_t at = i - windowStart;  // wraps past the window when i is before it
       const bool inWindow = at < windowSize;
       const std::uint32_t slot = slots_[i];
       if (slot == kNone) {
         slots_[i] = packed;
-        if (inWindow) hashes[at] = entry.hash;
-        return;
+        if (inWindow) {
+          hashes[at] = entry.hash;
+        } else if (i > windowStart) {
+          farthestPastWindow = std::max(farthestPastWindow, i);
+        }
+        return true;
       }
       const std::uint32_t filed = layout.offset(slot);
       if (inWindow ? hashes[at] == entry.hash &&
                          equalsIgnoringAsciiCase(index.keyLineAt(bytes, filed).name,
                                                  index.keyLineAt(bytes, entry.offset).name)
                    : layout.tagMatches(slot, entry.hash) && filedHasName(index, bytes, entry, filed))
-        return;
+        return true;
     }
   };
 
   constexpr std::size_t kSlotsPerLine = 64 / sizeof(std::uint32_t);
-  for (std::size_t group = 0; group < groups; ++group) {
+  for (std::size_t group = part.groupFrom; group < part.groupTo; ++group) {
     // The window moves to this group's stretch. Slots it now covers were
     // filled, if at all, by probes that ran past it: their hashes are read
     // again from the file (rare).
-    const std::size_t start = stretchStart(group);
-    const std::size_t shift = start - windowStart;
+    const std::size_t start = stretchStart(groups, group);
+    const std::size_t shift = std::min(start - windowStart, hashes.size());
     std::copy(hashes.begin() + static_cast<std::ptrdiff_t>(shift), hashes.end(), hashes.begin());
-    for (std::size_t at = hashes.size() - shift; at < hashes.size(); ++at)
-      if (start + at < slots_.size() && slots_[start + at] != kNone)
+    const std::size_t end = part.bounded ? part.slotTo : slotCount_;
+    const std::size_t stillKnown = windowSize > shift ? windowSize - shift : 0;
+    // Slots beyond the farthest one filed past the window are empty.
+    std::size_t filledUpTo = hashes.size();
+    if (group != part.groupFrom)
+      filledUpTo = farthestPastWindow < start ? 0 : std::min(hashes.size(), farthestPastWindow - start + 1);
+    for (std::size_t at = stillKnown; at < filledUpTo; ++at)
+      if (start + at < end && slots_[start + at] != kNone)
         hashes[at] = nameHash(index.keyLineAt(bytes, layout.offset(slots_[start + at])).name);
     windowStart = start;
-    windowSize = std::min(hashes.size(), slots_.size() - start);
+    windowSize = std::min(hashes.size(), end - start);
 
     // The next group's stretch is asked for a cache line a key, so it is
     // there when that group starts.
-    std::size_t ahead = stretchStart(group + 1);
-    const std::size_t aheadEnd = stretchStart(group + 2);
-    kept.forEachIn(group, [&](const Entry& entry) {
+    std::size_t ahead = stretchStart(groups, group + 1);
+    const std::size_t aheadEnd = std::min(stretchStart(groups, group + 2), end);
+    // The two stores' keys of this group merged by where their lines start.
+    KeptNames::Reader one(first, group), other(second, group);
+    for (;;) {
+      const bool fromFirst = !one.done() && (other.done() || one.entry().offset < other.entry().offset);
+      if (!fromFirst && (other.done() || other.entry().offset >= bodyEnd)) break;
+      KeptNames::Reader& from = fromFirst ? one : other;
       if (ahead < aheadEnd) {
         __builtin_prefetch(&slots_[ahead], 1);
         ahead += kSlotsPerLine;
       }
-      fileOne(entry);
-    });
+      if (!fileOne(from.entry())) {
+        if (part.deferred.size() == part.deferred.capacity()) {
+          part.overflowed = true;
+          return;
+        }
+        part.deferred.push_back(from.entry());
+      }
+      from.advance();
+    }
   }
 }
 
@@ -452,10 +521,10 @@ void IniSectionIndex::NamedLines::flush(const IniSectionIndex& index, std::strin
 
 std::uint32_t IniSectionIndex::NamedLines::find(const IniSectionIndex& index, std::string_view bytes,
                                                 std::string_view name) const {
-  if (slots_.empty()) return kNone;
+  if (slotCount_ == 0) return kNone;
   const SlotLayout layout = layoutFor(bytes.size());
   const std::uint32_t hash = nameHash(name);
-  for (std::size_t i = home(hash); slots_[i] != kNone; i = i + 1 == slots_.size() ? 0 : i + 1) {
+  for (std::size_t i = home(hash); slots_[i] != kNone; i = i + 1 == slotCount_ ? 0 : i + 1) {
     const std::uint32_t offset = layout.offset(slots_[i]);
     if (layout.tagMatches(slots_[i], hash) && equalsIgnoringAsciiCase(index.keyLineAt(bytes, offset).name, name))
       return offset;
@@ -493,9 +562,8 @@ void IniSectionIndex::addLongLine(std::string_view bytes, const IniLine& line) {
 }
 
 namespace {
-// Read-ahead entries take eight bytes a line, room for one a this many bytes
-// of the second half: lines shorter than that on average are left to the
-// indexing thread past what fits.
+// Read-ahead notes take twelve bytes a line, room for one a this many bytes
+// of the second half: past what fits, the indexing thread reads on itself.
 constexpr std::size_t kBytesPerLineAhead = 64;
 }  // namespace
 
@@ -503,7 +571,8 @@ constexpr std::size_t kBytesPerLineAhead = 64;
 struct IniSectionIndex::Gathered {
   std::size_t keepAtMost = 0, namedCount = 0, bodyEnd = 0;
   unsigned groupBits = 0;
-  std::optional<KeptNames> kept;  // made at the first other key
+  std::optional<KeptNames> kept;       // made at the first other key
+  std::optional<KeptNames> keptAhead;  // the read-ahead's own
   bool keptAll = true, sectionEnded = false;
 };
 
@@ -527,10 +596,18 @@ IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart, 
   if (middle == bytes.size()) {
     gather(bytes, first, gathered);
   } else {
+    // The helper keeps the other keys of its half within its share of the room.
+    const std::size_t aheadShare =
+        static_cast<std::size_t>(static_cast<double>(gathered.keepAtMost) * static_cast<double>(bytes.size() - middle) /
+                                 static_cast<double>(bytes.size() - bodyStart));
     std::optional<LinesAhead> ahead;
     try {
-      ahead.emplace((bytes.size() - middle) / kBytesPerLineAhead + 1);
+      gathered.keptAhead.emplace(aheadShare, gathered.groupBits);
+      ahead.emplace((bytes.size() - middle) / kBytesPerLineAhead + 1, *gathered.keptAhead);
+      gathered.keepAtMost -= aheadShare;
     } catch (const std::bad_alloc&) {  // no room: this thread reads it all itself
+      ahead.reset();
+      gathered.keptAhead.reset();
     }
     SmallThread reader([&] {
       if (ahead) ahead->read(bytes, middle);
@@ -538,51 +615,85 @@ IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart, 
     gather(bytes, first, gathered);
     reader.join();
     if (!gathered.sectionEnded) {
-      SectionLines second(bytes, middle, first.linesSeen(), ahead ? &*ahead : nullptr);
-      gather(bytes, second, gathered);
+      if (ahead) {
+        gatherAhead(bytes, *ahead, first.linesSeen(), gathered);
+      } else {
+        SectionLines second(bytes, middle, first.linesSeen());
+        gather(bytes, second, gathered);
+      }
     }
   }  // what was read ahead is let go before the table of other keys is made
   longLines_.shrink_to_fit();
   if (gathered.namedCount == 0) return;
 
-  named_.reserve(gathered.namedCount, bytes.size());
-  if (!gathered.keptAll) {
+  if (!gathered.keptAll) {  // the lines are walked again instead: what was kept goes first
+    gathered.keptAhead.reset();
+    named_.reserve(gathered.namedCount, bytes.size());
     fileNamedAgain(bytes, bodyStart, gathered.bodyEnd);
     return;
   }
-  named_.fileKept(*this, bytes, *gathered.kept);
+  named_.reserve(gathered.namedCount, bytes.size());
+  named_.fileKept(*this, bytes, gathered.kept ? &*gathered.kept : nullptr,
+                  gathered.keptAhead ? &*gathered.keptAhead : nullptr, gathered.bodyEnd);
+}
+
+template <typename Line>
+bool IniSectionIndex::take(std::string_view bytes, const Line& line, Gathered& gathered) {
+  const auto offset = static_cast<std::uint32_t>(line.start);
+  switch (line.kind) {
+    case decltype(line.kind)::Section:
+      gathered.bodyEnd = line.start;
+      gathered.sectionEnded = true;
+      return false;
+    case decltype(line.kind)::Numbered:
+      numbered_.setIfAbsent(line.number, offset);
+      break;
+    case decltype(line.kind)::Named:
+      ++gathered.namedCount;
+      if (!gathered.keptAll) break;
+      if (!gathered.kept) gathered.kept.emplace(gathered.keepAtMost, gathered.groupBits);
+      if (!gathered.kept->add({offset, line.nameHash})) {
+        gathered.keptAll = false;
+        gathered.kept.reset();
+      }
+      break;
+    case decltype(line.kind)::Other:
+      break;
+  }
+  if (line.full && line.full->kind == IniLine::Kind::Key && line.next - line.start > kLongLineBytes)
+    addLongLine(bytes, *line.full);
+  return true;
 }
 
 template <typename Lines>
 void IniSectionIndex::gather(std::string_view bytes, Lines& lines, Gathered& gathered) {
-  for (typename Lines::Line line; lines.next(line);) {
-    const auto offset = static_cast<std::uint32_t>(line.start);
-    switch (line.kind) {
-      case Lines::Kind::Section:
-        gathered.bodyEnd = line.start;
-        gathered.sectionEnded = true;
-        return;
-      case Lines::Kind::Numbered:
-        numbered_.setIfAbsent(line.number, offset);
-        break;
-      case Lines::Kind::Named:
-        ++gathered.namedCount;
-        if (!gathered.keptAll) break;
-        if (!gathered.kept) gathered.kept.emplace(gathered.keepAtMost, gathered.groupBits);
-        if (!gathered.kept->add({offset, line.nameHash})) {
-          gathered.keptAll = false;
-          gathered.kept.reset();
-        }
-        break;
-      case Lines::Kind::Other:
-        break;
+  for (typename Lines::Line line; lines.next(line);)
+    if (!take(bytes, line, gathered)) return;
+}
+
+// The second half as read ahead: its kept keys count, and each noted line
+// is settled in order, where it stands among the lines.
+template <typename Ahead>
+void IniSectionIndex::gatherAhead(std::string_view bytes, const Ahead& ahead, std::size_t linesBefore,
+                                  Gathered& gathered) {
+  gathered.namedCount += ahead.namedCount;
+  SectionLines::Line line;
+  for (std::size_t i = 0; i < ahead.size(); ++i) {
+    const std::size_t linesSeen = linesBefore + ahead.lineIndex(i) + 1;
+    if (ahead.kind(i) == LinesAhead::Number && isNumberedSlot(ahead.value(i), linesSeen)) {
+      numbered_.setIfAbsent(ahead.value(i), static_cast<std::uint32_t>(ahead.start(i)));
+      continue;
     }
-    if (line.full && line.full->kind == IniLine::Kind::Key && line.next - line.start > kLongLineBytes)
-      addLongLine(bytes, *line.full);
+    SectionLines one(bytes, ahead.start(i), linesSeen - 1);
+    one.next(line);
+    if (!take(bytes, line, gathered)) return;
   }
+  SectionLines rest(bytes, ahead.end, linesBefore + ahead.lines);
+  gather(bytes, rest, gathered);
 }
 
 void IniSectionIndex::fileNamedAgain(std::string_view bytes, std::size_t bodyStart, std::size_t bodyEnd) {
+  named_.emptyAllSlots();
   SectionLines lines(bytes.substr(0, bodyEnd), bodyStart);
   for (SectionLines::Line line; lines.next(line);)
     if (line.kind == SectionLines::Kind::Named)

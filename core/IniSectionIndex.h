@@ -1,11 +1,13 @@
 #pragma once
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
 
+#include "common/SystemPages.h"
 #include "core/IniLines.h"
 #include "core/KeptNames.h"
 
@@ -24,7 +26,7 @@ class IniSectionIndex {
   // a second thread; other keys are filed in groups of about slotsPerGroup
   // table slots. (Tests set small sizes to try both on small files.)
   IniSectionIndex(std::string_view bytes, std::size_t bodyStart,
-                  std::size_t readAheadFrom = std::size_t{2} * 1024 * 1024, std::size_t slotsPerGroup = 4096);
+                  std::size_t readAheadFrom = std::size_t{2} * 1024 * 1024, std::size_t slotsPerGroup = 8192);
   IniSectionIndex(const IniSectionIndex&) = delete;
   IniSectionIndex& operator=(const IniSectionIndex&) = delete;
 
@@ -70,8 +72,11 @@ class IniSectionIndex {
    public:
     // A key line waiting to go in: where it starts and its name's hash.
     using Entry = KeptNames::Entry;
+    // Room for that many keys; its slots are emptied by the filing, or by
+    // emptyAllSlots() before keys are inserted one by one.
     void reserve(std::size_t count, std::size_t fileBytes);
-    bool empty() const { return slots_.empty(); }
+    void emptyAllSlots() { std::fill_n(slots_, slotCount_, kNone); }
+    bool empty() const { return slotCount_ == 0; }
     // Keeps the first line of a name: the lines come in file order. Inserts
     // wait a few lines in a queue, so the memory of their slots is already
     // on its way when they are made (a large table misses the cache at
@@ -79,18 +84,29 @@ class IniSectionIndex {
     void insertIfAbsent(const IniSectionIndex& index, std::string_view bytes, Entry entry);
     void flush(const IniSectionIndex& index, std::string_view bytes);
     // Files the kept keys group by group (each group's stretch of the table
-    // stays in the cache while it fills).
-    void fileKept(const IniSectionIndex& index, std::string_view bytes, const KeptNames& kept);
+    // stays in the cache while it fills), those of both stores in file
+    // order, the second's only up to bodyEnd. Either store may be null.
+    void fileKept(const IniSectionIndex& index, std::string_view bytes, const KeptNames* first,
+                  const KeptNames* second, std::size_t bodyEnd);
     std::uint32_t find(const IniSectionIndex& index, std::string_view bytes, std::string_view name) const;
-    std::size_t memoryBytes() const { return slots_.capacity() * sizeof(std::uint32_t); }
+    std::size_t memoryBytes() const { return slotCount_ * sizeof(std::uint32_t); }
 
    private:
     static constexpr std::size_t kQueue = 16;
     std::size_t home(std::uint32_t hash) const;
+    std::size_t stretchStart(std::size_t groups, std::size_t group) const;
+    struct Part;
+    void fileGroups(const IniSectionIndex& index, std::string_view bytes, const KeptNames* first,
+                    const KeptNames* second, std::size_t bodyEnd, std::size_t groups, Part& part);
     void insertNow(const IniSectionIndex& index, std::string_view bytes, Entry entry);
     static bool filedHasName(const IniSectionIndex& index, std::string_view bytes, Entry entry, std::uint32_t filed);
 
-    std::vector<std::uint32_t> slots_;
+    // Taken from the system and given back whole when the index goes: a
+    // table of megabytes left among the allocator's blocks could keep the
+    // next index of a changed file from finding room.
+    SystemPages pages_;
+    std::uint32_t* slots_ = nullptr;
+    std::size_t slotCount_ = 0;
     Entry queue_[kQueue];
     std::size_t queued_ = 0, queueHead_ = 0;
   };
@@ -103,8 +119,12 @@ class IniSectionIndex {
   IniLine keyLineAt(std::string_view bytes, std::uint32_t offset) const;
   // Files the lines one by one (Lines: the walk over them, in the .cpp).
   struct Gathered;
+  template <typename Line>
+  bool take(std::string_view bytes, const Line& line, Gathered& gathered);  // false: the section ended
   template <typename Lines>
   void gather(std::string_view bytes, Lines& lines, Gathered& gathered);
+  template <typename Ahead>
+  void gatherAhead(std::string_view bytes, const Ahead& ahead, std::size_t linesBefore, Gathered& gathered);
   void addLongLine(std::string_view bytes, const IniLine& line);
   // Fills the table of other keys by walking the section's lines again.
   void fileNamedAgain(std::string_view bytes, std::size_t bodyStart, std::size_t bodyEnd);

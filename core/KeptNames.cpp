@@ -13,7 +13,8 @@ KeptNames::KeptNames(std::size_t atMost, unsigned groupBits)
       tailFill_(std::size_t{1} << groupBits_, static_cast<std::uint16_t>(kChunk)) {
   // Every group may leave one chunk part empty.
   const std::size_t chunks = (atMost + kChunk - 1) / kChunk + groups();
-  entries_.reset(new Entry[chunks * kChunk]);
+  pages_ = SystemPages(chunks * kChunk * sizeof(Entry));
+  entries_ = pages_.as<Entry>();
   nextChunk_.assign(chunks, kNoChunk);
 }
 

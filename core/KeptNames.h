@@ -1,8 +1,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
+
+#include "common/SystemPages.h"
 
 namespace lumivox {
 
@@ -12,7 +13,7 @@ namespace lumivox {
 // short stretch of the table: a stretch that stays in the cache while it is
 // filled, where keys in file order would each land somewhere in a table of
 // tens of megabytes. Within a group the keys keep file order.
-class KeptNames {
+class alignas(64) KeptNames {  // alignas: two threads fill one each, side by side
  public:
   struct Entry {
     std::uint32_t offset, hash;  // where the line starts; its name's hash
@@ -50,20 +51,39 @@ class KeptNames {
     return groupBits_ == 0 ? 0 : static_cast<std::size_t>(hash >> (32 - groupBits_));
   }
 
-  // The keys of one group, in the order they were added.
-  template <typename Visit>
-  void forEachIn(std::size_t group, Visit&& visit) const {
-    for (std::uint32_t chunk = head_[group]; chunk != kNoChunk; chunk = nextChunk_[chunk]) {
-      // Chunks lie anywhere: the next one is asked for while this one is read.
-      if (nextChunk_[chunk] != kNoChunk) {
-        const char* next = reinterpret_cast<const char*>(&entries_[std::size_t{nextChunk_[chunk]} * kChunk]);
-        for (std::size_t line = 0; line < kChunk * sizeof(Entry); line += 64) __builtin_prefetch(next + line);
-      }
-      const Entry* entries = &entries_[std::size_t{chunk} * kChunk];
-      const std::size_t count = chunk == tail_[group] ? tailFill_[group] : kChunk;
-      for (std::size_t i = 0; i < count; ++i) visit(entries[i]);
+  // Reads the keys of one group in the order they were added.
+  class Reader {
+   public:
+    Reader(const KeptNames* kept, std::size_t group)  // kept null: no keys
+        : kept_(kept), chunk_(kept ? kept->head_[group] : kNoChunk), group_(group) {
+      enter();
     }
-  }
+    bool done() const { return chunk_ == kNoChunk; }
+    const Entry& entry() const { return entries_[index_]; }
+    void advance() {
+      if (++index_ < count_) return;
+      chunk_ = kept_->nextChunk_[chunk_];
+      enter();
+    }
+
+   private:
+    void enter() {
+      index_ = 0;
+      if (chunk_ == kNoChunk) return;
+      entries_ = &kept_->entries_[std::size_t{chunk_} * kChunk];
+      count_ = chunk_ == kept_->tail_[group_] ? kept_->tailFill_[group_] : kChunk;
+      // Chunks lie anywhere: the next one is asked for while this one is read.
+      if (const std::uint32_t next = kept_->nextChunk_[chunk_]; next != kNoChunk) {
+        const char* bytes = reinterpret_cast<const char*>(&kept_->entries_[std::size_t{next} * kChunk]);
+        for (std::size_t line = 0; line < kChunk * sizeof(Entry); line += 64) __builtin_prefetch(bytes + line);
+      }
+    }
+
+    const KeptNames* kept_;
+    std::uint32_t chunk_;
+    std::size_t group_, index_ = 0, count_ = 0;
+    const Entry* entries_ = nullptr;
+  };
 
   // The group count for a section in a file of that many bytes: about
   // slotsPerGroup table slots to a group (a table has at most one slot
@@ -73,12 +93,13 @@ class KeptNames {
  private:
   // A group's keys go in chunks of this many: small, since each group's
   // last chunk is mostly empty.
-  static constexpr std::size_t kChunk = 128;
+  static constexpr std::size_t kChunk = 64;
   static constexpr std::uint32_t kNoChunk = 0xFFFFFFFFu;
 
   unsigned groupBits_;
   std::size_t atMost_, size_ = 0;
-  std::unique_ptr<Entry[]> entries_;  // not initialised: pages are touched as chunks fill
+  SystemPages pages_;  // the entries: resident only as chunks fill
+  Entry* entries_;
   std::vector<std::uint32_t> nextChunk_;
   std::vector<std::uint32_t> head_, tail_;
   std::vector<std::uint16_t> tailFill_;
