@@ -1,5 +1,6 @@
 #include "common/SystemPages.h"
 
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -20,6 +21,17 @@ SystemPages::SystemPages(std::size_t bytes) : size_(bytes) {
   void* mapped = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (mapped == MAP_FAILED) throw std::bad_alloc();
   data_ = mapped;  // (no large pages asked for: making them stalls when memory is fragmented)
+#endif
+}
+
+void SystemPages::prepare([[maybe_unused]] std::size_t offset, [[maybe_unused]] std::size_t bytes) const {
+#ifndef _WIN32
+  if (offset >= size_) return;
+  constexpr std::size_t kPage = 4096;
+  const std::size_t from = offset / kPage * kPage;
+  const std::size_t to = std::min(size_, offset + bytes);
+  constexpr int kPopulateWrite = 23;  // MADV_POPULATE_WRITE, Linux 5.14 on
+  madvise(static_cast<char*>(data_) + from, to - from, kPopulateWrite);
 #endif
 }
 

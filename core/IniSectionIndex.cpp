@@ -86,7 +86,8 @@ std::optional<std::size_t> lineNumber(std::string_view key) {
   if constexpr (std::endian::native != std::endian::little) {
     return 0;
   } else {
-    if (bytes.size() - pos < 8) return 0;
+    // Other keys are told apart by their first letter, before any arithmetic.
+    if (bytes.size() - pos < 8 || static_cast<unsigned char>(bytes[pos] - '0') > 9) return 0;
     std::uint64_t x;
     std::memcpy(&x, bytes.data() + pos, 8);
     constexpr std::uint64_t kHigh = 0xF0F0F0F0F0F0F0F0ull, kZeros = 0x3030303030303030ull;
@@ -416,6 +417,7 @@ void IniSectionIndex::NamedLines::fileGroups(const IniSectionIndex& index, std::
                                             const KeptNames* first, const KeptNames* second, std::size_t bodyEnd,
                                             std::size_t groups, Part& part) {
   const SlotLayout layout = layoutFor(bytes.size());
+  pages_.prepare(part.slotFrom * sizeof(std::uint32_t), (part.slotTo - part.slotFrom) * sizeof(std::uint32_t));
   std::fill(slots_ + part.slotFrom, slots_ + part.slotTo, kNone);
   std::vector<std::uint32_t>& hashes = part.hashes;
   std::size_t windowStart = stretchStart(groups, part.groupFrom), windowSize = 0;  // nothing filed there yet

@@ -31,6 +31,7 @@ class alignas(64) KeptNames {  // alignas: two threads fill one each, side by si
     const std::size_t group = groupOf(entry.hash);
     if (tailFill_[group] == kChunk) {
       const std::uint32_t chunk = chunksUsed_++;
+      if (chunk % kChunksPrepared == 0) pages_.prepare(std::size_t{chunk} * kChunkBytes, kChunksPrepared * kChunkBytes);
       if (head_[group] == kNoChunk) {
         head_[group] = chunk;
       } else {
@@ -94,6 +95,9 @@ class alignas(64) KeptNames {  // alignas: two threads fill one each, side by si
   // A group's keys go in chunks of this many: small, since each group's
   // last chunk is mostly empty.
   static constexpr std::size_t kChunk = 64;
+  static constexpr std::size_t kChunkBytes = kChunk * sizeof(Entry);
+  // Chunks are taken in order; their pages are made this many at a time.
+  static constexpr std::size_t kChunksPrepared = 1024;
   static constexpr std::uint32_t kNoChunk = 0xFFFFFFFFu;
 
   unsigned groupBits_;
