@@ -155,11 +155,12 @@ struct alignas(64) LinesAhead {  // alignas: its thread writes it while the othe
     LineCursor cursor(bytes);
     std::size_t pos = from;
     while (pos < bytes.size() && size_ < capacity_) {
-      const LineSpan span = cursor.lineAt(pos);
       std::size_t number = 0;
+      const std::size_t digits = leadingLineNumber(bytes, pos, number);
+      const LineSpan span = digits ? cursor.lineAt<false>(pos) : cursor.lineAt(pos);
       Kind k = Unread;
       if (span.next - pos <= kLongLineBytes) {
-        if (leadingLineNumber(bytes, pos, number)) {
+        if (digits) {
           k = Number;
         } else if (const auto name = plainName(bytes, pos, span); name && !lineNumber(*name)) {
           if (!named->add({static_cast<std::uint32_t>(pos), nameHash(*name)})) break;
@@ -207,12 +208,18 @@ class SectionLines {
     line.start = pos_;
     line.full.reset();
     ++linesSeen_;
-    const LineSpan span = cursor_.lineAt(line.start);
-    line.next = pos_ = span.next;
-    if (leadingLineNumber(bytes_, line.start, line.number) && line.next - line.start <= kLongLineBytes &&
-        isNumberedSlot(line.number, linesSeen_)) {
-      line.kind = Kind::Numbered;  // the common line
-      return true;
+    LineSpan span;
+    if (const std::size_t digits = leadingLineNumber(bytes_, line.start, line.number)) {
+      // The common line: its end is all that is missing.
+      span = {cursor_.lineAt<false>(line.start).next, line.start + digits};
+      line.next = pos_ = span.next;
+      if (line.next - line.start <= kLongLineBytes && isNumberedSlot(line.number, linesSeen_)) {
+        line.kind = Kind::Numbered;
+        return true;
+      }
+    } else {
+      span = cursor_.lineAt(line.start);
+      line.next = pos_ = span.next;
     }
     if (const auto name = plainName(bytes_, line.start, span)) return keyNamed(line, *name);
     const IniLine& full = line.full.emplace(lineAt(bytes_, line.start, line.next));
@@ -494,6 +501,8 @@ void IniSectionIndex::NamedLines::fileGroups(const IniSectionIndex& index, std::
     // there when that group starts.
     std::size_t ahead = stretchStart(groups, group + 1);
     const std::size_t aheadEnd = std::min(stretchStart(groups, group + 2), end);
+    for (const KeptNames* kept : {first, second})
+      if (kept) kept->prefetch(group + 1);
     // The two stores' keys of this group merged by where their lines start.
     KeptNames::Reader one(first, group), other(second, group);
     for (;;) {

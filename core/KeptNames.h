@@ -52,6 +52,14 @@ class alignas(64) KeptNames {  // alignas: two threads fill one each, side by si
     return groupBits_ == 0 ? 0 : static_cast<std::size_t>(hash >> (32 - groupBits_));
   }
 
+  // Asks for a group's first chunk ahead of reading it.
+  void prefetch(std::size_t group) const {
+    if (group >= groups() || head_[group] == kNoChunk) return;
+    const char* bytes = reinterpret_cast<const char*>(&entries_[std::size_t{head_[group]} * kChunk]);
+    for (std::size_t line = 0; line < kChunkBytes; line += 64) __builtin_prefetch(bytes + line);
+    __builtin_prefetch(&nextChunk_[head_[group]]);
+  }
+
   // Reads the keys of one group in the order they were added.
   class Reader {
    public:
@@ -76,7 +84,7 @@ class alignas(64) KeptNames {  // alignas: two threads fill one each, side by si
       // Chunks lie anywhere: the next one is asked for while this one is read.
       if (const std::uint32_t next = kept_->nextChunk_[chunk_]; next != kNoChunk) {
         const char* bytes = reinterpret_cast<const char*>(&kept_->entries_[std::size_t{next} * kChunk]);
-        for (std::size_t line = 0; line < kChunk * sizeof(Entry); line += 64) __builtin_prefetch(bytes + line);
+        for (std::size_t line = 0; line < kChunkBytes; line += 64) __builtin_prefetch(bytes + line);
       }
     }
 

@@ -15,14 +15,18 @@ struct LineSpan {
   std::size_t next, equals;
 };
 
-// Finds lines one after another. Library lines are short, so LFs and '='
-// are found for 64 bytes at a time and that block serves every line that
-// starts in it, where a scan per line would stop and start again at each.
+// Finds lines one after another. Library lines are short, so LFs (and '='
+// when asked for) are found for 64 bytes at a time and that block serves
+// every line that starts in it, where a scan per line would stop and start
+// again at each.
 // Any place may be asked for; the next line's start is the cheap one.
 class LineCursor {
  public:
   explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
 
+  // Without equals, the '=' is not looked for (equals stays npos): a line
+  // number's '=' is already known.
+  template <bool withEquals = true>
   LineSpan lineAt(std::size_t pos) {
     constexpr std::size_t npos = std::string_view::npos;
     std::size_t equals = npos;
@@ -30,7 +34,15 @@ class LineCursor {
       if (pos < blockAt_ || pos - blockAt_ >= 64) load(pos);
       const auto from = static_cast<unsigned>(pos - blockAt_);
       const std::uint64_t lfs = lfs_ >> from << from;
-      std::uint64_t eqs = eqs_ >> from << from;
+      std::uint64_t eqs = 0;
+      if constexpr (withEquals) {
+        if (!eqsFound_) {
+          eqs_ = count_ == 64 ? byteMask64(bytes_.data() + blockAt_, '=')
+                              : byteMaskPartial(bytes_.data() + blockAt_, count_, '=');
+          eqsFound_ = true;
+        }
+        eqs = eqs_ >> from << from;
+      }
       if (lfs) {
         eqs &= (lfs & (0 - lfs)) - 1;  // before the LF
         if (equals == npos && eqs) equals = blockAt_ + static_cast<std::size_t>(std::countr_zero(eqs));
@@ -45,20 +57,17 @@ class LineCursor {
  private:
   void load(std::size_t pos) {
     blockAt_ = pos;
+    count_ = std::min<std::size_t>(64, bytes_.size() - pos);
     const char* p = bytes_.data() + pos;
-    const std::size_t count = std::min<std::size_t>(64, bytes_.size() - pos);
-    if (count == 64) {
-      lfs_ = byteMask64(p, '\n');
-      eqs_ = byteMask64(p, '=');
-    } else {
-      lfs_ = byteMaskPartial(p, count, '\n');
-      eqs_ = byteMaskPartial(p, count, '=');
-    }
+    lfs_ = count_ == 64 ? byteMask64(p, '\n') : byteMaskPartial(p, count_, '\n');
+    eqsFound_ = false;
   }
 
   std::string_view bytes_;
   std::size_t blockAt_ = static_cast<std::size_t>(-1);  // no block yet
+  std::size_t count_ = 0;  // bytes in the block
   std::uint64_t lfs_ = 0, eqs_ = 0;
+  bool eqsFound_ = false;
 };
 
 }  // namespace lumivox
