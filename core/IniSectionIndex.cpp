@@ -66,6 +66,11 @@ std::uint32_t nameHash(std::string_view name) {
   return static_cast<std::uint32_t>(hash >> 32);
 }
 
+unsigned processorCount() {
+  static const unsigned count = std::thread::hardware_concurrency();  // asked once: asking reads a file
+  return count;
+}
+
 // "0" or decimal digits without a leading zero: the keys the program asks for.
 std::optional<std::size_t> lineNumber(std::string_view key) {
   if (key.empty() || key.size() > 9 || (key.size() > 1 && key[0] == '0')) return std::nullopt;
@@ -369,13 +374,9 @@ struct IniSectionIndex::NamedLines::Part {
   bool overflowed = false;            // more keys had to wait than there was room for
 };
 
-namespace {
-constexpr std::size_t kSlotsToFileInHalves = std::size_t{1} << 18;
-constexpr std::size_t kDeferredRoom = 4096;
-}  // namespace
-
 void IniSectionIndex::NamedLines::fileKept(const IniSectionIndex& index, std::string_view bytes,
-                                          const KeptNames* first, const KeptNames* second, std::size_t bodyEnd) {
+                                          const KeptNames* first, const KeptNames* second, std::size_t bodyEnd,
+                                          const Tuning& tuning) {
   const std::size_t groups = (first ? first : second)->groups();
   std::size_t widest = 0;
   for (std::size_t group = 0; group < groups; ++group)
@@ -390,8 +391,7 @@ void IniSectionIndex::NamedLines::fileKept(const IniSectionIndex& index, std::st
     whole.hashes.resize(windowWidth);
     fileGroups(index, bytes, first, second, bodyEnd, groups, whole);
   };
-  static const unsigned processors = std::thread::hardware_concurrency();
-  if (groups < 2 || slotCount_ < kSlotsToFileInHalves || processors < 2) return fileAllAtOnce();
+  if (groups < 2 || slotCount_ < tuning.halvesFrom || processorCount() < 2) return fileAllAtOnce();
 
   Part low, high;
   const std::size_t middle = stretchStart(groups, groups / 2);
@@ -402,7 +402,7 @@ void IniSectionIndex::NamedLines::fileKept(const IniSectionIndex& index, std::st
   for (Part* part : {&low, &high}) {
     part->bounded = true;
     part->hashes.resize(windowWidth);
-    part->deferred.reserve(kDeferredRoom);
+    part->deferred.reserve(tuning.waitingRoom);
   }
   {
     SmallThread helper([&] { fileGroups(index, bytes, first, second, bodyEnd, groups, high); });
@@ -587,17 +587,15 @@ struct IniSectionIndex::Gathered {
   bool keptAll = true, sectionEnded = false;
 };
 
-IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart, std::size_t readAheadFrom,
-                                 std::size_t slotsPerGroup) {
+IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart, Tuning tuning) {
   Gathered gathered;
   gathered.keepAtMost = std::max(kFewNamed, bytes.size() / kFileBytesPerKeptKey);
-  gathered.groupBits = KeptNames::groupBitsFor(bytes.size(), slotsPerGroup);
+  gathered.groupBits = KeptNames::groupBitsFor(bytes.size(), tuning.slotsPerGroup);
   gathered.bodyEnd = bytes.size();
 
   // Where the second half starts: the line after the middle.
   std::size_t middle = bytes.size();
-  static const unsigned processors = std::thread::hardware_concurrency();  // asking reads a file
-  if (bytes.size() - bodyStart >= readAheadFrom && processors > 1) {
+  if (bytes.size() - bodyStart >= tuning.readAheadFrom && processorCount() > 1) {
     // Not far: a middle in a huge line leaves little to read ahead anyway.
     const std::size_t half = bodyStart + (bytes.size() - bodyStart) / 2;
     const std::size_t lf = bytes.substr(0, std::min(bytes.size(), half + 65536)).find('\n', half);
@@ -645,7 +643,7 @@ IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart, 
   }
   named_.reserve(gathered.namedCount, bytes.size());
   named_.fileKept(*this, bytes, gathered.kept ? &*gathered.kept : nullptr,
-                  gathered.keptAhead ? &*gathered.keptAhead : nullptr, gathered.bodyEnd);
+                  gathered.keptAhead ? &*gathered.keptAhead : nullptr, gathered.bodyEnd, tuning);
 }
 
 template <typename Line>

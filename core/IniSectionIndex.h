@@ -21,12 +21,19 @@ namespace lumivox {
 // caller keeps unchanged for the index's lifetime (files are below 4 GiB).
 class IniSectionIndex {
  public:
+  // Sizes from which large sections share their work between two threads
+  // and file other keys group by group. What the index finds never depends
+  // on them; tests set small ones to try every way on small files.
+  struct Tuning {
+    std::size_t readAheadFrom = std::size_t{2} * 1024 * 1024;  // body bytes: its second half read ahead
+    std::size_t slotsPerGroup = 8192;         // other keys filed in groups of about this many table slots
+    std::size_t halvesFrom = std::size_t{1} << 18;  // table slots: its two halves filed at once
+    std::size_t waitingRoom = 4096;  // keys whose probe runs out of their half, before all is filed again at once
+  };
+
   // Indexes the lines from bodyStart up to the next section line or the end.
-  // A body of readAheadFrom bytes or more has its second half read ahead on
-  // a second thread; other keys are filed in groups of about slotsPerGroup
-  // table slots. (Tests set small sizes to try both on small files.)
-  IniSectionIndex(std::string_view bytes, std::size_t bodyStart,
-                  std::size_t readAheadFrom = std::size_t{2} * 1024 * 1024, std::size_t slotsPerGroup = 8192);
+  IniSectionIndex(std::string_view bytes, std::size_t bodyStart, Tuning tuning);
+  IniSectionIndex(std::string_view bytes, std::size_t bodyStart) : IniSectionIndex(bytes, bodyStart, Tuning{}) {}
   IniSectionIndex(const IniSectionIndex&) = delete;
   IniSectionIndex& operator=(const IniSectionIndex&) = delete;
 
@@ -87,7 +94,7 @@ class IniSectionIndex {
     // stays in the cache while it fills), those of both stores in file
     // order, the second's only up to bodyEnd. Either store may be null.
     void fileKept(const IniSectionIndex& index, std::string_view bytes, const KeptNames* first,
-                  const KeptNames* second, std::size_t bodyEnd);
+                  const KeptNames* second, std::size_t bodyEnd, const Tuning& tuning);
     std::uint32_t find(const IniSectionIndex& index, std::string_view bytes, std::string_view name) const;
     std::size_t memoryBytes() const { return slotCount_ * sizeof(std::uint32_t); }
 

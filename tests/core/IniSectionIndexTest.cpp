@@ -25,18 +25,23 @@ std::string found(const IniSectionIndex& index, const std::string& bytes, const 
 }
 
 // Also with other keys filed in one group, and in many groups of a few
-// slots each, where probes run across groups all the time.
+// slots each, where probes run across groups all the time; and with the
+// table filed in two halves at once, where keys whose probe runs out of
+// their half wait (or, with no room for them, all is filed again at once).
 void expectSameWithAndWithoutReadAhead(const std::string& bytes, std::size_t bodyStart,
                                        const std::vector<std::string>& keys) {
-  const IniSectionIndex serial(bytes, bodyStart, kNever, kNever);
-  const IniSectionIndex ahead(bytes, bodyStart, kAlways);
-  const IniSectionIndex tinyGroups(bytes, bodyStart, kAlways, 1);
-  const IniSectionIndex smallGroups(bytes, bodyStart, kNever, 24);
+  const IniSectionIndex serial(bytes, bodyStart, {.readAheadFrom = kNever, .slotsPerGroup = kNever});
+  const IniSectionIndex ahead(bytes, bodyStart, {.readAheadFrom = kAlways});
+  const IniSectionIndex tinyGroups(bytes, bodyStart, {.readAheadFrom = kAlways, .slotsPerGroup = 1});
+  const IniSectionIndex halves(bytes, bodyStart, {.readAheadFrom = kNever, .slotsPerGroup = 24, .halvesFrom = 0});
+  const IniSectionIndex halvesNoRoom(bytes, bodyStart,
+                                     {.readAheadFrom = kAlways, .slotsPerGroup = 2, .halvesFrom = 0, .waitingRoom = 0});
   for (const std::string& key : keys) {
     const std::string expected = found(serial, bytes, key);
     ASSERT_EQ(found(ahead, bytes, key), expected) << key;
     ASSERT_EQ(found(tinyGroups, bytes, key), expected) << key;
-    ASSERT_EQ(found(smallGroups, bytes, key), expected) << key;
+    ASSERT_EQ(found(halves, bytes, key), expected) << key;
+    ASSERT_EQ(found(halvesNoRoom, bytes, key), expected) << key;
   }
 }
 
@@ -95,7 +100,7 @@ TEST(IniSectionIndex, ReadAheadAcrossTheMiddle) {
   expectSameWithAndWithoutReadAhead(firstHalf + "[End]\r\n" + secondHalf, 0, keys);
   expectSameWithAndWithoutReadAhead(firstHalf + secondHalf + "[End]\r\n" + secondHalf, 0, keys);
 
-  const IniSectionIndex ahead(firstHalf + secondHalf, 0, kAlways);
+  const IniSectionIndex ahead(firstHalf + secondHalf, 0, {.readAheadFrom = kAlways});
   const std::string bytes = firstHalf + secondHalf;
   EXPECT_EQ(std::string(ahead.find(bytes, "1999")->value), "first 1999");
   EXPECT_EQ(std::string(ahead.find(bytes, "KEY5")->value), "first");
@@ -118,6 +123,6 @@ TEST(IniSectionIndex, ManyNamesFiledInGroupsKeepTheirFirstLine) {
     if (rng() % 5 == 0) bytes += std::to_string(i) + "=line\r\n";
   }
   expectSameWithAndWithoutReadAhead(bytes, 5, keys);
-  const IniSectionIndex grouped(bytes, 5, kNever, 16);
+  const IniSectionIndex grouped(bytes, 5, {.readAheadFrom = kNever, .slotsPerGroup = 16});
   for (const std::string& key : keys) ASSERT_EQ(std::string(grouped.find(bytes, key)->value), "first") << key;
 }
