@@ -1,14 +1,18 @@
 #include "common/SmallThread.h"
 
+#include <thread>
 #include <utility>
 
-#ifdef _WIN32
-#include <thread>
-#else
+#ifndef _WIN32
 #include <pthread.h>
 #endif
 
 namespace lumivox {
+
+unsigned processorCount() {
+  static const unsigned count = std::thread::hardware_concurrency();  // asking reads a file
+  return count;
+}
 
 #ifdef _WIN32
 

@@ -25,4 +25,8 @@ class SmallThread {
   std::unique_ptr<Handle> handle_;
 };
 
+// The processors the system offers (0 when it cannot tell): a second thread
+// only pays where there are two. Asked of the system once.
+unsigned processorCount();
+
 }  // namespace lumivox
