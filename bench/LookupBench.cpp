@@ -1,6 +1,6 @@
 // Times LookupLine and measures its memory.
 //
-// Part 1, main-story libraries of 1 000, 100 000 and 1 000 000 lines (or the
+// First, main-story libraries of 1 000, 100 000 and 1 000 000 lines (or the
 // line counts given on the command line):
 //  - changed file: the first lookup after the library was rewritten, which
 //    has to read and index the whole file again, and the lookup after it,
@@ -8,7 +8,7 @@
 //  - unchanged file: lookups of random existing keys once the file is old
 //    enough to be kept;
 //  - peak memory of the process while that size ran.
-// Part 2, hostile shapes of about 100 MB (one-line sections, distinct keys,
+// Then hostile shapes of about 100 MB (one-line sections, distinct keys,
 // long lines, no line ends, short line numbers): the start (first lookup),
 // the first lookup after the file changed, and each press (lookups of an
 // unchanged file), with peak memory.
@@ -269,7 +269,7 @@ void makeOld(const fs::path& file) {
   std::this_thread::sleep_for(kQuietWait);
 }
 
-// --- part 1: libraries by line count ---
+// --- libraries by line count ---
 
 struct Row {
   std::size_t lines = 0;
@@ -404,7 +404,7 @@ void printTargets(const std::vector<Row>& rows) {
                 verdict(*r->peak, memoryBound(r->fileBytes)).c_str());
 }
 
-// --- part 2: hostile shapes ---
+// --- hostile shapes ---
 
 struct Shape {
   const char* name;
