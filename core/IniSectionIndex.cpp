@@ -127,6 +127,9 @@ struct alignas(64) LinesAhead {  // alignas: its thread writes it while the othe
           continue;
         }
       }
+      if (size_ % kNotesPrepared == 0)  // the pages of the next notes made at once
+        for (std::size_t array = 0; array < 3; ++array)
+          notes_.prepare((array * capacity_ + size_) * sizeof(std::uint32_t), kNotesPrepared * sizeof(std::uint32_t));
       std::uint32_t* notes = notes_.as<std::uint32_t>();
       notes[size_] = static_cast<std::uint32_t>(pos) | (std::uint32_t{k} << kKindShift);
       notes[capacity_ + size_] = static_cast<std::uint32_t>(number);
@@ -140,6 +143,7 @@ struct alignas(64) LinesAhead {  // alignas: its thread writes it while the othe
 
  private:
   const std::uint32_t* startAndKind() const { return notes_.as<std::uint32_t>(); }
+  static constexpr std::size_t kNotesPrepared = 16384;
   SystemPages notes_;  // starts and kinds, then values, then line indexes
   std::size_t capacity_, size_ = 0;
 };
@@ -160,7 +164,7 @@ class SectionLines {
 
   std::size_t linesSeen() const { return linesSeen_; }
 
-  bool next(Line& line) {
+  [[gnu::always_inline]] bool next(Line& line) {  // inline: it runs once a line
     if (pos_ >= bytes_.size()) return false;
     line.start = pos_;
     line.full.reset();
