@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "core/ByteScan.h"
@@ -20,6 +21,7 @@ struct LineSpan {
 // every line that starts in it, where a scan per line would stop and start
 // again at each.
 // Any place may be asked for; the next line's start is the cheap one.
+// Longer lines go to memchr once they outgrow their block.
 class LineCursor {
  public:
   explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
@@ -29,29 +31,31 @@ class LineCursor {
   template <bool withEquals = true>
   LineSpan lineAt(std::size_t pos) {
     constexpr std::size_t npos = std::string_view::npos;
-    std::size_t equals = npos;
-    for (;;) {
-      if (pos < blockAt_ || pos - blockAt_ >= 64) load(pos);
-      const auto from = static_cast<unsigned>(pos - blockAt_);
-      const std::uint64_t lfs = lfs_ >> from << from;
-      std::uint64_t eqs = 0;
-      if constexpr (withEquals) {
-        if (!eqsFound_) {
-          eqs_ = count_ == 64 ? byteMask64(bytes_.data() + blockAt_, '=')
-                              : byteMaskPartial(bytes_.data() + blockAt_, count_, '=');
-          eqsFound_ = true;
-        }
-        eqs = eqs_ >> from << from;
+    if (pos < blockAt_ || pos - blockAt_ >= 64) load(pos);
+    const auto from = static_cast<unsigned>(pos - blockAt_);
+    const std::uint64_t lfs = lfs_ >> from << from;
+    std::uint64_t eqs = 0;
+    if constexpr (withEquals) {
+      if (!eqsFound_) {
+        eqs_ = count_ == 64 ? byteMask64(bytes_.data() + blockAt_, '=')
+                            : byteMaskPartial(bytes_.data() + blockAt_, count_, '=');
+        eqsFound_ = true;
       }
-      if (lfs) {
-        eqs &= (lfs & (0 - lfs)) - 1;  // before the LF
-        if (equals == npos && eqs) equals = blockAt_ + static_cast<std::size_t>(std::countr_zero(eqs));
-        return {blockAt_ + static_cast<std::size_t>(std::countr_zero(lfs)) + 1, equals};
-      }
-      if (equals == npos && eqs) equals = blockAt_ + static_cast<std::size_t>(std::countr_zero(eqs));
-      if (bytes_.size() - blockAt_ <= 64) return {bytes_.size(), equals};
-      pos = blockAt_ + 64;
+      eqs = eqs_ >> from << from;
     }
+    if (lfs) eqs &= (lfs & (0 - lfs)) - 1;  // before the LF
+    std::size_t equals = eqs ? blockAt_ + static_cast<std::size_t>(std::countr_zero(eqs)) : npos;
+    if (lfs) return {blockAt_ + static_cast<std::size_t>(std::countr_zero(lfs)) + 1, equals};
+    const std::size_t rest = blockAt_ + count_;
+    if (rest == bytes_.size()) return {rest, equals};
+    // A line longer than the block: the C library finds the rest fastest.
+    const char* base = bytes_.data();
+    const void* lf = std::memchr(base + rest, '\n', bytes_.size() - rest);
+    const std::size_t end = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - base) : bytes_.size();
+    if (withEquals && equals == npos)
+      if (const void* eq = std::memchr(base + rest, '=', end - rest))
+        equals = static_cast<std::size_t>(static_cast<const char*>(eq) - base);
+    return {lf ? end + 1 : end, equals};
   }
 
  private:

@@ -126,3 +126,29 @@ TEST(IniSectionIndex, ManyNamesFiledInGroupsKeepTheirFirstLine) {
   const IniSectionIndex grouped(bytes, 5, {.readAheadFrom = kNever, .slotsPerGroup = 16});
   for (const std::string& key : keys) ASSERT_EQ(std::string(grouped.find(bytes, key)->value), "first") << key;
 }
+
+TEST(IniSectionIndex, NamesAndLinesLongerThanABlockOfTheScan) {
+  // Lines are found 64 bytes at a time; a name or a line that runs past its
+  // block is found on by another search, from any place in the block.
+  std::string bytes = "[S]\r\n";
+  std::vector<std::pair<std::string, std::string>> expected;
+  for (std::size_t nameSize : {1, 7, 8, 9, 62, 63, 64, 65, 127, 128, 129, 300}) {
+    for (std::size_t valueSize : {0, 1, 63, 64, 65, 1000}) {
+      const std::string name = std::string(nameSize, 'n') + std::to_string(valueSize);
+      const std::string value(valueSize, 'v');
+      bytes += name + "=" + value + (valueSize % 2 ? "\r\n" : "\n");
+      expected.emplace_back(name, value);
+    }
+    bytes += std::string(nameSize, ' ') + "\r\n";  // shifts the next lines within their blocks
+  }
+  bytes += "last" + std::string(200, 'x') + "=" + std::string(100, 'y');  // no line end at all
+  expected.emplace_back("last" + std::string(200, 'x'), std::string(100, 'y'));
+  for (const std::size_t readAheadFrom : {kNever, kAlways}) {
+    const IniSectionIndex index(bytes, 5, {.readAheadFrom = readAheadFrom});
+    for (const auto& [name, value] : expected) {
+      const auto line = index.find(bytes, name);
+      ASSERT_TRUE(line) << name;
+      EXPECT_EQ(std::string(line->value), value) << name;
+    }
+  }
+}
