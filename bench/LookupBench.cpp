@@ -9,7 +9,8 @@
 //    enough to be kept;
 //  - peak memory of the process while that size ran.
 // Then hostile shapes of about 100 MB (one-line sections, distinct keys,
-// long lines, no line ends, short line numbers): the start (first lookup),
+// long lines, no line ends, short line numbers): the start (first lookup into
+// new memory, five times),
 // the first lookup after the file changed, and each press (lookups of an
 // unchanged file), with peak memory.
 //
@@ -560,9 +561,21 @@ ShapeRow runShape(const fs::path& folder, const Shape& shape) {
 #endif
   PeakMemory memory;
   memory.reset();
-  const auto t0 = Clock::now();
-  g_sink = g_sink + lumivox::LookupLine(path, "Quorra", keys.front(), kFallback).size();
-  row.startNs = static_cast<double>(elapsedNs(t0, Clock::now()));
+  // The start, five times: each time the library is forgotten and its memory
+  // given back first, so each is a first lookup into new memory.
+  std::vector<std::int64_t> starts;
+  for (int i = 0; i < 5; ++i) {
+    if (i > 0) {
+      lumivox::IniCache::shared().forget(path);
+#ifdef __GLIBC__
+      malloc_trim(0);
+#endif
+    }
+    const auto t0 = Clock::now();
+    g_sink = g_sink + lumivox::LookupLine(path, "Quorra", keys.front(), kFallback).size();
+    starts.push_back(elapsedNs(t0, Clock::now()));
+  }
+  row.startNs = statsOf(std::move(starts)).median;
   std::vector<std::int64_t> samples;
   std::mt19937_64 rng(7);
   for (int i = 0; i < kPresses; ++i) {
@@ -610,8 +623,9 @@ ShapeRow runShape(const fs::path& folder, const Shape& shape) {
 }
 
 void printShapes(const std::vector<ShapeRow>& rows) {
-  std::printf("\nHostile shapes: start = first lookup (read and index into new memory); re-read = first\n"
-              "lookup after the file changed (median of 5); press = lookups of random keys.\n"
+  std::printf("\nHostile shapes: start = first lookup (read and index into new memory; median of 5, the\n"
+              "library forgotten before each); re-read = first lookup after the file changed (median of 5);\n"
+              "press = lookups of random keys.\n"
               "Bounds: re-read <= the 1 000 000-line bound scaled to the file (25 ns a line or 25 ms per\n"
               "48.5 MiB, whichever is more); start <= that plus the fresh-memory cost (reading the file into\n"
               "new memory instead of memory in use, measured here); press <= %s; peak <= 1.5 x file + 30 MiB\n\n",
