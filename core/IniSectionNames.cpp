@@ -265,7 +265,9 @@ std::uint32_t IniSectionIndex::NamedLines::find(const IniSectionIndex& index, st
   if (slotCount_ == 0) return kNone;
   const SlotLayout layout = layoutFor(bytes.size());
   const std::uint32_t hash = iniNameHash(name);
-  for (std::size_t i = home(hash); slots_[i] != kNone; i = i + 1 == slotCount_ ? 0 : i + 1) {
+  // At most the whole table: a lookup ends even in a table with no empty slot.
+  std::size_t i = home(hash);
+  for (std::size_t probed = 0; probed < slotCount_ && slots_[i] != kNone; ++probed, i = i + 1 == slotCount_ ? 0 : i + 1) {
     const std::uint32_t offset = layout.offset(slots_[i]);
     if (layout.tagMatches(slots_[i], hash) && equalsIgnoringAsciiCase(index.keyLineAt(bytes, offset).name, name))
       return offset;
