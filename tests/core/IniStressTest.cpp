@@ -139,3 +139,25 @@ TEST_F(HugeLibrary, DistinctKeys) {
   });
   EXPECT_EQ(code, 0) << (code == 92 ? "peak memory above the bound" : code == -1 ? "did not finish" : "");
 }
+
+TEST_F(HugeLibrary, MoreShortKeysThanCanBeKeptAside) {
+  // Keys of a few bytes, more than the reader keeps aside while it reads:
+  // they are filed by a second walk over the lines, in the same memory.
+  std::size_t n = 0, written = 0;
+  const std::size_t size = writeShape(file, [&](std::string& out) {
+    if (n == 0) out += "[Quorra]\r\n";
+    const std::string line = "k" + std::to_string(n) + "=" + (n % 1000 == 999 ? "v" : "") + "\r\n";
+    ++n;
+    out += line;
+    written += line.size();
+    return written < kFileBytes;
+  });
+  const std::size_t keys = n;
+  const int code = underMemoryLimit(size, [&] {
+    if (lumivox::LookupLine(path, "Quorra", "K999", "none") != "v") return 1;
+    if (lumivox::LookupLine(path, "Quorra", "k" + std::to_string(keys - 1), "none") != "") return 2;
+    if (lumivox::LookupLine(path, "Quorra", "k" + std::to_string(keys), "none") != "none") return 3;
+    return 0;
+  });
+  EXPECT_EQ(code, 0) << (code == 92 ? "peak memory above the bound" : code == -1 ? "did not finish" : "");
+}
