@@ -17,7 +17,7 @@
 // It prints the figures next to the targets and always exits with 0 unless
 // the benchmark itself could not run. Build it in Release for figures worth
 // comparing. Options: line counts; --no-shapes; --shapes-only; --shape NAME
-// (that shape only, repeated; implies --shapes-only).
+// (that shape only; implies --shapes-only).
 
 #include <algorithm>
 #include <charconv>

@@ -330,15 +330,15 @@ IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart, 
   longLines_.shrink_to_fit();
   if (gathered.namedCount == 0) return;
 
-  if (!gathered.keptAll) {  // the lines are walked again instead: what was kept goes first
-    gathered.keptAhead.reset();
-    named_.reserve(gathered.namedCount, bytes.size());
-    fileNamedAgain(bytes, bodyStart, gathered.bodyEnd);
-    return;
-  }
+  // Where the lines are walked again instead, what was kept goes before the table comes.
+  if (!gathered.keptAll) gathered.keptAhead.reset();
   named_.reserve(gathered.namedCount, bytes.size());
-  named_.fileKept(*this, bytes, gathered.kept ? &*gathered.kept : nullptr,
-                  gathered.keptAhead ? &*gathered.keptAhead : nullptr, gathered.bodyEnd, tuning);
+  if (!gathered.keptAll) {
+    fileNamedAgain(bytes, bodyStart, gathered.bodyEnd);
+  } else {
+    named_.fileKept(*this, bytes, gathered.kept ? &*gathered.kept : nullptr,
+                    gathered.keptAhead ? &*gathered.keptAhead : nullptr, gathered.bodyEnd, tuning);
+  }
 }
 
 template <typename Line>

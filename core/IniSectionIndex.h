@@ -83,7 +83,6 @@ class IniSectionIndex {
     // emptyAllSlots() before keys are inserted one by one.
     void reserve(std::size_t count, std::size_t fileBytes);
     void emptyAllSlots() { std::fill_n(slots_, slotCount_, kNone); }
-    bool empty() const { return slotCount_ == 0; }
     // Keeps the first line of a name: the lines come in file order. Inserts
     // wait a few lines in a queue, so the memory of their slots is already
     // on its way when they are made (a large table misses the cache at

@@ -45,7 +45,6 @@ class alignas(64) KeptNames {  // alignas: two threads fill one each, side by si
     return true;
   }
 
-  std::size_t size() const { return size_; }
   std::size_t groups() const { return head_.size(); }
   // The group of a name's hash: groups() equal ranges of its top bits.
   std::size_t groupOf(std::uint32_t hash) const {
@@ -55,8 +54,7 @@ class alignas(64) KeptNames {  // alignas: two threads fill one each, side by si
   // Asks for a group's first chunk ahead of reading it.
   void prefetch(std::size_t group) const {
     if (group >= groups() || head_[group] == kNoChunk) return;
-    const char* bytes = reinterpret_cast<const char*>(&entries_[std::size_t{head_[group]} * kChunk]);
-    for (std::size_t line = 0; line < kChunkBytes; line += 64) __builtin_prefetch(bytes + line);
+    prefetchChunk(head_[group]);
     __builtin_prefetch(&nextChunk_[head_[group]]);
   }
 
@@ -82,10 +80,7 @@ class alignas(64) KeptNames {  // alignas: two threads fill one each, side by si
       entries_ = &kept_->entries_[std::size_t{chunk_} * kChunk];
       count_ = chunk_ == kept_->tail_[group_] ? kept_->tailFill_[group_] : kChunk;
       // Chunks lie anywhere: the next one is asked for while this one is read.
-      if (const std::uint32_t next = kept_->nextChunk_[chunk_]; next != kNoChunk) {
-        const char* bytes = reinterpret_cast<const char*>(&kept_->entries_[std::size_t{next} * kChunk]);
-        for (std::size_t line = 0; line < kChunkBytes; line += 64) __builtin_prefetch(bytes + line);
-      }
+      if (const std::uint32_t next = kept_->nextChunk_[chunk_]; next != kNoChunk) kept_->prefetchChunk(next);
     }
 
     const KeptNames* kept_;
@@ -100,6 +95,11 @@ class alignas(64) KeptNames {  // alignas: two threads fill one each, side by si
   static unsigned groupBitsFor(std::size_t fileBytes, std::size_t slotsPerGroup);
 
  private:
+  void prefetchChunk(std::uint32_t chunk) const {
+    const char* bytes = reinterpret_cast<const char*>(&entries_[std::size_t{chunk} * kChunk]);
+    for (std::size_t line = 0; line < kChunkBytes; line += 64) __builtin_prefetch(bytes + line);
+  }
+
   // A group's keys go in chunks of this many: small, since each group's
   // last chunk is mostly empty.
   static constexpr std::size_t kChunk = 64;

@@ -72,6 +72,21 @@ int underMemoryLimit(std::size_t fileBytes, const std::function<int()>& lookups)
   });
 }
 
+// A file of one section "[Quorra]" whose lines lineFor(0), lineFor(1), ...
+// fill about kFileBytes; gives its size, and the count of lines in `lines`.
+std::size_t writeQuorraLines(const fs::path& path, const std::function<std::string(std::size_t)>& lineFor,
+                             std::size_t& lines) {
+  std::size_t written = 0;
+  lines = 0;
+  return writeShape(path, [&](std::string& out) {
+    if (lines == 0) out += "[Quorra]\r\n";
+    const std::string line = lineFor(lines++);
+    out += line;
+    written += line.size();
+    return written < kFileBytes;
+  });
+}
+
 void appendTo(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary | std::ios::app) << bytes;
 }
@@ -116,16 +131,10 @@ TEST_F(HugeLibrary, OneLineSections) {
 }
 
 TEST_F(HugeLibrary, DistinctKeys) {
-  std::size_t n = 0, written = 0;
-  const std::size_t size = writeShape(file, [&](std::string& out) {
-    if (n == 0) out += "[Quorra]\r\n";
-    const std::string line = "key" + std::to_string(n * 7919) + "=value " + std::to_string(n) + "\r\n";
-    ++n;
-    out += line;
-    written += line.size();
-    return written < kFileBytes;
-  });
-  const std::size_t keys = n;
+  std::size_t keys = 0;
+  const std::size_t size = writeQuorraLines(
+      file, [](std::size_t n) { return "key" + std::to_string(n * 7919) + "=value " + std::to_string(n) + "\r\n"; },
+      keys);
   const int code = underMemoryLimit(size, [&] {
     if (lumivox::LookupLine(path, "Quorra", "0", "end") != "end") return 1;  // a press past every line
     for (std::size_t i : {std::size_t{0}, keys / 3, keys - 1})
@@ -143,16 +152,10 @@ TEST_F(HugeLibrary, DistinctKeys) {
 TEST_F(HugeLibrary, MoreShortKeysThanCanBeKeptAside) {
   // Keys of a few bytes, more than the reader keeps aside while it reads:
   // they are filed by a second walk over the lines, in the same memory.
-  std::size_t n = 0, written = 0;
-  const std::size_t size = writeShape(file, [&](std::string& out) {
-    if (n == 0) out += "[Quorra]\r\n";
-    const std::string line = "k" + std::to_string(n) + "=" + (n % 1000 == 999 ? "v" : "") + "\r\n";
-    ++n;
-    out += line;
-    written += line.size();
-    return written < kFileBytes;
-  });
-  const std::size_t keys = n;
+  std::size_t keys = 0;
+  const std::size_t size = writeQuorraLines(
+      file, [](std::size_t n) { return "k" + std::to_string(n) + "=" + (n % 1000 == 999 ? "v" : "") + "\r\n"; },
+      keys);
   const int code = underMemoryLimit(size, [&] {
     if (lumivox::LookupLine(path, "Quorra", "K999", "none") != "v") return 1;
     if (lumivox::LookupLine(path, "Quorra", "k" + std::to_string(keys - 1), "none") != "") return 2;
