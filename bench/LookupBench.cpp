@@ -37,9 +37,9 @@
 #include <vector>
 
 #include "common/FileRead.h"
-#include "core/IniCache.h"
-#include "core/IniDocument.h"
-#include "core/LookupLine.h"
+#include "library/IniCache.h"
+#include "library/IniDocument.h"
+#include "library/LookupLine.h"
 #include "platform/TextCodec.h"
 
 #ifdef __GLIBC__

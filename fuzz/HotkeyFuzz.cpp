@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "common/FieldReader.h"
-#include "core/Hotkeys.h"
+#include "dialogue/Hotkeys.h"
 #include "platform/KeyWatch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

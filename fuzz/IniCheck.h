@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "IniModel.h"
-#include "core/IniDocument.h"
-#include "core/IniSectionIndex.h"
-#include "core/IniWriter.h"
+#include "library/IniDocument.h"
+#include "library/IniSectionIndex.h"
+#include "library/IniWriter.h"
 
 namespace inicheck {
 

@@ -5,7 +5,7 @@
 
 #include "common/Paths.h"
 #include "common/Prompter.h"
-#include "core/LookupLine.h"
+#include "library/LookupLine.h"
 #include "info/AboutView.h"
 
 namespace lumivox {

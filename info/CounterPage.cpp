@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/FileRead.h"
-#include "core/IndexView.h"
+#include "dialogue/IndexView.h"
 #include "platform/TextCodec.h"
 
 namespace lumivox {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "common/Prompter.h"
-#include "core/DebugMode.h"
-#include "core/DialogueState.h"
+#include "dialogue/DebugMode.h"
+#include "dialogue/DialogueState.h"
 #include "info/About.h"
 #include "info/Letters.h"
 #include "platform/Clipboard.h"

@@ -1,7 +1,7 @@
 #include "progress/AutoSave.h"
 
-#include "core/DialogueState.h"
-#include "core/IndexView.h"
+#include "dialogue/DialogueState.h"
+#include "dialogue/IndexView.h"
 #include "progress/ProgressFile.h"
 #include "progress/ProgressTracks.h"
 

@@ -4,9 +4,9 @@
 
 #include "common/NumberConversion.h"
 #include "common/Prompter.h"
-#include "core/IndexView.h"
-#include "core/IniWriter.h"
-#include "core/LookupLine.h"
+#include "dialogue/IndexView.h"
+#include "library/IniWriter.h"
+#include "library/LookupLine.h"
 #include "progress/ProgressTracks.h"
 
 namespace lumivox {

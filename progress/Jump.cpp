@@ -2,7 +2,7 @@
 
 #include "common/NumberConversion.h"
 #include "common/Prompter.h"
-#include "core/DialogueState.h"
+#include "dialogue/DialogueState.h"
 #include "progress/ProgressTracks.h"
 
 namespace lumivox {

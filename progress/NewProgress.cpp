@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/Prompter.h"
-#include "core/DialogueState.h"
+#include "dialogue/DialogueState.h"
 
 namespace lumivox {
 

@@ -5,8 +5,8 @@
 #include "common/FileRead.h"
 #include "common/NumberConversion.h"
 #include "common/Paths.h"
-#include "core/IndexView.h"
-#include "core/LookupLine.h"
+#include "dialogue/IndexView.h"
+#include "library/LookupLine.h"
 #include "platform/TextCodec.h"
 #include "progress/ProgressTracks.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/DialogueState.h"
+#include "dialogue/DialogueState.h"
 
 namespace lumivox {
 

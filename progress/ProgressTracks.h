@@ -2,8 +2,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/DialogueState.h"
-#include "core/IndexView.h"
+#include "dialogue/DialogueState.h"
+#include "dialogue/IndexView.h"
 
 namespace lumivox {
 

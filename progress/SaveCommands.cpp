@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/Prompter.h"
-#include "core/IndexView.h"
+#include "dialogue/IndexView.h"
 #include "progress/ProgressFile.h"
 #include "progress/ProgressTracks.h"
 

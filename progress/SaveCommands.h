@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "core/DialogueState.h"
+#include "dialogue/DialogueState.h"
 
 namespace lumivox {
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "common/Prompter.h"
-#include "core/DialogueState.h"
-#include "core/IndexView.h"
-#include "core/LookupLine.h"
+#include "dialogue/DialogueState.h"
+#include "dialogue/IndexView.h"
+#include "library/LookupLine.h"
 #include "progress/ProgressTracks.h"
 
 namespace lumivox {

@@ -7,11 +7,11 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/IndexWindow.h"
-#include "app/QtPrompter.h"
+#include "qt/IndexWindow.h"
+#include "qt/QtPrompter.h"
 #include "common/Paths.h"
-#include "core/DataFiles.h"
-#include "core/LookupLine.h"
+#include "dialogue/DataFiles.h"
+#include "library/LookupLine.h"
 #include "support/Files.h"
 #include "support/TempWorkDir.h"
 #include "support/X11Desktop.h"

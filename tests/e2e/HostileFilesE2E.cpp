@@ -11,9 +11,9 @@
 #include <memory>
 #include <sys/stat.h>
 
-#include "app/IndexWindow.h"
-#include "app/Startup.h"
-#include "core/KeyPoll.h"
+#include "qt/IndexWindow.h"
+#include "dialogue/Startup.h"
+#include "dialogue/KeyPoll.h"
 #include "platform/X11KeyWatch.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"

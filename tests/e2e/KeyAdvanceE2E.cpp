@@ -1,10 +1,10 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "app/IndexWindow.h"
+#include "qt/IndexWindow.h"
 #include "common/Paths.h"
-#include "core/DataFiles.h"
-#include "core/LookupLine.h"
+#include "dialogue/DataFiles.h"
+#include "library/LookupLine.h"
 #include "support/Files.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"

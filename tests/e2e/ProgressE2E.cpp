@@ -9,11 +9,11 @@
 #include <QtTest>
 #include <cstdio>
 
-#include "app/IndexWindow.h"
+#include "qt/IndexWindow.h"
 #include "common/Paths.h"
 #include "common/Prompter.h"
-#include "core/DataFiles.h"
-#include "core/LookupLine.h"
+#include "dialogue/DataFiles.h"
+#include "library/LookupLine.h"
 #include "support/Files.h"
 #include "support/TempWorkDir.h"
 #include "support/X11Desktop.h"

@@ -2,7 +2,7 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "app/IndexWindow.h"
+#include "qt/IndexWindow.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
 #include "support/X11Desktop.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/DialogueState.h"
+#include "dialogue/DialogueState.h"
 #include "info/Letters.h"
 #include "info/Reports.h"
 #include "support/FakeIndexView.h"

@@ -1,4 +1,4 @@
-#include "core/LookupLine.h"
+#include "library/LookupLine.h"
 #include "progress/AutoSave.h"
 #include "progress/AutoSaveSettings.h"
 #include "progress/ProgressTracks.h"

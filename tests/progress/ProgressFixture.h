@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "core/DialogueState.h"
-#include "core/Hotkeys.h"
-#include "core/KeyPoll.h"
+#include "dialogue/DialogueState.h"
+#include "dialogue/Hotkeys.h"
+#include "dialogue/KeyPoll.h"
 #include "platform/KeyWatch.h"
 #include "support/FakeIndexView.h"
 #include "support/Files.h"

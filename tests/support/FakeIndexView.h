@@ -2,8 +2,8 @@
 #include <map>
 #include <string>
 
-#include "core/IndexView.h"
-#include "core/ProgressRange.h"
+#include "dialogue/IndexView.h"
+#include "dialogue/ProgressRange.h"
 
 // The main window as the logic sees it, kept in plain fields.
 class FakeIndexView : public lumivox::IndexView {

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "app/IndexWindow.h"
+#include "qt/IndexWindow.h"
 #include "support/MainWindowParts.h"
 #include "support/ScriptedClipboard.h"
 #include "support/ScriptedKeyWatch.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string_view>
 
-#include "app/IndexWindow.h"
+#include "qt/IndexWindow.h"
 #include "support/QtText.h"
 
 // A main window and its parts, found by their objectNames.

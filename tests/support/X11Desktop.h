@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/IndexWindow.h"
+#include "qt/IndexWindow.h"
 #include "platform/X11KeyWatch.h"
 #include "support/MainWindowParts.h"
 #include "support/QtText.h"

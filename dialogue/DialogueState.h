@@ -1,0 +1,57 @@
+#pragma once
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "common/Paths.h"
+#include "dialogue/DataFiles.h"
+
+namespace lumivox {
+
+enum class Track { Main, Door };
+
+inline constexpr std::string_view kMainTrackName = "IndexText";
+inline constexpr std::string_view kDoorTrackName = "InDoor";
+
+// The track rule: exactly "IndexText" is the main story, anything else (the
+// empty text too) the door stories.
+inline Track trackOf(std::string_view activeTrack) {
+  return activeTrack == kMainTrackName ? Track::Main : Track::Door;
+}
+
+// The program-wide dialogue state, owned by the main window for the whole run.
+// Each track's counter names the line the next advance shows; its key is the
+// decimal text of the line shown last.
+struct DialogueState {
+  std::string activeTrack;
+  std::int32_t mainLineNumber = 0;
+  std::int32_t doorLineNumber = 0;
+  std::string mainLineKey;
+  std::string doorLineKey;
+  std::string hotkeyToken;
+  std::string counterPagePath;
+  std::string gamePath;
+  // The libraries' paths below the current directory, as the poll keeps
+  // them in the window's fields.
+  PathsInCurrentDirectory libraryPaths{{kMainLibraryFile, kDoorLibraryFile}, std::chrono::milliseconds(500)};
+
+  Track track() const { return trackOf(activeTrack); }
+  std::int32_t& counter(Track t) { return t == Track::Main ? mainLineNumber : doorLineNumber; }
+  std::string& key(Track t) { return t == Track::Main ? mainLineKey : doorLineKey; }
+};
+
+// What differs between the two tracks.
+struct TrackInfo {
+  std::string_view section;
+  // Menu items an advance of the track makes usable.
+  std::string_view saveItem, loadItem, loadAutoSaveItem;
+};
+
+inline const TrackInfo& trackInfo(Track t) {
+  static const TrackInfo main{"Quorra", "保存当前的对话进度", "载入上次保存的对话", "载入自动存档的对话"};
+  static const TrackInfo door{"Door", "保存当前的对话进度2", "载入上次保存的对话2", "载入自动存档的对话2"};
+  return t == Track::Main ? main : door;
+}
+
+}  // namespace lumivox

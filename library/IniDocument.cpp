@@ -1,0 +1,85 @@
+#include "library/IniDocument.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
+#include "library/ByteScan.h"
+#include "library/IniLines.h"
+#include "library/IniSectionIndex.h"
+
+namespace lumivox {
+namespace {
+
+// The program asks about a handful of sections; past this many the oldest
+// answers are dropped rather than kept for ever.
+constexpr std::size_t kMaxSectionsKept = 16;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) {}
+IniDocument::~IniDocument() = default;
+
+std::string IniDocument::releaseBytes() {
+  sections_.clear();
+  return std::move(bytes_);
+}
+
+// Where the body of the first section of that name starts. Only a '[' that
+// starts its line (after blanks) can open a section, so the scan looks at
+// the brackets of 64 bytes at a time and reads only the lines they start;
+// a line whose first letter is not the name's own is passed over unread.
+std::optional<std::size_t> IniDocument::bodyOf(std::string_view name) const {
+  const std::string_view bytes = bytes_;
+  const char* base = bytes.data();
+  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; };
+  for (std::size_t block = 0; block < bytes.size(); block += 64) {
+    const std::size_t span = std::min<std::size_t>(64, bytes.size() - block);
+    std::uint64_t brackets = span == 64 ? byteMask64(base + block, '[') : byteMaskPartial(base + block, span, '[');
+    for (; brackets; brackets &= brackets - 1) {
+      const std::size_t bracket = block + static_cast<std::size_t>(std::countr_zero(brackets));
+      std::size_t lineStart = bracket;
+      while (lineStart > 0 && isBlank(base[lineStart - 1])) --lineStart;
+      if (lineStart > 0 && base[lineStart - 1] != '\n') continue;
+      if (!name.empty()) {
+        std::size_t first = bracket + 1;
+        while (first < bytes.size() && isBlank(base[first])) ++first;
+        if (first == bytes.size() || lower(base[first]) != lower(name.front())) continue;
+      }
+      const IniLine line = lineAt(bytes, lineStart);
+      if (line.kind == IniLine::Kind::Section && equalsIgnoringAsciiCase(line.name, name)) return line.next;
+    }
+  }
+  return std::nullopt;
+}
+
+const IniSectionIndex* IniDocument::section(std::string_view name) const {
+  for (const Section& known : sections_)
+    if (equalsIgnoringAsciiCase(known.name, name)) return known.index.get();
+  if (sections_.size() >= kMaxSectionsKept) sections_.clear();
+  Section& added = sections_.emplace_back();
+  added.name = std::string(name);
+  if (const auto body = bodyOf(name)) added.index = std::make_unique<IniSectionIndex>(bytes_, *body);
+  return added.index.get();
+}
+
+std::optional<std::string_view> IniDocument::find(std::string_view sectionName, std::string_view key) const {
+  const IniSectionIndex* index = section(sectionName);
+  if (!index) return std::nullopt;
+  const auto line = index->find(bytes_, key);
+  if (!line) return std::nullopt;
+  return line->value;
+}
+
+std::size_t IniDocument::indexMemoryBytes() const {
+  std::size_t total = sizeof(*this) + sections_.capacity() * sizeof(Section);
+  for (const Section& known : sections_) {
+    total += known.name.capacity();
+    if (known.index) total += known.index->memoryBytes();
+  }
+  return total;
+}
+
+}  // namespace lumivox

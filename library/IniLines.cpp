@@ -1,0 +1,73 @@
+#include "library/IniLines.h"
+
+#include <cstring>
+
+namespace lumivox {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::string_view unquote(std::string_view s) {
+  if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
+    return s.substr(1, s.size() - 2);
+  return s;
+}
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
+
+}  // namespace
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+  return true;
+}
+
+IniLine lineAt(std::string_view bytes, std::size_t start) {
+  const void* lf = std::memchr(bytes.data() + start, '\n', bytes.size() - start);
+  return lineAt(bytes, start, lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data()) + 1 : bytes.size());
+}
+
+IniLine lineAt(std::string_view bytes, std::size_t start, std::size_t next) {
+  const char* base = bytes.data();
+  IniLine line;
+  line.start = start;
+  line.next = next;
+  const std::size_t end = (next > start && base[next - 1] == '\n') ? next - 1 : next;  // without the LF
+  line.contentEnd = (end > start && base[end - 1] == '\r') ? end - 1 : end;
+
+  const std::string_view text = trim(bytes.substr(start, line.contentEnd - start));
+  if (!text.empty() && text.front() == '[') {
+    const std::size_t close = text.rfind(']');
+    if (close != std::string_view::npos) {
+      line.kind = IniLine::Kind::Section;
+      line.name = trim(text.substr(1, close - 1));
+      return line;
+    }
+    // "[name" without its bracket is no section; it may still be "key=value".
+  }
+  const std::size_t equals = text.find('=');
+  if (equals == std::string_view::npos) return line;
+  line.name = trim(text.substr(0, equals));
+  if (line.name.empty()) return line;
+  line.kind = IniLine::Kind::Key;
+  line.afterEquals = static_cast<std::size_t>(text.data() - base) + equals + 1;
+  line.value = unquote(trim(text.substr(equals + 1)));
+  return line;
+}
+
+bool IniLineReader::next(IniLine& line) {
+  if (pos_ >= bytes_.size()) return false;
+  line = lineAt(bytes_, pos_);
+  pos_ = line.next;
+  return true;
+}
+
+}  // namespace lumivox

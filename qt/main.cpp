@@ -1,0 +1,88 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "qt/IndexWindow.h"
+#include "qt/QtPrompter.h"
+#include "qt/Translations.h"
+#include "dialogue/KeyWatchFailure.h"
+#include "qt/QtClipboard.h"
+#include "qt/SingleInstance.h"
+
+#ifdef _WIN32
+#include "platform/KeyWatchWin.h"
+#include "platform/ProgramStartWin.h"
+#include "platform/RegistryWin.h"
+#else
+#include "qt/ProgramStartWine.h"
+#include "platform/WinePrefix.h"
+#include "platform/WineRegistry.h"
+#include "platform/X11KeyWatch.h"
+#endif
+
+namespace {
+
+// Without a display Qt would abort with a long message; say it in one line.
+bool displayAvailable() {
+#ifdef _WIN32
+  return true;
+#else
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  return (platform && *platform) || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!displayAvailable()) {
+    std::fputs("lumivox: no display (DISPLAY is not set); start it from a desktop session, "
+               "or under a virtual one: Xvfb :99 & DISPLAY=:99 lumivox\n",
+               stderr);
+    return 2;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Lumivox"));
+  if (!lumivox::installChineseTranslations(app))
+    std::fputs("lumivox: Qt's Chinese translations are not installed; standard buttons stay in English\n", stderr);
+
+  lumivox::QtPrompter prompter;
+  lumivox::QtClipboard clipboard;
+  lumivox::SingleInstance instance;
+#ifdef _WIN32
+  lumivox::AsyncKeyStateWatch keys;
+  lumivox::WindowsRegistry registry;
+  lumivox::WindowsProgramStarter programs;
+#else
+  // The game runs under Wine: its set-up values and its start are in the prefix.
+  const std::string winePrefix = lumivox::winePrefixFolder();
+  lumivox::WineRegistry registry(winePrefix);
+  lumivox::WineProgramStarter programs(winePrefix);
+  lumivox::X11KeyWatch keys;
+  if (!keys.error().empty())
+    std::fprintf(stderr, "lumivox: %s; key presses cannot be counted\n", keys.error().c_str());
+#endif
+
+  bool ended = false;
+  lumivox::IndexWindow::Services services;
+  services.prompter = &prompter;
+  services.keys = &keys;
+  services.clipboard = &clipboard;
+  services.registry = &registry;
+  services.programs = &programs;
+  services.anotherInstanceRunning = [&instance] { return instance.anotherInstanceRunning(); };
+  services.endProgram = [&ended] {
+    ended = true;
+    QCoreApplication::exit(0);
+  };
+
+  lumivox::IndexWindow window(services);
+  if (!window.load() || ended) return 0;
+  window.show();
+#ifndef _WIN32
+  // Said after the window shows, so the status line stands behind the box.
+  if (!keys.error().empty()) lumivox::reportKeyWatchFailure(window, prompter);
+#endif
+  if (ended) return 0;  // the exit question was answered while that box was open
+  return QApplication::exec();
+}

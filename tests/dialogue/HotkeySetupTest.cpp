@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "dialogue/HotkeySetup.h"
+#include "dialogue/Hotkeys.h"
+#include "support/Files.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempWorkDir.h"
+
+using namespace lumivox;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct FakeHotkeyWindow final : HotkeySetupView {
+  int selected = 0;
+  bool closed = false;
+  bool isOptionSelected(std::size_t row) const override { return static_cast<int>(row) == selected; }
+  void closeWindow() override { closed = true; }
+};
+
+std::vector<fs::path> everything(const TempWorkDir& dir) {
+  std::vector<fs::path> paths(fs::recursive_directory_iterator(dir.path()), fs::recursive_directory_iterator());
+  std::sort(paths.begin(), paths.end());
+  return paths;
+}
+
+}  // namespace
+
+TEST(HotkeySetup, ApplyWritesTheChosenTokenAndALineEnd) {
+  TempWorkDir dir;
+  for (int row = 0; row < 7; ++row) {
+    FakeHotkeyWindow window;
+    window.selected = row;
+    ScriptedPrompter prompter;
+    applyHotkeySetup(window, prompter);
+    const std::string written = readBytes(dir.dataDir() / "HotKeys.opi");
+    EXPECT_EQ(written.size(), 31u);
+    EXPECT_EQ(written, std::string(hotkeyChoices()[static_cast<std::size_t>(row)].token) + "\r\n");
+    EXPECT_EQ(readHotkeyToken(dir.file("Data/HotKeys.opi")), hotkeyChoices()[static_cast<std::size_t>(row)].token);
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(prompter.boxes[0].text, kHotkeySavedText);
+    EXPECT_EQ(prompter.boxes[0].title, "恭喜");
+    EXPECT_EQ(prompter.boxes[0].icon, Prompter::Icon::Information);
+    EXPECT_TRUE(window.closed);
+  }
+}
+
+// Every way the file cannot be written: the error box, the window left open,
+// and nothing on disk changed or created.
+TEST(HotkeySetup, UnwritableFileGivesTheErrorAndKeepsWhatWasThere) {
+  struct Case {
+    const char* name;
+    void (*prepare)(const TempWorkDir&);
+    void (*check)(const TempWorkDir&);
+  };
+  const Case cases[] = {
+      {"no Data folder", [](const TempWorkDir& d) { fs::remove_all(d.dataDir()); },
+       [](const TempWorkDir& d) { EXPECT_FALSE(fs::exists(d.dataDir())); }},
+      {"folder in place of the file",
+       [](const TempWorkDir& d) {
+         fs::remove(d.dataDir() / "HotKeys.opi");
+         fs::create_directory(d.dataDir() / "HotKeys.opi");
+       },
+       [](const TempWorkDir& d) { EXPECT_TRUE(fs::is_directory(d.dataDir() / "HotKeys.opi")); }},
+      {"read-only file",
+       [](const TempWorkDir& d) {
+         writeBytes(d.dataDir() / "HotKeys.opi", "old content\r\n");
+         fs::permissions(d.dataDir() / "HotKeys.opi", fs::perms::owner_read | fs::perms::group_read);
+       },
+       [](const TempWorkDir& d) {
+         EXPECT_EQ(readBytes(d.dataDir() / "HotKeys.opi"), "old content\r\n");
+         fs::permissions(d.dataDir() / "HotKeys.opi", fs::perms::owner_all);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempWorkDir dir;
+    c.prepare(dir);
+    const auto entriesBefore = everything(dir);
+    FakeHotkeyWindow window;
+    window.selected = 1;
+    ScriptedPrompter prompter;
+    applyHotkeySetup(window, prompter);
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    EXPECT_EQ(prompter.boxes[0].text, kHotkeyWriteFailedText);
+    EXPECT_EQ(prompter.boxes[0].title, "发生错误");
+    EXPECT_EQ(prompter.boxes[0].icon, Prompter::Icon::Critical);
+    EXPECT_FALSE(window.closed);
+    EXPECT_EQ(everything(dir), entriesBefore);  // no folder made, no temporary left
+    c.check(dir);
+  }
+}

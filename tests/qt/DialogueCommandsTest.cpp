@@ -1,0 +1,367 @@
+#include <QAction>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "qt/IndexWindow.h"
+#include "common/Paths.h"
+#include "dialogue/DataFiles.h"
+#include "dialogue/HotkeySetup.h"
+#include "dialogue/Hotkeys.h"
+#include "library/LookupLine.h"
+#include "dialogue/Tracks.h"
+#include "support/Files.h"
+#include "support/IndexHarness.h"
+
+using namespace lumivox;
+using Box = ScriptedPrompter::Box;
+
+namespace {
+
+QString doorLine(const char* key) {
+  return QString::fromStdString(LookupLine(pathInCurrentDirectory(kDoorLibraryFile), "Door", key, "?"));
+}
+QString mainLine(const char* key) {
+  return QString::fromStdString(LookupLine(pathInCurrentDirectory(kMainLibraryFile), "Quorra", key, "?"));
+}
+
+// The main window loaded, the boxes of its start-up forgotten.
+struct Harness : IndexHarness {
+  Harness() {
+    open();
+    prompter.boxes.clear();
+  }
+
+  std::vector<Box>& boxes() { return prompter.boxes; }
+
+  // One press of Space, seen by the next poll tick.
+  void advance(std::int32_t& counter) {
+    const std::int32_t before = counter;
+    keys.press(vk::Space);
+    QTRY_COMPARE(counter, before + 1);
+  }
+};
+
+}  // namespace
+
+class DialogueCommandsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void switchToMainStoryCancelAndOk();
+  void everyDoorItemStartsTheDoorAtLineZero();
+  void twoDoorsWithoutAPressBetween();
+  void gateLabelPopsUpTheDoorMenuForAnyButton();
+  void collapseAndExpandKeepEverything();
+  void hotkeyWindowLayout();
+  void hotkeyWindowApplyWritesTheTokenOnly();
+  void hotkeyWindowCancelCloseEnterAndEscWriteNothing();
+  void hotkeyWindowWithoutDataFolderStaysOpen();
+  void debugModeEnterAndLeave();
+};
+
+void DialogueCommandsTest::switchToMainStoryCancelAndOk() {
+  Harness h;
+  h.advance(h.state().mainLineNumber);
+  h.advance(h.state().mainLineNumber);
+  h.action("星之扉1")->trigger();
+  QTRY_COMPARE(h.window->barMaximum(), 24.0f);  // the door stories' line count
+  h.advance(h.state().doorLineNumber);
+  QTRY_VERIFY(!h.timer("Timer2")->isActive());
+  const QString status = h.text("状态提示"), shown = h.text("对话内容");
+
+  h.prompter.answers = {false};
+  h.action("主线剧情")->trigger();
+  QCOMPARE(h.boxes().size(), std::size_t{1});
+  QCOMPARE(h.boxes()[0].text, std::string(kSwitchQuestionText));
+  QCOMPARE(h.state().activeTrack, std::string("InDoor"));
+  QVERIFY(!h.timer("Timer2")->isActive());
+
+  // OK, this time by clicking the label.
+  h.prompter.answers = {true};
+  bool timer2OnBehindTheSuccessBox = false;
+  h.prompter.onBox = [&](const Box&) { timer2OnBehindTheSuccessBox = h.timer("Timer2")->isActive(); };
+  QTest::mouseClick(h.label("Label7"), Qt::LeftButton);
+  QCOMPARE(h.boxes().size(), std::size_t{3});
+  QCOMPARE(h.boxes()[2].title, std::string("成功操作"));
+  QVERIFY(timer2OnBehindTheSuccessBox);
+  QCOMPARE(h.state().activeTrack, std::string("IndexText"));
+  QCOMPARE(h.state().mainLineNumber, 2);
+  QCOMPARE(h.state().mainLineKey, std::string("1"));
+  QCOMPARE(h.state().doorLineNumber, 1);
+  QCOMPARE(h.state().doorLineKey, std::string("0"));
+  QCOMPARE(h.text("状态提示"), status);
+  QCOMPARE(h.text("对话内容"), shown);
+  QTRY_COMPARE(h.window->barMaximum(), 48.0f);
+
+  h.advance(h.state().mainLineNumber);  // the main story goes on where it stood
+  QCOMPARE(h.text("对话内容"), mainLine("2"));
+
+  // A right click on the label is not a click.
+  QTest::mouseClick(h.label("Label7"), Qt::RightButton);
+  QCOMPARE(h.boxes().size(), std::size_t{3});
+}
+
+void DialogueCommandsTest::everyDoorItemStartsTheDoorAtLineZero() {
+  Harness h;
+  h.advance(h.state().mainLineNumber);
+  for (std::string_view door : doorEntryItems()) {
+    QAction* item = h.action(door);
+    QVERIFY2(item && item->isEnabled(), door.data());
+    QCOMPARE(item->text(), door.find("YUE1") != std::string_view::npos ? item->text() : u(door));
+    item->trigger();
+    QCOMPARE(h.state().activeTrack, std::string("InDoor"));
+    QCOMPARE(h.state().doorLineNumber, 0);
+    h.advance(h.state().doorLineNumber);
+    QCOMPARE(h.text("对话内容"), doorLine("0"));
+    QCOMPARE(h.text("状态提示"), u("确认用户跳过对话。对话数：0"));
+    h.advance(h.state().doorLineNumber);  // the next door starts from elsewhere
+  }
+  QCOMPARE(h.state().mainLineNumber, 1);  // the main counter survives every door
+  QVERIFY(h.boxes().empty());
+  QCOMPARE(h.action("初次进入YUE1")->text(), u("初次进入"));
+  QCOMPARE(h.action("再次进入YUE1")->text(), u("再次进入"));
+}
+
+void DialogueCommandsTest::twoDoorsWithoutAPressBetween() {
+  Harness h;
+  h.action("星之扉3")->trigger();
+  h.advance(h.state().doorLineNumber);
+  h.advance(h.state().doorLineNumber);
+  h.action("星之扉3")->trigger();
+  h.action("太阳之扉5")->trigger();
+  QCOMPARE(h.state().doorLineNumber, 0);
+  QCOMPARE(h.state().doorLineKey, std::string("1"));
+  h.advance(h.state().doorLineNumber);
+  QCOMPARE(h.text("对话内容"), doorLine("0"));
+  QCOMPARE(h.state().mainLineNumber, 0);
+}
+
+void DialogueCommandsTest::gateLabelPopsUpTheDoorMenuForAnyButton() {
+  Harness h;
+  h.window->show();
+  QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+  QLabel* gate = h.label("Label8");
+  auto* menu = h.window->findChild<QMenu*>(u("记忆之门"));
+  const QPoint at(5, 6);
+  for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+    QVERIFY(!menu->isVisible());
+    QTest::mousePress(gate, button, {}, at);
+    QVERIFY(!menu->isVisible());  // on the release, not the press
+    QTest::mouseRelease(gate, button, {}, at);
+    QVERIFY2(menu->isVisible(), qPrintable(QString::number(button)));
+    QCOMPARE(menu->pos(), gate->mapToGlobal(at));
+    QCOMPARE(menu->actions().size(), 3);  // 星之扉, 月之扉, 太阳之扉
+    menu->hide();
+  }
+  // Pressed on the label, released elsewhere: nothing.
+  QTest::mousePress(gate, Qt::LeftButton, {}, at);
+  QTest::mouseRelease(gate, Qt::LeftButton, {}, QPoint(-30, at.y()));
+  QVERIFY(!menu->isVisible());
+  QCOMPARE(h.state().activeTrack, std::string("IndexText"));
+}
+
+void DialogueCommandsTest::collapseAndExpandKeepEverything() {
+  Harness h;
+  h.window->show();
+  QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+  h.advance(h.state().mainLineNumber);
+  h.action("月之扉4")->trigger();
+  h.advance(h.state().doorLineNumber);
+  QTRY_VERIFY(!h.timer("Timer2")->isActive());
+  QAction* expand = h.action("显示主支线对话选择");
+  QVERIFY(!expand->isEnabled());
+
+  const DialogueState before = h.state();
+  const QStringList texts = {h.text("对话内容"), h.text("状态提示"), h.text("BFB")};
+  auto timers = [&] {
+    return QList<bool>{h.timer("Time_Chr")->isActive(), h.timer("Timer2")->isActive(), h.timer("Timer3")->isActive()};
+  };
+  const auto timersBefore = timers();
+  auto unchanged = [&] {
+    QCOMPARE(h.state().mainLineNumber, before.mainLineNumber);
+    QCOMPARE(h.state().doorLineNumber, before.doorLineNumber);
+    QCOMPARE(h.state().mainLineKey, before.mainLineKey);
+    QCOMPARE(h.state().doorLineKey, before.doorLineKey);
+    QCOMPARE(h.state().activeTrack, before.activeTrack);
+    QCOMPARE((QStringList{h.text("对话内容"), h.text("状态提示"), h.text("BFB")}), texts);
+    QCOMPARE(timers(), timersBefore);
+  };
+
+  auto shown = [&](const char* name) { return h.window->findChild<QWidget*>(u(name))->isVisibleTo(h.window.get()); };
+  const char* belowTheEdge[] = {"Frame3", "Label10", "UserNumberBrowser", "Label11"};
+  for (int round = 0; round < 3; ++round) {
+    QTest::mouseClick(h.label("Label9"), Qt::LeftButton);
+    QCOMPARE(h.window->frameGeometry().height(), 349);  // 5235 twips
+    QVERIFY(expand->isEnabled());
+    for (const char* name : belowTheEdge) QVERIFY2(!shown(name), name);
+    QVERIFY(shown("Frame2") && shown("状态提示"));
+    unchanged();
+    expand->trigger();
+    QCOMPARE(h.window->frameGeometry().height(), 473);  // 7100 twips
+    QVERIFY(!expand->isEnabled());
+    for (const char* name : belowTheEdge) QVERIFY2(shown(name), name);
+    QVERIFY(!shown("Dirurl"));
+    unchanged();
+  }
+  QCOMPARE(h.window->width(), 237);
+  QVERIFY(h.boxes().empty());
+}
+
+namespace {
+QWidget* hotkeyWindow(const Harness& h) { return h.window->findChild<QWidget*>(u("HotkeysSetup")); }
+template <typename T>
+T* in(QWidget* window, const char* name) {
+  return window->findChild<T*>(u(name));
+}
+}  // namespace
+
+void DialogueCommandsTest::hotkeyWindowLayout() {
+  Harness h;
+  QVERIFY(!hotkeyWindow(h));
+  h.action("切换按键设置")->trigger();
+  QWidget* w = hotkeyWindow(h);
+  QVERIFY(w && w->isVisible() && w->isWindow());
+  QCOMPARE(w->windowTitle(), u("热键设置"));
+  QCOMPARE(w->windowModality(), Qt::ApplicationModal);
+  QCOMPARE(w->size(), QSize(219, 345));  // 3285 by 5175 twips
+  QCOMPARE(w->minimumSize(), w->maximumSize());
+  QVERIFY(in<QLabel>(w, "Label1")->text().startsWith(u("    本系统允许您定义自己的『对话切换热键』。")));
+  QCOMPARE(in<QGroupBox>(w, "Frame1")->title(), u("定义热键项[不允许添加新的]"));
+  const char* captions[] = {"空格(默认)", "回车", "ESC(不建议使用)", "Shift(不建议使用)", "Ctrl", "Alt", "Tab"};
+  for (int row = 0; row < 7; ++row) {
+    auto* option = in<QRadioButton>(w, ("Option" + std::to_string(row + 1)).c_str());
+    QVERIFY(option);
+    QCOMPARE(option->text(), u(captions[row]));
+    QCOMPARE(option->isChecked(), row == 0);
+    QCOMPARE(option->parentWidget()->objectName(), u("Frame1"));
+  }
+  QCOMPARE(in<QRadioButton>(w, "Option5")->height(), 25);
+  in<QRadioButton>(w, "Option6")->click();
+  QVERIFY(!in<QRadioButton>(w, "Option1")->isChecked());  // one group
+  for (const auto& [name, caption] : {std::pair{"Command1", "应用新设置"}, std::pair{"Command2", "取消"}}) {
+    auto* button = in<QPushButton>(w, name);
+    QCOMPARE(button->text(), u(caption));
+    QVERIFY(!button->isDefault() && !button->autoDefault());
+  }
+  w->close();
+  QTRY_VERIFY(!hotkeyWindow(h));
+
+  // A fresh window each time, with the first option selected again.
+  h.action("切换按键设置")->trigger();
+  QVERIFY(in<QRadioButton>(hotkeyWindow(h), "Option1")->isChecked());
+}
+
+void DialogueCommandsTest::hotkeyWindowApplyWritesTheTokenOnly() {
+  Harness h;
+  const std::string token = h.state().hotkeyToken;
+  h.action("切换按键设置")->trigger();
+  QPointer<QWidget> w = hotkeyWindow(h);
+  in<QRadioButton>(w, "Option2")->click();
+  bool openBehindTheBox = false;
+  h.prompter.onBox = [&](const Box&) { openBehindTheBox = w && w->isVisible(); };
+  QTest::mouseClick(in<QPushButton>(w, "Command1"), Qt::LeftButton);
+  QCOMPARE(readBytes(h.dir.dataDir() / "HotKeys.opi"), std::string("B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n"));
+  QCOMPARE(h.boxes().size(), std::size_t{1});
+  QCOMPARE(h.boxes()[0].text, std::string(kHotkeySavedText));
+  QCOMPARE(h.boxes()[0].title, std::string("恭喜"));
+  QVERIFY(openBehindTheBox);
+  QTRY_VERIFY(!w);
+  QCOMPARE(h.state().hotkeyToken, token);  // the running program keeps its key
+  h.advance(h.state().mainLineNumber);
+}
+
+void DialogueCommandsTest::hotkeyWindowCancelCloseEnterAndEscWriteNothing() {
+  Harness h;
+  const std::string before = readBytes(h.dir.dataDir() / "HotKeys.opi");
+  for (int way = 0; way < 2; ++way) {
+    h.action("切换按键设置")->trigger();
+    QPointer<QWidget> w = hotkeyWindow(h);
+    in<QRadioButton>(w, "Option7")->click();
+    // Neither button is the default or the cancel button.
+    for (QWidget* target : {static_cast<QWidget*>(w), static_cast<QWidget*>(in<QRadioButton>(w, "Option7")),
+                            static_cast<QWidget*>(in<QPushButton>(w, "Command2"))}) {
+      QTest::keyClick(target, Qt::Key_Return);
+      QTest::keyClick(target, Qt::Key_Enter);
+      QTest::keyClick(target, Qt::Key_Escape);
+    }
+    QVERIFY(w && w->isVisible());
+    if (way == 0) QTest::mouseClick(in<QPushButton>(w, "Command2"), Qt::LeftButton);
+    else w->close();  // the close box
+    QTRY_VERIFY(!w);
+  }
+  QCOMPARE(readBytes(h.dir.dataDir() / "HotKeys.opi"), before);
+  QVERIFY(h.boxes().empty());
+}
+
+void DialogueCommandsTest::hotkeyWindowWithoutDataFolderStaysOpen() {
+  Harness h;
+  std::filesystem::remove_all(h.dir.dataDir());
+  h.action("切换按键设置")->trigger();
+  QPointer<QWidget> w = hotkeyWindow(h);
+  in<QRadioButton>(w, "Option3")->click();
+  QTest::mouseClick(in<QPushButton>(w, "Command1"), Qt::LeftButton);
+  QCOMPARE(h.boxes().size(), std::size_t{1});
+  QCOMPARE(h.boxes()[0].text, std::string(kHotkeyWriteFailedText));
+  QCOMPARE(h.boxes()[0].title, std::string("发生错误"));
+  QVERIFY(h.boxes()[0].icon == Prompter::Icon::Critical);
+  QTest::qWait(20);
+  QVERIFY(w && w->isVisible());
+  QVERIFY(in<QRadioButton>(w, "Option3")->isChecked());
+  QVERIFY(!std::filesystem::exists(h.dir.dataDir()));
+  QTest::mouseClick(in<QPushButton>(w, "Command2"), Qt::LeftButton);
+  QTRY_VERIFY(!w);
+}
+
+void DialogueCommandsTest::debugModeEnterAndLeave() {
+  Harness h;
+  QAction* enter = h.action("Debug模式");
+  QAction* leave = h.action("退出Debug模式");
+  QVERIFY(!enter->isEnabled() && !leave->isEnabled());
+  enter->trigger();  // before the first advance it cannot be entered
+  QVERIFY(h.boxes().empty());
+  QVERIFY(h.timer("Time_Chr")->isActive());
+
+  h.advance(h.state().mainLineNumber);
+  QVERIFY(enter->isEnabled() && !leave->isEnabled());
+  QTRY_VERIFY(!h.timer("Timer2")->isActive());
+
+  QList<bool> behindTheBox;
+  auto timers = [&] {
+    return QList<bool>{h.timer("Time_Chr")->isActive(), h.timer("Timer2")->isActive(), h.timer("Timer3")->isActive()};
+  };
+  h.prompter.onBox = [&](const Box&) { behindTheBox = timers(); };
+  enter->trigger();
+  QCOMPARE(h.boxes().size(), std::size_t{1});
+  QCOMPARE(h.boxes()[0].text, std::string("成功进入Debug模式。。现在中止检测按键记录和自动保存功能。"));
+  QCOMPARE(h.boxes()[0].title, std::string("Debug"));
+  QCOMPARE(behindTheBox, (QList<bool>{true, false, true}));  // the message first
+  QCOMPARE(timers(), (QList<bool>{false, false, false}));
+  QVERIFY(!enter->isEnabled() && leave->isEnabled());
+
+  const QString status = h.text("状态提示"), shown = h.text("对话内容");
+  h.keys.press(vk::Space);  // made while paused
+  QTest::qWait(80);
+  QCOMPARE(h.state().mainLineNumber, 1);
+  QCOMPARE(h.text("状态提示"), status);
+
+  leave->trigger();
+  QCOMPARE(h.boxes().size(), std::size_t{2});
+  QCOMPARE(h.boxes()[1].text, std::string("成功退出Debug模式。。现在重启检测按键记录和自动保存功能。"));
+  QCOMPARE(behindTheBox, (QList<bool>{false, false, false}));
+  QVERIFY(h.timer("Time_Chr")->isActive() && h.timer("Timer3")->isActive());
+  QVERIFY(enter->isEnabled() && !leave->isEnabled());
+  QTest::qWait(80);
+  QCOMPARE(h.state().mainLineNumber, 1);  // the press made in debug mode is not counted
+  QCOMPARE(h.text("对话内容"), shown);
+  h.advance(h.state().mainLineNumber);
+  QCOMPARE(h.text("状态提示"), u("确认用户跳过对话。对话数：1"));
+}
+
+QTEST_MAIN(DialogueCommandsTest)
+#include "DialogueCommandsTest.moc"

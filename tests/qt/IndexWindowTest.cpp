@@ -1,0 +1,314 @@
+#include <QAction>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTimer>
+#include <QtTest>
+
+#include "qt/IndexWindow.h"
+#include "dialogue/Startup.h"
+#include "dialogue/Hotkeys.h"
+#include "dialogue/KeyPoll.h"
+#include "platform/TextCodec.h"
+#include "support/Files.h"
+#include "support/IndexHarness.h"
+
+using namespace lumivox;
+
+using Harness = IndexHarness;
+
+class IndexWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void layoutNamesTextsAndTimers();
+  void menuTree();
+  void startupWithHotkeyFile();
+  void startupWithoutHotkeyFileOrDataFolder();
+  void secondInstanceWarning();
+  void lineCountTimer_data();
+  void lineCountTimer();
+  void closeQuestion();
+  void exitMenuItem();
+  void ownFocusPausesAndResumesPolling();
+  void keyPressesAdvanceTheDialogue();
+  void pathFieldsAreCurrentAtEveryTick();
+  void badLibraries_data();
+  void badLibraries();
+};
+
+void IndexWindowTest::layoutNamesTextsAndTimers() {
+  Harness h;
+  IndexWindow& w = h.open();
+  QCOMPARE(w.objectName(), u("Index"));
+  QCOMPARE(w.windowTitle(), u("Lumivox"));
+  QVERIFY(h.text("对话内容").startsWith(u("『欢迎使用“Lumivox”。")));
+  QVERIFY(h.text("对话内容").endsWith(u("  谢谢～』按您设置的键继续～[默认为空格]")));
+  const std::pair<const char*, const char*> labels[] = {
+      {"Label1", "状态："}, {"Label2", "0"}, {"Label3", "100"}, {"Label4", "您目前位于已经分离对话的约"},
+      {"BFB", "0"}, {"Label5", "%处。"}, {"Label6", "单击文本  [记忆之门可能要选择内容]"}, {"Label7", "主线剧情"},
+      {"Label8", "记忆之门"}, {"Label9", "隐藏该部分"}, {"Label10", "恭喜！您是第"}, {"Label11", "位使用软件的人～ "}};
+  for (const auto& [name, text] : labels) QCOMPARE(h.text(name), u(text));
+  for (const char* name : {"Frame1", "Frame2", "Frame3", "Line1", "Line2", "Bar1", "UserNumberBrowser"})
+    QVERIFY2(w.findChild<QWidget*>(u(name)), name);
+  QCOMPARE(w.findChild<QLineEdit*>(u("Text1"))->text(), u("1"));
+  QCOMPARE(w.findChild<QLineEdit*>(u("Text3"))->text(), u("1"));
+  QVERIFY(!w.findChild<QLineEdit*>(u("Dirurl"))->isVisibleTo(&w));
+
+  // Start-up has just switched UserNumberTi on for the counter page.
+  const std::tuple<const char*, int, bool> timers[] = {
+      {"Time_Chr", 20, true}, {"Timer2", 1, true}, {"Timer3", 30000, true}, {"UserNumberTi", 5, true}, {"Timer1", 1, true}};
+  for (const auto& [name, interval, active] : timers) {
+    auto* timer = w.findChild<QObject*>(u(name));
+    QVERIFY2(timer, name);
+    QCOMPARE(timer->property("interval").toInt(), interval);
+    QCOMPARE(timer->property("active").toBool(), active);
+  }
+  w.setTimerEnabled("Timer1", false);
+  QVERIFY(!w.findChild<QObject*>(u("Timer1"))->property("active").toBool());
+}
+
+void IndexWindowTest::menuTree() {
+  Harness h;
+  IndexWindow& w = h.open();
+  const std::pair<const char*, const char*> menus[] = {
+      {"程序设置", "程序(&O)"}, {"对话", "对话(&T)"}, {"记忆之门", "记忆之门(&R)"}, {"星之扉", "星之扉(&S)"},
+      {"月之扉", "月之扉(&M)"}, {"月之扉1", "月之扉1"}, {"太阳之扉", "太阳之扉(&S)"}, {"保存", "保存(&S)"},
+      {"主线对话内容", "主线对话内容(&I)"}, {"记忆之门对话内容", "记忆之门对话内容(&D)"}, {"帮助", "帮助(&H)"},
+      {"发送报告", "发送报告(&S)"}};
+  for (const auto& [name, caption] : menus) {
+    auto* menu = w.findChild<QMenu*>(u(name));
+    QVERIFY2(menu, name);
+    QCOMPARE(menu->title(), u(caption));
+  }
+  QCOMPARE(h.action("退出")->text(), u("退出(&E)"));
+  QCOMPARE(h.action("退出")->shortcut(), QKeySequence(Qt::Key_Delete));
+  QVERIFY(h.action("退出")->isEnabled());
+  QCOMPARE(h.action("返回对话10")->text(), u("返回对话*10(&V)"));
+  QCOMPARE(h.action("返回对话10")->shortcut(), QKeySequence(u("Ctrl+V")));
+  QCOMPARE(h.action("载入上次保存的对话2")->shortcut(), QKeySequence(u("Ctrl+Z")));
+  QCOMPARE(h.action("保存当前的对话进度2")->shortcut(), QKeySequence(u("Ctrl+M")));
+  QCOMPARE(h.action("初次进入YUE1")->text(), u("初次进入"));
+  QCOMPARE(h.action("星之扉12")->text(), u("星之扉12"));
+  QCOMPARE(h.action("太阳之扉5")->text(), u("太阳之扉5"));
+  QCOMPARE(w.findChild<QMenu*>(u("星之扉"))->actions().size(), 15);
+  for (const char* off : {"显示主支线对话选择", "Debug模式", "退出Debug模式", "载入上次保存的对话", "保存当前的对话进度",
+                          "载入自动存档的对话", "载入上次保存的对话2", "保存当前的对话进度2", "载入自动存档的对话2"})
+    QVERIFY2(!h.action(off)->isEnabled(), off);
+}
+
+void IndexWindowTest::startupWithHotkeyFile() {
+  Harness h;
+  writeBytes(h.dir.dataDir() / "HotKeys.opi", "B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n");
+  IndexWindow& w = h.open();
+  QVERIFY(h.loaded);
+  QVERIFY(h.prompter.boxes.empty());
+  QCOMPARE(h.text("状态提示"), u(kReadyText));
+  QCOMPARE(w.state().activeTrack, std::string("IndexText"));
+  QCOMPARE(w.state().hotkeyToken, std::string("B2C3D-4E5F6-A7B8C-9D0E1-F2A3B"));
+  QCOMPARE(w.state().counterPagePath, (h.dir.path() / "Data/GoUserNumberFiles.ED63rd").string());
+}
+
+void IndexWindowTest::startupWithoutHotkeyFileOrDataFolder() {
+  for (bool dataFolder : {true, false}) {
+    Harness h(dataFolder ? TempWorkDir::Data::SampleCopy : TempWorkDir::Data::None);
+    if (dataFolder) std::filesystem::remove(h.dir.dataDir() / "HotKeys.opi");
+    IndexWindow& w = h.open();
+    QVERIFY(h.loaded);
+    QCOMPARE(h.prompter.boxes.size(), std::size_t{1});
+    QCOMPARE(h.prompter.boxes[0].text, std::string(kStartupErrorText));
+    QCOMPARE(h.prompter.boxes[0].title, std::string("出错了"));
+    QVERIFY(h.prompter.boxes[0].icon == Prompter::Icon::Critical);
+    QCOMPARE(h.text("状态提示"), u("待命..."));
+    QVERIFY(w.state().hotkeyToken.empty());
+    QCOMPARE(w.state().activeTrack, std::string("IndexText"));
+    QVERIFY(h.timer("Time_Chr")->isActive());
+  }
+}
+
+void IndexWindowTest::secondInstanceWarning() {
+  for (bool leave : {true, false}) {
+    Harness h;
+    h.prompter.answers = {leave};
+    h.open({.otherInstance = true});
+    QCOMPARE(h.prompter.boxes.size(), std::size_t{1});
+    QCOMPARE(h.prompter.boxes[0].title, std::string("我想对你说"));
+    QVERIFY(h.prompter.boxes[0].buttons == Prompter::Buttons::OkCancel);
+    QVERIFY(h.prompter.boxes[0].text.rfind("老实说，我并不希望被装载多次", 0) == 0);
+    QCOMPARE(h.loaded, !leave);
+    QCOMPARE(h.endCalls, leave ? 1 : 0);
+    QCOMPARE(h.text("状态提示"), leave ? u("待命...") : u(kReadyText));
+  }
+}
+
+void IndexWindowTest::lineCountTimer_data() {
+  QTest::addColumn<QByteArray>("countLine");
+  QTest::addColumn<float>("maximum");
+  QTest::addColumn<bool>("stillRunning");
+  QTest::newRow("sample count") << QByteArray("TextNumber=48") << 48.0f << false;
+  QTest::newRow("missing") << QByteArray("Other=1") << 1.0f << false;
+  QTest::newRow("zero") << QByteArray("TextNumber=0") << 100.0f << true;
+  QTest::newRow("negative") << QByteArray("TextNumber=-4") << 100.0f << true;
+  QTest::newRow("not a number") << QByteArray("TextNumber=many") << 100.0f << true;
+}
+
+void IndexWindowTest::lineCountTimer() {
+  QFETCH(QByteArray, countLine);
+  QFETCH(float, maximum);
+  QFETCH(bool, stillRunning);
+  Harness h;
+  writeBytes(h.dir.dataDir() / "Quorra.data", "[Quorra]\r\n0=x\r\n[TextNumber]\r\n" + countLine.toStdString() + "\r\n");
+  IndexWindow& w = h.open();
+  if (stillRunning) {
+    QTest::qWait(60);  // dozens of 1 ms ticks, each failing quietly
+    QVERIFY(h.timer("Timer2")->isActive());
+  } else {
+    QTRY_VERIFY(!h.timer("Timer2")->isActive());
+  }
+  QCOMPARE(w.barMaximum(), maximum);
+  QVERIFY(h.prompter.boxes.empty());
+}
+
+void IndexWindowTest::closeQuestion() {
+  Harness h;
+  IndexWindow& w = h.open();
+  w.show();
+  h.prompter.answers = {false};
+  QVERIFY(!w.close());
+  QVERIFY(w.isVisible());
+  QCOMPARE(h.endCalls, 0);
+  QCOMPARE(h.prompter.boxes.back().text, std::string("您是否要退出软件？而不保存现在进行的对话进度？"));
+  QCOMPARE(h.prompter.boxes.back().title, std::string("退出确认"));
+  QVERIFY(h.prompter.boxes.back().buttons == Prompter::Buttons::YesNo);
+  QVERIFY(h.prompter.boxes.back().icon == Prompter::Icon::Question);
+  QVERIFY(h.timer("Time_Chr")->isActive());
+  QVERIFY(h.timer("Timer3")->isActive());
+
+  h.prompter.answers = {true};
+  QVERIFY(w.close());
+  QCOMPARE(h.endCalls, 1);
+}
+
+void IndexWindowTest::exitMenuItem() {
+  Harness h;
+  h.open();
+  h.prompter.answers = {false, true};
+  h.action("退出")->trigger();
+  QCOMPARE(h.endCalls, 0);
+  h.action("退出")->trigger();
+  QCOMPARE(h.endCalls, 1);
+  QCOMPARE(h.prompter.boxes.size(), std::size_t{2});
+  QCOMPARE(h.prompter.boxes[1].title, std::string("退出确认"));
+}
+
+void IndexWindowTest::ownFocusPausesAndResumesPolling() {
+  Harness h;
+  IndexWindow& w = h.open();
+  QFocusEvent activation(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(&w, &activation);
+  QVERIFY(h.timer("Time_Chr")->isActive());  // going over to the game never pauses
+
+  QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+  QApplication::sendEvent(&w, &out);
+  QVERIFY(!h.timer("Time_Chr")->isActive());
+  QVERIFY(!h.timer("Timer2")->isActive());
+  QCOMPARE(h.text("状态提示"), u("程序失去焦点，停止判断按键。"));
+  h.keys.press(vk::Space);  // made while paused: never counted
+
+  QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
+  QApplication::sendEvent(&w, &in);
+  QVERIFY(h.timer("Time_Chr")->isActive());
+  QVERIFY(h.timer("Timer2")->isActive());
+  QCOMPARE(h.text("状态提示"), u("程序获得焦点，重新开始判断按键。"));
+  QTest::qWait(60);
+  QCOMPARE(w.state().mainLineNumber, 0);
+  h.keys.press(vk::Space);
+  QTRY_COMPARE(w.state().mainLineNumber, 1);
+}
+
+void IndexWindowTest::keyPressesAdvanceTheDialogue() {
+  Harness h;
+  IndexWindow& w = h.open();
+  QTest::qWait(30);
+  for (int i = 0; i < 3; ++i) {
+    h.keys.press(vk::Space);
+    QTRY_COMPARE(w.state().mainLineNumber, i + 1);
+  }
+  QVERIFY(h.text("对话内容").startsWith(u("林岚：")));
+  QCOMPARE(h.text("状态提示"), u("确认用户跳过对话。对话数：2"));
+  QCOMPARE(h.text("BFB"), u("4"));  // 2 of 48 lines
+  QCOMPARE(w.findChild<QProgressBar*>(u("Bar1"))->value(), 10000 * 2 / 48);
+  QVERIFY(w.findChild<QLineEdit*>(u("Dirurl"))->text().endsWith(u("/Data/Quorra.data")));
+  QVERIFY(h.action("保存当前的对话进度")->isEnabled());
+  QVERIFY(!h.action("保存当前的对话进度2")->isEnabled());  // the door track has not advanced
+}
+
+// The poll skips rewriting unchanged paths, yet the fields stay current: a
+// change of folder, or anyone else's change to a field, is undone at the
+// next tick.
+void IndexWindowTest::pathFieldsAreCurrentAtEveryTick() {
+  Harness h;
+  IndexWindow& w = h.open();
+  auto* mainPath = w.findChild<QLineEdit*>(u("Dirurl"));
+  auto* doorPath = w.findChild<QLineEdit*>(u("Dirurl2"));
+  QTRY_VERIFY(mainPath->text().endsWith(u("/Data/Quorra.data")));
+  const QString before = mainPath->text();
+  mainPath->setText(u("elsewhere"));
+  doorPath->setText(u("elsewhere"));
+  QTRY_COMPARE(mainPath->text(), before);
+  QVERIFY(doorPath->text().endsWith(u("/Data/Door.data")));
+
+  std::filesystem::create_directory("inner");
+  std::filesystem::current_path("inner");
+  QTRY_COMPARE(mainPath->text(), QString::fromStdString(std::filesystem::current_path().string() + "/Data/Quorra.data"));
+  std::filesystem::current_path("..");
+  QTRY_COMPARE(mainPath->text(), before);
+}
+
+void IndexWindowTest::badLibraries_data() {
+  QTest::addColumn<QByteArray>("library");
+  QTest::addColumn<QString>("firstLine");
+  QTest::addColumn<QString>("secondLine");
+  QTest::addColumn<float>("maximum");
+  const QString end = u(kEndOfDialogueText);
+
+  QTest::newRow("empty") << QByteArray() << end << end << 1.0f;
+  QByteArray binary;
+  for (unsigned i = 0; i < 300000; ++i) binary.append(static_cast<char>((i * 7919u + i / 13) % 256));
+  QTest::newRow("binary") << binary << end << end << 100.0f;
+  QTest::newRow("not GBK") << QByteArray("[TextNumber]\r\nTextNumber=2\r\n[Quorra]\r\n0=ok\xFF\xFF\r\n1=\x81\r\n")
+                           << u("ok\uFFFD\uFFFD") << QString() << 2.0f;
+  QTest::newRow("no line end at the end")
+      << QByteArray("[TextNumber]\r\nTextNumber=2\r\n[Quorra]\r\n0=a\r\n1=last") << u("a") << u("last") << 2.0f;
+
+  // About 100 MB: roughly 800 000 lines of 60 two-byte characters.
+  const std::string wide = utf8ToGbk("这是一行很长的测试对话，用来确认一个巨大的对话库不会让窗口卡住或者崩溃。");
+  std::string large = "[TextNumber]\r\nTextNumber=800000\r\n[Quorra]\r\n";
+  large.reserve(105u * 1024 * 1024);
+  for (int i = 0; large.size() < 100u * 1024 * 1024; ++i) large += std::to_string(i) + "=" + wide + wide + "\r\n";
+  const QString wideLine = QString::fromStdString(gbkToUtf8(wide + wide));
+  QTest::newRow("100 MB") << QByteArray::fromStdString(large) << wideLine << wideLine << 800000.0f;
+}
+
+void IndexWindowTest::badLibraries() {
+  QFETCH(QByteArray, library);
+  QFETCH(QString, firstLine);
+  QFETCH(QString, secondLine);
+  QFETCH(float, maximum);
+  Harness h;
+  writeBytes(h.dir.dataDir() / "Quorra.data", library.toStdString());
+  IndexWindow& w = h.open();
+  QTRY_COMPARE(w.barMaximum(), maximum);
+  h.keys.press(vk::Space);
+  QTRY_COMPARE(w.state().mainLineNumber, 1);
+  QCOMPARE(h.text("对话内容"), firstLine);
+  h.keys.press(vk::Space);
+  QTRY_COMPARE(w.state().mainLineNumber, 2);
+  QCOMPARE(h.text("对话内容"), secondLine);
+  QCOMPARE(h.text("状态提示"), u("确认用户跳过对话。对话数：1"));
+  QVERIFY(h.prompter.boxes.empty());
+}
+
+QTEST_MAIN(IndexWindowTest)
+#include "IndexWindowTest.moc"
