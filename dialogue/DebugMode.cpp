@@ -1,29 +1,29 @@
 #include "dialogue/DebugMode.h"
 
 #include "common/Prompter.h"
-#include "dialogue/IndexView.h"
+#include "dialogue/IndexModel.h"
 
 namespace lumivox {
 namespace {
 
-void switchPausedTimers(IndexView& view, bool enabled) {
-  for (const char* timer : {"Time_Chr", "Timer2", "Timer3"}) view.setTimerEnabled(timer, enabled);
+void switchPausedTimers(IndexModel& view, bool enabled) {
+  for (TimerId timer : {TimerId::TimeChr, TimerId::Timer2, TimerId::Timer3}) view.setTimerEnabled(timer, enabled);
 }
 
 }  // namespace
 
-void enterDebugMode(IndexView& view, Prompter& prompter) {
+void enterDebugMode(IndexModel& view, Prompter& prompter) {
   prompter.inform("成功进入Debug模式。。现在中止检测按键记录和自动保存功能。", "Debug", Prompter::Icon::Information);
   switchPausedTimers(view, false);
-  view.setMenuItemEnabled("退出Debug模式", true);
-  view.setMenuItemEnabled("Debug模式", false);
+  view.setCommandEnabled(CommandId::LeaveDebugMode, true);
+  view.setCommandEnabled(CommandId::DebugMode, false);
 }
 
-void leaveDebugMode(IndexView& view, Prompter& prompter) {
+void leaveDebugMode(IndexModel& view, Prompter& prompter) {
   prompter.inform("成功退出Debug模式。。现在重启检测按键记录和自动保存功能。", "Debug", Prompter::Icon::Information);
   switchPausedTimers(view, true);
-  view.setMenuItemEnabled("Debug模式", true);
-  view.setMenuItemEnabled("退出Debug模式", false);
+  view.setCommandEnabled(CommandId::DebugMode, true);
+  view.setCommandEnabled(CommandId::LeaveDebugMode, false);
 }
 
 }  // namespace lumivox

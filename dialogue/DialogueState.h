@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/Paths.h"
+#include "dialogue/CommandId.h"
 #include "dialogue/DataFiles.h"
 
 namespace lumivox {
@@ -44,13 +45,13 @@ struct DialogueState {
 // What differs between the two tracks.
 struct TrackInfo {
   std::string_view section;
-  // Menu items an advance of the track makes usable.
-  std::string_view saveItem, loadItem, loadAutoSaveItem;
+  // Commands an advance of the track makes usable.
+  CommandId save, load, loadAutoSave;
 };
 
 inline const TrackInfo& trackInfo(Track t) {
-  static const TrackInfo main{"Quorra", "保存当前的对话进度", "载入上次保存的对话", "载入自动存档的对话"};
-  static const TrackInfo door{"Door", "保存当前的对话进度2", "载入上次保存的对话2", "载入自动存档的对话2"};
+  static const TrackInfo main{"Quorra", CommandId::SaveMain, CommandId::LoadMain, CommandId::LoadAutoSaveMain};
+  static const TrackInfo door{"Door", CommandId::SaveDoor, CommandId::LoadDoor, CommandId::LoadAutoSaveDoor};
   return t == Track::Main ? main : door;
 }
 

@@ -8,17 +8,17 @@
 #include "dialogue/DataFiles.h"
 #include "dialogue/DialogueState.h"
 #include "dialogue/Hotkeys.h"
-#include "dialogue/IndexView.h"
+#include "dialogue/IndexModel.h"
 #include "library/LookupLine.h"
 #include "platform/KeyWatch.h"
 
 namespace lumivox {
 namespace {
 
-void advance(DialogueState& state, Track track, IndexView& view) {
+void advance(DialogueState& state, Track track, IndexModel& view) {
   const TrackInfo& info = trackInfo(track);
-  for (auto item : {info.saveItem, info.loadItem, info.loadAutoSaveItem, std::string_view("Debug模式")})
-    view.setMenuItemEnabled(item, true);
+  for (CommandId command : {info.save, info.load, info.loadAutoSave, CommandId::DebugMode})
+    view.setCommandEnabled(command, true);
 
   std::int32_t& counter = state.counter(track);
   std::string& key = state.key(track);
@@ -41,7 +41,7 @@ void advance(DialogueState& state, Track track, IndexView& view) {
 
 }  // namespace
 
-void refreshLibraryPaths(DialogueState& state, IndexView& view) {
+void refreshLibraryPaths(DialogueState& state, IndexModel& view) {
   // Between two looks at the current directory the fields keep what they
   // were given: nothing else writes them.
   if (!state.libraryPaths.due()) return;
@@ -49,7 +49,7 @@ void refreshLibraryPaths(DialogueState& state, IndexView& view) {
   view.setLibraryPaths(paths[0], paths[1]);
 }
 
-void pollTick(DialogueState& state, KeyWatch& keys, IndexView& view) {
+void pollTick(DialogueState& state, KeyWatch& keys, IndexModel& view) {
   try {
     refreshLibraryPaths(state, view);
     const Track track = state.track();
@@ -60,14 +60,14 @@ void pollTick(DialogueState& state, KeyWatch& keys, IndexView& view) {
   }
 }
 
-void lineCountTick(DialogueState& state, IndexView& view) {
+void lineCountTick(DialogueState& state, IndexModel& view) {
   try {
     // The poll may not have filled the path fields yet: this timer fires first.
     refreshLibraryPaths(state, view);
     const char* key = state.track() == Track::Main ? "TextNumber" : "TextNumberDoor";
     const auto maximum = toSingle(LookupLine(view.mainLibraryPath(), "TextNumber", key, "1"));
     if (!maximum || !view.setBarMaximum(*maximum)) return;
-    view.setTimerEnabled("Timer2", false);
+    view.setTimerEnabled(TimerId::Timer2, false);
   } catch (const std::exception&) {
     // Tried again at the next tick.
   }

@@ -2,7 +2,7 @@
 
 namespace lumivox {
 
-class IndexView;
+class IndexModel;
 class KeyWatch;
 struct DialogueState;
 
@@ -10,16 +10,16 @@ inline constexpr const char* kEndOfDialogueText = "嗯。。对话就到这里�
 
 // Keeps the hidden library path fields current: the current directory
 // followed by each library's relative path.
-void refreshLibraryPaths(DialogueState& state, IndexView& view);
+void refreshLibraryPaths(DialogueState& state, IndexModel& view);
 
 // One tick of the 20 ms key poll: when the advance key was pressed since the
 // last tick, the active track shows the line its counter names and moves on.
 // A failure ends the tick silently with what was done so far kept.
-void pollTick(DialogueState& state, KeyWatch& keys, IndexView& view);
+void pollTick(DialogueState& state, KeyWatch& keys, IndexModel& view);
 
 // One tick of the one-shot read of the active track's line count into the
 // progress bar's maximum; the timer switches itself off after a good read and
 // otherwise stays on to try again.
-void lineCountTick(DialogueState& state, IndexView& view);
+void lineCountTick(DialogueState& state, IndexModel& view);
 
 }  // namespace lumivox

@@ -2,7 +2,7 @@
 
 namespace lumivox {
 
-class IndexView;
+class IndexModel;
 class Prompter;
 
 inline constexpr const char* kKeyWatchFailedStatus = "无法监视键盘，按键不会被计数。";
@@ -12,6 +12,6 @@ inline constexpr const char* kKeyWatchFailedText =
 
 // When the key watch could not start, counting cannot work: the user is told
 // in the status line and in one message box, instead of a line on stderr.
-void reportKeyWatchFailure(IndexView& view, Prompter& prompter);
+void reportKeyWatchFailure(IndexModel& view, Prompter& prompter);
 
 }  // namespace lumivox

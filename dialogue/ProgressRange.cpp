@@ -6,13 +6,20 @@ namespace lumivox {
 
 bool ProgressRange::setMaximum(float maximum) {
   if (!std::isfinite(maximum) || !(maximum > minimum())) return false;
-  maximum_ = maximum;
-  if (value_ > maximum_) value_ = maximum_;
+  if (value_ > maximum) {
+    waitingMaximum_ = maximum;
+  } else {
+    maximum_ = maximum;
+    waitingMaximum_.reset();
+  }
   return true;
 }
 
 bool ProgressRange::setValue(float value) {
-  if (!(value >= minimum() && value <= maximum_)) return false;
+  const float maximum = waitingMaximum_.value_or(maximum_);
+  if (!(value >= minimum() && value <= maximum)) return false;
+  maximum_ = maximum;
+  waitingMaximum_.reset();
   value_ = value;
   return true;
 }

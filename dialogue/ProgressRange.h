@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 
 namespace lumivox {
 
@@ -11,13 +12,15 @@ class ProgressRange {
   float maximum() const { return maximum_; }
   float value() const { return value_; }
 
-  // A maximum below the value pulls the value down with it.
+  // A maximum below the value waits for the next value within it: until
+  // then the bar, and the percentage beside it, keep showing what they show.
   bool setMaximum(float maximum);
   bool setValue(float value);
 
  private:
   float maximum_ = 100.0f;
   float value_ = 0.0f;
+  std::optional<float> waitingMaximum_;
 };
 
 }  // namespace lumivox

@@ -5,11 +5,11 @@
 #include "dialogue/DataFiles.h"
 #include "dialogue/DialogueState.h"
 #include "dialogue/Hotkeys.h"
-#include "dialogue/IndexView.h"
+#include "dialogue/IndexModel.h"
 
 namespace lumivox {
 
-bool runStartup(DialogueState& state, IndexView& view, const StartupServices& services) {
+bool runStartup(DialogueState& state, IndexModel& view, const StartupServices& services) {
   try {
     state.activeTrack = std::string(kMainTrackName);
     if (services.anotherInstanceRunning && services.anotherInstanceRunning() &&

@@ -4,7 +4,7 @@
 
 namespace lumivox {
 
-class IndexView;
+class IndexModel;
 class Prompter;
 struct DialogueState;
 
@@ -28,6 +28,6 @@ inline constexpr const char* kDefaultGameFolder = "C:\\PROGRAM FILES\\FALCOM\\ED
 // The main window's start-up sequence. A failure skips the remaining steps
 // and shows one error box; the window opens all the same. Returns false when
 // the user chose to end the program at the second-instance warning.
-bool runStartup(DialogueState& state, IndexView& view, const StartupServices& services);
+bool runStartup(DialogueState& state, IndexModel& view, const StartupServices& services);
 
 }  // namespace lumivox

@@ -1,17 +1,17 @@
 #include "dialogue/TrackChoice.h"
 
-#include "dialogue/IndexView.h"
+#include "dialogue/IndexModel.h"
 
 namespace lumivox {
 
-void collapseTrackChoice(WindowHeight& window, IndexView& view) {
+void collapseTrackChoice(WindowHeight& window, IndexModel& view) {
   window.setOuterHeightTwips(kCollapsedHeightTwips);
-  view.setMenuItemEnabled(kExpandItem, true);
+  view.setCommandEnabled(CommandId::ShowTrackChoice, true);
 }
 
-void expandTrackChoice(WindowHeight& window, IndexView& view) {
+void expandTrackChoice(WindowHeight& window, IndexModel& view) {
   window.setOuterHeightTwips(kExpandedHeightTwips);
-  view.setMenuItemEnabled(kExpandItem, false);
+  view.setCommandEnabled(CommandId::ShowTrackChoice, false);
 }
 
 }  // namespace lumivox

@@ -2,7 +2,7 @@
 
 namespace lumivox {
 
-class IndexView;
+class IndexModel;
 
 // The main window's outer height (title bar, menu bar and borders included).
 class WindowHeight {
@@ -15,10 +15,9 @@ class WindowHeight {
 // window's lower edge; expanded, they show again.
 inline constexpr int kCollapsedHeightTwips = 5235;
 inline constexpr int kExpandedHeightTwips = 7100;
-inline constexpr const char* kExpandItem = "显示主支线对话选择";
 
-// The expand item is usable exactly while the window is collapsed.
-void collapseTrackChoice(WindowHeight& window, IndexView& view);
-void expandTrackChoice(WindowHeight& window, IndexView& view);
+// The expand command is usable exactly while the window is collapsed.
+void collapseTrackChoice(WindowHeight& window, IndexModel& view);
+void expandTrackChoice(WindowHeight& window, IndexModel& view);
 
 }  // namespace lumivox

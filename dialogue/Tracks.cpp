@@ -2,7 +2,7 @@
 
 #include "common/Prompter.h"
 #include "dialogue/DialogueState.h"
-#include "dialogue/IndexView.h"
+#include "dialogue/IndexModel.h"
 
 namespace lumivox {
 
@@ -18,18 +18,18 @@ const std::array<std::string_view, 26>& doorEntryItems() {
   return items;
 }
 
-void switchToMainStory(DialogueState& state, IndexView& view, Prompter& prompter) {
+void switchToMainStory(DialogueState& state, IndexModel& view, Prompter& prompter) {
   if (!prompter.ask(kSwitchQuestionText, "数据丢失提醒", Prompter::Buttons::OkCancel, Prompter::Icon::Information))
     return;
   state.activeTrack = std::string(kMainTrackName);
   // The progress bar follows the track at the next line-count read.
-  view.setTimerEnabled("Timer2", true);
+  view.setTimerEnabled(TimerId::Timer2, true);
   prompter.inform(kSwitchDoneText, "成功操作", Prompter::Icon::Information);
 }
 
-void enterDoor(DialogueState& state, IndexView& view) {
+void enterDoor(DialogueState& state, IndexModel& view) {
   state.activeTrack = std::string(kDoorTrackName);
-  view.setTimerEnabled("Timer2", true);
+  view.setTimerEnabled(TimerId::Timer2, true);
   state.doorLineNumber = 0;
 }
 

@@ -4,7 +4,7 @@
 
 namespace lumivox {
 
-class IndexView;
+class IndexModel;
 class Prompter;
 struct DialogueState;
 
@@ -18,10 +18,10 @@ inline constexpr const char* kSwitchDoneText = "切换成功，按下热键即�
 
 // Back to the main story after the player confirms; both counters and keys
 // stay as they are, so the main story goes on where it stood.
-void switchToMainStory(DialogueState& state, IndexView& view, Prompter& prompter);
+void switchToMainStory(DialogueState& state, IndexModel& view, Prompter& prompter);
 
 // Any door: the door track starts again at line 0, silently. The main
 // counter is not touched.
-void enterDoor(DialogueState& state, IndexView& view);
+void enterDoor(DialogueState& state, IndexModel& view);
 
 }  // namespace lumivox

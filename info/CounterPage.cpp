@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/FileRead.h"
-#include "dialogue/IndexView.h"
 #include "platform/TextCodec.h"
 
 namespace lumivox {
@@ -137,15 +136,6 @@ std::optional<std::string> readCounterPage(const std::string& path) {
     // that cannot open it.
     return std::nullopt;
   }
-}
-
-void counterPageTick(bool pageBusy, IndexView& view) {
-  if (pageBusy) {
-    view.setStatusText(kCounterPageLoadingText);
-    return;
-  }
-  view.setTimerEnabled("UserNumberTi", false);
-  view.setStatusText(kCounterPageReadyText);
 }
 
 }  // namespace lumivox

@@ -6,8 +6,6 @@
 
 namespace lumivox {
 
-class IndexView;
-
 inline constexpr const char* kCounterPageLoadingText = "正在获取您的相关信息...";
 inline constexpr const char* kCounterPageReadyText = "获取完毕...待命中...";
 
@@ -24,8 +22,10 @@ std::string declaredCharset(std::string_view page);
 // its pages are written in. Nothing when the file cannot be read.
 std::optional<std::string> readCounterPage(const std::string& path);
 
-// One tick of UserNumberTi: while the page loads the status line says so;
-// once it has loaded, the status line says it is done and the timer stops.
-void counterPageTick(bool pageBusy, IndexView& view);
+// The page's visible text, shown as plain text: tags and what they hide
+// dropped, character references decoded, blanks collapsed. Empty when the
+// page cannot be read. Linear in the page's size, whatever its nesting.
+std::string counterPageText(const std::string& path);
+std::string visiblePageText(std::string_view html);
 
 }  // namespace lumivox

@@ -31,7 +31,7 @@ std::string completionText(const char* firstLine, const char* secondLine) {
 
 // Debug mode keeps the poll and auto-save still while the user types. It is
 // left on every path: a report that failed must not leave counting stopped.
-void runReport(IndexView& view, Prompter& prompter, const std::function<void()>& compose) {
+void runReport(IndexModel& view, Prompter& prompter, const std::function<void()>& compose) {
   enterDebugMode(view, prompter);
   try {
     compose();
@@ -43,7 +43,7 @@ void runReport(IndexView& view, Prompter& prompter, const std::function<void()>&
 
 }  // namespace
 
-void runErrorReport(const DialogueState& state, IndexView& view, Prompter& prompter, Clipboard& clipboard) {
+void runErrorReport(const DialogueState& state, IndexModel& view, Prompter& prompter, Clipboard& clipboard) {
   runReport(view, prompter, [&] {
     ErrorReportAnswers answers;
     answers.libraryVersion =
@@ -62,7 +62,7 @@ void runErrorReport(const DialogueState& state, IndexView& view, Prompter& promp
   });
 }
 
-void runSuggestionReport(IndexView& view, Prompter& prompter, Clipboard& clipboard) {
+void runSuggestionReport(IndexModel& view, Prompter& prompter, Clipboard& clipboard) {
   runReport(view, prompter, [&] {
     SuggestionReportAnswers answers;
     answers.suggestion = ask(prompter, "请输入您对程序的意见或建议：", "收集建议", "十分完美");

@@ -3,7 +3,7 @@
 namespace lumivox {
 
 class Clipboard;
-class IndexView;
+class IndexModel;
 class Prompter;
 struct DialogueState;
 
@@ -15,7 +15,7 @@ inline constexpr const char* kContactMessenger = "无";
 // The two report commands: debug mode on, the questions, the letter on the
 // clipboard and where to send it, debug mode off, whatever happened between.
 // The error report gives the main story's line key whichever track is active.
-void runErrorReport(const DialogueState& state, IndexView& view, Prompter& prompter, Clipboard& clipboard);
-void runSuggestionReport(IndexView& view, Prompter& prompter, Clipboard& clipboard);
+void runErrorReport(const DialogueState& state, IndexModel& view, Prompter& prompter, Clipboard& clipboard);
+void runSuggestionReport(IndexModel& view, Prompter& prompter, Clipboard& clipboard);
 
 }  // namespace lumivox

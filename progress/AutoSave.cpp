@@ -1,13 +1,13 @@
 #include "progress/AutoSave.h"
 
 #include "dialogue/DialogueState.h"
-#include "dialogue/IndexView.h"
+#include "dialogue/IndexModel.h"
 #include "progress/ProgressFile.h"
 #include "progress/ProgressTracks.h"
 
 namespace lumivox {
 
-void autoSaveTick(DialogueState& state, IndexView& view) {
+void autoSaveTick(DialogueState& state, IndexModel& view) {
   const Track track = state.track();
   // An empty key would replace the auto-save an earlier run left with a file
   // that can no longer be loaded; until this run shows a line there is

@@ -2,7 +2,7 @@
 
 namespace lumivox {
 
-class IndexView;
+class IndexModel;
 struct DialogueState;
 
 inline constexpr const char* kAutoSavedText = "自动保存成功！";
@@ -12,6 +12,6 @@ inline constexpr const char* kAutoSaveFailedText = "自动保存失败。发生�
 // the other track's file is left alone. A failure only shows in the status
 // line; the next tick tries again. While the track has shown nothing in this
 // run the tick does nothing at all.
-void autoSaveTick(DialogueState& state, IndexView& view);
+void autoSaveTick(DialogueState& state, IndexModel& view);
 
 }  // namespace lumivox

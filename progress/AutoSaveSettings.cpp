@@ -4,7 +4,7 @@
 
 #include "common/NumberConversion.h"
 #include "common/Prompter.h"
-#include "dialogue/IndexView.h"
+#include "dialogue/IndexModel.h"
 #include "library/IniWriter.h"
 #include "library/LookupLine.h"
 #include "progress/ProgressTracks.h"
@@ -19,7 +19,7 @@ std::optional<int> autoSaveIntervalMs(std::string_view secondsText) {
   return static_cast<int>(ms);
 }
 
-void loadAutoSaveSettings(AutoSaveSettingsView& window, const IndexView& index, Prompter& prompter) {
+void loadAutoSaveSettings(AutoSaveSettingsView& window, const IndexModel& index, Prompter& prompter) {
   try {
     window.setTypedText(LookupLine(index.mainLibraryPath(), kIntervalSection, kIntervalKey, kIntervalFallback));
   } catch (const std::exception&) {
@@ -27,20 +27,29 @@ void loadAutoSaveSettings(AutoSaveSettingsView& window, const IndexView& index, 
   }
 }
 
-void confirmAutoSaveSettings(AutoSaveSettingsView& window, IndexView& index, Prompter& prompter) {
+void confirmAutoSaveSettings(AutoSaveSettingsView& window, IndexModel& index, Prompter& prompter) {
+  const std::string typed = window.typedText();
+  // Stored before it is checked: the window shows it again next time, even
+  // when it is refused now.
+  bool stored = true;
   try {
-    const std::string typed = window.typedText();
-    // Stored before it is checked: the window shows it again next time, even
-    // when it is refused now.
     writeIniValue(index.mainLibraryPath(), kIntervalSection, kIntervalKey, typed);
-    const auto interval = autoSaveIntervalMs(typed);
-    if (!interval) throw std::invalid_argument("not an auto-save interval: " + typed);
-    index.setTimerInterval("Timer3", *interval);
   } catch (const std::exception&) {
+    stored = false;
+  }
+  const auto interval = autoSaveIntervalMs(typed);
+  if (!interval) {
     prompter.inform(kProgramErrorText, kErrorTitle, Prompter::Icon::Critical);
     return;
   }
-  prompter.inform("保存成功～", kSuccessTitle, Prompter::Icon::Information);
+  // A library that cannot be written must not cost the player the interval
+  // for this run; they are told it will not last.
+  index.setTimerInterval(TimerId::Timer3, *interval);
+  if (stored) {
+    prompter.inform("保存成功～", kSuccessTitle, Prompter::Icon::Information);
+  } else {
+    prompter.inform(kIntervalNotStoredText, "发生错误", Prompter::Icon::Critical);
+  }
   window.unload();
 }
 

@@ -5,7 +5,7 @@
 #include "common/FileRead.h"
 #include "common/NumberConversion.h"
 #include "common/Paths.h"
-#include "dialogue/IndexView.h"
+#include "dialogue/IndexModel.h"
 #include "library/LookupLine.h"
 #include "platform/TextCodec.h"
 #include "progress/ProgressTracks.h"
@@ -22,7 +22,7 @@ void SaveProgress(DialogueState& state, Track track, std::string_view relativePa
   writeFileAtomically(path, progressFileBytes(state.key(track)));
 }
 
-void LoadProgress(DialogueState& state, Track track, std::string_view relativePath, IndexView& view) {
+void LoadProgress(DialogueState& state, Track track, std::string_view relativePath, IndexModel& view) {
   const std::string value = gbkToUtf8(readLastField(pathInCurrentDirectory(relativePath)));
   view.setLoadedText(track, value);
   view.setDialogueText(LookupLine(libraryPathOf(view, track), trackInfo(track).section, value, kLoadFallbackText));

@@ -7,7 +7,7 @@
 
 namespace lumivox {
 
-class IndexView;
+class IndexModel;
 
 inline constexpr const char* kLoadFallbackText = "读取完毕，请按您设置的键开始对话...[默认空格]";
 inline constexpr const char* kLoadedStatusText = "读取成功，请按您设置的键进入待命状态。[默认空格]";
@@ -31,6 +31,6 @@ void SaveProgress(DialogueState& state, Track track, std::string_view relativePa
 // is a line number, it becomes the track's counter. Throws FileError when the
 // file cannot be read (nothing changed) and ProgressValueError when the value
 // is no number (the field and the line already shown, the counter kept).
-void LoadProgress(DialogueState& state, Track track, std::string_view relativePath, IndexView& view);
+void LoadProgress(DialogueState& state, Track track, std::string_view relativePath, IndexModel& view);
 
 }  // namespace lumivox

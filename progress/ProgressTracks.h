@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "dialogue/DialogueState.h"
-#include "dialogue/IndexView.h"
+#include "dialogue/IndexModel.h"
 
 namespace lumivox {
 
@@ -24,7 +24,7 @@ inline const ProgressFiles& progressFiles(Track t) {
 }
 
 // The track's library as the hidden path field holds it at this moment.
-inline std::string libraryPathOf(const IndexView& view, Track t) {
+inline std::string libraryPathOf(const IndexModel& view, Track t) {
   return t == Track::Main ? view.mainLibraryPath() : view.doorLibraryPath();
 }
 

@@ -3,13 +3,13 @@
 #include <string>
 
 #include "common/Prompter.h"
-#include "dialogue/IndexView.h"
+#include "dialogue/IndexModel.h"
 #include "progress/ProgressFile.h"
 #include "progress/ProgressTracks.h"
 
 namespace lumivox {
 
-void saveProgressCommand(DialogueState& state, Track track, IndexView& view, Prompter& prompter) {
+void saveProgressCommand(DialogueState& state, Track track, IndexModel& view, Prompter& prompter) {
   const ProgressFiles& files = progressFiles(track);
   try {
     SaveProgress(state, track, files.saveFile);
@@ -22,7 +22,7 @@ void saveProgressCommand(DialogueState& state, Track track, IndexView& view, Pro
   view.setStatusText("保存成功！");
 }
 
-void loadProgressCommand(DialogueState& state, Track track, std::string_view relativePath, IndexView& view,
+void loadProgressCommand(DialogueState& state, Track track, std::string_view relativePath, IndexModel& view,
                          Prompter& prompter) {
   try {
     LoadProgress(state, track, relativePath, view);

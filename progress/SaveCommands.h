@@ -5,7 +5,7 @@
 
 namespace lumivox {
 
-class IndexView;
+class IndexModel;
 class Prompter;
 
 inline constexpr const char* kLoadFailedText =
@@ -14,10 +14,10 @@ inline constexpr const char* kLoadFailedText =
 
 // The manual save of a track: its key into its save file, then the
 // confirmation. A failure is reported by a box naming the file.
-void saveProgressCommand(DialogueState& state, Track track, IndexView& view, Prompter& prompter);
+void saveProgressCommand(DialogueState& state, Track track, IndexModel& view, Prompter& prompter);
 
 // A load of a track from one of its progress files (manual or auto-save).
-void loadProgressCommand(DialogueState& state, Track track, std::string_view relativePath, IndexView& view,
+void loadProgressCommand(DialogueState& state, Track track, std::string_view relativePath, IndexModel& view,
                          Prompter& prompter);
 
 }  // namespace lumivox

@@ -6,7 +6,7 @@
 
 #include "common/Prompter.h"
 #include "dialogue/DialogueState.h"
-#include "dialogue/IndexView.h"
+#include "dialogue/IndexModel.h"
 #include "library/LookupLine.h"
 #include "progress/ProgressTracks.h"
 
@@ -14,15 +14,15 @@ namespace lumivox {
 
 const std::array<StepCommand, 4>& stepCommands() {
   static const std::array<StepCommand, 4> commands{{
-      {"返回对话1", -1, "已成功将对话往前一个屏幕。对话数："},
-      {"返回对话10", -10, "已成功将对话往前十个屏幕。对话数："},
-      {"快进对话1", 1, "已成功将对话后移一个屏幕。对话数："},
-      {"快进对话10", 10, "已成功将对话后移十个屏幕。对话数："},
+      {CommandId::StepBack1, -1, "已成功将对话往前一个屏幕。对话数："},
+      {CommandId::StepBack10, -10, "已成功将对话往前十个屏幕。对话数："},
+      {CommandId::StepForward1, 1, "已成功将对话后移一个屏幕。对话数："},
+      {CommandId::StepForward10, 10, "已成功将对话后移十个屏幕。对话数："},
   }};
   return commands;
 }
 
-void StepProgress(DialogueState& state, IndexView& view, Prompter& prompter, std::int32_t step,
+void StepProgress(DialogueState& state, IndexModel& view, Prompter& prompter, std::int32_t step,
                   std::string_view statusPrefix) {
   try {
     const Track track = state.track();

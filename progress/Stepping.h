@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "dialogue/CommandId.h"
+
 namespace lumivox {
 
-class IndexView;
+class IndexModel;
 class Prompter;
 struct DialogueState;
 
@@ -13,7 +15,7 @@ inline constexpr const char* kStepFallbackText = "准备开始对话...";
 
 // The four hand corrections of the active track's counter.
 struct StepCommand {
-  const char* menuItem;
+  CommandId command;
   std::int32_t step;
   std::string_view statusPrefix;
 };
@@ -23,7 +25,7 @@ const std::array<StepCommand, 4>& stepCommands();
 // Moves the active track's counter by step and shows the line the counter
 // named before the move, which is also what the key is set to. A move beyond
 // the 32-bit range leaves the counter as it was and reports the failure.
-void StepProgress(DialogueState& state, IndexView& view, Prompter& prompter, std::int32_t step,
+void StepProgress(DialogueState& state, IndexModel& view, Prompter& prompter, std::int32_t step,
                   std::string_view statusPrefix);
 
 }  // namespace lumivox

@@ -3,13 +3,12 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
+#include <QWindow>
 
-#include "dialogue/IndexView.h"
 #include "info/Reports.h"
 #include "qt/QtText.h"
+#include "qt/QtTicker.h"
 #include "qt/WindowLayout.h"
 
 namespace lumivox {
@@ -38,34 +37,9 @@ QString contactNote() {
          toQString("\n有问必答，尽力支持。\n© Lumivox 开发组\n欢迎转载分发。");
 }
 
-QTimer* addTimer(QObject* owner, const char* name, int intervalMs) {
-  auto* timer = new QTimer(owner);
-  timer->setObjectName(toQString(name));
-  timer->setInterval(intervalMs);
-  return timer;
-}
-
-// Keeps the one About window; the window has no owner, but it does not
-// outlive the opener.
-class AboutWindowKeeper final : public QObject {
- public:
-  explicit AboutWindowKeeper(QObject* lifetime) : QObject(lifetime) { setObjectName(kName); }
-  ~AboutWindowKeeper() override { delete window_.data(); }
-
-  static AboutWindowKeeper& of(QObject* lifetime) {
-    auto* keeper = dynamic_cast<AboutWindowKeeper*>(lifetime->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly));
-    return keeper ? *keeper : *new AboutWindowKeeper(lifetime);
-  }
-
-  QPointer<AboutWindow> window_;
-
- private:
-  static inline const QString kName = QStringLiteral("lumivoxAboutWindowKeeper");
-};
-
 }  // namespace
 
-AboutWindow::AboutWindow(const std::string& mainLibraryPath, Prompter& prompter) : prompter_(prompter) {
+AboutWindow::AboutWindow(const std::string& mainLibraryPath, Prompter& prompter) {
   setObjectName(toQString("About"));
   setWindowTitle(toQString("关于『Lumivox』"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -100,14 +74,14 @@ AboutWindow::AboutWindow(const std::string& mainLibraryPath, Prompter& prompter)
   thanks_ = twipsLabel(frame4, "SThanks", toQString("请稍后，鸣谢列表正在载入..."), 240, 240, 5175, 615, true);
   thanks_->setFont(thanksFont());
 
-  QTimer* thanksTimer = addTimer(this, "ThanksTimer", 5000);
-  QTimer* listTimer = addTimer(this, "CThanksList", 10000);
-  connect(thanksTimer, &QTimer::timeout, this, [this] { thanksTick(rotation_, *this, prompter_); });
-  connect(listTimer, &QTimer::timeout, this, [this] { thanksListTick(rotation_, *this); });
+  // A long entry is read from its start.
+  thanks_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-  rotation_ = loadAbout(mainLibraryPath, *this, prompter_);
-  thanksTimer->start();
-  listTimer->start();
+  auto* ticker = new QtTicker(this, {{TimerId::ThanksTimer, "ThanksTimer", 5000, true},
+                                     {TimerId::CThanksList, "CThanksList", 10000, true}},
+                              [this](TimerId timer) { controller_->onTimer(timer); });
+  controller_ = std::make_unique<AboutController>(*this, *ticker, prompter);
+  controller_->load(mainLibraryPath);
 }
 
 void AboutWindow::setBuildText(const std::string& text) { build_->setText(toQString(text)); }
@@ -116,16 +90,16 @@ void AboutWindow::setDoorLineCountText(const std::string& text) { doorCount_->se
 void AboutWindow::setThanksText(const std::string& text) { thanks_->setText(toQString(text)); }
 std::string AboutWindow::thanksText() const { return thanks_->text().toStdString(); }
 
-void showAboutWindow(QObject* lifetime, const IndexView& mainWindow, Prompter& prompter) {
-  AboutWindowKeeper& keeper = AboutWindowKeeper::of(lifetime);
-  if (AboutWindow* open = keeper.window_) {
-    if (open->isMinimized()) open->showNormal();
-    open->raise();
-    open->activateWindow();
-    return;
-  }
-  keeper.window_ = new AboutWindow(mainWindow.mainLibraryPath(), prompter);
-  keeper.window_->show();
+void AboutWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // A dialog is kept above whatever window was active when it opened; About
+  // has no owner and stands on its own.
+  if (QWindow* window = windowHandle()) window->setTransientParent(nullptr);
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event) {
+  controller_->onUnload();
+  QDialog::closeEvent(event);
 }
 
 }  // namespace lumivox

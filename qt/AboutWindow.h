@@ -1,7 +1,9 @@
 #pragma once
 #include <QDialog>
 
-#include "info/About.h"
+#include <memory>
+
+#include "info/AboutController.h"
 #include "info/AboutView.h"
 
 class QLabel;
@@ -9,12 +11,12 @@ class QObject;
 
 namespace lumivox {
 
-class IndexView;
 class Prompter;
+class QtTicker;
 
 // The About window: version, the main library's build and line counts,
-// credits, contact and the rotating thanks list. Modeless, without an owner;
-// it deletes itself when closed, which stops both its timers.
+// credits, contact and the rotating thanks list. Modeless and without an
+// owner; it deletes itself when closed, which stops both its timers.
 class AboutWindow final : public QDialog, public AboutView {
   Q_OBJECT
  public:
@@ -28,17 +30,16 @@ class AboutWindow final : public QDialog, public AboutView {
   void setThanksText(const std::string& text) override;
   std::string thanksText() const override;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
  private:
-  Prompter& prompter_;
-  ThanksRotation rotation_;
+  std::unique_ptr<AboutController> controller_;
   QLabel* build_ = nullptr;
   QLabel* mainCount_ = nullptr;
   QLabel* doorCount_ = nullptr;
   QLabel* thanks_ = nullptr;
 };
-
-// The menu item 关于: opens the About window, or brings the open one forward
-// without loading it again. An open window is closed with `lifetime`.
-void showAboutWindow(QObject* lifetime, const IndexView& mainWindow, Prompter& prompter);
 
 }  // namespace lumivox

@@ -7,7 +7,7 @@
 
 namespace lumivox {
 
-AutoSaveWindow::AutoSaveWindow(IndexView& index, Prompter& prompter) : index_(index), prompter_(prompter) {
+AutoSaveWindow::AutoSaveWindow(IndexModel& index, Prompter& prompter) : index_(index), prompter_(prompter) {
   setObjectName(QStringLiteral("AutoSave"));
   setWindowTitle(QStringLiteral("自动保存设置"));
   setAttribute(Qt::WA_DeleteOnClose);

@@ -7,14 +7,14 @@ class QLineEdit;
 
 namespace lumivox {
 
-class IndexView;
+class IndexModel;
 class Prompter;
 
 // AutoSave: the auto-save interval, typed in seconds.
 class AutoSaveWindow final : public QDialog, public AutoSaveSettingsView {
   Q_OBJECT
  public:
-  AutoSaveWindow(IndexView& index, Prompter& prompter);
+  AutoSaveWindow(IndexModel& index, Prompter& prompter);
 
   // The window's load (the stored text into Text1), then the window modal to
   // the whole program; it deletes itself when it unloads or is closed.
@@ -25,7 +25,7 @@ class AutoSaveWindow final : public QDialog, public AutoSaveSettingsView {
   void unload() override;
 
  private:
-  IndexView& index_;
+  IndexModel& index_;
   Prompter& prompter_;
   QLineEdit* text1_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,7 +33,7 @@ inline constexpr const char* kExplanation =
 }  // namespace
 
 HotkeysSetupWindow::HotkeysSetupWindow(Prompter& prompter, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint),
       prompter_(prompter) {
   setObjectName(QStringLiteral("HotkeysSetup"));
@@ -88,5 +89,10 @@ bool HotkeysSetupWindow::isOptionSelected(std::size_t row) const {
 }
 
 void HotkeysSetupWindow::closeWindow() { close(); }
+
+void HotkeysSetupWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) return event->ignore();
+  QDialog::keyPressEvent(event);
+}
 
 }  // namespace lumivox

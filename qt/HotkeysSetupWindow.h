@@ -1,5 +1,5 @@
 #pragma once
-#include <QWidget>
+#include <QDialog>
 #include <array>
 
 #include "dialogue/HotkeySetup.h"
@@ -14,7 +14,7 @@ class Prompter;
 // option buttons, Option1 selected at every opening, and the buttons to apply
 // or cancel. Neither button is the default or cancel button, so Enter and Esc
 // press neither. It deletes itself when closed.
-class HotkeysSetupWindow final : public QWidget, public HotkeySetupView {
+class HotkeysSetupWindow final : public QDialog, public HotkeySetupView {
   Q_OBJECT
  public:
   HotkeysSetupWindow(Prompter& prompter, QWidget* parent = nullptr);
@@ -26,6 +26,10 @@ class HotkeysSetupWindow final : public QWidget, public HotkeySetupView {
   // HotkeySetupView
   bool isOptionSelected(std::size_t row) const override;
   void closeWindow() override;
+
+ protected:
+  // Neither button answers Enter or Esc, and Esc does not close the window.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   Prompter& prompter_;

@@ -2,216 +2,198 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QLabel>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QTimer>
+#include <QWindow>
 
-#include "qt/FeatureCommands.h"
-#include "qt/IndexMenus.h"
-#include "qt/InertTimer.h"
-#include "qt/InfoCommands.h"
-#include "dialogue/Startup.h"
-#include "common/Prompter.h"
-#include "dialogue/KeyPoll.h"
-#include "info/GameLauncher.h"
-#include "platform/KeyWatch.h"
+#include "common/Twips.h"
+#include "dialogue/IndexForm.h"
+#include "dialogue/IndexMenu.h"
+#include "dialogue/IndexTimers.h"
+#include "qt/AboutWindow.h"
+#include "qt/AutoSaveWindow.h"
+#include "qt/FormBuilder.h"
+#include "qt/HelpWindow.h"
+#include "qt/HotkeysSetupWindow.h"
+#include "qt/LabelMouse.h"
 #include "qt/QtText.h"
+#include "qt/QtTicker.h"
+#include "qt/ShowFrm.h"
+#include "qt/TextNoWindow.h"
 
 namespace lumivox {
 namespace {
 
-
 // The progress bar widget only shows the range; it has whole-number steps.
 constexpr int kBarSteps = 10000;
 
+// The heights were designed for a title bar and menu bar 800 twips high
+// together; where the frame is thinner (or absent) the track choice would
+// peek out above the lower edge, so what the design puts below that edge is
+// also hidden while the window is collapsed.
+constexpr int kDesignedFrameTwips = kExpandedHeightTwips - 6300;
+
+// The settings windows have no owner; they go with the main window all the same.
+template <typename Window>
+Window* ownedByTheRun(QObject* mainWindow, Window* window) {
+  QObject::connect(mainWindow, &QObject::destroyed, window, [window] { delete window; });
+  return window;
+}
+
 }  // namespace
 
-IndexWindow::IndexWindow(Services services, QWidget* parent)
-    : QMainWindow(parent), services_(std::move(services)) {
-  setObjectName(QStringLiteral("Index"));
-  setWindowTitle(QStringLiteral("Lumivox"));
+IndexWindow::IndexWindow(MainServices services, QWidget* parent)
+    : QMainWindow(parent), prompter_(*services.prompter) {
+  const FormSpec& form = indexForm();
+  setObjectName(toQString(form.name));
+  setWindowTitle(toQString(form.title));
   auto* client = new QWidget(this);
-  controls_ = buildIndexControls(client);
+  client->setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
+  for (const auto& [name, control] : buildForm(client, form)) controls_[name] = control;
+  for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (!control->isHidden()) shownControls_.push_back(control);
   setCentralWidget(client);
-  buildIndexMenus(menuBar());
-  showBar();
-  connect(controls_.mainLibraryPath, &QLineEdit::textChanged, this, [this] { writtenMainPath_.clear(); });
-  connect(controls_.doorLibraryPath, &QLineEdit::textChanged, this, [this] { writtenDoorPath_.clear(); });
+  buildMenus();
 
-  connect(addTimer("Time_Chr", 20, true), &QTimer::timeout, this,
-          [this] { pollTick(state_, *services_.keys, *this); });
-  connect(addTimer("Timer2", 1, true), &QTimer::timeout, this, [this] { lineCountTick(state_, *this); });
-  addTimer("Timer3", 30000, true);
-  addTimer("UserNumberTi", 5, false);
-  auto* idle = new InertTimer(1, this);
-  idle->setObjectName(QStringLiteral("Timer1"));
-  idle->start();
+  ticker_ = new QtTicker(this, indexTimers(), [this](TimerId timer) { controller_->onTimer(timer); });
+  services.ticker = ticker_;
+  services.windows = this;
+  controller_ = std::make_unique<MainController>(*this, std::move(services));
+  setBar(0, 100);
+  connectLabels();
 
-  onMenuItem("退出", [this] { askToExit(nullptr); });
-  connectDialogueCommands(*this);
-  connectProgressCommands(*this);
-  connectInfoCommands(*this);
-  connectLauncherCommands(*this);
-  connectShowCommands(*this);
+  // Keys typed into any window or box of the program are not the game's.
+  connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+          [this](QWindow* focused) { controller_->onProgramFocus(focused != nullptr); });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QTimer* IndexWindow::addTimer(const char* name, int intervalMs, bool enabled) {
-  auto* timer = new QTimer(this);
-  timer->setObjectName(QString::fromUtf8(name));
-  timer->setInterval(intervalMs);
-  if (enabled) timer->start();
-  return timer;
+IndexWindow::~IndexWindow() {
+  delete about_.data();
+  // The ticker's timers go with the window; no tick reaches the controller after it.
+  delete ticker_;
 }
 
-bool IndexWindow::load() {
-  StartupServices startup;
-  startup.prompter = services_.prompter;
-  startup.anotherInstanceRunning = services_.anotherInstanceRunning;
-  startup.endProgram = services_.endProgram;
-  if (Registry* registry = services_.registry)
-    startup.readGameFolder = [registry](const std::string& defaultFolder) {
-      return readGameFolder(*registry, defaultFolder);
-    };
-  startup.startCounterPage = [this](const std::string& path) { startCounterPage(*this, path); };
-  return runStartup(state_, *this, startup);
-}
-
-void IndexWindow::setStatusText(const std::string& text) { controls_.status->setText(toQString(text)); }
-void IndexWindow::setDialogueText(const std::string& text) { controls_.dialogue->setText(toQString(text)); }
-void IndexWindow::setPercentText(const std::string& text) { controls_.percent->setText(toQString(text)); }
-
-void IndexWindow::setLibraryPaths(const std::string& mainPath, const std::string& doorPath) {
-  // Rewritten every 20 ms and nearly always the same: compared with what was
-  // last written (cheaper than asking the widgets), the widget work is
-  // skipped then. Anyone else's change to a field forgets what was written.
-  if (mainPath != writtenMainPath_) {
-    controls_.mainLibraryPath->setText(toQString(mainPath));
-    writtenMainPath_ = mainPath;
-  }
-  if (doorPath != writtenDoorPath_) {
-    controls_.doorLibraryPath->setText(toQString(doorPath));
-    writtenDoorPath_ = doorPath;
+void IndexWindow::buildMenus() {
+  std::vector<QWidget*> open{menuBar()};  // the menu of each depth being filled
+  for (const MenuEntry& entry : indexMenu()) {
+    open.resize(static_cast<std::size_t>(entry.depth) + 1);
+    QWidget* parent = open.back();
+    auto addTo = [parent](QAction* action) { parent->addAction(action); };
+    if (entry.kind == MenuEntry::Kind::Separator) {
+      auto* separator = new QAction(parent);
+      separator->setSeparator(true);
+      addTo(separator);
+      continue;
+    }
+    if (entry.kind == MenuEntry::Kind::Submenu) {
+      auto* menu = new QMenu(toQString(entry.caption), parent);
+      menu->setObjectName(toQString(entry.name));
+      menu->menuAction()->setObjectName(toQString(entry.name));
+      addTo(menu->menuAction());
+      if (entry.name == "记忆之门") gateMenu_ = menu;
+      open.push_back(menu);
+      continue;
+    }
+    auto* action = new QAction(toQString(entry.caption), parent);
+    action->setObjectName(toQString(entry.name));
+    action->setShortcut(QKeySequence(toQString(entry.shortcut)));
+    action->setEnabled(entry.initiallyEnabled);
+    connect(action, &QAction::triggered, this, [this, command = entry.command] { controller_->onCommand(command); });
+    addTo(action);
+    actions_[entry.command].push_back(action);
   }
 }
 
-std::string IndexWindow::mainLibraryPath() const { return controls_.mainLibraryPath->text().toStdString(); }
-std::string IndexWindow::doorLibraryPath() const { return controls_.doorLibraryPath->text().toStdString(); }
-
-bool IndexWindow::setBarMaximum(float maximum) {
-  if (!bar_.setMaximum(maximum)) return false;
-  showBar();
-  return true;
+void IndexWindow::connectLabels() {
+  onClicked(controls_.at("Label7"), [this] { controller_->onCommand(CommandId::MainStory); });
+  onClicked(controls_.at("Label9"), [this] { controller_->onCommand(CommandId::HideTrackChoice); });
+  // Any button, as the player may right-click a label that looks like a menu.
+  QWidget* gate = controls_.at("Label8");
+  gate->setContextMenuPolicy(Qt::PreventContextMenu);
+  onMouseReleasedOver(gate, [this](Qt::MouseButton, QPoint) { controller_->onCommand(CommandId::OpenGateMenu); });
 }
 
-bool IndexWindow::setBarValue(float value) {
-  if (!bar_.setValue(value)) return false;
-  showBar();
-  return true;
+void IndexWindow::setControlText(std::string_view control, const std::string& text) {
+  if (const auto found = controls_.find(control); found != controls_.end())
+    lumivox::setControlText(found->second, toQString(text));
 }
 
-void IndexWindow::showBar() {
-  controls_.bar->setRange(0, kBarSteps);
-  controls_.bar->setValue(static_cast<int>(bar_.value() / bar_.maximum() * kBarSteps));
+void IndexWindow::setBar(float value, float maximum) {
+  auto* bar = static_cast<QProgressBar*>(controls_.at("Bar1"));
+  bar->setRange(0, kBarSteps);
+  bar->setValue(static_cast<int>(value / maximum * kBarSteps));
 }
 
-void IndexWindow::onMenuItem(const char* itemName, std::function<void()> handler) {
-  connect(findChild<QAction*>(QString::fromUtf8(itemName)), &QAction::triggered, this,
-          [handler = std::move(handler)] { handler(); });
+void IndexWindow::setCommandEnabled(CommandId command, bool enabled) {
+  for (QAction* action : actions_[command]) action->setEnabled(enabled);
 }
 
-void IndexWindow::setMenuItemEnabled(std::string_view name, bool enabled) {
-  if (auto* action = findChild<QAction*>(toQString(name))) action->setEnabled(enabled);
+void IndexWindow::popUpGateMenu() { gateMenu_->popup(QCursor::pos()); }
+
+void IndexWindow::setOuterHeightTwips(int twips) {
+  QWidget* client = centralWidget();
+  layout()->activate();
+  const int decoration = frameGeometry().height() - height();
+  const int menuBar = height() - client->height();
+  client->setFixedHeight(twipsToPixels(twips) - decoration - menuBar);
+  const int designedBottom = twipsToPixels(twips - kDesignedFrameTwips);
+  for (QWidget* control : shownControls_) control->setVisible(control->y() < designedBottom);
+  layout()->activate();
 }
 
-namespace {
+void IndexWindow::openHotkeys() { (new HotkeysSetupWindow(prompter_, this))->open(); }
 
-// A QTimer of interval 0 would fire at every turn of the event loop; here 0
-// means no ticks. Such a timer stays stopped and keeps whether it is switched
-// on in this property, for when it gets an interval again.
-constexpr const char* kOnWithoutInterval = "lumivoxOnWithoutInterval";
+void IndexWindow::openJump(DialogueState& state) {
+  ownedByTheRun(this, new TextNoWindow(state, prompter_))->showModal();
+}
 
-bool switchedOn(const QTimer* timer) { return timer->isActive() || timer->property(kOnWithoutInterval).toBool(); }
+void IndexWindow::openAutoSave(IndexModel& index) {
+  ownedByTheRun(this, new AutoSaveWindow(index, prompter_))->loadAndShowModal();
+}
 
-// Switching a running timer on again leaves its interval running. True when
-// the timer was off and is now on.
-template <typename Timer>
-bool switchTimer(Timer* timer, bool enabled) {
-  if (!enabled) {
-    timer->stop();
-  } else if (!timer->isActive()) {
-    timer->start();
-    return true;
+void IndexWindow::openHelp() { showHelpWindow(this); }
+
+void IndexWindow::openAbout(const std::string& mainLibraryPath) {
+  about_ = new AboutWindow(mainLibraryPath, prompter_);
+  connect(about_, &QObject::destroyed, this, [this] { controller_->onAboutClosed(); });
+  about_->show();
+}
+
+void IndexWindow::raiseAbout() {
+  if (!about_) return;
+  if (about_->isMinimized()) about_->showNormal();
+  about_->raise();
+  about_->activateWindow();
+}
+
+void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
+  (new ShowFrm(members, host, *this, prompter_))->open();
+}
+
+void IndexWindow::closeEvent(QCloseEvent* event) {
+  if (controller_->onCloseRequested()) {
+    event->accept();
+  } else {
+    event->ignore();
   }
-  return false;
 }
-
-bool switchTimer(QTimer* timer, bool enabled) {
-  if (timer->interval() == 0) {
-    timer->setProperty(kOnWithoutInterval, enabled);
-    return false;
-  }
-  return switchTimer<QTimer>(timer, enabled);
-}
-
-}  // namespace
-
-void IndexWindow::setTimerInterval(std::string_view name, int milliseconds) {
-  auto* timer = findChild<QTimer*>(toQString(name));
-  if (!timer || milliseconds < 0 || milliseconds > kMaxTimerInterval) return;
-  const bool on = switchedOn(timer);
-  timer->stop();
-  timer->setInterval(milliseconds);
-  timer->setProperty(kOnWithoutInterval, on && milliseconds == 0);
-  if (on && milliseconds > 0) timer->start();
-}
-
-void IndexWindow::setLoadedText(Track track, const std::string& text) {
-  (track == Track::Main ? controls_.mainLoadedText : controls_.doorLoadedText)->setText(toQString(text));
-}
-
-void IndexWindow::setTimerEnabled(std::string_view name, bool enabled) {
-  // Only the window's own: windows it owns have timers of the same names.
-  if (auto* timer = findChild<QTimer*>(toQString(name), Qt::FindDirectChildrenOnly)) {
-    // Whatever switched the poll off (debug mode, focus, the show window),
-    // the presses made meanwhile were not meant for the dialogue.
-    if (switchTimer(timer, enabled) && name == "Time_Chr") services_.keys->forgetPresses();
-  }
-  if (auto* timer = findChild<InertTimer*>(toQString(name), Qt::FindDirectChildrenOnly)) switchTimer(timer, enabled);
-}
-
-void IndexWindow::askToExit(QCloseEvent* closeEvent) {
-  const bool leave = services_.prompter->ask("您是否要退出软件？而不保存现在进行的对话进度？", "退出确认",
-                                             Prompter::Buttons::YesNo, Prompter::Icon::Question);
-  if (!leave) {
-    if (closeEvent) closeEvent->ignore();
-    return;
-  }
-  if (closeEvent) closeEvent->accept();
-  services_.endProgram();
-}
-
-void IndexWindow::closeEvent(QCloseEvent* event) { askToExit(event); }
 
 // Only the window's own focus counts. Activation changes (the player going to
-// the game and back) and menus opening must never pause the count.
+// the game and back) and menus opening are not the window's focus.
 void IndexWindow::focusInEvent(QFocusEvent* event) {
   QMainWindow::focusInEvent(event);
-  if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
-  setTimerEnabled("Time_Chr", true);
-  setTimerEnabled("Timer2", true);
-  setStatusText("程序获得焦点，重新开始判断按键。");
+  if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    controller_->onFocus(true);
 }
 
 void IndexWindow::focusOutEvent(QFocusEvent* event) {
   QMainWindow::focusOutEvent(event);
-  if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
-  setTimerEnabled("Time_Chr", false);
-  setTimerEnabled("Timer2", false);
-  setStatusText("程序失去焦点，停止判断按键。");
+  if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    controller_->onFocus(false);
 }
 
 }  // namespace lumivox

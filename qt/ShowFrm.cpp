@@ -5,11 +5,11 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
-#include <QTimer>
 
 #include "common/Twips.h"
 #include "qt/WindowOpacity.h"
 #include "show/PropertyBag.h"
+#include "qt/QtTicker.h"
 #include "qt/XpProgressBarWidget.h"
 
 namespace lumivox {
@@ -31,13 +31,10 @@ bool isClick(const QEvent* event, const QWidget* on) {
 
 }  // namespace
 
-ShowFrm::ShowFrm(ShowFrmMembers& members, QWidget& mainWindow, IndexView& mainView, Prompter& prompter)
+ShowFrm::ShowFrm(ShowFrmMembers& members, ShowHost& host, QWidget& mainWindow, Prompter& prompter)
     // A tool window has no task bar entry; the main window as parent only ties
     // this window's life to the main window's.
-    : QWidget(&mainWindow, Qt::Tool | Qt::FramelessWindowHint),
-      members_(members),
-      mainWindow_(mainWindow),
-      mainView_(mainView) {
+    : QDialog(&mainWindow, Qt::Tool | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("ShowFrm"));
   setWindowTitle(QStringLiteral("展示窗体"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -72,33 +69,16 @@ ShowFrm::ShowFrm(ShowFrmMembers& members, QWidget& mainWindow, IndexView& mainVi
   image_->installEventFilter(this);
   label_->installEventFilter(this);
 
-  connect(addTimer("Timer1", 30), &QTimer::timeout, this, [this] { progressTick(members_, *this); });
-  connect(addTimer("Timer2", 40), &QTimer::timeout, this, [this] { fadeTick(members_, *this); });
-  loadShowFrm(members_, *this);
-}
-
-QTimer* ShowFrm::addTimer(const char* name, int intervalMs) {
-  auto* timer = new QTimer(this);
-  timer->setObjectName(QString::fromUtf8(name));
-  timer->setInterval(intervalMs);
-  timer->start();
-  return timer;
+  auto* ticker = new QtTicker(this, {{TimerId::ShowProgress, "Timer1", 30, true}, {TimerId::ShowFade, "Timer2", 40, true}},
+                              [this](TimerId timer) { controller_->onTimer(timer); });
+  controller_ = std::make_unique<ShowController>(members, *this, *ticker, host);
+  controller_->load();
 }
 
 void ShowFrm::setLabelText(const std::string& text) { label_->setText(QString::fromStdString(text)); }
 std::int32_t ShowFrm::barValue() const { return bar_->value(); }
 void ShowFrm::setBarValue(std::int32_t value) { bar_->setValue(value); }
 void ShowFrm::setBarMaximum(std::int32_t maximum) { bar_->setMaximum(maximum); }
-
-void ShowFrm::setTimerEnabled(std::string_view name, bool enabled) {
-  const QString timerName = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-  auto* timer = findChild<QTimer*>(timerName, Qt::FindDirectChildrenOnly);
-  if (!timer) return;
-  if (!enabled)
-    timer->stop();
-  else if (!timer->isActive())
-    timer->start();
-}
 
 int ShowFrm::setOpacity(std::int16_t level) { return SetWindowOpacity(this, level); }
 
@@ -120,22 +100,20 @@ void ShowFrm::showMainWindow() {
 }
 
 void ShowFrm::closeEvent(QCloseEvent* event) {
-  // Unloading takes the window's timers with it, however it was closed.
-  for (auto* timer : findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly)) timer->stop();
-  queryUnloadShowFrm(mainView_);
+  controller_->onUnload();
   event->accept();
 }
 
 void ShowFrm::mouseReleaseEvent(QMouseEvent* event) {
-  if (isClick(event, this)) closeShowFrm(*this);
+  if (isClick(event, this)) controller_->onClick();
 }
 
 bool ShowFrm::eventFilter(QObject* watched, QEvent* event) {
   if ((watched == image_ || watched == label_) && isClick(event, static_cast<QWidget*>(watched))) {
-    closeShowFrm(*this);
+    controller_->onClick();
     return true;
   }
-  return QWidget::eventFilter(watched, event);
+  return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace lumivox

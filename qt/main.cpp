@@ -2,34 +2,22 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "qt/IndexWindow.h"
-#include "qt/QtPrompter.h"
-#include "qt/Translations.h"
-#include "dialogue/KeyWatchFailure.h"
-#include "qt/QtClipboard.h"
-#include "qt/SingleInstance.h"
-
-#ifdef _WIN32
-#include "platform/KeyWatchWin.h"
-#include "platform/ProgramStartWin.h"
-#include "platform/RegistryWin.h"
-#else
-#include "qt/ProgramStartWine.h"
 #include "platform/WinePrefix.h"
 #include "platform/WineRegistry.h"
 #include "platform/X11KeyWatch.h"
-#endif
+#include "qt/IndexWindow.h"
+#include "qt/ProgramStartWine.h"
+#include "qt/QtClipboard.h"
+#include "qt/QtPrompter.h"
+#include "qt/SingleInstance.h"
+#include "qt/Translations.h"
 
 namespace {
 
 // Without a display Qt would abort with a long message; say it in one line.
 bool displayAvailable() {
-#ifdef _WIN32
-  return true;
-#else
   const char* platform = std::getenv("QT_QPA_PLATFORM");
   return (platform && *platform) || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-#endif
 }
 
 }  // namespace
@@ -49,11 +37,6 @@ int main(int argc, char** argv) {
   lumivox::QtPrompter prompter;
   lumivox::QtClipboard clipboard;
   lumivox::SingleInstance instance;
-#ifdef _WIN32
-  lumivox::AsyncKeyStateWatch keys;
-  lumivox::WindowsRegistry registry;
-  lumivox::WindowsProgramStarter programs;
-#else
   // The game runs under Wine: its set-up values and its start are in the prefix.
   const std::string winePrefix = lumivox::winePrefixFolder();
   lumivox::WineRegistry registry(winePrefix);
@@ -61,15 +44,15 @@ int main(int argc, char** argv) {
   lumivox::X11KeyWatch keys;
   if (!keys.error().empty())
     std::fprintf(stderr, "lumivox: %s; key presses cannot be counted\n", keys.error().c_str());
-#endif
 
   bool ended = false;
-  lumivox::IndexWindow::Services services;
+  lumivox::MainServices services;
   services.prompter = &prompter;
   services.keys = &keys;
   services.clipboard = &clipboard;
   services.registry = &registry;
   services.programs = &programs;
+  services.keyWatchError = keys.error();
   services.anotherInstanceRunning = [&instance] { return instance.anotherInstanceRunning(); };
   services.endProgram = [&ended] {
     ended = true;
@@ -79,10 +62,7 @@ int main(int argc, char** argv) {
   lumivox::IndexWindow window(services);
   if (!window.load() || ended) return 0;
   window.show();
-#ifndef _WIN32
-  // Said after the window shows, so the status line stands behind the box.
-  if (!keys.error().empty()) lumivox::reportKeyWatchFailure(window, prompter);
-#endif
+  window.controller().onShown();
   if (ended) return 0;  // the exit question was answered while that box was open
   return QApplication::exec();
 }

@@ -5,7 +5,7 @@
 
 namespace lumivox {
 
-// What the show window's steps may do to the window ShowFrm. The window
+// What the show window's logic may do to the window ShowFrm. The window
 // implements it over its widgets; tests implement it with a recording fake.
 class ShowView {
  public:
@@ -19,15 +19,12 @@ class ShowView {
   virtual void setBarValue(std::int32_t value) = 0;
   virtual void setBarMaximum(std::int32_t maximum) = 0;
 
-  // The window's own timers: Timer1 (progress) and Timer2 (fade).
-  virtual void setTimerEnabled(std::string_view name, bool enabled) = 0;
-
   // SetWindowOpacity on this window; gives its result code.
   virtual int setOpacity(std::int16_t level) = 0;
 
   // Shows the window modally: the main window takes no input meanwhile.
   virtual void showModal() = 0;
-  // Runs the query-unload step, then the window is gone.
+  // Closes the window; its controller's unload runs then.
   virtual void unload() = 0;
   // Shows the main window modelessly, which brings it to the front.
   virtual void showMainWindow() = 0;

@@ -5,7 +5,7 @@
 #include "dialogue/DialogueState.h"
 #include "dialogue/Hotkeys.h"
 #include "dialogue/KeyPoll.h"
-#include "support/FakeIndexView.h"
+#include "support/FakeIndexModel.h"
 #include "support/Files.h"
 #include "support/ScriptedKeyWatch.h"
 #include "support/TempWorkDir.h"
@@ -27,7 +27,7 @@ class KeyPollTest : public ::testing::Test {
   TempWorkDir dir{TempWorkDir::Data::None};
   DialogueState state;
   ScriptedKeyWatch keys;
-  FakeIndexView view;
+  FakeIndexModel view;
 
   void SetUp() override {
     std::filesystem::create_directory(dir.dataDir());

@@ -4,7 +4,7 @@
 
 #include "dialogue/DialogueState.h"
 #include "dialogue/Tracks.h"
-#include "support/FakeIndexView.h"
+#include "support/FakeIndexModel.h"
 #include "support/ScriptedPrompter.h"
 
 using namespace lumivox;
@@ -30,7 +30,7 @@ class TracksTest : public ::testing::Test {
   }
 
   DialogueState state;
-  FakeIndexView view;
+  FakeIndexModel view;
   ScriptedPrompter prompter;
 };
 

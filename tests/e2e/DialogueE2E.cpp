@@ -93,7 +93,7 @@ void DialogueE2E::doorFromTheGateLabelShowsDoorLinesFromZero() {
   xdotool({u("key"), u("space")});
   QTRY_COMPARE(lumivox.state().doorLineNumber, 2);
   QCOMPARE(lumivox.text("对话内容"), line(kDoorLibraryFile, "Door", "1"));
-  QTRY_COMPARE(lumivox.window->barMaximum(), 24.0f);  // the door stories' line count
+  QTRY_COMPARE(lumivox.window->controller().barMaximum(), 24.0f);  // the door stories' line count
   QCOMPARE(lumivox.text("BFB"), u("4"));              // 1 of 24
 
   // Back to the main story from the real menu: the question answered OK.

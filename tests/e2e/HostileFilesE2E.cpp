@@ -130,7 +130,7 @@ class HostileFilesE2E : public QObject {
     for (Kind kind : {Kind::Pipe, Kind::ZeroDevice, Kind::Folder}) QTest::newRow(kindName(kind)) << static_cast<int>(kind);
   }
   std::unique_ptr<IndexWindow> openInProcess(X11KeyWatch& keys) {
-    IndexWindow::Services services;
+    MainServices services;
     services.prompter = &prompter_;
     services.keys = &keys;
     services.anotherInstanceRunning = [] { return false; };
@@ -164,7 +164,7 @@ void HostileFilesE2E::libraryStartsAtOnceWithFallbacks() {
   QTRY_VERIFY_WITH_TIMEOUT(!lineCount->isActive(), kPaintWithinMs);  // the count's fallback "1" was read
   GameWindow game;
   run(u("xdotool"), {u("key"), u("space")});
-  QTRY_COMPARE(window->state().mainLineNumber, 1);
+  QTRY_COMPARE(window->controller().state().mainLineNumber, 1);
   QCOMPARE(window->findChild<QLabel*>(u("对话内容"))->text(), QString::fromUtf8(kEndOfDialogueText));
   QCOMPARE(window->findChild<QLabel*>(u("状态提示"))->text(), u("确认用户跳过对话。对话数：0"));
   QVERIFY(prompter_.boxes.empty());
@@ -193,10 +193,10 @@ void HostileFilesE2E::hotkeyFileIsAStartUpErrorAtOnce() {
   QCOMPARE(QString::fromStdString(prompter_.boxes[0].title), u("出错了"));
   QCOMPARE(QString::fromStdString(prompter_.boxes[0].text), QString::fromUtf8(kStartupErrorText));
   QCOMPARE(window->findChild<QLabel*>(u("状态提示"))->text(), u("待命..."));
-  QVERIFY(window->state().hotkeyToken.empty());
+  QVERIFY(window->controller().state().hotkeyToken.empty());
   GameWindow game;
   run(u("xdotool"), {u("key"), u("space")});
-  QTRY_COMPARE(window->state().mainLineNumber, 1);
+  QTRY_COMPARE(window->controller().state().mainLineNumber, 1);
 }
 
 QTEST_MAIN(HostileFilesE2E)

@@ -31,9 +31,9 @@ void KeyAdvanceE2E::threeSpacePressesShowLineTwo() {
   QVERIFY(game.hasFocus());
 
   xdotool({u("key"), u("--delay"), u("150"), u("space"), u("space"), u("space")});
-  QTRY_COMPARE(window->state().mainLineNumber, 3);
+  QTRY_COMPARE(window->controller().state().mainLineNumber, 3);
   QTest::qWait(200);
-  QCOMPARE(window->state().mainLineNumber, 3);  // each press counted once
+  QCOMPARE(window->controller().state().mainLineNumber, 3);  // each press counted once
 
   const std::string lineTwo = LookupLine(pathInCurrentDirectory(kMainLibraryFile), "Quorra", "2", "");
   QVERIFY(!lineTwo.empty());
@@ -54,9 +54,9 @@ void KeyAdvanceE2E::enterChosenIgnoresSpace() {
 
   xdotool({u("key"), u("space")});
   QTest::qWait(300);
-  QCOMPARE(window->state().mainLineNumber, 0);
+  QCOMPARE(window->controller().state().mainLineNumber, 0);
   xdotool({u("key"), u("Return")});
-  QTRY_COMPARE(window->state().mainLineNumber, 1);
+  QTRY_COMPARE(window->controller().state().mainLineNumber, 1);
   QCOMPARE(window->findChild<QLabel*>(u("状态提示"))->text(), u("确认用户跳过对话。对话数：0"));
 }
 

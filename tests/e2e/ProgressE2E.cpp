@@ -52,7 +52,7 @@ int runInstance(int argc, char** argv) {
   std::string last;
   QTimer watch;
   QObject::connect(&watch, &QTimer::timeout, [&] {
-    const std::string now = "STATE\t" + std::to_string(window.state().mainLineNumber) + "\t" +
+    const std::string now = "STATE\t" + std::to_string(window.controller().state().mainLineNumber) + "\t" +
                             window.findChild<QLabel*>(u("状态提示"))->text().toStdString() + "\t" +
                             window.findChild<QLabel*>(u("对话内容"))->text().toStdString();
     if (now != last) report(last = now);

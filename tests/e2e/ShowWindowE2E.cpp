@@ -73,11 +73,11 @@ void ShowWindowE2E::openFromTheMenuClickThePictureAndCountingGoesOn() {
 
   GameWindow game(kGameAt);
   QTest::qWait(100);
-  QCOMPARE(window.state().mainLineNumber, 0);  // the press made while it was open is gone
+  QCOMPARE(window.controller().state().mainLineNumber, 0);  // the press made while it was open is gone
   xdotool({u("key"), u("--delay"), u("150"), u("space"), u("space"), u("space")});
-  QTRY_COMPARE(window.state().mainLineNumber, 3);
+  QTRY_COMPARE(window.controller().state().mainLineNumber, 3);
   QTest::qWait(200);
-  QCOMPARE(window.state().mainLineNumber, 3);
+  QCOMPARE(window.controller().state().mainLineNumber, 3);
   QVERIFY(lumivox.prompter.boxes.empty());
 }
 

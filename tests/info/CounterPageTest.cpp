@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "info/CounterPage.h"
-#include "support/FakeIndexView.h"
 #include "support/Files.h"
 #include "support/TempWorkDir.h"
 
@@ -68,15 +67,4 @@ TEST(CounterPageTest, BadPagesGiveNothingOrTheirText) {
   EXPECT_EQ(broken->substr(0, 3), "<p>");
   writeBytes(path, "");
   EXPECT_EQ(*readCounterPage(path), "");
-}
-
-TEST(CounterPageTest, TimerTickReportsLoadingThenStops) {
-  FakeIndexView view;
-  view.timerEnabled["UserNumberTi"] = true;
-  counterPageTick(true, view);
-  EXPECT_EQ(view.status, "正在获取您的相关信息...");
-  EXPECT_TRUE(view.timerEnabled["UserNumberTi"]);
-  counterPageTick(false, view);
-  EXPECT_EQ(view.status, "获取完毕...待命中...");
-  EXPECT_FALSE(view.timerEnabled["UserNumberTi"]);
 }

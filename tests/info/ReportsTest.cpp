@@ -3,7 +3,7 @@
 #include "dialogue/DialogueState.h"
 #include "info/Letters.h"
 #include "info/Reports.h"
-#include "support/FakeIndexView.h"
+#include "support/FakeIndexModel.h"
 #include "support/ScriptedClipboard.h"
 #include "support/ScriptedPrompter.h"
 
@@ -71,7 +71,7 @@ TEST(LettersTest, EmptyAndOddAnswersGoInUnchanged) {
 class ReportsTest : public ::testing::Test {
  protected:
   DialogueState state;
-  FakeIndexView view;
+  FakeIndexModel view;
   ScriptedPrompter prompter;
   ScriptedClipboard clipboard;
   // Time_Chr as each box opened.

@@ -7,7 +7,7 @@
 #include "dialogue/Hotkeys.h"
 #include "dialogue/KeyPoll.h"
 #include "platform/KeyWatch.h"
-#include "support/FakeIndexView.h"
+#include "support/FakeIndexModel.h"
 #include "support/Files.h"
 #include "support/ScriptedKeyWatch.h"
 #include "support/ScriptedPrompter.h"
@@ -19,7 +19,7 @@ class ProgressFixture : public ::testing::Test {
  protected:
   TempWorkDir dir{TempWorkDir::Data::None};
   lumivox::DialogueState state;
-  FakeIndexView view;
+  FakeIndexModel view;
   ScriptedPrompter prompter;
   ScriptedKeyWatch keys;
 

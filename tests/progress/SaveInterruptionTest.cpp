@@ -38,7 +38,7 @@ bool wholeValue(const std::string& bytes) {
 // one before, until it is killed.
 [[noreturn]] void saveForever(std::atomic<long>* savesDone) {
   DialogueState state;
-  FakeIndexView view;
+  FakeIndexModel view;
   for (long i = 0;; ++i) {
     const std::string key = i % 2 ? "-2147483648" : std::to_string(i % 1000);
     state.mainLineKey = state.doorLineKey = key;

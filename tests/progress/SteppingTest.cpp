@@ -1,5 +1,6 @@
 #include <limits>
 
+#include "dialogue/IndexMenu.h"
 #include "progress/ProgressTracks.h"
 #include "progress/Stepping.h"
 #include "ProgressFixture.h"
@@ -8,9 +9,10 @@ using namespace lumivox;
 
 namespace {
 
+// The step of the menu item of that name.
 const StepCommand& command(const char* item) {
   for (const StepCommand& c : stepCommands())
-    if (std::string(c.menuItem) == item) return c;
+    if (c.command == findMenuEntry(item)->command) return c;
   throw std::logic_error(item);
 }
 

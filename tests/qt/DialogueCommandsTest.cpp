@@ -70,7 +70,7 @@ void DialogueCommandsTest::switchToMainStoryCancelAndOk() {
   h.advance(h.state().mainLineNumber);
   h.advance(h.state().mainLineNumber);
   h.action("星之扉1")->trigger();
-  QTRY_COMPARE(h.window->barMaximum(), 24.0f);  // the door stories' line count
+  QTRY_COMPARE(h.window->controller().barMaximum(), 24.0f);  // the door stories' line count
   h.advance(h.state().doorLineNumber);
   QTRY_VERIFY(!h.timer("Timer2")->isActive());
   const QString status = h.text("状态提示"), shown = h.text("对话内容");
@@ -97,7 +97,7 @@ void DialogueCommandsTest::switchToMainStoryCancelAndOk() {
   QCOMPARE(h.state().doorLineKey, std::string("0"));
   QCOMPARE(h.text("状态提示"), status);
   QCOMPARE(h.text("对话内容"), shown);
-  QTRY_COMPARE(h.window->barMaximum(), 48.0f);
+  QTRY_COMPARE(h.window->controller().barMaximum(), 48.0f);
 
   h.advance(h.state().mainLineNumber);  // the main story goes on where it stood
   QCOMPARE(h.text("对话内容"), mainLine("2"));

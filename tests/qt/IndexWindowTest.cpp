@@ -65,7 +65,7 @@ void IndexWindowTest::layoutNamesTextsAndTimers() {
     QCOMPARE(timer->property("interval").toInt(), interval);
     QCOMPARE(timer->property("active").toBool(), active);
   }
-  w.setTimerEnabled("Timer1", false);
+  w.controller().setTimerEnabled(lumivox::TimerId::Timer1, false);
   QVERIFY(!w.findChild<QObject*>(u("Timer1"))->property("active").toBool());
 }
 
@@ -105,9 +105,9 @@ void IndexWindowTest::startupWithHotkeyFile() {
   QVERIFY(h.loaded);
   QVERIFY(h.prompter.boxes.empty());
   QCOMPARE(h.text("状态提示"), u(kReadyText));
-  QCOMPARE(w.state().activeTrack, std::string("IndexText"));
-  QCOMPARE(w.state().hotkeyToken, std::string("B2C3D-4E5F6-A7B8C-9D0E1-F2A3B"));
-  QCOMPARE(w.state().counterPagePath, (h.dir.path() / "Data/GoUserNumberFiles.ED63rd").string());
+  QCOMPARE(w.controller().state().activeTrack, std::string("IndexText"));
+  QCOMPARE(w.controller().state().hotkeyToken, std::string("B2C3D-4E5F6-A7B8C-9D0E1-F2A3B"));
+  QCOMPARE(w.controller().state().counterPagePath, (h.dir.path() / "Data/GoUserNumberFiles.ED63rd").string());
 }
 
 void IndexWindowTest::startupWithoutHotkeyFileOrDataFolder() {
@@ -121,8 +121,8 @@ void IndexWindowTest::startupWithoutHotkeyFileOrDataFolder() {
     QCOMPARE(h.prompter.boxes[0].title, std::string("出错了"));
     QVERIFY(h.prompter.boxes[0].icon == Prompter::Icon::Critical);
     QCOMPARE(h.text("状态提示"), u("待命..."));
-    QVERIFY(w.state().hotkeyToken.empty());
-    QCOMPARE(w.state().activeTrack, std::string("IndexText"));
+    QVERIFY(w.controller().state().hotkeyToken.empty());
+    QCOMPARE(w.controller().state().activeTrack, std::string("IndexText"));
     QVERIFY(h.timer("Time_Chr")->isActive());
   }
 }
@@ -166,7 +166,7 @@ void IndexWindowTest::lineCountTimer() {
   } else {
     QTRY_VERIFY(!h.timer("Timer2")->isActive());
   }
-  QCOMPARE(w.barMaximum(), maximum);
+  QCOMPARE(w.controller().barMaximum(), maximum);
   QVERIFY(h.prompter.boxes.empty());
 }
 
@@ -222,9 +222,9 @@ void IndexWindowTest::ownFocusPausesAndResumesPolling() {
   QVERIFY(h.timer("Timer2")->isActive());
   QCOMPARE(h.text("状态提示"), u("程序获得焦点，重新开始判断按键。"));
   QTest::qWait(60);
-  QCOMPARE(w.state().mainLineNumber, 0);
+  QCOMPARE(w.controller().state().mainLineNumber, 0);
   h.keys.press(vk::Space);
-  QTRY_COMPARE(w.state().mainLineNumber, 1);
+  QTRY_COMPARE(w.controller().state().mainLineNumber, 1);
 }
 
 void IndexWindowTest::keyPressesAdvanceTheDialogue() {
@@ -233,7 +233,7 @@ void IndexWindowTest::keyPressesAdvanceTheDialogue() {
   QTest::qWait(30);
   for (int i = 0; i < 3; ++i) {
     h.keys.press(vk::Space);
-    QTRY_COMPARE(w.state().mainLineNumber, i + 1);
+    QTRY_COMPARE(w.controller().state().mainLineNumber, i + 1);
   }
   QVERIFY(h.text("对话内容").startsWith(u("林岚：")));
   QCOMPARE(h.text("状态提示"), u("确认用户跳过对话。对话数：2"));
@@ -299,12 +299,12 @@ void IndexWindowTest::badLibraries() {
   Harness h;
   writeBytes(h.dir.dataDir() / "Quorra.data", library.toStdString());
   IndexWindow& w = h.open();
-  QTRY_COMPARE(w.barMaximum(), maximum);
+  QTRY_COMPARE(w.controller().barMaximum(), maximum);
   h.keys.press(vk::Space);
-  QTRY_COMPARE(w.state().mainLineNumber, 1);
+  QTRY_COMPARE(w.controller().state().mainLineNumber, 1);
   QCOMPARE(h.text("对话内容"), firstLine);
   h.keys.press(vk::Space);
-  QTRY_COMPARE(w.state().mainLineNumber, 2);
+  QTRY_COMPARE(w.controller().state().mainLineNumber, 2);
   QCOMPARE(h.text("对话内容"), secondLine);
   QCOMPARE(h.text("状态提示"), u("确认用户跳过对话。对话数：1"));
   QVERIFY(h.prompter.boxes.empty());

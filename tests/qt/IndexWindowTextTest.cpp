@@ -28,7 +28,7 @@ struct Harness : IndexHarness {
   }
   void advanceTo(int counter) {
     keys.press(vk::Space);
-    QTRY_COMPARE(window->state().mainLineNumber, counter);
+    QTRY_COMPARE(window->controller().state().mainLineNumber, counter);
   }
   DialogueLabel* dialogue() const { return window->findChild<DialogueLabel*>(u("对话内容")); }
 };
@@ -158,7 +158,7 @@ void IndexWindowTextTest::keyWatchFailureIsSaidInChinese() {
   QVERIFY(!keys.error().empty());
 
   Harness h("x");
-  reportKeyWatchFailure(*h.window, h.prompter);
+  reportKeyWatchFailure(h.window->controller(), h.prompter);
   QCOMPARE(h.window->findChild<QLabel*>(u("状态提示"))->text(), u(kKeyWatchFailedStatus));
   QCOMPARE(h.prompter.boxes.size(), std::size_t{1});
   QCOMPARE(h.prompter.boxes[0].title, std::string("出错了"));

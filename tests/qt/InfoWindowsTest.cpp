@@ -60,7 +60,7 @@ struct Harness : IndexHarness {
   // The About window as the menu item opens it, once the poll has filled in
   // the library path it reads.
   QDialog* openAbout() {
-    if (!QTest::qWaitFor([this] { return !window->mainLibraryPath().empty(); })) return nullptr;
+    if (!QTest::qWaitFor([this] { return !window->controller().mainLibraryPath().empty(); })) return nullptr;
     action("关于")->trigger();
     return topLevel("About");
   }
@@ -82,7 +82,6 @@ class InfoWindowsTest : public QObject {
   void counterPageLoadsAndTheTimerStops();
   void counterPageMissingOrBroken();
   void failedStartupLeavesThePageUnloaded();
-  void clickingThePageLeavesTheFocusWithTheMainWindow();
 };
 
 void InfoWindowsTest::menuItemsAreConnected() {
@@ -202,7 +201,7 @@ void InfoWindowsTest::aboutClosesWithButtonEnterEscAndWithTheMainWindow() {
 
 void InfoWindowsTest::reportsPutTheLetterOnTheClipboardInDebugMode() {
   Harness h;
-  h.window->state().mainLineKey = "12";
+  h.window->controller().state().mainLineKey = "12";
   std::vector<bool> pollingAtBox;
   h.prompter.onBox = [&](const ScriptedPrompter::Box&) { pollingAtBox.push_back(h.timer("Time_Chr")->isActive()); };
 
@@ -315,26 +314,6 @@ void InfoWindowsTest::failedStartupLeavesThePageUnloaded() {
   QVERIFY(!h.timer("UserNumberTi")->isActive());
   QCOMPARE(h.status(), u("待命..."));
   QVERIFY(h.window->findChild<QTextBrowser*>(u("UserNumberBrowser"))->toPlainText().isEmpty());
-}
-
-void InfoWindowsTest::clickingThePageLeavesTheFocusWithTheMainWindow() {
-  Harness h;
-  IndexWindow& w = *h.window;
-  w.show();
-  w.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&w));
-  QTRY_VERIFY(!h.timer("UserNumberTi")->isActive());
-  const QString status = h.status();
-  // Polling paused (as in debug mode) must stay paused: the click is no focus event of the window.
-  w.setTimerEnabled("Time_Chr", false);
-
-  auto* browser = w.findChild<QTextBrowser*>(u("UserNumberBrowser"));
-  QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
-  QVERIFY(QApplication::focusWidget() != browser);
-  QVERIFY(QApplication::focusWidget() != browser->viewport());
-  QCOMPARE(QApplication::activeWindow(), &w);
-  QCOMPARE(h.status(), status);
-  QVERIFY(!h.timer("Time_Chr")->isActive());
 }
 
 QTEST_MAIN(InfoWindowsTest)

@@ -33,17 +33,17 @@ void LauncherCommandsTest::startupReadsTheGameFolder() {
   {
     Harness h;
     h.registry.keys[kGameFolderKey] = {{kGameFolderValue, {kRegSz, gbkWithNul("D:\\游戏 目录")}}};
-    QCOMPARE(h.open().state().gamePath, std::string("D:\\游戏 目录"));
+    QCOMPARE(h.open().controller().state().gamePath, std::string("D:\\游戏 目录"));
     QVERIFY(h.prompter.boxes.empty());
   }
   {
     Harness h;  // no key: the default folder
-    QCOMPARE(h.open().state().gamePath, std::string(kDefaultGameFolder));
+    QCOMPARE(h.open().controller().state().gamePath, std::string(kDefaultGameFolder));
   }
   {
     Harness h;  // the key without the value: empty
     h.registry.keys[kGameFolderKey] = {{"Other", {kRegSz, gbkWithNul("x")}}};
-    QCOMPARE(h.open().state().gamePath, std::string());
+    QCOMPARE(h.open().controller().state().gamePath, std::string());
     QCOMPARE(h.registry.opened, h.registry.closed);
   }
 }
@@ -60,8 +60,8 @@ void LauncherCommandsTest::launchItemStartsTheGameFromTheFolderRead() {
            std::vector<std::string>{"Rundll32.exe url.dll, FileProtocolHandler D:\\游戏 目录\\ED6_WIN2.exe"});
   QVERIFY(h.prompter.boxes.empty());
 
-  h.window->setMenuItemEnabled("启动游戏", false);
-  h.window->setMenuItemEnabled("启动游戏", true);
+  h.window->controller().setCommandEnabled(lumivox::CommandId::LaunchGame, false);
+  h.window->controller().setCommandEnabled(lumivox::CommandId::LaunchGame, true);
   QVERIFY(item->isEnabled());
 }
 

@@ -43,7 +43,7 @@ struct Harness : IndexHarness {
     QTRY_VERIFY(state().counter(state().track()) != before);
   }
   std::string mainLine(const std::string& key) const {
-    return LookupLine(window->mainLibraryPath(), "Quorra", key, "<none>");
+    return LookupLine(window->controller().mainLibraryPath(), "Quorra", key, "<none>");
   }
   std::string data(const char* name) const { return readBytes(dir.dataDir() / name); }
 };
@@ -116,7 +116,7 @@ void ProgressWindowsTest::stepItemsOnTheActiveTrack() {
   h.state().activeTrack = "InDoor";
   h.action("返回对话10")->trigger();
   QCOMPARE(h.state().doorLineNumber, -10);
-  QCOMPARE(h.text("对话内容").toStdString(), LookupLine(h.w().doorLibraryPath(), "Door", "0", ""));
+  QCOMPARE(h.text("对话内容").toStdString(), LookupLine(h.w().controller().doorLibraryPath(), "Door", "0", ""));
   QCOMPARE(h.state().mainLineNumber, 13);
   QVERIFY(h.prompter.boxes.empty());
 }
@@ -238,7 +238,7 @@ void ProgressWindowsTest::saveAndLoadItemsOfBothTracks() {
 
 void ProgressWindowsTest::autoSaveWindowWritesThenFails() {
   Harness h;
-  const std::string library = h.w().mainLibraryPath();
+  const std::string library = h.w().controller().mainLibraryPath();
   h.action("保存设置系统")->trigger();
   QPointer<QDialog> dialog = openWindow("AutoSave");
   QVERIFY(dialog);
@@ -281,19 +281,19 @@ void ProgressWindowsTest::autoSaveIntervalZeroStopsTheTicks() {
   h.action("保存设置系统")->trigger();
   typeAndConfirm(openWindow("AutoSave"), u("0"));
   QVERIFY(!h.timer3()->isActive());
-  QCOMPARE(h.timer3()->interval(), 0);
+  QCOMPARE(h.w().controller().timerInterval(TimerId::Timer3), 0);
   // Leaving debug mode or closing the show window switches it on: still no ticks.
-  h.w().setTimerEnabled("Timer3", true);
+  h.w().controller().setTimerEnabled(TimerId::Timer3, true);
   QVERIFY(!h.timer3()->isActive());
-  h.w().setTimerInterval("Timer3", 2000);
+  h.w().controller().setTimerInterval(TimerId::Timer3, 2000);
   QVERIFY(h.timer3()->isActive());
   QCOMPARE(h.timer3()->interval(), 2000);
   // Switched off while it had no interval: a new interval does not start it.
-  h.w().setTimerInterval("Timer3", 0);
-  h.w().setTimerEnabled("Timer3", false);
-  h.w().setTimerInterval("Timer3", 65535);
+  h.w().controller().setTimerInterval(TimerId::Timer3, 0);
+  h.w().controller().setTimerEnabled(TimerId::Timer3, false);
+  h.w().controller().setTimerInterval(TimerId::Timer3, 65535);
   QVERIFY(!h.timer3()->isActive());
-  h.w().setTimerEnabled("Timer3", true);
+  h.w().controller().setTimerEnabled(TimerId::Timer3, true);
   QVERIFY(h.timer3()->isActive());
   QCOMPARE(h.timer3()->interval(), 65535);
 }
@@ -328,7 +328,7 @@ void ProgressWindowsTest::timer3TicksSaveTheActiveTrack() {
 
   // Driven by the timer itself.
   std::filesystem::create_directory(h.dir.dataDir());
-  h.w().setTimerInterval("Timer3", 5);
+  h.w().controller().setTimerInterval(TimerId::Timer3, 5);
   QTRY_COMPARE(h.data("AutoSaveForDoor.sav"), std::string("0\r\n"));
 }
 

@@ -139,8 +139,8 @@ void ShowFrmTest::clicksOnPictureLabelOrBackgroundCloseItButNotOnTheBar() {
   QFETCH(QString, target);
   QFETCH(QPoint, at);
   Harness h;
-  h.window->setTimerEnabled("Timer3", false);  // auto-save was off before
-  h.window->setTimerEnabled("Timer1", false);
+  h.window->controller().setTimerEnabled(lumivox::TimerId::Timer3, false);  // auto-save was off before
+  h.window->controller().setTimerEnabled(lumivox::TimerId::Timer1, false);
   QWidget* frm = h.openShowFrm();
   QVERIFY(QTest::qWaitForWindowExposed(frm));
 
@@ -226,13 +226,13 @@ void ShowFrmTest::pressesMadeWhileOpenAreNotCounted() {
   QWidget* frm = h.openShowFrm();
   h.keys.press(vk::Space);
   QTest::qWait(60);
-  QCOMPARE(h.window->state().mainLineNumber, 0);
+  QCOMPARE(h.window->controller().state().mainLineNumber, 0);
   QTest::mouseClick(frm, Qt::LeftButton, {}, QPoint(10, 250));
   QTRY_VERIFY(h.showFrmGone());
   QTest::qWait(60);
-  QCOMPARE(h.window->state().mainLineNumber, 0);
+  QCOMPARE(h.window->controller().state().mainLineNumber, 0);
   h.keys.press(vk::Space);
-  QTRY_COMPARE(h.window->state().mainLineNumber, 1);
+  QTRY_COMPARE(h.window->controller().state().mainLineNumber, 1);
 }
 
 QTEST_MAIN(ShowFrmTest)

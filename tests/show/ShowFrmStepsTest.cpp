@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "support/FakeIndexView.h"
-#include "show/ShowFrmSteps.h"
+#include "show/ShowController.h"
 #include "show/ShowView.h"
 
 using namespace lumivox;
@@ -16,15 +15,14 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// The show window as plain fields; every call also goes to a log shared with
-// the main window, so tests see the order of the steps across both.
+// The show window, its clock and the main window as plain fields; every call
+// also goes to one log, so tests see the order of the steps across them.
 class RecordingShowView final : public ShowView {
  public:
   explicit RecordingShowView(Log& log) : log_(log) {}
 
   std::string label = kShowFrmStatusText;
   std::int32_t value = 0, maximum = 100;
-  bool timer1 = true, timer2 = true;
   std::vector<std::int16_t> opacities;
   bool unloaded = false;
 
@@ -34,10 +32,6 @@ class RecordingShowView final : public ShowView {
     if (v <= maximum) value = v;  // the bar refuses a value above Max
   }
   void setBarMaximum(std::int32_t m) override { maximum = m, log_.push_back("Max=" + std::to_string(m)); }
-  void setTimerEnabled(std::string_view name, bool on) override {
-    (name == "Timer1" ? timer1 : timer2) = on;
-    log_.push_back("show " + std::string(name) + (on ? " on" : " off"));
-  }
   int setOpacity(std::int16_t level) override {
     opacities.push_back(level);
     return level <= 255 ? 0 : 1;
@@ -50,17 +44,40 @@ class RecordingShowView final : public ShowView {
   Log& log_;
 };
 
-// The main window: only its timers matter here.
-class TimerLogIndexView final : public FakeIndexView {
+class RecordingTicker final : public Ticker {
  public:
-  explicit TimerLogIndexView(Log& log) : log_(log) {}
-  void setTimerEnabled(std::string_view name, bool on) override {
-    FakeIndexView::setTimerEnabled(name, on);
-    log_.push_back("main " + std::string(name) + (on ? " on" : " off"));
-  }
+  explicit RecordingTicker(Log& log) : log_(log) {}
+  void start(TimerId timer, int) override { log_.push_back("show " + name(timer) + " on"); }
+  void stop(TimerId timer) override { log_.push_back("show " + name(timer) + " off"); }
+  static std::string name(TimerId timer) { return timer == TimerId::ShowProgress ? "Timer1" : "Timer2"; }
 
  private:
   Log& log_;
+};
+
+class RecordingHost final : public ShowHost {
+ public:
+  explicit RecordingHost(Log& log) : log_(log) {}
+  void pauseForShowWindow() override { log_.push_back("main paused"); }
+  void resumeAfterShowWindow() override { log_.push_back("main resumed"); }
+
+ private:
+  Log& log_;
+};
+
+// One showing of the window, loaded with r.
+struct Showing {
+  Showing(ShowFrmMembers& members, float r = 0.5f) : view(log), ticker(log), host(log), show(members, view, ticker, host) {
+    show.load(r);
+  }
+  bool fading() const { return show.timerOn(TimerId::ShowFade); }
+  void fadeTick() { show.onTimer(TimerId::ShowFade); }
+
+  Log log;
+  RecordingShowView view;
+  RecordingTicker ticker;
+  RecordingHost host;
+  ShowController show;
 };
 
 constexpr float kLargestBelowOne = 0.99999994f;  // 1 - 2^-24
@@ -76,19 +93,18 @@ TEST(StepTarget, IsTheWholePartOfRTimes130Plus70) {
 }
 
 TEST(StepTarget, StaysIn70To199AndMaxIn71To200OverManyDraws) {
-  Log log;
-  RecordingShowView view(log);
   ShowFrmMembers members;
+  Showing showing(members);
   std::set<float> targets;
   for (int i = 0; i < 20000; ++i) {
     const float r = clockSeededRandom();
     ASSERT_GE(r, 0.0f);
     ASSERT_LT(r, 1.0f);
-    loadShowFrm(members, view, r);
+    showing.show.load(r);
     ASSERT_GE(members.stepTarget, 70.0f);
     ASSERT_LE(members.stepTarget, 199.0f);
     ASSERT_EQ(members.stepTarget, std::floor(members.stepTarget));
-    ASSERT_EQ(view.maximum, static_cast<std::int32_t>(members.stepTarget) + 1);
+    ASSERT_EQ(showing.view.maximum, static_cast<std::int32_t>(members.stepTarget) + 1);
     targets.insert(members.stepTarget);
   }
   // Each load draws afresh: over this many draws nearly every target turns up.
@@ -104,107 +120,98 @@ TEST(StepTarget, StaysIn70To199AndMaxIn71To200OverManyDraws) {
 }
 
 TEST(ShowFrmOpening, LoadsFirstThenLabelThenMainTimersOffThenShows) {
-  Log log;
-  RecordingShowView view(log);
-  TimerLogIndexView main(log);
   ShowFrmMembers members;
-  openShowFrm(
-      [&]() -> ShowView& {
-        loadShowFrm(members, view, 0.5f);
-        return view;
-      },
-      main);
-  const Log expected = {"Max=136",        "show Timer1 off", "Label1=Lumivox", "main Time_Chr off",
-                        "main Timer1 off", "main Timer2 off", "main Timer3 off", "shown"};
-  EXPECT_EQ(log, expected);
-  EXPECT_EQ(view.value, 0);  // the bar is left alone: an empty frame
-  EXPECT_TRUE(view.timer2);  // the fade goes on
+  Showing showing(members);
+  showing.show.open();
+  const Log expected = {"show Timer1 on", "show Timer2 on", "Max=136", "show Timer1 off", "Label1=Lumivox",
+                        "main paused", "shown"};
+  EXPECT_EQ(showing.log, expected);
+  EXPECT_EQ(showing.view.value, 0);  // the bar is left alone: an empty frame
+  EXPECT_TRUE(showing.fading());
 }
 
 TEST(ShowFrmFade, FirstShowingFadesInFullyAndLaterOnesStayOpaque) {
-  Log log;
   ShowFrmMembers members;
-  RecordingShowView first(log);
+  Showing first(members);
   int ticks = 0;
-  while (first.timer2 && ticks < 1000) fadeTick(members, first), ++ticks;
+  while (first.fading() && ticks < 1000) first.fadeTick(), ++ticks;
   EXPECT_EQ(ticks, 51);
-  ASSERT_EQ(first.opacities.size(), 51u);
-  for (std::size_t i = 0; i < 51; ++i) EXPECT_EQ(first.opacities[i], static_cast<std::int16_t>(5 * (i + 1)));
+  ASSERT_EQ(first.view.opacities.size(), 51u);
+  for (std::size_t i = 0; i < 51; ++i) EXPECT_EQ(first.view.opacities[i], static_cast<std::int16_t>(5 * (i + 1)));
   EXPECT_EQ(members.fadeLevel, 255);
 
-  RecordingShowView second(log);  // a new window of the same instance
-  fadeTick(members, second);
-  EXPECT_EQ(second.opacities, std::vector<std::int16_t>{260});  // refused: the window stays opaque
-  EXPECT_FALSE(second.timer2);
+  Showing second(members);  // a new window of the same instance
+  second.fadeTick();
+  EXPECT_EQ(second.view.opacities, std::vector<std::int16_t>{260});  // refused: the window stays opaque
+  EXPECT_FALSE(second.fading());
   EXPECT_EQ(members.fadeLevel, 260);
 }
 
 TEST(ShowFrmFade, AShowingClosedPartWayIsContinuedNextTime) {
-  Log log;
   ShowFrmMembers members;
-  RecordingShowView first(log);
-  for (int i = 0; i < 20; ++i) fadeTick(members, first);
-  closeShowFrm(first);
+  Showing first(members);
+  for (int i = 0; i < 20; ++i) first.fadeTick();
+  first.show.onClick();
   EXPECT_EQ(members.fadeLevel, 100);
 
-  RecordingShowView second(log);
-  fadeTick(members, second);
-  EXPECT_EQ(second.opacities, std::vector<std::int16_t>{105});
-  EXPECT_TRUE(second.timer2);
+  Showing second(members);
+  second.fadeTick();
+  EXPECT_EQ(second.view.opacities, std::vector<std::int16_t>{105});
+  EXPECT_TRUE(second.fading());
 }
 
 TEST(ShowFrmFade, StopsAtTheTopOfItsRangeInsteadOfOverflowing) {
-  Log log;
   ShowFrmMembers members;
   members.fadeLevel = 32762;  // after some 6,550 openings in one run
-  RecordingShowView view(log);
-  fadeTick(members, view);
+  Showing showing(members);
+  showing.fadeTick();
   EXPECT_EQ(members.fadeLevel, 32767);
-  EXPECT_FALSE(view.timer2);
+  EXPECT_FALSE(showing.fading());
 
-  RecordingShowView next(log);
-  fadeTick(members, next);
+  Showing next(members);
+  next.fadeTick();
   EXPECT_EQ(members.fadeLevel, 32767);
-  EXPECT_TRUE(next.opacities.empty());  // nothing to change: the window is opaque
-  EXPECT_FALSE(next.timer2);
+  EXPECT_TRUE(next.view.opacities.empty());  // nothing to change: the window is opaque
+  EXPECT_FALSE(next.fading());
 }
 
 TEST(ShowFrmProgress, ClosesTheWindowWhenValueReachesStepTargetLessFive) {
   for (float r : {0.0f, 0.5f, kLargestBelowOne}) {
-    Log log;
     ShowFrmMembers members;
-    RecordingShowView view(log);
-    loadShowFrm(members, view, r);
+    Showing showing(members, r);
     const auto closeAt = static_cast<std::int32_t>(members.stepTarget) - 5;
-    while (!view.unloaded && view.value < 1000) progressTick(members, view);
-    EXPECT_EQ(view.value, closeAt) << r;
-    EXPECT_EQ(view.maximum - view.value, 6) << r;  // six steps short of Max
-    const Log closing(log.end() - 4, log.end());
+    while (!showing.view.unloaded && showing.view.value < 1000) showing.show.onTimer(TimerId::ShowProgress);
+    EXPECT_EQ(showing.view.value, closeAt) << r;
+    EXPECT_EQ(showing.view.maximum - showing.view.value, 6) << r;  // six steps short of Max
+    const Log closing(showing.log.end() - 4, showing.log.end());
     EXPECT_EQ(closing, (Log{"show Timer1 off", "show Timer2 off", "unloaded", "main to front"})) << r;
   }
 }
 
 TEST(ShowFrmProgress, AValueAtTheTopOfTheRangeEndsTheShowingInsteadOfWrapping) {
-  Log log;
   ShowFrmMembers members;
+  Showing showing(members);
   members.stepTarget = 1e10f;
-  RecordingShowView view(log);
-  view.maximum = view.value = std::numeric_limits<std::int32_t>::max();
-  progressTick(members, view);
-  EXPECT_EQ(view.value, std::numeric_limits<std::int32_t>::max());
-  EXPECT_TRUE(view.unloaded);
+  showing.view.maximum = showing.view.value = std::numeric_limits<std::int32_t>::max();
+  showing.show.onTimer(TimerId::ShowProgress);
+  EXPECT_EQ(showing.view.value, std::numeric_limits<std::int32_t>::max());
+  EXPECT_TRUE(showing.view.unloaded);
 }
 
 TEST(ShowFrmClose, ClickStopsBothTimersUnloadsAndBringsTheMainWindowForward) {
-  Log log;
-  RecordingShowView view(log);
-  closeShowFrm(view);
-  EXPECT_EQ(log, (Log{"show Timer1 off", "show Timer2 off", "unloaded", "main to front"}));
+  ShowFrmMembers members;
+  Showing showing(members);
+  showing.log.clear();
+  showing.show.onClick();
+  EXPECT_EQ(showing.log, (Log{"show Timer1 off", "show Timer2 off", "unloaded", "main to front"}));
 }
 
-TEST(ShowFrmClose, QueryUnloadSwitchesTheFourMainTimersOnInOrder) {
-  Log log;
-  TimerLogIndexView main(log);
-  queryUnloadShowFrm(main);
-  EXPECT_EQ(log, (Log{"main Time_Chr on", "main Timer1 on", "main Timer2 on", "main Timer3 on"}));
+TEST(ShowFrmClose, TheUnloadResumesTheMainWindowOnce) {
+  ShowFrmMembers members;
+  Showing showing(members);
+  showing.show.open();
+  showing.log.clear();
+  showing.show.onUnload();
+  showing.show.onUnload();  // closed by a click and by the system at once
+  EXPECT_EQ(showing.log, (Log{"show Timer2 off", "main resumed"}));
 }

@@ -32,7 +32,7 @@ struct IndexHarness : MainWindowParts {
   IndexHarness& operator=(const IndexHarness&) = delete;
 
   lumivox::IndexWindow& open(Options options = {}) {
-    lumivox::IndexWindow::Services services;
+    lumivox::MainServices services;
     services.prompter = &prompter;
     services.keys = &keys;
     services.anotherInstanceRunning = [other = options.otherInstance] { return other; };

@@ -12,13 +12,14 @@
 struct MainWindowParts {
   std::unique_ptr<lumivox::IndexWindow> window;
 
-  lumivox::DialogueState& state() const { return window->state(); }
+  lumivox::DialogueState& state() const { return window->controller().state(); }
   QLabel* label(std::string_view name) const { return window->findChild<QLabel*>(u(name)); }
   QString text(std::string_view name) const { return label(name)->text(); }
   QAction* action(std::string_view name) const { return window->findChild<QAction*>(u(name)); }
   QTimer* timer(std::string_view name) const { return window->findChild<QTimer*>(u(name)); }
   // Only the main window's own timers: the windows it opens have timers of the same names.
   bool mainTimerOn(std::string_view name) const {
-    return window->findChild<QObject*>(u(name), Qt::FindDirectChildrenOnly)->property("active").toBool();
+    auto* timer = window->findChild<QTimer*>(u(name), Qt::FindDirectChildrenOnly);
+    return timer ? timer->isActive() : window->controller().timerOn(lumivox::TimerId::Timer1);
   }
 };

@@ -82,7 +82,7 @@ template <typename BoxPrompter>
 class DesktopLumivox : public MainWindowParts {
  public:
   explicit DesktopLumivox(std::function<void()> endProgram = [] {}) {
-    lumivox::IndexWindow::Services services;
+    lumivox::MainServices services;
     services.prompter = &prompter;
     services.keys = &keys;
     services.anotherInstanceRunning = [] { return false; };

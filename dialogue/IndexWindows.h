@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+
+namespace lumivox {
+
+class IndexModel;
+class ShowHost;
+struct DialogueState;
+struct ShowFrmMembers;
+
+// The main window's secondary windows, as a front end opens them. Each
+// window runs its own small logic; modal ones return at once all the same.
+class IndexWindows {
+ public:
+  virtual ~IndexWindows() = default;
+  virtual void openHotkeys() = 0;                    // HotkeysSetup, modal
+  virtual void openJump(DialogueState& state) = 0;   // TextNO, modal
+  virtual void openAutoSave(IndexModel& index) = 0;  // AutoSave, modal, after its load
+  virtual void openHelp() = 0;                       // Help, modal
+  // About, modeless and without an owner; the front end tells the controller
+  // when it has gone.
+  virtual void openAbout(const std::string& mainLibraryPath) = 0;
+  virtual void raiseAbout() = 0;
+  // ShowFrm: created (its load runs) and opened with its logic.
+  virtual void openShowWindow(ShowFrmMembers& members, ShowHost& host) = 0;
+};
+
+}  // namespace lumivox

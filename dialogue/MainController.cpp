@@ -1,0 +1,247 @@
+#include "dialogue/MainController.h"
+
+#include <exception>
+
+#include "common/Prompter.h"
+#include "dialogue/DebugMode.h"
+#include "dialogue/IndexMenu.h"
+#include "dialogue/IndexTimers.h"
+#include "dialogue/IndexView.h"
+#include "dialogue/IndexWindows.h"
+#include "dialogue/KeyPoll.h"
+#include "dialogue/KeyWatchFailure.h"
+#include "dialogue/Startup.h"
+#include "dialogue/TrackChoice.h"
+#include "dialogue/Tracks.h"
+#include "info/CounterPage.h"
+#include "info/GameLauncher.h"
+#include "info/Reports.h"
+#include "platform/Clipboard.h"
+#include "platform/KeyWatch.h"
+#include "platform/ProgramStart.h"
+#include "progress/AutoSave.h"
+#include "progress/NewProgress.h"
+#include "progress/ProgressTracks.h"
+#include "progress/SaveCommands.h"
+#include "progress/Stepping.h"
+
+namespace lumivox {
+namespace {
+
+// Stands in when the program was started without a clipboard: every report
+// then ends with its failure message.
+class MissingClipboard final : public Clipboard {
+ public:
+  void clear() override { throw ClipboardError("no clipboard"); }
+  void setText(const std::string&) override { throw ClipboardError("no clipboard"); }
+};
+
+// Stands in when the program was given no way to start programs: the launch
+// then fails with its message instead of doing nothing.
+class NoProgramStarter final : public ProgramStarter {
+ public:
+  bool start(const std::string&) override { return false; }
+};
+
+// The main window's timers that stand still while the show window is open.
+constexpr TimerId kShowWindowPauses[] = {TimerId::TimeChr, TimerId::Timer1, TimerId::Timer2, TimerId::Timer3};
+
+}  // namespace
+
+MainController::MainController(IndexView& view, MainServices services)
+    : view_(view), services_(std::move(services)), timers_(*services_.ticker, indexTimers()) {
+  for (const MenuEntry& entry : indexMenu())
+    if (entry.kind == MenuEntry::Kind::Item) enabled_[entry.command] = entry.initiallyEnabled;
+  for (CommandId label : {CommandId::HideTrackChoice, CommandId::OpenGateMenu}) enabled_[label] = true;
+}
+
+bool MainController::start() {
+  timers_.startAsDesigned();
+  StartupServices startup;
+  startup.prompter = services_.prompter;
+  startup.anotherInstanceRunning = services_.anotherInstanceRunning;
+  startup.endProgram = services_.endProgram;
+  if (Registry* registry = services_.registry)
+    startup.readGameFolder = [registry](const std::string& defaultFolder) {
+      return readGameFolder(*registry, defaultFolder);
+    };
+  startup.startCounterPage = [this](const std::string&) {
+    setTimerEnabled(TimerId::UserNumberTi, true);
+    counterPageLoading_ = true;
+  };
+  return runStartup(state_, *this, startup);
+}
+
+void MainController::onShown() {
+  // Said once the window shows, so the status line stands behind the box.
+  if (!services_.keyWatchError.empty()) reportKeyWatchFailure(*this, *services_.prompter);
+}
+
+bool MainController::commandEnabled(CommandId command) const {
+  const auto found = enabled_.find(command);
+  return found != enabled_.end() && found->second;
+}
+
+void MainController::onCommand(CommandId command) {
+  // A command whose items are disabled cannot be chosen, whatever reaches here.
+  if (!commandEnabled(command)) return;
+  Prompter& prompter = *services_.prompter;
+  IndexWindows& windows = *services_.windows;
+  switch (command) {
+    case CommandId::LaunchGame: {
+      NoProgramStarter none;
+      launchGame(state_.gamePath, services_.programs ? *services_.programs : none, prompter);
+      return;
+    }
+    case CommandId::ShowTrackChoice: return expandTrackChoice(view_, *this);
+    case CommandId::HideTrackChoice: return collapseTrackChoice(view_, *this);
+    case CommandId::OpenGateMenu: return view_.popUpGateMenu();
+    case CommandId::AutoSaveSettings: return windows.openAutoSave(*this);
+    case CommandId::JumpSettings: return windows.openJump(state_);
+    case CommandId::HotkeySettings: return windows.openHotkeys();
+    case CommandId::Exit: askToExit(); return;
+    case CommandId::MainStory: return switchToMainStory(state_, *this, prompter);
+    case CommandId::EnterDoor: return enterDoor(state_, *this);
+    case CommandId::StepBack1:
+    case CommandId::StepBack10:
+    case CommandId::StepForward1:
+    case CommandId::StepForward10:
+      for (const StepCommand& step : stepCommands())
+        if (step.command == command) StepProgress(state_, *this, prompter, step.step, step.statusPrefix);
+      return;
+    case CommandId::NewProgress: return newProgress(state_, prompter);
+    case CommandId::DebugMode: return enterDebugMode(*this, prompter);
+    case CommandId::LeaveDebugMode: return leaveDebugMode(*this, prompter);
+    case CommandId::SaveMain: return saveProgressCommand(state_, Track::Main, *this, prompter);
+    case CommandId::SaveDoor: return saveProgressCommand(state_, Track::Door, *this, prompter);
+    case CommandId::LoadMain:
+      return loadProgressCommand(state_, Track::Main, progressFiles(Track::Main).saveFile, *this, prompter);
+    case CommandId::LoadDoor:
+      return loadProgressCommand(state_, Track::Door, progressFiles(Track::Door).saveFile, *this, prompter);
+    case CommandId::LoadAutoSaveMain:
+      return loadProgressCommand(state_, Track::Main, progressFiles(Track::Main).autoSaveFile, *this, prompter);
+    case CommandId::LoadAutoSaveDoor:
+      return loadProgressCommand(state_, Track::Door, progressFiles(Track::Door).autoSaveFile, *this, prompter);
+    case CommandId::Help: return windows.openHelp();
+    case CommandId::ErrorReport: {
+      MissingClipboard missing;
+      return runErrorReport(state_, *this, prompter, services_.clipboard ? *services_.clipboard : missing);
+    }
+    case CommandId::SuggestionReport: {
+      MissingClipboard missing;
+      return runSuggestionReport(*this, prompter, services_.clipboard ? *services_.clipboard : missing);
+    }
+    case CommandId::ShowWindow: return windows.openShowWindow(showMembers_, *this);
+    case CommandId::About:
+      // One About window: opening it again brings it forward unchanged.
+      if (aboutOpen_) return windows.raiseAbout();
+      aboutOpen_ = true;
+      return windows.openAbout(mainLibraryPath());
+    case CommandId::None: return;
+  }
+}
+
+void MainController::onTimer(TimerId timer) {
+  // A tick already on its way when its timer stopped is not one.
+  if (!timers_.on(timer)) return;
+  switch (timer) {
+    case TimerId::TimeChr:
+      // Keys pressed in the program's own windows answer those windows.
+      if (programFocused_) return refreshLibraryPaths(state_, *this);
+      return pollTick(state_, *services_.keys, *this);
+    case TimerId::Timer2: return lineCountTick(state_, *this);
+    case TimerId::Timer3: return autoSaveTick(state_, *this);
+    case TimerId::UserNumberTi: return counterPageTick();
+    default: return;
+  }
+}
+
+void MainController::counterPageTick() {
+  if (counterPageLoading_) {
+    setStatusText(kCounterPageLoadingText);
+    view_.setControlText("UserNumberBrowser", counterPageText(state_.counterPagePath));
+    counterPageLoading_ = false;
+    return;
+  }
+  setTimerEnabled(TimerId::UserNumberTi, false);
+  setStatusText(kCounterPageReadyText);
+}
+
+void MainController::onFocus(bool gained) {
+  setTimerEnabled(TimerId::TimeChr, gained);
+  setTimerEnabled(TimerId::Timer2, gained);
+  setStatusText(gained ? "程序获得焦点，重新开始判断按键。" : "程序失去焦点，停止判断按键。");
+}
+
+void MainController::onProgramFocus(bool focused) {
+  if (programFocused_ == focused) return;
+  programFocused_ = focused;
+  // What was typed into the program's own windows is not for the game.
+  if (!focused) services_.keys->forgetPresses();
+}
+
+bool MainController::onCloseRequested() { return askToExit(); }
+
+bool MainController::askToExit() {
+  const bool leave = services_.prompter->ask("您是否要退出软件？而不保存现在进行的对话进度？", "退出确认",
+                                             Prompter::Buttons::YesNo, Prompter::Icon::Question);
+  if (leave) services_.endProgram();
+  return leave;
+}
+
+void MainController::setStatusText(const std::string& text) { view_.setControlText("状态提示", text); }
+void MainController::setDialogueText(const std::string& text) { view_.setControlText("对话内容", text); }
+void MainController::setPercentText(const std::string& text) { view_.setControlText("BFB", text); }
+
+void MainController::setLibraryPaths(const std::string& mainPath, const std::string& doorPath) {
+  // Asked for at every poll and nearly always the same.
+  if (mainPath != mainPath_) view_.setControlText("Dirurl", mainPath_ = mainPath);
+  if (doorPath != doorPath_) view_.setControlText("Dirurl2", doorPath_ = doorPath);
+}
+
+bool MainController::setBarMaximum(float maximum) {
+  if (!bar_.setMaximum(maximum)) return false;
+  view_.setBar(bar_.value(), bar_.maximum());
+  return true;
+}
+
+bool MainController::setBarValue(float value) {
+  if (!bar_.setValue(value)) return false;
+  view_.setBar(bar_.value(), bar_.maximum());
+  return true;
+}
+
+void MainController::setCommandEnabled(CommandId command, bool enabled) {
+  enabled_[command] = enabled;
+  view_.setCommandEnabled(command, enabled);
+}
+
+void MainController::setTimerEnabled(TimerId timer, bool enabled) {
+  // Whatever switched the poll off (debug mode, focus, the show window), the
+  // presses made meanwhile were not meant for the dialogue.
+  if (timers_.setOn(timer, enabled) && timer == TimerId::TimeChr) services_.keys->forgetPresses();
+}
+
+void MainController::setTimerInterval(TimerId timer, int milliseconds) {
+  if (milliseconds < 0 || milliseconds > kMaxTimerInterval) return;
+  timers_.setInterval(timer, milliseconds);
+}
+
+void MainController::setLoadedText(Track track, const std::string& text) {
+  view_.setControlText(track == Track::Main ? "Text1" : "Text3", text);
+}
+
+void MainController::pauseForShowWindow() {
+  std::map<TimerId, bool> before;
+  for (TimerId timer : kShowWindowPauses) before[timer] = timers_.on(timer);
+  beforeShowWindow_ = before;
+  for (TimerId timer : kShowWindowPauses) setTimerEnabled(timer, false);
+}
+
+void MainController::resumeAfterShowWindow() {
+  if (!beforeShowWindow_) return;
+  for (const auto& [timer, on] : *beforeShowWindow_) setTimerEnabled(timer, on);
+  beforeShowWindow_.reset();
+}
+
+}  // namespace lumivox

@@ -1,0 +1,111 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "common/TimerSwitches.h"
+#include "dialogue/CommandId.h"
+#include "dialogue/DialogueState.h"
+#include "dialogue/IndexModel.h"
+#include "dialogue/ProgressRange.h"
+#include "show/ShowController.h"
+#include "show/ShowFrmSteps.h"
+
+namespace lumivox {
+
+class Clipboard;
+class IndexView;
+class IndexWindows;
+class KeyWatch;
+class ProgramStarter;
+class Prompter;
+class Registry;
+
+// What the main window's logic needs from outside: the front end's boxes,
+// clock and windows, and the platform's services. Those left empty make their
+// commands fail with their own message.
+struct MainServices {
+  Prompter* prompter = nullptr;
+  KeyWatch* keys = nullptr;
+  Ticker* ticker = nullptr;
+  IndexWindows* windows = nullptr;
+  Clipboard* clipboard = nullptr;
+  Registry* registry = nullptr;
+  ProgramStarter* programs = nullptr;
+  std::function<bool()> anotherInstanceRunning;
+  // Ends the program at once: no further events, nothing saved.
+  std::function<void()> endProgram;
+  // Why the key watch could not start; empty when it runs.
+  std::string keyWatchError;
+};
+
+// The main window's logic: it owns the program-wide dialogue state and
+// decides what every command, tick, focus change and close request does.
+// The front end shows it through the view and forwards events to it.
+class MainController final : public IndexModel, public ShowHost {
+ public:
+  MainController(IndexView& view, MainServices services);
+
+  // The window's load: its timers as designed, then the start-up sequence.
+  // False when the program was ended during it.
+  bool start();
+  // Once the window shows: what the player must know before anything else.
+  void onShown();
+
+  void onCommand(CommandId command);
+  void onTimer(TimerId timer);
+  // The window's own keyboard focus (not its activation).
+  void onFocus(bool gained);
+  // Whether any window or box of the program has the keyboard focus: key
+  // presses then go to the program, not to the game.
+  void onProgramFocus(bool focused);
+  // True when the window may close; the program has then been ended.
+  bool onCloseRequested();
+  void onAboutClosed() { aboutOpen_ = false; }
+
+  DialogueState& state() { return state_; }
+  bool timerOn(TimerId timer) const { return timers_.on(timer); }
+  int timerInterval(TimerId timer) const { return timers_.interval(timer); }
+  bool commandEnabled(CommandId command) const;
+
+  // IndexModel
+  void setStatusText(const std::string& text) override;
+  void setDialogueText(const std::string& text) override;
+  void setPercentText(const std::string& text) override;
+  void setLibraryPaths(const std::string& mainPath, const std::string& doorPath) override;
+  std::string mainLibraryPath() const override { return mainPath_; }
+  std::string doorLibraryPath() const override { return doorPath_; }
+  bool setBarMaximum(float maximum) override;
+  bool setBarValue(float value) override;
+  float barMaximum() const override { return bar_.maximum(); }
+  float barValue() const override { return bar_.value(); }
+  void setCommandEnabled(CommandId command, bool enabled) override;
+  void setTimerEnabled(TimerId timer, bool enabled) override;
+  void setTimerInterval(TimerId timer, int milliseconds) override;
+  void setLoadedText(Track track, const std::string& text) override;
+
+  // ShowHost
+  void pauseForShowWindow() override;
+  void resumeAfterShowWindow() override;
+
+ private:
+  bool askToExit();
+  void counterPageTick();
+
+  IndexView& view_;
+  MainServices services_;
+  DialogueState state_;
+  TimerSwitches timers_;
+  ProgressRange bar_;
+  std::string mainPath_, doorPath_;
+  std::map<CommandId, bool> enabled_;
+  bool programFocused_ = false;
+  bool counterPageLoading_ = false;
+  bool aboutOpen_ = false;
+  ShowFrmMembers showMembers_;
+  // The timers as they were when the show window opened.
+  std::optional<std::map<TimerId, bool>> beforeShowWindow_;
+};
+
+}  // namespace lumivox
