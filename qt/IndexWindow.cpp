@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
@@ -114,7 +113,10 @@ void IndexWindow::connectLabels() {
   // Any button, as the player may right-click a label that looks like a menu.
   QWidget* gate = controls_.at("Label8");
   gate->setContextMenuPolicy(Qt::PreventContextMenu);
-  onMouseReleasedOver(gate, [this](Qt::MouseButton, QPoint) { controller_->onCommand(CommandId::OpenGateMenu); });
+  onMouseReleasedOver(gate, [this](Qt::MouseButton, QPoint at) {
+    gateReleasedAt_ = at;
+    controller_->onCommand(CommandId::OpenGateMenu);
+  });
 }
 
 void IndexWindow::setControlText(std::string_view control, const std::string& text) {
@@ -132,7 +134,7 @@ void IndexWindow::setCommandEnabled(CommandId command, bool enabled) {
   for (QAction* action : actions_[command]) action->setEnabled(enabled);
 }
 
-void IndexWindow::popUpGateMenu() { gateMenu_->popup(QCursor::pos()); }
+void IndexWindow::popUpGateMenu() { gateMenu_->popup(gateReleasedAt_); }
 
 void IndexWindow::setOuterHeightTwips(int twips) {
   QWidget* client = centralWidget();

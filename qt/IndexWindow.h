@@ -64,6 +64,7 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   std::vector<QWidget*> shownControls_;
   std::map<CommandId, std::vector<QAction*>> actions_;
   QMenu* gateMenu_ = nullptr;
+  QPoint gateReleasedAt_;
   QPointer<AboutWindow> about_;
 };
 

@@ -148,15 +148,26 @@ TEST_F(AutoSaveSettingsTest, RefusedTextIsStoredFirstThenTheError) {
   }
 }
 
-TEST_F(AutoSaveSettingsTest, LibraryThatCannotBeWrittenIsAnErrorAndTheIntervalStays) {
+// The interval still holds for this run; the player is told it will not last.
+TEST_F(AutoSaveSettingsTest, LibraryThatCannotBeWrittenAppliesTheIntervalForThisRunAndSaysSo) {
   view.timerInterval["Timer3"] = 30000;
   fs::remove_all(dir.dataDir());
   view.mainPath = (dir.dataDir() / "Quorra.data").string();
   window.text = "60";
   confirmAutoSaveSettings(window, view, prompter);
-  EXPECT_EQ(view.timerInterval.at("Timer3"), 30000);
+  EXPECT_EQ(view.timerInterval.at("Timer3"), 60000);
+  ASSERT_EQ(prompter.boxes.size(), 1u);
+  EXPECT_EQ(prompter.boxes[0].text, kIntervalNotStoredText);
+  EXPECT_EQ(prompter.boxes[0].title, "发生错误");
+  EXPECT_EQ(window.unloads, 1);
+  EXPECT_FALSE(fs::exists(dir.dataDir()));
+
+  // Text that is no interval is refused as before, stored or not.
+  prompter.boxes.clear();
+  window.text = "abc";
+  confirmAutoSaveSettings(window, view, prompter);
+  EXPECT_EQ(view.timerInterval.at("Timer3"), 60000);
   ASSERT_EQ(prompter.boxes.size(), 1u);
   EXPECT_EQ(prompter.boxes[0].text, kProgramErrorText);
-  EXPECT_EQ(window.unloads, 0);
-  EXPECT_FALSE(fs::exists(dir.dataDir()));
+  EXPECT_EQ(window.unloads, 1);
 }
