@@ -2,11 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QWindow>
 
 #include "common/Twips.h"
 #include "dialogue/IndexForm.h"
@@ -64,9 +62,6 @@ IndexWindow::IndexWindow(MainServices services, QWidget* parent)
   setBar(0, 100);
   connectLabels();
 
-  // Keys typed into any window or box of the program are not the game's.
-  connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
-          [this](QWindow* focused) { controller_->onProgramFocus(focused != nullptr); });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
