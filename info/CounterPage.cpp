@@ -4,6 +4,7 @@
 
 #include "common/FileRead.h"
 #include "dialogue/IndexView.h"
+#include "info/PageText.h"
 #include "platform/TextCodec.h"
 
 namespace lumivox {
@@ -137,6 +138,11 @@ std::optional<std::string> readCounterPage(const std::string& path) {
     // that cannot open it.
     return std::nullopt;
   }
+}
+
+std::string counterPageText(const std::string& path) {
+  const std::optional<std::string> page = readCounterPage(path);
+  return page ? pageText(*page) : std::string();
 }
 
 void counterPageTick(bool pageBusy, IndexView& view) {

@@ -24,6 +24,11 @@ std::string declaredCharset(std::string_view page);
 // its pages are written in. Nothing when the file cannot be read.
 std::optional<std::string> readCounterPage(const std::string& path);
 
+// What the counter page shows, as plain text: the page read as above, then
+// its visible text (see pageText). Empty when the file cannot be read. No
+// page, however large or deeply nested, takes more than one linear pass.
+std::string counterPageText(const std::string& path);
+
 // One tick of UserNumberTi: while the page loads the status line says so;
 // once it has loaded, the status line says it is done and the timer stops.
 void counterPageTick(bool pageBusy, IndexView& view);

@@ -14,7 +14,7 @@
 #include "platform/ProgramStartWin.h"
 #include "platform/RegistryWin.h"
 #else
-#include "qt/ProgramStartWine.h"
+#include "platform/ProgramStartWine.h"
 #include "platform/WinePrefix.h"
 #include "platform/WineRegistry.h"
 #include "platform/X11KeyWatch.h"
