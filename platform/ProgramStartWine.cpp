@@ -1,6 +1,8 @@
 #include "platform/ProgramStartWine.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <clocale>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -31,6 +33,27 @@ std::string findOnPath(const std::string& program) {
     start = end + 1;
   }
   return {};
+}
+
+// Whether a Windows path reaches the handler rundll32 calls whole. Wine
+// hands it over in the ANSI code page it takes from the locale of LC_CTYPE
+// (LC_ALL, else LC_CTYPE, else LANG, when that locale is installed): a name
+// outside ASCII needs GBK there, the code page the registry value was read
+// in, so a Chinese locale (zh_CN, zh_SG), as it needs a Chinese Windows.
+bool reachesHandlerWhole(std::string_view windowsPath) {
+  if (std::all_of(windowsPath.begin(), windowsPath.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return true;
+  const char* name = nullptr;
+  for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+    name = std::getenv(variable);
+    if (name && *name) break;
+  }
+  if (!name || (std::string_view(name).substr(0, 5) != "zh_CN" && std::string_view(name).substr(0, 5) != "zh_SG"))
+    return false;
+  const locale_t installed = ::newlocale(LC_CTYPE_MASK, name, locale_t{});
+  if (!installed) return false;
+  ::freelocale(installed);
+  return true;
 }
 
 // Tells the parent why the grandchild could not run; async-signal-safe.
@@ -106,7 +129,9 @@ bool runDetached(const std::string& program, std::vector<std::string> arguments,
 bool WineProgramStarter::start(const std::string& commandLine) {
   if (!isWinePrefix(prefix_)) return false;
   std::vector<std::string> command = wineArguments(commandLine);
-  const std::string& opened = isRundll32(command.front()) && command.size() > 2 ? command[2] : command.front();
+  const bool handler = isRundll32(command.front()) && command.size() > 2;
+  const std::string& opened = handler ? command[2] : command.front();
+  if (handler && !reachesHandlerWhole(opened)) return false;
   const std::optional<std::string> file = unixPathInPrefix(prefix_, opened);
   std::error_code error;
   if (!file || !std::filesystem::is_regular_file(*file, error)) return false;

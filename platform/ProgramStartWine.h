@@ -9,9 +9,11 @@ namespace lumivox {
 // the program gets show mode 2 (minimized) as on Windows. The arguments are
 // a list (see wineArguments), never a shell's text. Nothing starts, and the
 // answer is false, when the folder holds no Wine prefix (Wine would make a
-// new one), when the file the command opens (the file rundll32 hands its
-// entry, else the program) is not where that Windows path leads in the
-// prefix, or when wine cannot be run. Wine runs detached, its input
+// new one there); when the file the command opens (the file rundll32 hands
+// its entry, else the program) is not where its Windows path leads in the
+// prefix; when that path, handed to rundll32, holds characters outside
+// ASCII and the locale is not an installed Chinese one (Wine would pass them
+// on as '?'); or when wine cannot be run. Wine runs detached, its input
 // /dev/null; nothing waits for it.
 class WineProgramStarter final : public ProgramStarter {
  public:

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <optional>
 #include <sys/wait.h>
 #include <thread>
 
@@ -14,12 +15,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Sets an environment variable for the scope, then restores it.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) {
+    if (const char* previous = std::getenv(name)) previous_ = previous;
+    ::setenv(name, value, 1);
+  }
+  ~ScopedVariable() { previous_ ? ::setenv(name_, previous_->c_str(), 1) : ::unsetenv(name_); }
+
+ private:
+  const char* name_;
+  std::optional<std::string> previous_;
+};
+
 // A stand-in `wine` first on the PATH: each run adds a line to wine.runs,
 // then writes the prefix it was given and its arguments, each ended by a
 // NUL, and renames that record into place.
 class FakeWine {
  public:
-  FakeWine() : previousPath_(std::getenv("PATH")) {
+  FakeWine() {
     const auto script = dir_.path() / "wine";
     writeBytes(script,
                "#!/bin/sh\n"
@@ -27,9 +42,7 @@ class FakeWine {
                "{ printf '%s\\0' \"$WINEPREFIX\"; printf '%s\\0' \"$@\"; } > \"$0.tmp\"\n"
                "mv \"$0.tmp\" \"$0.record\"\n");
     fs::permissions(script, fs::perms::owner_all);
-    ::setenv("PATH", (dir_.path().string() + ":/usr/bin:/bin").c_str(), 1);
   }
-  ~FakeWine() { ::setenv("PATH", previousPath_.c_str(), 1); }
 
   // The prefix and the arguments, once wine has run.
   std::vector<std::string> record() const {
@@ -45,7 +58,7 @@ class FakeWine {
 
  private:
   TempWorkDir dir_{TempWorkDir::Data::None};
-  std::string previousPath_;
+  ScopedVariable path_{"PATH", (dir_.path().string() + ":/usr/bin:/bin").c_str()};
 };
 
 // A prefix as Wine makes one, as far as the starter looks: its system
@@ -69,7 +82,7 @@ TEST(WineProgramStarter, StartsMinimizedThroughWineInThePrefixWithoutAShellAndLe
   FakeWine wine;
   TempWorkDir dir(TempWorkDir::Data::None);
   const fs::path prefix = makePrefix(dir.path() / "游戏 prefix");
-  const fs::path folder = dir.path() / "游戏  目录 $HOME `id` 'q' ; & |";
+  const fs::path folder = dir.path() / "game  dir $HOME `id` 'q' ; & |";
   fs::create_directories(folder);
   writeBytes(folder / "ED6_WIN2.exe", "MZ");
   const std::string handler = "Rundll32.exe url.dll, FileProtocolHandler ";
@@ -86,6 +99,16 @@ TEST(WineProgramStarter, StartsMinimizedThroughWineInThePrefixWithoutAShellAndLe
   EXPECT_FALSE(starter.start(handler + windowsPath(folder)));  // a folder
   EXPECT_FALSE(starter.start(handler + "\\ED6_WIN2.exe"));     // no game folder at all
 
+  // A Chinese name reaches the handler only through a Chinese locale that
+  // is installed.
+  const fs::path chinese = dir.path() / "游戏 目录";
+  fs::create_directories(chinese);
+  writeBytes(chinese / "ED6_WIN2.exe", "MZ");
+  for (const char* locale : {"C.UTF-8", "zh_CN.UTF-8"}) {
+    const ScopedVariable lcAll("LC_ALL", locale), locales("LOCPATH", dir.path().c_str());
+    EXPECT_FALSE(starter.start(handler + windowsPath(chinese) + "\\ED6_WIN2.exe")) << locale;
+  }
+
   ASSERT_TRUE(starter.start(handler + game));
   errno = 0;
   EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
@@ -99,9 +122,7 @@ TEST(WineProgramStarter, FailsWhenWineIsMissing) {
   TempWorkDir dir(TempWorkDir::Data::None);
   const fs::path prefix = makePrefix(dir.path() / "prefix");
   writeBytes(dir.path() / "ED6_WIN2.exe", "MZ");
-  const std::string previousPath = std::getenv("PATH");
-  ::setenv("PATH", dir.path().c_str(), 1);
+  const ScopedVariable path("PATH", dir.path().c_str());
   lumivox::WineProgramStarter starter(prefix.string());
   EXPECT_FALSE(starter.start("Rundll32.exe url.dll, FileProtocolHandler " + windowsPath(dir.path()) + "\\ED6_WIN2.exe"));
-  ::setenv("PATH", previousPath.c_str(), 1);
 }
