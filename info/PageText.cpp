@@ -47,6 +47,15 @@ bool partsWords(std::string_view name) {
   return false;
 }
 
+// Elements of a head; any other one starts the body, as in a browser.
+bool belongsInHead(std::string_view name) {
+  static constexpr std::array<std::string_view, 8> kNames = {"base",   "link",  "meta",     "noscript",
+                                                             "script", "style", "template", "title"};
+  for (std::string_view known : kNames)
+    if (name == known) return true;
+  return false;
+}
+
 // A name that matters here is short: longer ones are not compared at all.
 std::string lowerName(std::string_view html, std::size_t start, std::size_t end) {
   if (end - start > 10) return {};
@@ -172,8 +181,8 @@ std::string pageText(std::string_view html) {
         at = afterRawText(html, at, name);
       } else if (name == "head") {
         inHead = true;
-      } else if (name == "body") {
-        inHead = false;  // a head left open ends where the body starts
+      } else if (!belongsInHead(name)) {
+        inHead = false;  // a head left open ends where the body's content starts
       }
       if (partsWords(name)) text.blank();
     } else if (c == '<' && at + 2 < html.size() && html[at + 1] == '/' && isLetter(html[at + 2])) {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <clocale>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <locale.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -96,6 +96,10 @@ bool runDetached(const std::string& program, std::vector<std::string> arguments,
     // them, may stay open in them.
     int reportTo = report[1];
     if (reportTo < 3) reportTo = ::fcntl(reportTo, F_DUPFD_CLOEXEC, 3);
+    if (reportTo < 0) {
+      tell(report[1], errno);
+      ::_exit(127);
+    }
     if (reportTo > 3) ::close_range(3, reportTo - 1, 0);
     ::close_range(reportTo + 1, ~0u, 0);
     const int input = ::open("/dev/null", O_RDONLY);

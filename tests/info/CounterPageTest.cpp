@@ -78,6 +78,7 @@ TEST(CounterPageTest, PageTextIsWhatABrowserShows) {
       {"<html><head><title>用户编号</title><meta charset=gbk><style>p{color:red}</style>"
        "<script>document.write('<p>9</p>')</script></head><body><b>10</b>24</body></html>", "1024"},
       {"<head><title>t</title>not shown<body>shown", "shown"},
+      {"<head><meta charset=gbk><p>1024</p>", "1024"},  // a head left open
       {"<script>if (a</b) x = '</script >';</script>2", "';2"},  // raw text ends at its end tag
       {"<!-- 注释 <p>9</p> --><!--><!--->第 1 位", "第 1 位"},
       {"<!DOCTYPE html><?xml x?></ ><p title='a>b' data-x=\"c>d\">1</p>", "1"},
