@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/FileRead.h"
+#include "info/PageText.h"
 #include "platform/TextCodec.h"
 
 namespace lumivox {
@@ -136,6 +137,11 @@ std::optional<std::string> readCounterPage(const std::string& path) {
     // that cannot open it.
     return std::nullopt;
   }
+}
+
+std::string counterPageText(const std::string& path) {
+  const std::optional<std::string> page = readCounterPage(path);
+  return page ? pageText(*page) : std::string();
 }
 
 }  // namespace lumivox

@@ -22,10 +22,9 @@ std::string declaredCharset(std::string_view page);
 // its pages are written in. Nothing when the file cannot be read.
 std::optional<std::string> readCounterPage(const std::string& path);
 
-// The page's visible text, shown as plain text: tags and what they hide
-// dropped, character references decoded, blanks collapsed. Empty when the
-// page cannot be read. Linear in the page's size, whatever its nesting.
+// What the counter page shows, as plain text: the page read as above, then
+// its visible text (see pageText). Empty when the file cannot be read. No
+// page, however large or deeply nested, takes more than one linear pass.
 std::string counterPageText(const std::string& path);
-std::string visiblePageText(std::string_view html);
 
 }  // namespace lumivox

@@ -19,9 +19,9 @@ std::string readGameFolder(Registry& registry, const std::string& defaultFolder)
 // folder goes in unquoted and whole, whatever it holds.
 std::string gameLaunchCommand(const std::string& gamePath);
 
-// The launch-game command: starts the game without waiting for it. A wrong
-// folder is left to the URL handler to report; only a start that fails
-// shows a message.
+// The launch-game command: starts the game without waiting for it. A start
+// that fails shows a message. On Windows a wrong folder starts the URL
+// handler, which reports it; the Wine starter finds it first and fails.
 void launchGame(const std::string& gamePath, ProgramStarter& starter, Prompter& prompter);
 
 }  // namespace lumivox

@@ -28,14 +28,6 @@ std::string readProgram(std::string_view line, std::size_t& pos) {
   return program;
 }
 
-bool isRundll32(std::string_view program) {
-  const std::size_t slash = program.find_last_of("\\/");
-  if (slash != std::string_view::npos) program.remove_prefix(slash + 1);
-  std::string name(program);
-  std::transform(name.begin(), name.end(), name.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
-  return name == "rundll32" || name == "rundll32.exe";
-}
-
 // One argument as Windows programs split their command line: blanks
 // separate, double quotes group, and backslashes are literal unless they
 // come before a double quote.
@@ -87,6 +79,14 @@ void addRundll32Arguments(std::string_view line, std::size_t pos, std::vector<st
 }
 
 }  // namespace
+
+bool isRundll32(std::string_view program) {
+  const std::size_t slash = program.find_last_of("\\/");
+  if (slash != std::string_view::npos) program.remove_prefix(slash + 1);
+  std::string name(program);
+  std::transform(name.begin(), name.end(), name.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
+  return name == "rundll32" || name == "rundll32.exe";
+}
 
 std::vector<std::string> wineArguments(std::string_view commandLine) {
   std::size_t pos = skipBlanks(commandLine, 0);

@@ -16,4 +16,7 @@ namespace lumivox {
 // No shell is involved anywhere, so no character has a meaning of its own.
 std::vector<std::string> wineArguments(std::string_view commandLine);
 
+// Whether a program name, with or without its folder, is rundll32.
+bool isRundll32(std::string_view program);
+
 }  // namespace lumivox

@@ -2,11 +2,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/ProgramStartWine.h"
 #include "platform/WinePrefix.h"
 #include "platform/WineRegistry.h"
 #include "platform/X11KeyWatch.h"
 #include "qt/IndexWindow.h"
-#include "qt/ProgramStartWine.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtPrompter.h"
 #include "qt/SingleInstance.h"

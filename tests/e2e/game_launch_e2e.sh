@@ -4,7 +4,10 @@
 # blanks, Chinese characters and shell characters; its set-up value is
 # written into a test Wine prefix; Lumivox, started with that prefix, reads
 # the folder at start-up, starts the game from its menu through Wine, and the
-# stand-in leaves its marker file.
+# stand-in leaves its marker file with the show mode it was given, which must
+# be 2 (minimized). Then, without a Chinese locale, with the game folder gone
+# and with a prefix that does not exist, the launch must start no wine, make
+# no prefix and show the launcher's error box.
 # Usage: game_launch_e2e.sh <lumivox> <stand-in game .exe> <locale folder> <sample Data folder> <prefix folder>
 set -euo pipefail
 lumivox=$1 game=$2 locales=$3 data=$4
@@ -50,20 +53,67 @@ WINEDLLOVERRIDES="mscoree=;mshtml=" in_chinese \
   fail "wine reg add failed"
 wineserver -w  # Wine writes user.reg lazily; Lumivox reads the file
 
+# Lumivox finds this wine first: it notes each run, then runs the real one.
+mkdir "$work/bin"
+wine_runs="$work/wine.runs"
+printf '#!/bin/sh\necho "$*" >> "%s"\nexec "%s" "$@"\n' "$wine_runs" "$(command -v wine)" >"$work/bin/wine"
+chmod +x "$work/bin/wine"
+: >"$wine_runs"
+
 mkdir "$work/run" "$work/runtime"
 chmod 700 "$work/runtime"
 cp -r "$data" "$work/run/Data"
-(cd "$work/run" && XDG_RUNTIME_DIR="$work/runtime" exec "$support/with_chinese_locale.sh" "$locales" "$lumivox") &
-lumivox_pid=$!
 
-window=
-find_window() { window=$(xdotool search --name '^Lumivox$' 2>/dev/null | head -n1) && [ -n "$window" ]; }
-wait_for 30 find_window || fail "the Lumivox window did not appear"
-xdotool windowfocus --sync "$window"
+# Starts Lumivox in the given prefix, in the Chinese locale unless another
+# is given, and chooses the launch item from its menu: 程序(&O), then
+# 启动游戏程序...(&O).
+launch_from_menu() {
+  local start=("$support/with_chinese_locale.sh" "$locales" "$lumivox")
+  [ $# -gt 1 ] && start=(env LC_ALL="$2" "$lumivox")
+  (cd "$work/run" && WINEPREFIX=$1 PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work/runtime" exec "${start[@]}") &
+  lumivox_pid=$!
+  local window=
+  find_window() { window=$(xdotool search --name '^Lumivox$' 2>/dev/null | head -n1) && [ -n "$window" ]; }
+  wait_for 30 find_window || fail "the Lumivox window did not appear"
+  xdotool windowfocus --sync "$window"
+  xdotool key --delay 200 alt+o o
+}
 
-# The launch item from the menu: 程序(&O), then 启动游戏程序...(&O).
-xdotool key --delay 200 alt+o o
+stop_lumivox() {
+  kill "$lumivox_pid"
+  wait "$lumivox_pid" 2>/dev/null || true
+  lumivox_pid=
+}
 
+error_box_shown() { xdotool search --name '^出错了$' >/dev/null 2>&1; }
+
+launch_from_menu "$WINEPREFIX"
 marker="$folder/ED6_WIN2.started"
 wait_for 90 test -s "$marker" || fail "the game was not started: no $marker"
 echo "game_launch_e2e: the game started from \"$windows_folder\": $(cat "$marker")"
+grep -q '^show=2' "$marker" || fail "the game was not started minimized (show mode 2): $(cat "$marker")"
+[ "$(wc -l <"$wine_runs")" -eq 1 ] || fail "wine was run other than once: $(cat "$wine_runs")"
+error_box_shown && fail "an error box came with the started game"
+stop_lumivox
+
+# The Chinese folder without a Chinese locale: Wine would hand rundll32's
+# handler question marks for its name.
+launch_from_menu "$WINEPREFIX" C.UTF-8
+wait_for 20 error_box_shown || fail "no error box for a Chinese game folder without a Chinese locale"
+stop_lumivox
+[ "$(wc -l <"$wine_runs")" -eq 1 ] || fail "wine was run without a Chinese locale: $(cat "$wine_runs")"
+
+# The same value, the game folder gone.
+mv "$folder" "$folder.gone"
+launch_from_menu "$WINEPREFIX"
+wait_for 20 error_box_shown || fail "no error box for a game folder that is not there"
+stop_lumivox
+[ "$(wc -l <"$wine_runs")" -eq 1 ] || fail "wine was run for a game folder that is not there: $(cat "$wine_runs")"
+
+# A prefix that does not exist: Wine would quietly make one there.
+launch_from_menu "$work/no-prefix"
+wait_for 20 error_box_shown || fail "no error box for a prefix that is not there"
+stop_lumivox
+[ "$(wc -l <"$wine_runs")" -eq 1 ] || fail "wine was run for a prefix that is not there: $(cat "$wine_runs")"
+[ -e "$work/no-prefix" ] && fail "a prefix was made in $work/no-prefix"
+echo "game_launch_e2e: no Chinese locale, a missing game folder and a missing prefix started nothing and showed the error box"
