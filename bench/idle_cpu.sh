@@ -13,7 +13,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath "${1:-$root/build}")
 seconds=${2:-20}
 rounds=${3:-5}
-for program in "$build/app/lumivox" "$build/bench/lumivox_idle_baseline"; do
+for program in "$build/qt/lumivox" "$build/bench/lumivox_idle_baseline"; do
   [ -x "$program" ] || { echo "idle_cpu: $program is missing; build it first" >&2; exit 2; }
 done
 work=$(mktemp -d)
@@ -22,7 +22,7 @@ cp -r "$root/data" "$work/Data"
 
 measure() {
   cd "$work"
-  XDG_RUNTIME_DIR=$(mktemp -d) "$build/app/lumivox" >/dev/null 2>&1 &
+  XDG_RUNTIME_DIR=$(mktemp -d) "$build/qt/lumivox" >/dev/null 2>&1 &
   local lumivox=$!
   "$build/bench/lumivox_idle_baseline" >/dev/null 2>&1 &
   local baseline=$!

@@ -147,7 +147,10 @@ void MainController::onTimer(TimerId timer) {
   switch (timer) {
     case TimerId::TimeChr:
       // Keys pressed in the program's own windows answer those windows.
-      if (programFocused_) return refreshLibraryPaths(state_, *this);
+      if (services_.programHasKeyboardFocus && services_.programHasKeyboardFocus()) {
+        services_.keys->forgetPresses();
+        return refreshLibraryPaths(state_, *this);
+      }
       return pollTick(state_, *services_.keys, *this);
     case TimerId::Timer2: return lineCountTick(state_, *this);
     case TimerId::Timer3: return autoSaveTick(state_, *this);
@@ -171,13 +174,6 @@ void MainController::onFocus(bool gained) {
   setTimerEnabled(TimerId::TimeChr, gained);
   setTimerEnabled(TimerId::Timer2, gained);
   setStatusText(gained ? "程序获得焦点，重新开始判断按键。" : "程序失去焦点，停止判断按键。");
-}
-
-void MainController::onProgramFocus(bool focused) {
-  if (programFocused_ == focused) return;
-  programFocused_ = focused;
-  // What was typed into the program's own windows is not for the game.
-  if (!focused) services_.keys->forgetPresses();
 }
 
 bool MainController::onCloseRequested() { return askToExit(); }

@@ -36,6 +36,9 @@ struct MainServices {
   std::function<bool()> anotherInstanceRunning;
   // Ends the program at once: no further events, nothing saved.
   std::function<void()> endProgram;
+  // Whether a window or box of the program has the keyboard focus: keys
+  // pressed then answer the program, not the game. Unset: never.
+  std::function<bool()> programHasKeyboardFocus;
   // Why the key watch could not start; empty when it runs.
   std::string keyWatchError;
 };
@@ -57,9 +60,6 @@ class MainController final : public IndexModel, public ShowHost {
   void onTimer(TimerId timer);
   // The window's own keyboard focus (not its activation).
   void onFocus(bool gained);
-  // Whether any window or box of the program has the keyboard focus: key
-  // presses then go to the program, not to the game.
-  void onProgramFocus(bool focused);
   // True when the window may close; the program has then been ended.
   bool onCloseRequested();
   void onAboutClosed() { aboutOpen_ = false; }
@@ -100,7 +100,6 @@ class MainController final : public IndexModel, public ShowHost {
   ProgressRange bar_;
   std::string mainPath_, doorPath_;
   std::map<CommandId, bool> enabled_;
-  bool programFocused_ = false;
   bool counterPageLoading_ = false;
   bool aboutOpen_ = false;
   ShowFrmMembers showMembers_;

@@ -7,6 +7,7 @@
 #include "platform/WineRegistry.h"
 #include "platform/X11KeyWatch.h"
 #include "qt/IndexWindow.h"
+#include "qt/ProgramFocus.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtPrompter.h"
 #include "qt/SingleInstance.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
   services.registry = &registry;
   services.programs = &programs;
   services.keyWatchError = keys.error();
+  services.programHasKeyboardFocus = lumivox::programHasKeyboardFocus;
   services.anotherInstanceRunning = [&instance] { return instance.anotherInstanceRunning(); };
   services.endProgram = [&ended] {
     ended = true;

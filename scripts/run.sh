@@ -14,4 +14,4 @@ fi
 mkdir -p run
 [ -d run/Data ] || cp -r data run/Data
 cd run
-exec ../build/app/lumivox
+exec ../build/qt/lumivox

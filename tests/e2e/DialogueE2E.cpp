@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPointer>
 #include <QtTest>
 
 #include "qt/IndexWindow.h"
@@ -61,6 +62,7 @@ class DialogueE2E : public QObject {
   void doorFromTheGateLabelShowsDoorLinesFromZero();
   void pressInDebugModeIsNotCountedAfterLeaving();
   void hotkeyAppliedWithEnterTakesEffectAfterRestart();
+  void spaceThatAnswersTheProgramsBoxesIsNotCounted();
 };
 
 void DialogueE2E::doorFromTheGateLabelShowsDoorLinesFromZero() {
@@ -180,5 +182,40 @@ void DialogueE2E::hotkeyAppliedWithEnterTakesEffectAfterRestart() {
 }
 
 QTEST_MAIN(DialogueE2E)
-#include "DialogueE2E.moc"
+// The player answers Lumivox's own boxes with Space: those presses belong to
+// the boxes, and the next press in the game shows the very next line.
+void DialogueE2E::spaceThatAnswersTheProgramsBoxesIsNotCounted() {
+  TempWorkDir dir;
+  Lumivox lumivox;
+  QVERIFY(lumivox.exposed);
+  GameWindow game(kGameAt);
+  xdotool({u("key"), u("space")});
+  QTRY_COMPARE(lumivox.state().mainLineNumber, 1);
+  lumivox.action("星之扉1")->trigger();  // the door track at line 0
 
+  // Each box, once it has the keyboard, gets a real Space.
+  QStringList answered;
+  QTimer answerer;
+  answerer.setInterval(100);
+  connect(&answerer, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isActiveWindow() || answered.contains(box->windowTitle()) || !programHasKeyboardFocus()) return;
+    answered.push_back(box->windowTitle());
+    QProcess::startDetached(u("xdotool"), {u("key"), u("space")});
+  });
+  answerer.start();
+  lumivox.chooseFromMenuBar("对话", "主线剧情");
+  QTRY_COMPARE(answered, (QStringList{u("数据丢失提醒"), u("成功操作")}));
+  QTRY_VERIFY(!QApplication::activeModalWidget());
+  QCOMPARE(lumivox.state().activeTrack, std::string("IndexText"));
+  QTest::qWait(200);
+  QCOMPARE(lumivox.state().doorLineNumber, 0);
+  QCOMPARE(lumivox.state().mainLineNumber, 1);
+
+  game.takeFocus();
+  xdotool({u("key"), u("space")});
+  QTRY_COMPARE(lumivox.state().mainLineNumber, 2);
+  QCOMPARE(lumivox.text("对话内容"), line(kMainLibraryFile, "Quorra", "1"));
+}
+
+#include "DialogueE2E.moc"

@@ -43,7 +43,7 @@ struct Harness : IndexHarness {
   // One press of Space, seen by the next poll tick.
   void advance(std::int32_t& counter) {
     const std::int32_t before = counter;
-    pressInGame(vk::Space);
+    keys.press(vk::Space);
     QTRY_COMPARE(counter, before + 1);
   }
 };
@@ -345,7 +345,7 @@ void DialogueCommandsTest::debugModeEnterAndLeave() {
   QVERIFY(!enter->isEnabled() && leave->isEnabled());
 
   const QString status = h.text("状态提示"), shown = h.text("对话内容");
-  h.pressInGame(vk::Space);  // made while paused
+  h.keys.press(vk::Space);  // made while paused
   QTest::qWait(80);
   QCOMPARE(h.state().mainLineNumber, 1);
   QCOMPARE(h.text("状态提示"), status);

@@ -215,7 +215,7 @@ void IndexWindowTest::ownFocusPausesAndResumesPolling() {
   QVERIFY(!h.timer("Time_Chr")->isActive());
   QVERIFY(!h.timer("Timer2")->isActive());
   QCOMPARE(h.text("状态提示"), u("程序失去焦点，停止判断按键。"));
-  h.pressInGame(vk::Space);  // made while paused: never counted
+  h.keys.press(vk::Space);  // made while paused: never counted
 
   QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
   QApplication::sendEvent(&w, &in);
@@ -224,7 +224,7 @@ void IndexWindowTest::ownFocusPausesAndResumesPolling() {
   QCOMPARE(h.text("状态提示"), u("程序获得焦点，重新开始判断按键。"));
   QTest::qWait(60);
   QCOMPARE(w.controller().state().mainLineNumber, 0);
-  h.pressInGame(vk::Space);
+  h.keys.press(vk::Space);
   QTRY_COMPARE(w.controller().state().mainLineNumber, 1);
 }
 
@@ -233,7 +233,7 @@ void IndexWindowTest::keyPressesAdvanceTheDialogue() {
   IndexWindow& w = h.open();
   QTest::qWait(30);
   for (int i = 0; i < 3; ++i) {
-    h.pressInGame(vk::Space);
+    h.keys.press(vk::Space);
     QTRY_COMPARE(w.controller().state().mainLineNumber, i + 1);
   }
   QVERIFY(h.text("对话内容").startsWith(u("林岚：")));
@@ -297,10 +297,10 @@ void IndexWindowTest::badLibraries() {
   writeBytes(h.dir.dataDir() / "Quorra.data", library.toStdString());
   IndexWindow& w = h.open();
   QTRY_COMPARE(w.controller().barMaximum(), maximum);
-  h.pressInGame(vk::Space);
+  h.keys.press(vk::Space);
   QTRY_COMPARE(w.controller().state().mainLineNumber, 1);
   QCOMPARE(h.text("对话内容"), firstLine);
-  h.pressInGame(vk::Space);
+  h.keys.press(vk::Space);
   QTRY_COMPARE(w.controller().state().mainLineNumber, 2);
   QCOMPARE(h.text("对话内容"), secondLine);
   QCOMPARE(h.text("状态提示"), u("确认用户跳过对话。对话数：1"));

@@ -39,7 +39,7 @@ struct Harness : IndexHarness {
   void tick3() { QMetaObject::invokeMethod(timer3(), "timeout"); }
   void press() {
     const int before = state().counter(state().track());
-    pressInGame(vk::Space);
+    keys.press(vk::Space);
     QTRY_VERIFY(state().counter(state().track()) != before);
   }
   std::string mainLine(const std::string& key) const {

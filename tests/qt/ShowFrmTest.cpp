@@ -226,14 +226,14 @@ void ShowFrmTest::progressTimerLeftOnClosesTheWindowNearStepTarget() {
 void ShowFrmTest::pressesMadeWhileOpenAreNotCounted() {
   Harness h;
   QWidget* frm = h.openShowFrm();
-  h.pressInGame(vk::Space);
+  h.keys.press(vk::Space);
   QTest::qWait(60);
   QCOMPARE(h.window->controller().state().mainLineNumber, 0);
   QTest::mouseClick(frm, Qt::LeftButton, {}, QPoint(10, 250));
   QTRY_VERIFY(h.showFrmGone());
   QTest::qWait(60);
   QCOMPARE(h.window->controller().state().mainLineNumber, 0);
-  h.pressInGame(vk::Space);
+  h.keys.press(vk::Space);
   QTRY_COMPARE(h.window->controller().state().mainLineNumber, 1);
 }
 

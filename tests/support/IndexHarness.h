@@ -45,13 +45,6 @@ struct IndexHarness : MainWindowParts {
     return *window;
   }
 
-  // A press of the player's in the game: no window of the program has the
-  // keyboard focus then (offscreen, a shown window always has it).
-  void pressInGame(int virtualKey) {
-    window->controller().onProgramFocus(false);
-    keys.press(virtualKey);
-  }
-
   TempWorkDir dir;
   ScriptedPrompter prompter;
   ScriptedKeyWatch keys;

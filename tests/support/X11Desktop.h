@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "qt/IndexWindow.h"
+#include "qt/ProgramFocus.h"
 #include "platform/X11KeyWatch.h"
 #include "support/MainWindowParts.h"
 #include "support/QtText.h"
@@ -86,6 +87,7 @@ class DesktopLumivox : public MainWindowParts {
     services.prompter = &prompter;
     services.keys = &keys;
     services.anotherInstanceRunning = [] { return false; };
+    services.programHasKeyboardFocus = lumivox::programHasKeyboardFocus;
     services.endProgram = std::move(endProgram);
     window = std::make_unique<lumivox::IndexWindow>(services);
     window->load();
