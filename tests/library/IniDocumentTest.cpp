@@ -2,8 +2,11 @@
 
 #include <cctype>
 #include <ostream>
+#include <random>
 #include <string>
+#include <vector>
 
+#include "fuzz/IniModel.h"
 #include "library/IniDocument.h"
 
 using lumivox::IniDocument;
@@ -84,6 +87,45 @@ TEST(IniDocument, ManyOtherKeysWithRepeatsAndCase) {
   EXPECT_EQ(valueOr(doc, "K", "-1"), "negative");
   EXPECT_EQ(valueOr(doc, "K", "007"), "padded");
   EXPECT_EQ(valueOr(doc, "K", "7"), "<missing>");
+}
+
+// Large sections of every line form the reader tells apart, in a random mix:
+// numbers in their place and far ahead, repeats of numbers and names (in
+// other case), names with blanks and quotes, long lines, lines without '=',
+// blank lines, CR inside a line, leading zeros, and now and then a section
+// line. Every key reads as the reference model reads it.
+TEST(IniDocument, RandomMixesReadAsTheModelReadsThem) {
+  for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+    std::mt19937 rng(seed);
+    std::string text = "[S]\r\n";
+    std::size_t number = 0;
+    for (std::size_t i = 0; i < 3000; ++i) {
+      const std::string n = std::to_string(rng() % 4 == 0 ? rng() % (number + 1) : number++);
+      switch (rng() % 14) {
+        case 0: text += std::to_string(number + 5000 + rng() % 100000) + "=far\r\n"; break;
+        case 1: text += "Name" + std::to_string(rng() % 300) + "=v" + std::to_string(i) + "\r\n"; break;
+        case 2: text += "NAME" + std::to_string(rng() % 300) + " = \"q" + std::to_string(i) + "\"\n"; break;
+        case 3: text += "  " + n + "=blank before\r\n"; break;
+        case 4: text += n + "=" + std::string(5000 + rng() % 100, 'L') + "\r\n"; break;
+        case 5: text += "no equals sign " + n + "\r\n"; break;
+        case 6: text += "\r\n"; break;
+        case 7: text += n + "=cr\rinside\r\n"; break;
+        case 8: text += seed % 3 == 0 && rng() % 8 == 0 ? "[Next]\r\n" : "0" + n + "=leading zero\r\n"; break;
+        case 9: text += std::to_string(12345678 + rng() % 1000) + "=eight digits\r\n"; break;
+        default: text += n + "=line " + std::to_string(i) + "\r\n"; break;
+      }
+    }
+    text += seed % 2 ? "[T]\r\n1=after\r\n" : "7=last without an end";
+    std::vector<std::string> keys{"12345678", "12345999", "007", "far", "Next"};
+    for (std::size_t k = 0; k < number + 10; k += 1 + rng() % 8) keys.push_back(std::to_string(k));
+    for (int k = 0; k < 300; k += 1 + static_cast<int>(rng() % 4)) keys.push_back("name" + std::to_string(k));
+
+    const IniDocument doc(text);
+    const model::Reader reference(text);
+    for (const char* section : {"S", "Next", "T"})
+      for (const std::string& key : keys)
+        ASSERT_EQ(doc.find(section, key), reference.find(section, key)) << "seed " << seed << " [" << section << "] " << key;
+  }
 }
 
 TEST(IniDocument, NamesOfEveryLengthMatchWithoutRegardToAsciiCaseOnly) {
