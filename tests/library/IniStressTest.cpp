@@ -150,8 +150,8 @@ TEST_F(HugeLibrary, DistinctKeys) {
 }
 
 TEST_F(HugeLibrary, ShortOtherKeys) {
-  // Keys of a few bytes, ten million of them: the most key lines a file can
-  // hold, each of which the index lists.
+  // Keys of a few bytes, some ten million of them, each of which the index
+  // lists.
   std::size_t keys = 0;
   const std::size_t size = writeQuorraLines(
       file, [](std::size_t n) { return "k" + std::to_string(n) + "=" + (n % 1000 == 999 ? "v" : "") + "\r\n"; },
