@@ -1,5 +1,6 @@
 #include "library/IniSectionIndex.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace lumivox {
@@ -25,13 +26,15 @@ std::optional<std::size_t> lineNumber(std::string_view key) {
 // number whatever follows, so only its end is still to be found. Gives the
 // count of digits, or 0 for any other line.
 std::size_t leadingNumber(std::string_view bytes, std::size_t pos, std::size_t& number) {
+  const std::size_t limit = std::min(bytes.size(), pos + 10);  // ten digits are too many
   std::size_t end = pos;
-  while (end < bytes.size() && end - pos < 10 && bytes[end] >= '0' && bytes[end] <= '9') ++end;
-  if (end == bytes.size() || bytes[end] != '=') return 0;
-  const auto found = lineNumber(bytes.substr(pos, end - pos));
-  if (!found) return 0;
-  number = *found;
-  return end - pos;
+  number = 0;
+  for (; end < limit && bytes[end] >= '0' && bytes[end] <= '9'; ++end)
+    number = number * 10 + static_cast<std::size_t>(bytes[end] - '0');
+  const std::size_t digits = end - pos;
+  if (digits == 0 || digits == 10 || end == bytes.size() || bytes[end] != '=' || (digits > 1 && bytes[pos] == '0'))
+    return 0;
+  return digits;
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -71,7 +74,7 @@ IniSectionIndex::IniSectionIndex(std::string_view bytes, std::size_t bodyStart) 
     if (number >= lines + kNumberSlack) {
       others_.push_back(offset);
     } else if (number >= numbered_.size()) {
-      numbered_.resize(number, kNone);
+      if (number > numbered_.size()) numbered_.resize(number, kNone);
       numbered_.push_back(offset);
     } else if (numbered_[number] == kNone) {
       numbered_[number] = offset;
