@@ -181,9 +181,9 @@ TEST(IniDocument, LongLinesAndNoLineEnds) {
   EXPECT_EQ(valueOr(doc, "T", "t"), longValue);
 }
 
-// The index of a section costs about half the file at most, whatever its
-// shape: four or five bytes a key line, and the shortest key lines are only a
-// few bytes long. Real libraries, at some 50 bytes a line, need a tenth.
+// The index of a section costs four bytes a key line: about half the file at
+// most for these shapes, whose key lines are some eight bytes long. Real
+// libraries, at some 50 bytes a line, need a tenth.
 struct Shape {
   const char* name;
   std::string (*line)(std::size_t i);
