@@ -146,7 +146,7 @@ TEST(IniDocument, NamesOfEveryLengthMatchWithoutRegardToAsciiCaseOnly) {
   for (std::size_t length = 1; length <= 40; ++length)
     text += "x" + nameOf(length) + "=" + std::to_string(length) + "\r\n";
   text += "\xC1=upper\r\n\xE1=lower\r\n";  // 0xE1 is no small 0xC1
-  for (int filler = 0; filler < 2000; ++filler) text += "f" + std::to_string(filler) + "=\r\n";  // a big table
+  for (int filler = 0; filler < 2000; ++filler) text += "f" + std::to_string(filler) + "=\r\n";  // many other keys
   const IniDocument doc(text);
   for (std::size_t length = 1; length <= 40; ++length) {
     EXPECT_EQ(valueOr(doc, "S", "X" + lowerAscii(nameOf(length))), std::to_string(length)) << length;
@@ -166,7 +166,7 @@ TEST(IniDocument, LineNumbersOfEveryWidthAndAtTheVeryEnd) {
   EXPECT_EQ(valueOr(doc, "S", "0"), "zero");
   EXPECT_EQ(valueOr(doc, "S", "2"), "blank before");
   EXPECT_EQ(valueOr(doc, "S", "3"), "blank after");
-  EXPECT_EQ(valueOr(doc, "S", "4"), "end");  // fewer than eight bytes left
+  EXPECT_EQ(valueOr(doc, "S", "4"), "end");  // the last line, without a line end
   EXPECT_EQ(valueOr(IniDocument("[S]\n12345=a\n"), "S", "12345"), "a");
 }
 
