@@ -6,8 +6,7 @@
 // An input is "section NUL key NUL value NUL file bytes"; missing parts are
 // empty. What it checks:
 //  - every section and key the file names (and the ones the input asks for)
-//    reads the same through the indexed reader as through the model, and
-//    the index finds the same lines with its read-ahead thread as without;
+//    reads the same through the indexed reader as through the model;
 //  - writing the value, the model reads the new value back, every other entry
 //    as before, and the file changed only on the entry's own line or by the
 //    lines added for it.
@@ -18,7 +17,6 @@
 
 #include "IniModel.h"
 #include "library/IniDocument.h"
-#include "library/IniSectionIndex.h"
 #include "library/IniWriter.h"
 
 namespace inicheck {
@@ -38,22 +36,6 @@ inline std::string compareReaders(const std::string& bytes, const std::vector<st
       if (found.has_value() != expected.has_value() || (found && std::string(*found) != *expected))
         return describe("reader and model differ", section, key);
     }
-  return {};
-}
-
-// The lines before the first section, indexed with the second half read
-// ahead on another thread and without, and with other keys filed in one
-// group or in many tiny ones, in two halves at once with hardly any room for
-// keys that wait: all find the same line for each key.
-inline std::string compareReadAhead(const std::string& bytes, const std::vector<std::string>& keys) {
-  constexpr std::size_t never = static_cast<std::size_t>(-1);
-  const lumivox::IniSectionIndex serial(bytes, 0, {.readAheadFrom = never, .slotsPerGroup = never});
-  const lumivox::IniSectionIndex ahead(bytes, 0, {.readAheadFrom = 0, .slotsPerGroup = 1, .halvesFrom = 0, .waitingRoom = 2});
-  for (const std::string& key : keys) {
-    const auto one = serial.find(bytes, key), other = ahead.find(bytes, key);
-    if (one.has_value() != other.has_value() || (one && one->start != other->start))
-      return describe("read-ahead or grouped index differs", "", key);
-  }
   return {};
 }
 
@@ -113,7 +95,6 @@ inline std::string check(std::string_view input) {
   if (keys.size() > 24) keys.resize(24);
 
   if (std::string failed = compareReaders(bytes, sections, keys); !failed.empty()) return failed;
-  if (std::string failed = compareReadAhead(bytes, keys); !failed.empty()) return failed;
   if (writableName(section, false) && writableName(key, true) && value.find_first_of("\r\n") == std::string::npos)
     return checkWriter(bytes, section, key, value, sections, keys);
   return {};

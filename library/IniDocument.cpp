@@ -1,10 +1,5 @@
 #include "library/IniDocument.h"
 
-#include <algorithm>
-#include <bit>
-#include <cstdint>
-
-#include "library/ByteScan.h"
 #include "library/IniLines.h"
 #include "library/IniSectionIndex.h"
 
@@ -28,29 +23,16 @@ std::string IniDocument::releaseBytes() {
 }
 
 // Where the body of the first section of that name starts. Only a '[' that
-// starts its line (after blanks) can open a section, so the scan looks at
-// the brackets of 64 bytes at a time and reads only the lines they start;
-// a line whose first letter is not the name's own is passed over unread.
+// starts its line (after blanks) can open a section, so the search goes from
+// bracket to bracket.
 std::optional<std::size_t> IniDocument::bodyOf(std::string_view name) const {
   const std::string_view bytes = bytes_;
-  const char* base = bytes.data();
-  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; };
-  for (std::size_t block = 0; block < bytes.size(); block += 64) {
-    const std::size_t span = std::min<std::size_t>(64, bytes.size() - block);
-    std::uint64_t brackets = span == 64 ? byteMask64(base + block, '[') : byteMaskPartial(base + block, span, '[');
-    for (; brackets; brackets &= brackets - 1) {
-      const std::size_t bracket = block + static_cast<std::size_t>(std::countr_zero(brackets));
-      std::size_t lineStart = bracket;
-      while (lineStart > 0 && isBlank(base[lineStart - 1])) --lineStart;
-      if (lineStart > 0 && base[lineStart - 1] != '\n') continue;
-      if (!name.empty()) {
-        std::size_t first = bracket + 1;
-        while (first < bytes.size() && isBlank(base[first])) ++first;
-        if (first == bytes.size() || lower(base[first]) != lower(name.front())) continue;
-      }
-      const IniLine line = lineAt(bytes, lineStart);
-      if (line.kind == IniLine::Kind::Section && equalsIgnoringAsciiCase(line.name, name)) return line.next;
-    }
+  for (std::size_t bracket = bytes.find('['); bracket != std::string_view::npos; bracket = bytes.find('[', bracket + 1)) {
+    std::size_t lineStart = bracket;
+    while (lineStart > 0 && isBlank(bytes[lineStart - 1])) --lineStart;
+    if (lineStart > 0 && bytes[lineStart - 1] != '\n') continue;
+    const IniLine line = lineAt(bytes, lineStart);
+    if (line.kind == IniLine::Kind::Section && equalsIgnoringAsciiCase(line.name, name)) return line.next;
   }
   return std::nullopt;
 }

@@ -14,12 +14,12 @@ class IniSectionIndex;
 inline constexpr std::size_t kMaxIniFileBytes = std::size_t{512} * 1024 * 1024;
 
 // A parsed initialisation file: its bytes, and for each section asked about
-// an index of its keys, built at the first question. Finding a section walks
-// only its section lines; indexing it walks only its own lines; sections
-// nobody asks about cost nothing. So the first lookup after a file is read
-// takes time linear in the file's size, and the memory beyond the bytes stays
-// a fraction of them, whatever the file's shape. Names match without regard
-// to ASCII case; the first occurrence of a section or key counts.
+// an index of its keys, built at the first question. Finding a section looks
+// only at the lines that start with '['; indexing it walks only its own lines;
+// sections nobody asks about cost nothing. So the first lookup after a file is
+// read takes time linear in the file's size, and the index holds four bytes a
+// key line of the sections asked about. Names match without regard to ASCII
+// case; the first occurrence of a section or key counts.
 class IniDocument {
  public:
   explicit IniDocument(std::string bytes);

@@ -31,16 +31,12 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 }
 
 IniLine lineAt(std::string_view bytes, std::size_t start) {
-  const void* lf = std::memchr(bytes.data() + start, '\n', bytes.size() - start);
-  return lineAt(bytes, start, lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data()) + 1 : bytes.size());
-}
-
-IniLine lineAt(std::string_view bytes, std::size_t start, std::size_t next) {
   const char* base = bytes.data();
+  const void* lf = std::memchr(base + start, '\n', bytes.size() - start);
   IniLine line;
   line.start = start;
-  line.next = next;
-  const std::size_t end = (next > start && base[next - 1] == '\n') ? next - 1 : next;  // without the LF
+  line.next = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - base) + 1 : bytes.size();
+  const std::size_t end = lf ? line.next - 1 : line.next;  // without the LF
   line.contentEnd = (end > start && base[end - 1] == '\r') ? end - 1 : end;
 
   const std::string_view text = trim(bytes.substr(start, line.contentEnd - start));

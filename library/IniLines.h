@@ -23,8 +23,6 @@ struct IniLine {
 
 // The line that starts at `start` (which must be below bytes.size()).
 IniLine lineAt(std::string_view bytes, std::size_t start);
-// The same, when the caller already knows where the next line starts.
-IniLine lineAt(std::string_view bytes, std::size_t start, std::size_t next);
 
 // Walks the lines of a file.
 class IniLineReader {

@@ -11,10 +11,6 @@
 #include "library/IniLines.h"
 #include "platform/TextCodec.h"
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 namespace lumivox {
 namespace {
 
@@ -30,34 +26,6 @@ std::string_view lineEndOf(std::string_view bytes, const IniLine& line) {
 void endLastLine(std::string& out) {
   if (out.empty() || out.back() == '\n') return;
   out += out.back() == '\r' ? "\n" : "\r\n";
-}
-
-// Where a path leads through any symbolic links: the file that is written, so
-// a link stays a link.
-std::string linkTarget(const std::string& utf8Path) {
-  fs::path path = toFsPath(utf8Path);
-  for (int hops = 0; hops < 40; ++hops) {
-    std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(path, ec))) break;
-    const fs::path target = fs::read_symlink(path, ec);
-    if (ec) throw FileError("cannot follow the link " + utf8Path);
-    path = target.is_absolute() ? target : path.parent_path() / target;
-  }
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
-// A file the user made read-only is not replaced behind their back.
-void refuseReadOnly(const std::string& utf8Path) {
-  std::error_code ec;
-  const fs::file_status status = fs::status(toFsPath(utf8Path), ec);
-  if (ec || !fs::exists(status)) return;
-  const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-  bool readOnly = (status.permissions() & writable) == fs::perms::none;
-#ifndef _WIN32
-  readOnly = readOnly || ::access(utf8Path.c_str(), W_OK) != 0;
-#endif
-  if (readOnly) throw FileError(utf8Path + " is read-only");
 }
 
 }  // namespace
@@ -112,17 +80,13 @@ std::string withIniValue(std::string_view bytes, std::string_view section, std::
 void writeIniValue(const std::string& path, std::string_view section, std::string_view key,
                    std::string_view value) {
   value = value.substr(0, value.find_first_of("\r\n"));
-  const std::string target = linkTarget(path);
-  refuseReadOnly(target);
   // What is kept of the old file goes first: the new bytes take its place.
   IniCache::shared().forget(path);
-  IniCache::shared().forget(target);
   std::string bytes;
   std::error_code ec;
-  if (fs::exists(toFsPath(target), ec)) bytes = readWholeFile(target, kMaxIniFileBytes);
-  writeFileAtomically(target, withIniValue(bytes, utf8ToGbk(section), utf8ToGbk(key), utf8ToGbk(value)));
+  if (fs::exists(toFsPath(path), ec)) bytes = readWholeFile(path, kMaxIniFileBytes);
+  writeFileAtomically(path, withIniValue(bytes, utf8ToGbk(section), utf8ToGbk(key), utf8ToGbk(value)));
   IniCache::shared().forget(path);
-  IniCache::shared().forget(target);
 }
 
 }  // namespace lumivox

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 #ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
+#include <thread>
 #endif
 
 #include "common/AtomicFile.h"
@@ -84,8 +89,8 @@ TEST(AtomicFile, WriteFailingMidwayNeverReplacesTheTarget) {
 #endif
 
 // Renaming over a read-only file would succeed on POSIX (and root may write
-// to it anyway); like on Windows, it stays as it is.
-TEST(AtomicFile, ReadOnlyFileIsNotReplaced) {
+// to it anyway); like on Windows, it stays as it is. So does a pipe.
+TEST(AtomicFile, ReadOnlyFileOrPipeIsNotReplaced) {
   TempWorkDir dir(TempWorkDir::Data::None);
   const fs::path target = dir.path() / "HotKeys.opi";
   writeBytes(target, "old\r\n");
@@ -94,4 +99,104 @@ TEST(AtomicFile, ReadOnlyFileIsNotReplaced) {
   fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(readBytes(target), "old\r\n");
   EXPECT_EQ(filesIn(dir.path()), 1u);
+#ifndef _WIN32
+  const fs::path pipe = dir.path() / "Save.sav";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  EXPECT_THROW(lumivox::writeFileAtomically(pipe.string(), "1\r\n"), lumivox::FileError);
+  EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+#endif
 }
+
+// What a save killed midway left is removed by the next save of that file,
+// and only that: another file's, or one a running save is still writing
+// (another instance's, holding its lock), stays.
+TEST(AtomicFile, LeftoversOfKilledSavesGoWithTheNextSaveOfTheirFile) {
+  TempWorkDir dir(TempWorkDir::Data::None);
+  const fs::path folder = dir.path();
+#ifdef _WIN32
+  writeBytes(folder / "Save.sav.lumivox-tmp", "12");
+  lumivox::writeFileAtomically((folder / "Save.sav").string(), "7\r\n");
+  EXPECT_EQ(filesIn(folder), 1u);
+#else
+  writeBytes(folder / "Save.sav.lumivox-tmp-4242", "12");
+  writeBytes(folder / "Save.sav.lumivox-tmp-77", "");
+  writeBytes(folder / "AutoSave.sav.lumivox-tmp-4242", "3");
+  writeBytes(folder / "Save.sav.lumivox-tmp-1", "99");
+  const int running = ::open((folder / "Save.sav.lumivox-tmp-1").c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(running, LOCK_EX), 0);
+  lumivox::writeFileAtomically((folder / "Save.sav").string(), "7\r\n");
+  ::close(running);
+  EXPECT_EQ(readBytes(folder / "Save.sav"), "7\r\n");
+  EXPECT_FALSE(fs::exists(folder / "Save.sav.lumivox-tmp-4242"));
+  EXPECT_FALSE(fs::exists(folder / "Save.sav.lumivox-tmp-77"));
+  EXPECT_TRUE(fs::exists(folder / "AutoSave.sav.lumivox-tmp-4242"));
+  EXPECT_TRUE(fs::exists(folder / "Save.sav.lumivox-tmp-1"));
+#endif
+}
+
+#ifndef _WIN32
+TEST(AtomicFile, ALinkIsWrittenThroughAndStaysALink) {
+  TempWorkDir dir(TempWorkDir::Data::None);
+  const fs::path synced = dir.path() / "synced", data = dir.path() / "Data";
+  fs::create_directory(synced);
+  fs::create_directory(data);
+  writeBytes(synced / "Save.sav", "1\r\n");
+  fs::permissions(synced / "Save.sav", fs::perms::owner_read | fs::perms::owner_write);
+  // A chain: an absolute link to a relative one, as users make them.
+  fs::create_symlink("../synced/Save.sav", data / "Relative.sav");
+  fs::create_symlink(data / "Relative.sav", data / "Save.sav");
+  lumivox::writeFileAtomically((data / "Save.sav").string(), "2\r\n");
+  EXPECT_TRUE(fs::is_symlink(data / "Save.sav"));
+  EXPECT_TRUE(fs::is_symlink(data / "Relative.sav"));
+  EXPECT_EQ(readBytes(synced / "Save.sav"), "2\r\n");
+  EXPECT_EQ(fs::status(synced / "Save.sav").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(filesIn(synced), 1u);
+
+  // A link to a file not there yet makes that file; a loop of links is an error.
+  fs::create_symlink("../synced/AutoSave.sav", data / "AutoSave.sav");
+  lumivox::writeFileAtomically((data / "AutoSave.sav").string(), "3\r\n");
+  EXPECT_TRUE(fs::is_symlink(data / "AutoSave.sav"));
+  EXPECT_EQ(readBytes(synced / "AutoSave.sav"), "3\r\n");
+  fs::create_symlink("Loop2.sav", data / "Loop1.sav");
+  fs::create_symlink("Loop1.sav", data / "Loop2.sav");
+  EXPECT_THROW(lumivox::writeFileAtomically((data / "Loop1.sav").string(), "4\r\n"), lumivox::FileError);
+  EXPECT_EQ(filesIn(data), 5u);
+}
+
+// A save killed while it writes (a large file, so the kill falls midway)
+// leaves the old file whole. Where the system allows, its temporary never had
+// a name; otherwise the name it had is gone with the next save.
+TEST(AtomicFile, AKilledSaveLeavesNothingForGood) {
+  TempWorkDir dir(TempWorkDir::Data::None);
+  const fs::path target = dir.path() / "Save.sav";
+  const int unnamed = ::open(dir.path().c_str(), O_TMPFILE | O_WRONLY, 0600);
+  if (unnamed >= 0) ::close(unnamed);
+  for (const auto temporary : {lumivox::Temporary::UnnamedWhereAllowed, lumivox::Temporary::Named}) {
+    const bool named = temporary == lumivox::Temporary::Named || unnamed < 0;
+    writeBytes(target, "41\r\n");
+    const std::string big(std::size_t{64} << 20, '9');
+    int started[2];
+    ASSERT_EQ(::pipe(started), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      (void)!::write(started[1], "!", 1);
+      lumivox::writeFileAtomically(target.string(), big, temporary);
+      ::_exit(0);
+    }
+    char signal;
+    ASSERT_EQ(::read(started[0], &signal, 1), 1);
+    ::close(started[0]);
+    ::close(started[1]);
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+
+    const bool cutShort = readBytes(target) == "41\r\n";
+    EXPECT_TRUE(cutShort || readBytes(target) == big);
+    EXPECT_EQ(filesIn(dir.path()), named && cutShort ? 2u : 1u) << named;
+    lumivox::writeFileAtomically(target.string(), "42\r\n", temporary);
+    EXPECT_EQ(filesIn(dir.path()), 1u) << named;
+  }
+}
+#endif

@@ -149,9 +149,9 @@ TEST_F(HugeLibrary, DistinctKeys) {
   EXPECT_EQ(code, 0) << (code == 92 ? "peak memory above the bound" : code == -1 ? "did not finish" : "");
 }
 
-TEST_F(HugeLibrary, MoreShortKeysThanCanBeKeptAside) {
-  // Keys of a few bytes, more than the reader keeps aside while it reads:
-  // they are filed by a second walk over the lines, in the same memory.
+TEST_F(HugeLibrary, ShortOtherKeys) {
+  // Keys of a few bytes, some ten million of them, each of which the index
+  // lists.
   std::size_t keys = 0;
   const std::size_t size = writeQuorraLines(
       file, [](std::size_t n) { return "k" + std::to_string(n) + "=" + (n % 1000 == 999 ? "v" : "") + "\r\n"; },
