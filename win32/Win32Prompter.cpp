@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "win32/InputBox.h"
 #include "win32/WideText.h"
 
@@ -17,10 +19,25 @@ UINT iconStyle(Prompter::Icon icon) {
   return MB_ICONINFORMATION;
 }
 
+// The system names the standard buttons in its own language; boxes speak
+// Chinese on any system, so they are renamed as the box comes up.
+LRESULT CALLBACK nameButtonsInChinese(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND box = reinterpret_cast<HWND>(wParam);
+    for (const auto& [id, caption] : {std::pair{IDOK, L"确定"}, std::pair{IDCANCEL, L"取消"},
+                                      std::pair{IDYES, L"是(&Y)"}, std::pair{IDNO, L"否(&N)"}})
+      if (HWND button = GetDlgItem(box, id)) SetWindowTextW(button, caption);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 int showBox(const std::string& text, const std::string& title, UINT style) {
   HWND owner = GetActiveWindow();
   if (!owner) style |= MB_TASKMODAL;
-  return MessageBoxW(owner, toWide(text).c_str(), toWide(title).c_str(), style);
+  HHOOK hook = SetWindowsHookExW(WH_CBT, nameButtonsInChinese, nullptr, GetCurrentThreadId());
+  const int answer = MessageBoxW(owner, toWide(text).c_str(), toWide(title).c_str(), style);
+  if (hook) UnhookWindowsHookEx(hook);
+  return answer;
 }
 
 }  // namespace
