@@ -135,6 +135,7 @@ done
 open_box input zh_CN.UTF-8 跳转
 texts=$(probe '#32770' 跳转 100 101 1 2 | paste -sd '|')
 [ "$texts" = "请输入对话数 & <b>不是标记</b>|12|确定|取消" ] || fail "the input box reads \"$texts\""
+shot input-box
 xdotool type --delay 50 345
 xdotool key Return
 wait_for 10 file_is "$answer" text:345 || fail "typed 345 and 确定: \"$(cat "$answer" 2>/dev/null)\""
