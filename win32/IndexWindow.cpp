@@ -1,13 +1,13 @@
 #include "win32/IndexWindow.h"
 
+#include "dialogue/IndexForm.h"
 #include "win32/Dpi.h"
+#include "win32/WideText.h"
 
 namespace lumivox {
 namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr int kClientWidthTwips = 3555;
-constexpr int kClientHeightTwips = 6300;
 
 }  // namespace
 
@@ -20,8 +20,8 @@ bool IndexWindow::create() {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kClassName;
   if (!RegisterClassExW(&windowClass)) return false;
-  window_ = CreateWindowExW(0, kClassName, L"Lumivox", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, nullptr, nullptr, instance_, this);
+  window_ = CreateWindowExW(0, kClassName, toWide(indexForm().title).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, this);
   if (!window_) return false;
   fitClientArea();
   return true;
@@ -29,7 +29,8 @@ bool IndexWindow::create() {
 
 void IndexWindow::fitClientArea() {
   const int dpi = dotsPerInch(window_);
-  RECT frame{0, 0, twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi)};
+  const FormSpec& form = indexForm();
+  RECT frame{0, 0, twipsToPixels(form.clientWidth, dpi), twipsToPixels(form.clientHeight, dpi)};
   AdjustWindowRectEx(&frame, kStyle, GetMenu(window_) != nullptr, 0);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

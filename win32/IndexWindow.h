@@ -3,8 +3,9 @@
 
 namespace lumivox {
 
-// The main window Index: a fixed-size top-level window, its client area
-// sized in twips at the scale of the screen it is on.
+// The main window Index: a fixed-size top-level window, its title and client
+// area from the window's control table, in twips at the scale of the screen
+// it is on.
 class IndexWindow {
  public:
   static constexpr wchar_t kClassName[] = L"LumivoxIndex";
