@@ -11,8 +11,9 @@ namespace lumivox {
 // press is the key going down since the last ask, seen either as bit 15
 // (down now) or as bit 0 (pressed since the last query: a tap shorter than a
 // tick) while the key was up at the last ask. A held key counts once: its
-// auto-repeat sets bit 0 again, but the key was already down. Under Wine
-// only the edges of bit 15 see presses made in another Wine window.
+// auto-repeat sets bit 0 again, but the key was already down. Bit 0 alone is
+// not enough: under Wine it is one for the whole prefix, so a game asking
+// about the same key clears it before we see it.
 class AsyncKeyStateWatch final : public KeyWatch {
  public:
   // The key state as GetAsyncKeyState gives it.
