@@ -2,9 +2,10 @@
 # Installs the Debian packages of the named groups that are missing, with
 # sudo when not root.
 #   base: build, run and test Lumivox on Linux
-#   wine: build the Windows logic with mingw-w64 and run it, and the game
-#         launcher's tests, under Wine (with a Chinese locale built from the
-#         locale sources)
+#   wine: build the Windows logic and Lumivox.exe with mingw-w64 and run
+#         them, and the game launcher's tests, under Wine (with a Chinese
+#         locale built from the locale sources; Lumivox.exe on a virtual
+#         display)
 set -euo pipefail
 
 packages=()
@@ -14,7 +15,8 @@ for group in "$@"; do
                      libgtest-dev xvfb xdotool x11-utils xauth fonts-wqy-microhei fonts-arphic-uming
                      qt6-translations-l10n
                      clang libclang-rt-dev) ;;  # clang: sanitizers and libFuzzer
-    wine) packages+=(g++-mingw-w64-x86-64-posix wine wine64 locales cmake libgtest-dev) ;;
+    wine) packages+=(g++-mingw-w64-x86-64-posix wine wine64 locales cmake libgtest-dev
+                     xvfb xdotool fonts-wqy-microhei) ;;  # Lumivox.exe end to end
     *) echo "install-packages: unknown group $group" >&2; exit 2 ;;
   esac
 done

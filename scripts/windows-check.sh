@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the plain C++ logic and its unit tests for Windows with mingw-w64
-# and runs them under Wine, in build-win/. Installs both if missing.
+# Builds the plain C++ logic, Lumivox.exe and their tests for Windows with
+# mingw-w64 and runs them under Wine, in build-win/ (Lumivox.exe end to end
+# on a virtual display). Installs what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "platform/KeyWatchWin.h"
+
+using lumivox::AsyncKeyStateWatch;
+namespace vk = lumivox::vk;
+
+namespace {
+
+// The system's key state of one key: bit 15 while down, bit 0 set by each
+// press (auto-repeat included) and cleared by each query. Under Wine, presses
+// in another window leave bit 0 clear.
+struct FakeKey {
+  bool down = false;
+  bool pressedSinceQuery = false;
+  bool setsBit0 = true;
+
+  void press() {
+    down = true;
+    if (setsBit0) pressedSinceQuery = true;
+  }
+  void release() { down = false; }
+  std::int16_t query() {
+    const auto state = static_cast<std::int16_t>((down ? 0x8000 : 0) | (pressedSinceQuery ? 1 : 0));
+    pressedSinceQuery = false;
+    return state;
+  }
+};
+
+struct KeyWatchWin : testing::Test {
+  FakeKey space;
+  AsyncKeyStateWatch watch{[this](int key) -> std::int16_t { return key == vk::Space ? space.query() : 0; }};
+  bool tick() { return watch.pressedSinceLastAsked(vk::Space); }
+};
+
+}  // namespace
+
+TEST_F(KeyWatchWin, ATapWithinOneTickCountsOnce) {
+  EXPECT_FALSE(tick());
+  space.press();
+  space.release();
+  EXPECT_TRUE(tick()) << "up again at the tick: only bit 0 saw it";
+  EXPECT_FALSE(tick());
+}
+
+TEST_F(KeyWatchWin, AHeldKeyCountsOnceWhateverItsAutoRepeat) {
+  space.press();
+  EXPECT_TRUE(tick());
+  for (int i = 0; i < 50; ++i) {
+    space.press();  // auto-repeat
+    EXPECT_FALSE(tick()) << i;
+  }
+  space.release();
+  EXPECT_FALSE(tick());
+  space.press();
+  EXPECT_TRUE(tick()) << "the next press";
+}
+
+TEST_F(KeyWatchWin, SeveralPressesBetweenTwoTicksCountOnce) {
+  space.press();
+  space.release();
+  space.press();
+  EXPECT_TRUE(tick());
+  space.release();
+  EXPECT_FALSE(tick());
+}
+
+TEST_F(KeyWatchWin, WithoutBit0TheEdgesOfBit15Count) {
+  space.setsBit0 = false;
+  for (int press = 0; press < 10; ++press) {
+    space.press();
+    EXPECT_TRUE(tick()) << press;
+    EXPECT_FALSE(tick()) << press;
+    space.release();
+    EXPECT_FALSE(tick()) << press;
+  }
+}
+
+TEST_F(KeyWatchWin, ForgettingDropsATapAndWaitsForAHeldKeyToBeLetGo) {
+  space.press();
+  space.release();
+  watch.forgetPresses();
+  EXPECT_FALSE(tick()) << "the tap was before forgetting";
+
+  space.press();
+  watch.forgetPresses();
+  EXPECT_FALSE(tick()) << "held since before forgetting";
+  space.release();
+  EXPECT_FALSE(tick());
+  space.press();
+  EXPECT_TRUE(tick());
+}

@@ -1,0 +1,50 @@
+// Reads windows' texts for the end-to-end tests, as UTF-8 lines on standard
+// output: the text of the top-level window of that class and title ("*" for
+// any title), or of its controls with the given identifiers. Fails when the
+// window or a control is not there.
+// Usage: WindowProbe <class> <title|*> [<control id>...]
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+#include "win32/WideText.h"
+
+namespace {
+
+std::wstring textOf(HWND window) {
+  wchar_t text[4096];
+  const LRESULT length = SendMessageW(window, WM_GETTEXT, sizeof text / sizeof *text, reinterpret_cast<LPARAM>(text));
+  return {text, static_cast<std::size_t>(length)};
+}
+
+void printLine(const std::wstring& text) {
+  const std::string utf8 = lumivox::fromWide(text) + "\n";
+  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) {
+    std::fputs("usage: WindowProbe <class> <title|*> [<control id>...]\n", stderr);
+    return 2;
+  }
+  const bool anyTitle = std::wcscmp(argv[2], L"*") == 0;
+  HWND window = FindWindowW(argv[1], anyTitle ? nullptr : argv[2]);
+  if (!window) {
+    std::fputs("WindowProbe: no such window\n", stderr);
+    return 1;
+  }
+  if (argc == 3) printLine(textOf(window));
+  for (int i = 3; i < argc; ++i) {
+    HWND control = GetDlgItem(window, static_cast<int>(std::wcstol(argv[i], nullptr, 10)));
+    if (!control) {
+      std::fprintf(stderr, "WindowProbe: no control %ls\n", argv[i]);
+      return 1;
+    }
+    printLine(textOf(control));
+  }
+  return 0;
+}

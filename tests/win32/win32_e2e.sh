@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# Lumivox.exe from end to end under Wine, on a virtual display of its own
+# (run through with_xvfb.sh, in a Chinese locale): a stand-in game holds the
+# keyboard focus in the same Wine prefix, xdotool presses its keys, and the
+# windows' own texts are read back with WindowProbe.exe.
+# Wine's X11 graphics driver is needed: Wine programs only see key presses
+# made in another Wine window of the same prefix, and xdotool needs X windows.
+# Usage: win32_e2e.sh <folder of Lumivox.exe> <folder of the test programs> <sample Data folder> <prefix folder>
+# With LUMIVOX_E2E_SHOTS set to a folder, screenshots of the desktop are kept
+# there (ImageMagick's import is needed).
+set -euo pipefail
+program_dir=$1 helper_dir=$2 data=$3
+export WINEPREFIX=$4 WINEDEBUG=-all
+
+fail() {
+  echo "win32_e2e: $*" >&2
+  exit 1
+}
+
+# Waits up to $1 seconds for a command to succeed.
+wait_for() {
+  local seconds=$1
+  shift
+  for _ in $(seq $((seconds * 10))); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The prefix is kept between runs: making one takes a while. Without Mono and
+# Gecko it is made quicker and never asks to download them. Wine draws the
+# windows' frames itself (there is no window manager), and the dialog fonts
+# are a CJK font: Wine has none of its own that draws Chinese.
+if [ ! -f "$WINEPREFIX/.lumivox-e2e" ]; then
+  WINEDLLOVERRIDES="mscoree=;mshtml=" wineboot -i >/dev/null 2>&1 || fail "wineboot failed"
+  reg_add() { wine reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1 || fail "wine reg add $1 $2 failed"; }
+  reg_add 'HKCU\Software\Wine\Drivers' Graphics x11
+  reg_add 'HKCU\Software\Wine\X11 Driver' Managed N
+  for font in "MS Shell Dlg" "MS Shell Dlg 2" Tahoma SimSun 宋体; do
+    reg_add 'HKCU\Software\Wine\Fonts\Replacements' "$font" "WenQuanYi Micro Hei"
+  done
+  wineserver -w
+  touch "$WINEPREFIX/.lumivox-e2e"
+fi
+
+work=$(mktemp -d)
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+windows_work="Z:${work//\//\\}"
+
+# Prints the text of a window (class, title or "*") or of its controls by
+# identifier, one a line.
+probe() { wine "$helper_dir/WindowProbe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+x_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+has_x_window() { [ -n "$(x_window "$1")" ]; }
+focused_title() { xdotool getwindowfocus getwindowname 2>/dev/null; }
+file_is() { [ "$(cat "$1" 2>/dev/null)" = "$2" ]; }
+shot() {
+  [ -n "${LUMIVOX_E2E_SHOTS:-}" ] || return 0
+  mkdir -p "$LUMIVOX_E2E_SHOTS"
+  import -window root "$LUMIVOX_E2E_SHOTS/$1.png"
+}
+
+# The stand-in game first, so that Wine's own start is not Lumivox's.
+wine "$helper_dir/FocusGame.exe" >/dev/null 2>&1 &
+wait_for 60 has_x_window '^FocusGame$' || fail "the stand-in game's window did not appear"
+
+echo "== Lumivox.exe starts and its main window reads \"Lumivox\""
+mkdir "$work/run"
+cp -r "$data" "$work/run/Data"
+started=$(date +%s%N)
+(cd "$work/run" && exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &
+wait_for 30 has_x_window '^Lumivox$' || fail "the Lumivox window did not appear"
+echo "win32_e2e: the window appeared $((($(date +%s%N) - started) / 1000000)) ms after the start"
+title=$(probe LumivoxIndex '*') || fail "no window of the class LumivoxIndex"
+[ "$title" = "Lumivox" ] || fail "the main window's title reads \"$title\""
+
+echo "== presses in the stand-in game count once each: a tap, a held key, ten quick taps"
+# Under Wine bit 0 of the key state (pressed since the last query) is one
+# for the whole prefix: whichever program asks first clears it, and a held
+# key's auto-repeat sets it again. The held key is held past the start of
+# auto-repeat; the quick taps are made while a second program, as a game
+# might, asks about the same key.
+count="$work/count.txt" rival="$work/rival.txt"
+start_counter() {
+  wine "$helper_dir/KeyCounter.exe" "$windows_work\\$(basename "$1")" >/dev/null 2>&1 &
+  wait_for 30 file_is "$1" 0 || fail "the key counter did not start"
+}
+start_counter "$count"
+xdotool windowfocus --sync "$(x_window '^FocusGame$')"
+[ "$(focused_title)" = FocusGame ] || fail "the stand-in game does not have the focus: $(focused_title)"
+xdotool key space
+sleep 0.3  # a release and a press in the same millisecond would be auto-repeat to Wine
+file_is "$count" 1 || fail "a tap counted $(cat "$count") times"
+xdotool keydown space
+sleep 1.5
+xdotool keyup space
+sleep 0.3
+file_is "$count" 2 || fail "a key held for 1.5 seconds counted $(($(cat "$count") - 1)) times"
+start_counter "$rival"
+for _ in $(seq 10); do
+  xdotool keydown space
+  sleep 0.06
+  xdotool keyup space
+  sleep 0.06
+done
+sleep 0.3
+file_is "$count" 12 || fail "ten quick taps counted $(($(cat "$count") - 2)) times"
+file_is "$rival" 10 || fail "ten quick taps counted $(cat "$rival") times by the second program"
+[ "$(focused_title)" = FocusGame ] || fail "the stand-in game lost the focus: $(focused_title)"
+
+echo "== boxes speak Chinese whatever the system's language; the answers come back"
+answer="$work/answer.txt"
+# Shows a box of the prompter ($1: ask or input) under the locale $2 and
+# waits for its window, titled $3.
+open_box() {
+  rm -f "$answer"
+  LC_ALL=$2 wine "$helper_dir/PrompterBoxes.exe" "$windows_work\\answer.txt" "$1" >/dev/null 2>&1 &
+  wait_for 30 has_x_window "^$3\$" || fail "the box \"$3\" did not appear"
+  xdotool windowfocus --sync "$(x_window "^$3\$")"
+}
+for locale in zh_CN.UTF-8 C.UTF-8; do
+  open_box ask "$locale" 退出确认
+  buttons=$(probe '#32770' 退出确认 6 7 | paste -sd ' ')
+  [ "$buttons" = "是(&Y) 否(&N)" ] || fail "in $locale the question's buttons read \"$buttons\""
+  [ "$locale" = zh_CN.UTF-8 ] && shot question-box
+  xdotool key n
+  wait_for 10 file_is "$answer" no || fail "否(&N) in $locale answered \"$(cat "$answer" 2>/dev/null)\""
+done
+
+open_box input zh_CN.UTF-8 跳转
+texts=$(probe '#32770' 跳转 100 101 1 2 | paste -sd '|')
+[ "$texts" = "请输入对话数 & <b>不是标记</b>|12|确定|取消" ] || fail "the input box reads \"$texts\""
+shot input-box
+xdotool type --delay 50 345
+xdotool key Return
+wait_for 10 file_is "$answer" text:345 || fail "typed 345 and 确定: \"$(cat "$answer" 2>/dev/null)\""
+open_box input zh_CN.UTF-8 跳转
+xdotool key Escape
+wait_for 10 file_is "$answer" none || fail "Esc in the input box: \"$(cat "$answer" 2>/dev/null)\""
+
+echo "win32_e2e: all passed"

@@ -1,0 +1,82 @@
+#include "win32/XpProgressBarControl.h"
+
+namespace lumivox {
+namespace {
+
+void registerClassOnce(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = XpProgressBarControl::kClassName;
+  RegisterClassExW(&windowClass);  // fails harmlessly once it is registered
+}
+
+}  // namespace
+
+XpProgressBarControl::XpProgressBarControl(HWND parent, int id, const RECT& bounds, const PropertyBag& properties,
+                                           Prompter& prompter)
+    : bar_(canvas_, prompter) {
+  bar_.readProperties(properties);
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+  registerClassOnce(instance, procedure);
+  // Creating the window sizes it, which draws the empty frame.
+  CreateWindowExW(0, kClassName, nullptr, WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
+                  bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+}
+
+XpProgressBarControl::~XpProgressBarControl() {
+  if (window_) DestroyWindow(window_);
+}
+
+void XpProgressBarControl::setValue(std::int32_t value) {
+  bar_.setValue(value);
+  if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
+LRESULT CALLBACK XpProgressBarControl::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<XpProgressBarControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<XpProgressBarControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return self ? self->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT XpProgressBarControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      canvas_.resize(LOWORD(lParam), HIWORD(lParam));
+      bar_.resized();
+      InvalidateRect(window_, nullptr, FALSE);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the picture covers every pixel
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window_, &paint);
+      canvas_.paint(dc, paint.rcPaint);
+      EndPaint(window_, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT: {
+      RECT client;
+      GetClientRect(window_, &client);
+      canvas_.paint(reinterpret_cast<HDC>(wParam), client);
+      return 0;
+    }
+    case WM_NCDESTROY: {
+      // Destroyed with its parent: this object may outlive its window.
+      HWND window = window_;
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      return DefWindowProcW(window, message, wParam, lParam);
+    }
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace lumivox
