@@ -26,13 +26,14 @@ if(NOT LUMIVOX_RSVG_CONVERT)
 endif()
 set(icon_pngs)
 foreach(size 16 32 48 64 128 256)
-  set(png ${generated}/icons/${size}/${LUMIVOX_ICON}.png)
+  set(png ${generated}/${LUMIVOX_ICON}-${size}.png)
   add_custom_command(OUTPUT ${png}
     COMMAND ${LUMIVOX_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${packaging}/lumivox.svg
     DEPENDS ${packaging}/lumivox.svg
     COMMENT "Drawing the ${size} px icon")
   list(APPEND icon_pngs ${png})
-  install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ${LUMIVOX_ICON}.png)
 endforeach()
 add_custom_target(lumivox_icons ALL DEPENDS ${icon_pngs})
 

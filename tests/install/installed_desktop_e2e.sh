@@ -10,7 +10,7 @@ build=$1 data=$2
 work=$(mktemp -d)
 lumivox_pid= game_pid=
 stop_lumivox() {
-  [ -z "$lumivox_pid" ] || { kill "$lumivox_pid" 2>/dev/null; wait "$lumivox_pid" 2>/dev/null; }
+  [ -z "$lumivox_pid" ] || { kill "$lumivox_pid" 2>/dev/null; wait "$lumivox_pid" 2>/dev/null || true; }
   lumivox_pid=
   return 0
 }
