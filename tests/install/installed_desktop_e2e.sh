@@ -12,79 +12,62 @@ lumivox_pid= game_pid=
 stop_lumivox() {
   [ -z "$lumivox_pid" ] || { kill "$lumivox_pid" 2>/dev/null; wait "$lumivox_pid" 2>/dev/null || true; }
   lumivox_pid=
-  return 0
 }
-cleanup() {
-  stop_lumivox
-  [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
+trap 'stop_lumivox; [ -z "$game_pid" ] || kill "$game_pid"; rm -rf "$work"' EXIT
 fail() {
   echo "installed_desktop_e2e: $*" >&2
   exit 1
 }
-
 # Waits up to $1 seconds for a command to succeed.
 wait_for() {
-  local seconds=$1
+  local tenths=$(($1 * 10))
   shift
-  for _ in $(seq $((seconds * 10))); do
-    "$@" && return 0
+  until "$@"; do
+    [ $((tenths -= 1)) -gt 0 ] || return 1
     sleep 0.1
   done
-  return 1
 }
+# Sets $found to the first window whose name is $1.
+window_named() { found=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1) && [ -n "$found" ]; }
 
 root=$work/root
 DESTDIR=$root cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
   { cat "$work/install.log" >&2; fail "cmake --install failed"; }
-entries=("$root"/usr/share/applications/*.desktop)
-command=$(sed -n 's/^Exec=//p' "${entries[0]}")
-[ -n "$command" ] || fail "no Exec line in ${entries[0]}"
+command=$(sed -n 's/^Exec=//p' "$root"/usr/share/applications/*.desktop)
+[ -n "$command" ] || fail "no Exec line in the desktop entry"
 
-home=$work/home
+home=$work/home folder=$work/home/.local/share/lumivox
 mkdir -m 700 "$home" "$work/runtime"
-folder=$home/.local/share/lumivox
 # As a menu starts it: in the home folder, the command found through PATH.
 # A runtime folder of its own keeps other running copies from counting.
 start_from_menu() {
   (cd "$home" && exec env -u XDG_DATA_HOME HOME="$home" XDG_RUNTIME_DIR="$work/runtime" \
     PATH="$root/usr/bin:$PATH" sh -c "exec $command") &
   lumivox_pid=$!
-}
-window=
-find_window() {
-  window=$(xdotool search --name '^Lumivox$' 2>/dev/null | head -n1) && [ -n "$window" ]
+  wait_for 30 window_named Lumivox || fail "the Lumivox window did not appear"
+  lumivox=$found
 }
 
 start_from_menu
-wait_for 30 find_window || fail "the Lumivox window did not appear"
 diff -r "$data" "$folder/Data" || fail "$folder/Data is not a copy of the sample"
 [ "$(ls -A "$folder")" = Data ] || fail "$folder holds more than Data: $(ls -A "$folder")"
 
 xmessage -geometry +400+300 -title game "the game has the focus" &
 game_pid=$!
-game=
-find_game() { game=$(xdotool search --name '^game$' 2>/dev/null | head -n1) && [ -n "$game" ]; }
-wait_for 10 find_game || fail "the game window did not appear"
-xdotool windowfocus --sync "$game"
-xdotool key space
+wait_for 10 window_named game || fail "the game window did not appear"
+xdotool windowfocus --sync "$found" key space
 sleep 0.5
-# The save command is enabled by the first advance; it writes the line shown.
-xdotool windowfocus --sync "$window"
-xdotool key ctrl+s
-saved_first_line() { [ "$(cat "$folder/Data/Save.sav" 2>/dev/null)" = $'0\r' ]; }
-wait_for 10 saved_first_line || fail "the Space press was not counted: no line 0 in Data/Save.sav"
+# The save command is enabled by the first advance and writes the line shown.
+xdotool windowfocus --sync "$lumivox" key ctrl+s
+saved_line_0() { [ "$(cat "$folder/Data/Save.sav" 2>/dev/null)" = $'0\r' ]; }
+wait_for 10 saved_line_0 || fail "the Space press was not counted: no line 0 in Data/Save.sav"
 stop_lumivox
 
-printf '[Quorra]\r\n0=the player'"'"'s own line\r\n' >>"$folder/Data/Quorra.data"
-(cd "$folder" && ls -A Data && cat Data/*) >"$work/before"
+echo "a player's line" >>"$folder/Data/Quorra.data"
+snapshot() { (cd "$folder" && ls -A Data && cat Data/*); }
+snapshot >"$work/before"
 start_from_menu
-wait_for 30 find_window || fail "the Lumivox window did not appear on the second start"
-(cd "$folder" && ls -A Data && cat Data/*) >"$work/after"
-cmp -s "$work/before" "$work/after" || fail "the second start changed the player's Data folder"
+snapshot | cmp -s "$work/before" - || fail "the second start changed the player's Data folder"
 stop_lumivox
 
 # Under an XDG_DATA_HOME the player's folder is there; --version goes through.
