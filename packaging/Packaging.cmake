@@ -63,5 +63,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # characters, and Qt's Chinese translations for the standard buttons.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wine")  # the game runs under Wine; the launcher starts it there
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wine")  # the game runs under Wine, and Lumivox starts it there
 include(CPack)
