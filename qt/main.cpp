@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+#include "LumivoxVersion.h"
 
 #include "platform/ProgramStartWine.h"
 #include "platform/WinePrefix.h"
@@ -24,6 +27,11 @@ bool displayAvailable() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The one option, for players and packages checking what is installed.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("lumivox %s\n", LUMIVOX_VERSION);
+    return 0;
+  }
   if (!displayAvailable()) {
     std::fputs("lumivox: no display (DISPLAY is not set); start it from a desktop session, "
                "or under a virtual one: Xvfb :99 & DISPLAY=:99 lumivox\n",

@@ -14,6 +14,7 @@ for group in "$@"; do
     base) packages+=(build-essential cmake pkg-config qt6-base-dev libgl-dev libx11-dev libxi-dev libxrandr-dev
                      libgtest-dev xvfb xdotool x11-utils xauth fonts-wqy-microhei fonts-arphic-uming
                      qt6-translations-l10n
+                     librsvg2-bin file desktop-file-utils appstream  # the icon's bitmaps; the .deb and its checks
                      clang libclang-rt-dev) ;;  # clang: sanitizers and libFuzzer
     wine) packages+=(g++-mingw-w64-x86-64-posix wine wine64 locales cmake libgtest-dev
                      xvfb xdotool fonts-wqy-microhei) ;;  # Lumivox.exe end to end
