@@ -1,0 +1,113 @@
+// The windows as a player and a screen reader meet them: each secondary
+// window is announced as a dialog by its caption, About stands on its own,
+// and the main window's texts sit clear of its frames and its lower edge.
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+
+#include "qt/IndexWindow.h"
+#include "support/IndexHarness.h"
+
+using namespace lumivox;
+
+namespace {
+
+QWidget* topLevel(const char* name) {
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (widget->objectName() == u(name) && widget->isVisible()) return widget;
+  return nullptr;
+}
+
+// Announced as a dialog, named by its caption.
+void checkAnnouncedAsDialog(QWidget* window) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window);
+  QVERIFY(accessible);
+  QCOMPARE(accessible->role(), QAccessible::Dialog);
+  QCOMPARE(accessible->text(QAccessible::Name), window->windowTitle());
+}
+
+// The area a widget covers, in its window's coordinates.
+QRect inWindow(const QWidget* widget) { return QRect(widget->mapTo(widget->window(), QPoint()), widget->size()); }
+
+}  // namespace
+
+class WindowsAsSeenTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void secondaryWindowsAreDialogs();
+  void aboutHasNoOwnerAndShowsLongThanksFromTheirStart();
+  void mainWindowTextsStayClearOfFramesAndEdges();
+};
+
+void WindowsAsSeenTest::secondaryWindowsAreDialogs() {
+  IndexHarness h;
+  h.open();
+  h.window->show();
+  const std::pair<const char*, const char*> windows[] = {
+      {"切换按键设置", "HotkeysSetup"}, {"对话进程设置", "TextNO"}, {"保存设置系统", "AutoSave"},
+      {"关于", "About"},                {"展示窗体", "ShowFrm"}};
+  for (const auto& [item, name] : windows) {
+    h.action(item)->trigger();
+    QWidget* window = nullptr;
+    QTRY_VERIFY2((window = topLevel(name)), name);
+    checkAnnouncedAsDialog(window);
+    window->close();
+  }
+  // Help runs its own loop until it is closed.
+  bool helpSeen = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* help = topLevel("Help");
+    if (!help) return;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(help);
+    helpSeen = accessible && accessible->role() == QAccessible::Dialog &&
+               accessible->text(QAccessible::Name) == help->windowTitle();
+    help->close();
+  });
+  h.action("使用帮助")->trigger();
+  QVERIFY(helpSeen);
+}
+
+void WindowsAsSeenTest::aboutHasNoOwnerAndShowsLongThanksFromTheirStart() {
+  IndexHarness h;
+  h.open();
+  h.window->show();
+  QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+  QTRY_VERIFY(!h.window->controller().mainLibraryPath().empty());
+  h.action("关于")->trigger();
+  QWidget* about = nullptr;
+  QTRY_VERIFY((about = topLevel("About")));
+  QVERIFY(QTest::qWaitForWindowExposed(about));
+  QCOMPARE(about->windowHandle()->transientParent(), nullptr);
+  auto* thanks = about->findChild<QLabel*>(u("SThanks"));
+  QVERIFY(thanks->alignment() & Qt::AlignTop);
+}
+
+void WindowsAsSeenTest::mainWindowTextsStayClearOfFramesAndEdges() {
+  IndexHarness h;
+  IndexWindow& w = h.open();
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  // Framed texts start below their frame's caption line and end inside it.
+  for (const char* name : {"对话内容", "Label2", "Label3", "Label4", "BFB", "Label5", "Label6", "Label7", "Label8",
+                           "Label9"}) {
+    auto* label = w.findChild<QLabel*>(u(name));
+    auto* frame = qobject_cast<QGroupBox*>(label->parentWidget());
+    QVERIFY2(frame, name);
+    QVERIFY2(frame->contentsRect().contains(label->geometry()), name);
+  }
+  // Nothing shown runs past the client area's lower edge.
+  QWidget* client = w.centralWidget();
+  for (const char* name : {"Label10", "Label11", "UserNumberBrowser"}) {
+    auto* label = w.findChild<QLabel*>(u(name));
+    QVERIFY2(inWindow(label).bottom() <= inWindow(client).bottom(), name);
+    const int needed = label->heightForWidth(label->width());
+    QVERIFY2(needed <= label->height(), name);  // two lines fit whole
+  }
+}
+
+QTEST_MAIN(WindowsAsSeenTest)
+#include "WindowsAsSeenTest.moc"
