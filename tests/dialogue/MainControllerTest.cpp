@@ -1,12 +1,21 @@
+// The main window's behaviour, decided by its controller, driven the way a
+// front end drives it: commands, ticks and focus, with a recording front end.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 
+#include "common/Paths.h"
+#include "dialogue/DataFiles.h"
+#include "dialogue/IndexMenu.h"
 #include "dialogue/IndexView.h"
 #include "dialogue/IndexWindows.h"
+#include "dialogue/KeyPoll.h"
 #include "dialogue/MainController.h"
+#include "dialogue/Startup.h"
+#include "dialogue/Tracks.h"
+#include "library/LookupLine.h"
 #include "platform/KeyWatch.h"
+#include "support/Files.h"
 #include "support/ScriptedKeyWatch.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
@@ -18,17 +27,18 @@ namespace {
 // The front end as plain fields: the texts of the controls, the bar, the
 // running timers and the windows asked for.
 struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
-  std::map<std::string, std::string, std::less<>> texts;
+  std::map<std::string, std::string, std::less<>> texts{{"状态提示", "待命..."}};
   float barValue = 0, barMaximum = 100;
   std::map<TimerId, int> running;  // interval of each ticking timer
   std::vector<std::string> opened;
+  std::vector<int> heights;
   ShowHost* showHost = nullptr;
 
   void setControlText(std::string_view control, const std::string& text) override { texts[std::string(control)] = text; }
   void setBar(float value, float maximum) override { barValue = value, barMaximum = maximum; }
   void setCommandEnabled(CommandId, bool) override {}
   void popUpGateMenu() override { opened.push_back("gate menu"); }
-  void setOuterHeightTwips(int) override {}
+  void setOuterHeightTwips(int twips) override { heights.push_back(twips); }
 
   void openHotkeys() override { opened.push_back("HotkeysSetup"); }
   void openJump(DialogueState&) override { opened.push_back("TextNO"); }
@@ -43,137 +53,386 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
 };
 
 struct Lumivox {
+  explicit Lumivox(TempWorkDir::Data data = TempWorkDir::Data::SampleCopy) : dir(data) {}
+
   TempWorkDir dir;
   FakeFrontEnd front;
   ScriptedPrompter prompter;
   ScriptedKeyWatch keys;
   bool programFocused = false;
+  bool otherInstance = false;
+  int endCalls = 0;
+  bool started = false;
   std::unique_ptr<MainController> main;
 
-  Lumivox() {
+  Lumivox& start() {
     MainServices services;
     services.prompter = &prompter;
     services.keys = &keys;
     services.ticker = &front;
     services.windows = &front;
-    services.anotherInstanceRunning = [] { return false; };
-    services.endProgram = [] {};
+    services.anotherInstanceRunning = [this] { return otherInstance; };
+    services.endProgram = [this] { ++endCalls; };
     services.programHasKeyboardFocus = [this] { return programFocused; };
     main = std::make_unique<MainController>(front, services);
-    main->start();
+    started = main->start();
+    return *this;
   }
+  DialogueState& state() { return main->state(); }
+  std::string& text(const char* control) { return front.texts[control]; }
+  bool on(TimerId timer) const { return main->timerOn(timer); }
   void tick(TimerId timer) { main->onTimer(timer); }
+  void item(const char* name) { main->onCommand(findMenuEntry(name)->command); }
+  // One press of Space in the game, seen by the next poll tick.
   void press() {
     keys.press(vk::Space);
     tick(TimerId::TimeChr);
   }
-  // Poll and line count until both are settled.
+  // Poll and line count until both have settled.
   void settle() {
     for (int i = 0; i < 3; ++i) tick(TimerId::TimeChr), tick(TimerId::Timer2);
   }
 };
 
+std::string line(std::string_view library, const char* section, const char* key) {
+  return LookupLine(pathInCurrentDirectory(library), section, key, "?");
+}
+
 }  // namespace
 
-TEST(MainController, TimersStartAsDesignedAndTimer1NeverTicks) {
+TEST(MainControllerStart, TimersAsDesignedAndTimer1NeverTicks) {
   Lumivox l;
+  l.start();
   EXPECT_EQ(l.front.running, (std::map<TimerId, int>{{TimerId::TimeChr, 20}, {TimerId::Timer2, 1},
                                                      {TimerId::Timer3, 30000}, {TimerId::UserNumberTi, 5}}));
-  EXPECT_TRUE(l.main->timerOn(TimerId::Timer1));
+  EXPECT_TRUE(l.on(TimerId::Timer1));
   // An interval of 0 stops the ticks but keeps the switch.
   l.main->setTimerInterval(TimerId::Timer3, 0);
   EXPECT_FALSE(l.front.running.count(TimerId::Timer3));
-  EXPECT_TRUE(l.main->timerOn(TimerId::Timer3));
+  EXPECT_TRUE(l.on(TimerId::Timer3));
   l.main->setTimerInterval(TimerId::Timer3, 2000);
   EXPECT_EQ(l.front.running.at(TimerId::Timer3), 2000);
 }
 
-TEST(MainController, CounterPageShowsItsTextThenTheTimerStops) {
+TEST(MainControllerStart, ReadsTheHotkeyAndSaysItIsReady) {
+  Lumivox l;
+  writeBytes(l.dir.dataDir() / "HotKeys.opi", "B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n");
+  l.start();
+  EXPECT_TRUE(l.started);
+  EXPECT_TRUE(l.prompter.boxes.empty());
+  EXPECT_EQ(l.text("状态提示"), kReadyText);
+  EXPECT_EQ(l.state().activeTrack, "IndexText");
+  EXPECT_EQ(l.state().hotkeyToken, "B2C3D-4E5F6-A7B8C-9D0E1-F2A3B");
+  EXPECT_EQ(l.state().counterPagePath, (l.dir.path() / "Data/GoUserNumberFiles.ED63rd").string());
+}
+
+TEST(MainControllerStart, WithoutHotkeyFileOrDataFolderOneErrorAndCountingWorks) {
+  for (bool dataFolder : {true, false}) {
+    Lumivox l(dataFolder ? TempWorkDir::Data::SampleCopy : TempWorkDir::Data::None);
+    if (dataFolder) std::filesystem::remove(l.dir.dataDir() / "HotKeys.opi");
+    l.start();
+    EXPECT_TRUE(l.started);
+    ASSERT_EQ(l.prompter.boxes.size(), 1u);
+    EXPECT_EQ(l.prompter.boxes[0].text, kStartupErrorText);
+    EXPECT_EQ(l.prompter.boxes[0].title, "出错了");
+    EXPECT_TRUE(l.prompter.boxes[0].icon == Prompter::Icon::Critical);
+    EXPECT_EQ(l.text("状态提示"), "待命...");
+    EXPECT_FALSE(l.on(TimerId::UserNumberTi));  // the counter page is never loaded
+    l.press();
+    EXPECT_EQ(l.state().mainLineNumber, 1);  // Space, as no hotkey was read
+  }
+}
+
+TEST(MainControllerStart, SecondInstanceWarning) {
+  for (bool leave : {true, false}) {
+    Lumivox l;
+    l.otherInstance = true;
+    l.prompter.answers = {leave};
+    l.start();
+    ASSERT_EQ(l.prompter.boxes.size(), 1u);
+    EXPECT_EQ(l.prompter.boxes[0].title, "我想对你说");
+    EXPECT_TRUE(l.prompter.boxes[0].buttons == Prompter::Buttons::OkCancel);
+    EXPECT_EQ(l.prompter.boxes[0].text.rfind("老实说，我并不希望被装载多次", 0), 0u);
+    EXPECT_EQ(l.started, !leave);
+    EXPECT_EQ(l.endCalls, leave ? 1 : 0);
+    EXPECT_EQ(l.text("状态提示"), leave ? "待命..." : kReadyText);
+  }
+}
+
+TEST(MainControllerStart, CounterPageShowsItsTextThenTheTimerStops) {
   Lumivox l;
   std::string nested = "<html><body>";
   for (int i = 0; i < 3000; ++i) nested += "<table><tr><td>";
   nested += "4096";
   for (int i = 0; i < 3000; ++i) nested += "</td></tr></table>";
-  std::ofstream(l.dir.dataDir() / "GoUserNumberFiles.ED63rd", std::ios::binary) << nested << "</body></html>";
+  writeBytes(l.dir.dataDir() / "GoUserNumberFiles.ED63rd", nested + "</body></html>");
+  l.start();
   l.tick(TimerId::UserNumberTi);
-  EXPECT_EQ(l.front.texts["状态提示"], "正在获取您的相关信息...");
-  EXPECT_EQ(l.front.texts["UserNumberBrowser"], "4096");
+  EXPECT_EQ(l.text("状态提示"), "正在获取您的相关信息...");
+  EXPECT_EQ(l.text("UserNumberBrowser"), "4096");
   l.tick(TimerId::UserNumberTi);
-  EXPECT_EQ(l.front.texts["状态提示"], "获取完毕...待命中...");
-  EXPECT_FALSE(l.main->timerOn(TimerId::UserNumberTi));
+  EXPECT_EQ(l.text("状态提示"), "获取完毕...待命中...");
+  EXPECT_FALSE(l.on(TimerId::UserNumberTi));
+}
+
+TEST(MainControllerLineCount, ReadOnceWhenUsableElseRetriedSilently) {
+  const std::pair<const char*, float> cases[] = {
+      {"TextNumber=48", 48}, {"Other=1", 1}, {"TextNumber=0", 100}, {"TextNumber=-4", 100}, {"TextNumber=many", 100}};
+  for (const auto& [countLine, maximum] : cases) {
+    SCOPED_TRACE(countLine);
+    Lumivox l;
+    writeBytes(l.dir.dataDir() / "Quorra.data", std::string("[Quorra]\r\n0=x\r\n[TextNumber]\r\n") + countLine + "\r\n");
+    l.start();
+    for (int i = 0; i < 20; ++i) l.tick(TimerId::Timer2);
+    EXPECT_EQ(l.main->barMaximum(), maximum);
+    EXPECT_EQ(l.on(TimerId::Timer2), maximum == 100);
+    EXPECT_TRUE(l.prompter.boxes.empty());
+  }
+}
+
+TEST(MainControllerAdvance, PressesShowLinesStatusBarAndPercentage) {
+  Lumivox l;
+  l.start();
+  l.settle();
+  for (int i = 0; i < 3; ++i) l.press();
+  EXPECT_EQ(l.state().mainLineNumber, 3);
+  EXPECT_EQ(l.text("对话内容"), line(kMainLibraryFile, "Quorra", "2"));
+  EXPECT_EQ(l.text("状态提示"), "确认用户跳过对话。对话数：2");
+  EXPECT_EQ(l.text("BFB"), "4");  // 2 of 48 lines
+  EXPECT_EQ(l.front.barValue, 2);
+  EXPECT_EQ(l.front.barMaximum, 48);
+  EXPECT_EQ(l.text("Dirurl"), pathInCurrentDirectory(kMainLibraryFile));
+  EXPECT_TRUE(l.main->commandEnabled(CommandId::SaveMain));
+  EXPECT_FALSE(l.main->commandEnabled(CommandId::SaveDoor));  // the door track has not advanced
+}
+
+TEST(MainControllerAdvance, BrokenLibrariesShowWhatTheyHoldWithoutABox) {
+  struct Case { std::string library, first, second; float maximum; };
+  std::string binary;
+  for (unsigned i = 0; i < 300000; ++i) binary += static_cast<char>((i * 7919u + i / 13) % 256);
+  const Case cases[] = {
+      {"", kEndOfDialogueText, kEndOfDialogueText, 1},
+      {binary, kEndOfDialogueText, kEndOfDialogueText, 1},
+      {"[TextNumber]\r\nTextNumber=2\r\n[Quorra]\r\n0=ok\xFF\xFF\r\n1=\x81\r\n", "ok\uFFFD\uFFFD", "", 2},
+      {"[TextNumber]\r\nTextNumber=2\r\n[Quorra]\r\n0=a\r\n1=last", "a", "last", 2},
+  };
+  for (const Case& c : cases) {
+    Lumivox l;
+    writeBytes(l.dir.dataDir() / "Quorra.data", c.library);
+    l.start();
+    l.settle();
+    EXPECT_EQ(l.main->barMaximum(), c.maximum);
+    l.press();
+    EXPECT_EQ(l.text("对话内容"), c.first);
+    l.press();
+    EXPECT_EQ(l.text("对话内容"), c.second);
+    EXPECT_EQ(l.text("状态提示"), "确认用户跳过对话。对话数：1");
+    EXPECT_TRUE(l.prompter.boxes.empty());
+  }
 }
 
 // Keys answering the program's own boxes are not the game's.
-TEST(MainController, PressesWhileTheProgramHasTheFocusAreNotCounted) {
+TEST(MainControllerAdvance, PressesWhileTheProgramHasTheFocusAreNotCounted) {
   Lumivox l;
+  l.start();
   l.settle();
   l.programFocused = true;
   l.press();
   l.keys.press(vk::Space);  // the key that closed the box, made before the focus left
   l.programFocused = false;
   l.tick(TimerId::TimeChr);
-  EXPECT_EQ(l.main->state().mainLineNumber, 1);  // only the second: the first was the box's
+  EXPECT_EQ(l.state().mainLineNumber, 1);  // only the second: the first was the box's
   l.press();
-  EXPECT_EQ(l.main->state().mainLineNumber, 2);
+  EXPECT_EQ(l.state().mainLineNumber, 2);
+}
+
+TEST(MainControllerFocus, TheWindowsOwnFocusPausesAndResumesPolling) {
+  Lumivox l;
+  l.start();
+  l.main->onFocus(false);
+  EXPECT_FALSE(l.on(TimerId::TimeChr));
+  EXPECT_FALSE(l.on(TimerId::Timer2));
+  EXPECT_EQ(l.text("状态提示"), "程序失去焦点，停止判断按键。");
+  l.keys.press(vk::Space);  // made while paused: never counted
+  l.main->onFocus(true);
+  EXPECT_TRUE(l.on(TimerId::TimeChr));
+  EXPECT_TRUE(l.on(TimerId::Timer2));
+  EXPECT_EQ(l.text("状态提示"), "程序获得焦点，重新开始判断按键。");
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 0);
+  l.press();
+  EXPECT_EQ(l.state().mainLineNumber, 1);
+}
+
+TEST(MainControllerClose, QuestionDecidesAndTheExitItemAsksTheSame) {
+  Lumivox l;
+  l.start();
+  l.prompter.answers = {false};
+  EXPECT_FALSE(l.main->onCloseRequested());
+  EXPECT_EQ(l.endCalls, 0);
+  const auto& box = l.prompter.boxes.back();
+  EXPECT_EQ(box.text, "您是否要退出软件？而不保存现在进行的对话进度？");
+  EXPECT_EQ(box.title, "退出确认");
+  EXPECT_TRUE(box.buttons == Prompter::Buttons::YesNo);
+  EXPECT_TRUE(box.icon == Prompter::Icon::Question);
+  EXPECT_TRUE(l.on(TimerId::TimeChr) && l.on(TimerId::Timer3));
+  l.prompter.answers = {true};
+  EXPECT_TRUE(l.main->onCloseRequested());
+  EXPECT_EQ(l.endCalls, 1);
+
+  l.prompter.answers = {false, true};
+  l.item("退出");
+  EXPECT_EQ(l.endCalls, 1);
+  l.item("退出");
+  EXPECT_EQ(l.endCalls, 2);
+  EXPECT_EQ(l.prompter.boxes.back().title, "退出确认");
+}
+
+TEST(MainControllerTracks, MainStorySwitchAsksAndGoesOnWhereItStood) {
+  Lumivox l;
+  l.start();
+  l.settle();
+  l.press(), l.press();
+  l.item("星之扉1");
+  l.settle();
+  EXPECT_EQ(l.main->barMaximum(), 24);  // the door stories' line count
+  l.press();
+  const std::string status = l.text("状态提示"), shown = l.text("对话内容");
+
+  l.prompter.answers = {false};
+  l.item("主线剧情");
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_EQ(l.prompter.boxes[0].text, kSwitchQuestionText);
+  EXPECT_EQ(l.state().activeTrack, "InDoor");
+  EXPECT_FALSE(l.on(TimerId::Timer2));
+
+  l.prompter.answers = {true};
+  bool timer2OnBehindTheSuccessBox = false;
+  l.prompter.onBox = [&](const ScriptedPrompter::Box&) { timer2OnBehindTheSuccessBox = l.on(TimerId::Timer2); };
+  l.main->onCommand(CommandId::MainStory);  // the label's click
+  ASSERT_EQ(l.prompter.boxes.size(), 3u);
+  EXPECT_EQ(l.prompter.boxes[2].title, "成功操作");
+  EXPECT_TRUE(timer2OnBehindTheSuccessBox);
+  EXPECT_EQ(l.state().activeTrack, "IndexText");
+  EXPECT_EQ(l.state().mainLineNumber, 2);
+  EXPECT_EQ(l.state().doorLineNumber, 1);
+  EXPECT_EQ(l.state().doorLineKey, "0");
+  EXPECT_EQ(l.text("状态提示"), status);
+  EXPECT_EQ(l.text("对话内容"), shown);
+  l.settle();
+  EXPECT_EQ(l.main->barMaximum(), 48);
+  l.press();  // the main story goes on where it stood
+  EXPECT_EQ(l.text("对话内容"), line(kMainLibraryFile, "Quorra", "2"));
+}
+
+TEST(MainControllerTracks, EveryDoorStartsTheDoorTrackAtLineZero) {
+  Lumivox l;
+  l.start();
+  l.settle();
+  l.press();
+  for (std::string_view door : doorEntryItems()) {
+    SCOPED_TRACE(door);
+    l.item(std::string(door).c_str());
+    EXPECT_EQ(l.state().activeTrack, "InDoor");
+    EXPECT_EQ(l.state().doorLineNumber, 0);
+    l.press();
+    EXPECT_EQ(l.text("对话内容"), line(kDoorLibraryFile, "Door", "0"));
+    EXPECT_EQ(l.text("状态提示"), "确认用户跳过对话。对话数：0");
+    l.press();  // the next door starts from elsewhere
+  }
+  EXPECT_EQ(l.state().mainLineNumber, 1);  // the main counter survives every door
+  EXPECT_TRUE(l.prompter.boxes.empty());
+}
+
+TEST(MainControllerTracks, CollapseAndExpandChangeOnlyTheHeightAndTheExpandItem) {
+  Lumivox l;
+  l.start();
+  EXPECT_FALSE(l.main->commandEnabled(CommandId::ShowTrackChoice));
+  l.item("显示主支线对话选择");  // disabled: nothing
+  l.main->onCommand(CommandId::HideTrackChoice);
+  EXPECT_TRUE(l.main->commandEnabled(CommandId::ShowTrackChoice));
+  l.item("显示主支线对话选择");
+  EXPECT_FALSE(l.main->commandEnabled(CommandId::ShowTrackChoice));
+  EXPECT_EQ(l.front.heights, (std::vector<int>{5235, 7100}));
+  l.main->onCommand(CommandId::OpenGateMenu);
+  EXPECT_EQ(l.front.opened, std::vector<std::string>{"gate menu"});
+}
+
+TEST(MainControllerDebug, PausesPollLineCountAndAutoSaveUntilLeft) {
+  Lumivox l;
+  l.start();
+  l.item("Debug模式");  // before the first advance it cannot be entered
+  EXPECT_TRUE(l.prompter.boxes.empty());
+  l.settle();
+  l.press();
+  std::vector<bool> behindTheBox;
+  auto timers = [&] { return std::vector<bool>{l.on(TimerId::TimeChr), l.on(TimerId::Timer2), l.on(TimerId::Timer3)}; };
+  l.prompter.onBox = [&](const ScriptedPrompter::Box&) { behindTheBox = timers(); };
+  l.item("Debug模式");
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_EQ(l.prompter.boxes[0].text, "成功进入Debug模式。。现在中止检测按键记录和自动保存功能。");
+  EXPECT_EQ(behindTheBox, (std::vector<bool>{true, false, true}));  // the message first
+  EXPECT_EQ(timers(), (std::vector<bool>{false, false, false}));
+  EXPECT_TRUE(l.main->commandEnabled(CommandId::LeaveDebugMode));
+  EXPECT_FALSE(l.main->commandEnabled(CommandId::DebugMode));
+
+  l.keys.press(vk::Space);  // made while paused
+  l.item("退出Debug模式");
+  EXPECT_EQ(l.prompter.boxes[1].text, "成功退出Debug模式。。现在重启检测按键记录和自动保存功能。");
+  EXPECT_EQ(behindTheBox, (std::vector<bool>{false, false, false}));
+  EXPECT_TRUE(l.on(TimerId::TimeChr) && l.on(TimerId::Timer3));
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 1);  // the press made in debug mode is not counted
+  l.press();
+  EXPECT_EQ(l.text("状态提示"), "确认用户跳过对话。对话数：1");
 }
 
 // Debug mode's pause outlasts a showing of the show window.
-TEST(MainController, ClosingTheShowWindowRestoresTheTimersAsTheyWere) {
+TEST(MainControllerShowWindow, ClosingItRestoresTheTimersAsTheyWere) {
   Lumivox l;
+  l.start();
   l.settle();
   l.press();
-  l.main->onCommand(CommandId::DebugMode);
-  l.main->onCommand(CommandId::ShowWindow);
+  l.item("Debug模式");
+  l.item("展示窗体");
   ASSERT_TRUE(l.front.showHost);
   l.front.showHost->pauseForShowWindow();
-  EXPECT_FALSE(l.main->timerOn(TimerId::Timer1));
+  EXPECT_FALSE(l.on(TimerId::Timer1));
   l.front.showHost->resumeAfterShowWindow();
-  for (TimerId timer : {TimerId::TimeChr, TimerId::Timer2, TimerId::Timer3}) EXPECT_FALSE(l.main->timerOn(timer));
-  EXPECT_TRUE(l.main->timerOn(TimerId::Timer1));
+  for (TimerId timer : {TimerId::TimeChr, TimerId::Timer2, TimerId::Timer3}) EXPECT_FALSE(l.on(timer));
+  EXPECT_TRUE(l.on(TimerId::Timer1));
   EXPECT_TRUE(l.main->commandEnabled(CommandId::LeaveDebugMode));
 }
 
 // At main line 40 of 48 a door's count of 24 must not fill the bar while
 // the percentage still says 83.
-TEST(MainController, ANewMaximumBelowTheValueWaitsForTheNextAdvance) {
+TEST(MainControllerShowWindow, ANewMaximumBelowTheValueWaitsForTheNextAdvance) {
   Lumivox l;
+  l.start();
   l.settle();
-  l.main->state().mainLineNumber = 40;
+  l.state().mainLineNumber = 40;
   l.press();
-  const float maximum = l.front.barMaximum;
-  ASSERT_GT(maximum, 40);
-  const std::string percent = l.front.texts["BFB"];
-  l.main->onCommand(CommandId::EnterDoor);
+  EXPECT_EQ(l.text("BFB"), "83");
+  l.item("星之扉2");
   l.tick(TimerId::Timer2);
-  EXPECT_FALSE(l.main->timerOn(TimerId::Timer2));  // read once, no spinning
+  EXPECT_FALSE(l.on(TimerId::Timer2));  // read once, no spinning
   EXPECT_EQ(l.front.barValue, 40);
-  EXPECT_EQ(l.front.barMaximum, maximum);
-  EXPECT_EQ(l.front.texts["BFB"], percent);
+  EXPECT_EQ(l.front.barMaximum, 48);
+  EXPECT_EQ(l.text("BFB"), "83");
   l.press();  // the door's line 0
   EXPECT_EQ(l.front.barValue, 0);
-  EXPECT_LT(l.front.barMaximum, 40);
-  EXPECT_EQ(l.front.texts["BFB"], "0");
+  EXPECT_EQ(l.front.barMaximum, 24);
+  EXPECT_EQ(l.text("BFB"), "0");
 }
 
-TEST(MainController, AboutOpensOnceAndDisabledCommandsDoNothing) {
+TEST(MainControllerWindows, AboutOpensOnceAndDisabledCommandsDoNothing) {
   Lumivox l;
-  l.main->onCommand(CommandId::About);
-  l.main->onCommand(CommandId::About);
+  l.start();
+  l.item("关于");
+  l.item("关于");
   l.main->onAboutClosed();
-  l.main->onCommand(CommandId::About);
-  l.main->onCommand(CommandId::SaveMain);  // usable only after an advance
+  l.item("关于");
+  l.item("保存当前的对话进度");  // usable only after an advance
   EXPECT_EQ(l.front.opened, (std::vector<std::string>{"About", "About raised", "About"}));
   EXPECT_TRUE(l.prompter.boxes.empty());
-}
-
-TEST(MainController, FocusOfTheWindowItselfPausesAndResumesPolling) {
-  Lumivox l;
-  l.main->onFocus(false);
-  EXPECT_EQ(l.front.texts["状态提示"], "程序失去焦点，停止判断按键。");
-  l.keys.press(vk::Space);  // made while paused
-  l.main->onFocus(true);
-  EXPECT_EQ(l.front.texts["状态提示"], "程序获得焦点，重新开始判断按键。");
-  l.tick(TimerId::TimeChr);
-  EXPECT_EQ(l.main->state().mainLineNumber, 0);
-  EXPECT_TRUE(l.main->timerOn(TimerId::Timer2));
 }

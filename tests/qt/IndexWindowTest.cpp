@@ -24,13 +24,7 @@ class IndexWindowTest : public QObject {
  private slots:
   void layoutNamesTextsAndTimers();
   void menuTree();
-  void startupWithHotkeyFile();
-  void startupWithoutHotkeyFileOrDataFolder();
-  void secondInstanceWarning();
-  void lineCountTimer_data();
-  void lineCountTimer();
   void closeQuestion();
-  void exitMenuItem();
   void ownFocusPausesAndResumesPolling();
   void keyPressesAdvanceTheDialogue();
   void pathFieldsAreCurrentAtEveryTick();
@@ -99,78 +93,6 @@ void IndexWindowTest::menuTree() {
     QVERIFY2(!h.action(off)->isEnabled(), off);
 }
 
-void IndexWindowTest::startupWithHotkeyFile() {
-  Harness h;
-  writeBytes(h.dir.dataDir() / "HotKeys.opi", "B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n");
-  IndexWindow& w = h.open();
-  QVERIFY(h.loaded);
-  QVERIFY(h.prompter.boxes.empty());
-  QCOMPARE(h.text("状态提示"), u(kReadyText));
-  QCOMPARE(w.controller().state().activeTrack, std::string("IndexText"));
-  QCOMPARE(w.controller().state().hotkeyToken, std::string("B2C3D-4E5F6-A7B8C-9D0E1-F2A3B"));
-  QCOMPARE(w.controller().state().counterPagePath, (h.dir.path() / "Data/GoUserNumberFiles.ED63rd").string());
-}
-
-void IndexWindowTest::startupWithoutHotkeyFileOrDataFolder() {
-  for (bool dataFolder : {true, false}) {
-    Harness h(dataFolder ? TempWorkDir::Data::SampleCopy : TempWorkDir::Data::None);
-    if (dataFolder) std::filesystem::remove(h.dir.dataDir() / "HotKeys.opi");
-    IndexWindow& w = h.open();
-    QVERIFY(h.loaded);
-    QCOMPARE(h.prompter.boxes.size(), std::size_t{1});
-    QCOMPARE(h.prompter.boxes[0].text, std::string(kStartupErrorText));
-    QCOMPARE(h.prompter.boxes[0].title, std::string("出错了"));
-    QVERIFY(h.prompter.boxes[0].icon == Prompter::Icon::Critical);
-    QCOMPARE(h.text("状态提示"), u("待命..."));
-    QVERIFY(w.controller().state().hotkeyToken.empty());
-    QCOMPARE(w.controller().state().activeTrack, std::string("IndexText"));
-    QVERIFY(h.timer("Time_Chr")->isActive());
-  }
-}
-
-void IndexWindowTest::secondInstanceWarning() {
-  for (bool leave : {true, false}) {
-    Harness h;
-    h.prompter.answers = {leave};
-    h.open({.otherInstance = true});
-    QCOMPARE(h.prompter.boxes.size(), std::size_t{1});
-    QCOMPARE(h.prompter.boxes[0].title, std::string("我想对你说"));
-    QVERIFY(h.prompter.boxes[0].buttons == Prompter::Buttons::OkCancel);
-    QVERIFY(h.prompter.boxes[0].text.rfind("老实说，我并不希望被装载多次", 0) == 0);
-    QCOMPARE(h.loaded, !leave);
-    QCOMPARE(h.endCalls, leave ? 1 : 0);
-    QCOMPARE(h.text("状态提示"), leave ? u("待命...") : u(kReadyText));
-  }
-}
-
-void IndexWindowTest::lineCountTimer_data() {
-  QTest::addColumn<QByteArray>("countLine");
-  QTest::addColumn<float>("maximum");
-  QTest::addColumn<bool>("stillRunning");
-  QTest::newRow("sample count") << QByteArray("TextNumber=48") << 48.0f << false;
-  QTest::newRow("missing") << QByteArray("Other=1") << 1.0f << false;
-  QTest::newRow("zero") << QByteArray("TextNumber=0") << 100.0f << true;
-  QTest::newRow("negative") << QByteArray("TextNumber=-4") << 100.0f << true;
-  QTest::newRow("not a number") << QByteArray("TextNumber=many") << 100.0f << true;
-}
-
-void IndexWindowTest::lineCountTimer() {
-  QFETCH(QByteArray, countLine);
-  QFETCH(float, maximum);
-  QFETCH(bool, stillRunning);
-  Harness h;
-  writeBytes(h.dir.dataDir() / "Quorra.data", "[Quorra]\r\n0=x\r\n[TextNumber]\r\n" + countLine.toStdString() + "\r\n");
-  IndexWindow& w = h.open();
-  if (stillRunning) {
-    QTest::qWait(60);  // dozens of 1 ms ticks, each failing quietly
-    QVERIFY(h.timer("Timer2")->isActive());
-  } else {
-    QTRY_VERIFY(!h.timer("Timer2")->isActive());
-  }
-  QCOMPARE(w.controller().barMaximum(), maximum);
-  QVERIFY(h.prompter.boxes.empty());
-}
-
 void IndexWindowTest::closeQuestion() {
   Harness h;
   IndexWindow& w = h.open();
@@ -189,18 +111,6 @@ void IndexWindowTest::closeQuestion() {
   h.prompter.answers = {true};
   QVERIFY(w.close());
   QCOMPARE(h.endCalls, 1);
-}
-
-void IndexWindowTest::exitMenuItem() {
-  Harness h;
-  h.open();
-  h.prompter.answers = {false, true};
-  h.action("退出")->trigger();
-  QCOMPARE(h.endCalls, 0);
-  h.action("退出")->trigger();
-  QCOMPARE(h.endCalls, 1);
-  QCOMPARE(h.prompter.boxes.size(), std::size_t{2});
-  QCOMPARE(h.prompter.boxes[1].title, std::string("退出确认"));
 }
 
 void IndexWindowTest::ownFocusPausesAndResumesPolling() {
@@ -268,17 +178,6 @@ void IndexWindowTest::badLibraries_data() {
   QTest::addColumn<QString>("firstLine");
   QTest::addColumn<QString>("secondLine");
   QTest::addColumn<float>("maximum");
-  const QString end = u(kEndOfDialogueText);
-
-  QTest::newRow("empty") << QByteArray() << end << end << 1.0f;
-  QByteArray binary;
-  for (unsigned i = 0; i < 300000; ++i) binary.append(static_cast<char>((i * 7919u + i / 13) % 256));
-  QTest::newRow("binary") << binary << end << end << 100.0f;
-  QTest::newRow("not GBK") << QByteArray("[TextNumber]\r\nTextNumber=2\r\n[Quorra]\r\n0=ok\xFF\xFF\r\n1=\x81\r\n")
-                           << u("ok\uFFFD\uFFFD") << QString() << 2.0f;
-  QTest::newRow("no line end at the end")
-      << QByteArray("[TextNumber]\r\nTextNumber=2\r\n[Quorra]\r\n0=a\r\n1=last") << u("a") << u("last") << 2.0f;
-
   // About 100 MB: roughly 800 000 lines of 60 two-byte characters.
   const std::string wide = utf8ToGbk("这是一行很长的测试对话，用来确认一个巨大的对话库不会让窗口卡住或者崩溃。");
   std::string large = "[TextNumber]\r\nTextNumber=800000\r\n[Quorra]\r\n";
