@@ -33,8 +33,8 @@ struct Rgb {
 struct ControlSpec {
   ControlKind kind;
   std::string name;    // the name tests and tools find it by
-  std::string parent;  // the containing frame's name; empty: the window
-  std::string caption;
+  std::string parent = {};  // the containing frame's name; empty: the window
+  std::string caption = {};
   int left, top, width, height;
   std::optional<Rgb> colour = std::nullopt;  // the text's
   std::string face = {};                     // empty: the window's font

@@ -31,7 +31,7 @@ TEST(FormsTest, EveryControlHasAUniqueNameAndLiesInItsContainer) {
       int width = form->clientWidth, height = form->clientHeight;
       if (!control.parent.empty()) {
         const auto frame = frames.find(control.parent);
-        ASSERT_NE(frame, frames.end()) << "the parent is no frame above it";
+        ASSERT_TRUE(frame != frames.end()) << "the parent is no frame above it";
         width = frame->second->width;
         height = frame->second->height;
       }
