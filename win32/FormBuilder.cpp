@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cwchar>
 
@@ -67,7 +68,7 @@ Win32Form::Win32Form(HWND window, const FormSpec& form) : window_(window), form_
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof base_, &base_);
 
   const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-  std::vector<HWND> frames;
+  std::vector<HWND> frames, lines;
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
     const ControlSpec& spec = form.controls[i];
     const WindowKind kind = windowKind(spec);
@@ -87,10 +88,14 @@ Win32Form::Win32Form(HWND window, const FormSpec& form) : window_(window), form_
     controls_[spec.name] = control;
     specs_[control] = &spec;
     if (spec.kind == ControlKind::Frame) frames.push_back(control);
+    if (spec.kind == ControlKind::Line) lines.push_back(control);
     if (spec.kind == ControlKind::DialogueLine) fitDialogueLine(control, spec);
+    if (spec.kind == ControlKind::Label && !spec.wrap) fitOneLine(control, spec);
   }
-  // Frames lie under what they hold: drawn last, they would cover it.
+  // Frames lie under what they hold, and a label's background must not hide
+  // a rule it overlaps.
   for (HWND frame : frames) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (HWND line : lines) SetWindowPos(line, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 Win32Form::~Win32Form() {
@@ -151,6 +156,39 @@ void Win32Form::fitDialogueLine(HWND control, const ControlSpec& spec) {
   }
   ReleaseDC(control, dc);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+// The system's fonts may run wider than the design's: a one-line caption
+// grows to the right, or to the left where it would pass its container's edge.
+void Win32Form::fitOneLine(HWND control, const ControlSpec& spec) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(control, text.data(), length + 1);
+  HDC dc = GetDC(control);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT needed{};
+  DrawTextW(dc, text.c_str(), length, &needed, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  ReleaseDC(control, dc);
+  RECT bounds;
+  GetWindowRect(control, &bounds);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bounds), 2);
+  const int wanted = static_cast<int>(needed.right);
+  if (wanted <= bounds.right - bounds.left) return;
+  int rightEdge;
+  if (const ControlSpec* container = form_.find(spec.parent)) {
+    RECT frame;
+    GetWindowRect(this->control(container->name), &frame);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&frame), 2);
+    rightEdge = frame.right - 2;
+  } else {
+    RECT client;
+    GetClientRect(window_, &client);
+    rightEdge = client.right - 2;
+  }
+  int left = static_cast<int>(bounds.left);
+  if (left + wanted > rightEdge) left = std::max(0, std::min(left, rightEdge - wanted));
+  SetWindowPos(control, nullptr, left, static_cast<int>(bounds.top), wanted, static_cast<int>(bounds.bottom - bounds.top),
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Form::setText(std::string_view name, const std::string& text) {

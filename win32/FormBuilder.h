@@ -33,6 +33,7 @@ class Win32Form {
  private:
   HFONT fontFor(const ControlSpec& spec, double points);
   void fitDialogueLine(HWND control, const ControlSpec& spec);
+  void fitOneLine(HWND control, const ControlSpec& spec);
 
   HWND window_;
   const FormSpec& form_;

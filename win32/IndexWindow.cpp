@@ -47,8 +47,8 @@ bool IndexWindow::create() {
   window_ = CreateWindowExW(0, kClassName, toWide(indexForm().title).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu_.menu(), instance_, this);
   if (!window_) return false;
-  form_ = std::make_unique<Win32Form>(window_, indexForm());
   fitClientArea();
+  form_ = std::make_unique<Win32Form>(window_, indexForm());
   for (const char* label : {"Label7", "Label8", "Label9"})
     SetWindowSubclass(form_->control(label), labelProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
 
