@@ -1,6 +1,7 @@
 // Lumivox.exe: the Windows program.
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
 
 #include "platform/ClipboardWin.h"
 #include "platform/KeyWatchWin.h"
@@ -24,6 +25,7 @@ bool programIsInFront() {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
+  OleInitialize(nullptr);  // the show window's picture is decoded through OLE
 
   // Held for the whole run, so that a copy started later finds this one.
   lumivox::WindowsSingleInstance singleInstance;
