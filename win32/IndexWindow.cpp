@@ -7,6 +7,7 @@
 #include "dialogue/IndexForm.h"
 #include "dialogue/TrackChoice.h"
 #include "win32/Dpi.h"
+#include "win32/ShowFrmWindow.h"
 #include "win32/WideText.h"
 
 namespace lumivox {
@@ -120,7 +121,9 @@ void IndexWindow::openAbout(const std::string&) {
 
 void IndexWindow::raiseAbout() {}
 
-void IndexWindow::openShowWindow(ShowFrmMembers&, ShowHost&) { notYetAvailable("展示窗体"); }
+void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
+  if (ShowFrmWindow* show = ShowFrmWindow::create(members, host, window_, *services_.prompter)) show->open();
+}
 
 LRESULT CALLBACK IndexWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {

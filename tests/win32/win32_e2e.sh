@@ -158,6 +158,19 @@ focus_window FocusGame
 press_space
 expect_lumivox 确认用户跳过对话。对话数：11 11 "after a press following the load"
 
+echo "== the show window opens from the menu, closes on a click, and the poll is back on"
+focus_window Lumivox
+xdotool key alt+h h  # 帮助(&H), 展示窗体(&H)...
+wait_for 10 has_x_window '^展示窗体$' || fail "the show window did not open"
+[ "$(probe LumivoxShowFrm '*')" = 展示窗体 ] || fail "no window of the class LumivoxShowFrm"
+sleep 1  # its fade
+shot show-window
+xdotool mousemove --sync --window "$(x_window '^展示窗体$')" 100 100 click 1
+wait_for 10 no_x_window '^展示窗体$' || fail "a click did not close the show window"
+focus_window FocusGame
+press_space
+expect_lumivox 确认用户跳过对话。对话数：12 12 "after a press once the show window closed"
+
 echo "== boxes speak Chinese whatever the system's language; the answers come back"
 answer="$work/answer.txt"
 # Shows a box of the prompter ($1: ask or input) under the locale $2 and
