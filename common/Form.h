@@ -18,11 +18,13 @@ enum class ControlKind {
   HiddenField,   // a text field that is never shown
   TextBox,       // read-only text of many lines, with a scroll bar
   Button,
-  OptionButton,  // one of a group of option buttons in the same container
-  Picture,
+  OptionButton,  // one group per container: choosing one clears the others there
+  Picture,       // a picture at its natural size, from the top-left corner
 };
 
-enum class Align { Left, Centre };
+// Centre puts the text in the middle both ways; CentreTop centres it across
+// and starts it at the top, as a Windows label draws it.
+enum class Align { Left, Centre, CentreTop };
 
 struct Rgb {
   int red, green, blue;
@@ -40,6 +42,7 @@ struct ControlSpec {
   bool bold = false;
   Align align = Align::Left;
   bool wrap = false;
+  std::optional<Rgb> background = std::nullopt;  // behind the text; empty: the container's
 };
 
 struct FormSpec {
@@ -47,6 +50,11 @@ struct FormSpec {
   std::string title;
   int clientWidth, clientHeight;  // twips
   std::vector<ControlSpec> controls;  // in tab and drawing order, containers first
+  std::optional<Rgb> background = std::nullopt;  // empty: the platform's
+  // The buttons that Enter and Esc press wherever the focus is; empty: none.
+  // The initial text of a field or text box is its caption.
+  std::string defaultButton = {};
+  std::string cancelButton = {};
 
   const ControlSpec* find(const std::string& controlName) const {
     for (const ControlSpec& c : controls)

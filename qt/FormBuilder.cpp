@@ -1,18 +1,24 @@
 #include "qt/FormBuilder.h"
 
+#include <QDialog>
 #include <QFont>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+#include <stdexcept>
 
 #include "common/Twips.h"
 #include "qt/DialogueLabel.h"
 #include "qt/QtText.h"
+#include "qt/XpProgressBarWidget.h"
 
 namespace lumivox {
 namespace {
@@ -30,7 +36,24 @@ QFont fontFor(const ControlSpec& spec, QFont font) {
   return font;
 }
 
-QWidget* create(const ControlSpec& spec, QWidget* parent) {
+void fillBackground(QWidget* widget, const Rgb& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+Qt::Alignment alignmentOf(const ControlSpec& spec) {
+  if (spec.kind == ControlKind::Picture) return Qt::AlignLeft | Qt::AlignTop;
+  switch (spec.align) {
+    case Align::Centre: return Qt::AlignCenter;
+    case Align::CentreTop: return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Left: break;
+  }
+  return Qt::AlignLeft | (spec.wrap ? Qt::AlignTop : Qt::AlignVCenter);
+}
+
+QWidget* create(const ControlSpec& spec, QWidget* parent, Prompter* prompter) {
   switch (spec.kind) {
     case ControlKind::Frame: return new QGroupBox(toQString(spec.caption), parent);
     case ControlKind::DialogueLine: return new DialogueLabel(parent);
@@ -51,12 +74,16 @@ QWidget* create(const ControlSpec& spec, QWidget* parent) {
     case ControlKind::TextBox: {
       auto* box = new QPlainTextEdit(parent);
       box->setReadOnly(true);
+      // The tables end their lines the Windows way.
+      box->setPlainText(toQString(spec.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
       return box;
     }
     case ControlKind::Button: return new QPushButton(toQString(spec.caption), parent);
     case ControlKind::OptionButton: return new QRadioButton(toQString(spec.caption), parent);
-    case ControlKind::Picture:
-    case ControlKind::XpBar: return new QLabel(parent);
+    case ControlKind::Picture: return new QLabel(parent);
+    case ControlKind::XpBar:
+      if (!prompter) throw std::invalid_argument("an XP bar needs a prompter");
+      return new XpProgressBarWidget(*prompter, parent);
   }
   return new QWidget(parent);
 }
@@ -87,11 +114,18 @@ void keepBelowCaption(QWidget* control) {
 
 }  // namespace
 
-std::map<std::string, QWidget*> buildForm(QWidget* client, const FormSpec& form) {
+void setUpWindow(QWidget* window, const FormSpec& form) {
+  window->setObjectName(toQString(form.name));
+  window->setWindowTitle(toQString(form.title));
+  window->setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
+  if (form.background) fillBackground(window, *form.background);
+}
+
+std::map<std::string, QWidget*> buildForm(QWidget* client, const FormSpec& form, Prompter* prompter) {
   std::map<std::string, QWidget*> controls;
   for (const ControlSpec& spec : form.controls) {
     QWidget* parent = spec.parent.empty() ? client : controls.at(spec.parent);
-    QWidget* control = create(spec, parent);
+    QWidget* control = create(spec, parent, prompter);
     control->setObjectName(toQString(spec.name));
     const int height = spec.kind == ControlKind::Line ? 2 : twipsToPixels(spec.height);
     control->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width), height);
@@ -101,16 +135,22 @@ std::map<std::string, QWidget*> buildForm(QWidget* client, const FormSpec& form)
       palette.setColor(QPalette::WindowText, QColor(spec.colour->red, spec.colour->green, spec.colour->blue));
       control->setPalette(palette);
     }
+    if (spec.background) fillBackground(control, *spec.background);
     if (auto* label = qobject_cast<QLabel*>(control)) {
       // Labels show their text literally: a line from a file may hold "<b>",
       // "&amp;" or runs of blanks, and the player must see exactly those.
       label->setTextFormat(Qt::PlainText);
       label->setWordWrap(spec.wrap);
-      if (spec.kind != ControlKind::DialogueLine)
-        label->setAlignment(spec.align == Align::Centre ? Qt::AlignCenter
-                                                        : Qt::AlignLeft | (spec.wrap ? Qt::AlignTop : Qt::AlignVCenter));
+      if (spec.kind != ControlKind::DialogueLine) label->setAlignment(alignmentOf(spec));
       label->setText(toQString(spec.caption));
-      if (!spec.wrap) fitOneLine(label);
+      if (!spec.wrap && spec.kind != ControlKind::Picture) fitOneLine(label);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+      if (spec.name == form.defaultButton) button->setDefault(true);
+      // A dialog rejects itself on Esc; its cancel button does the same.
+      auto* dialog = qobject_cast<QDialog*>(client->window());
+      if (spec.name == form.cancelButton && dialog)
+        QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
     }
     if (auto* field = qobject_cast<QLineEdit*>(control)) field->setText(toQString(spec.caption));
     if (spec.kind == ControlKind::HiddenField) control->setVisible(false);
@@ -126,6 +166,49 @@ void setControlText(QWidget* control, const QString& text) {
   if (auto* box = qobject_cast<QPlainTextEdit*>(control)) return box->setPlainText(text);
   if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->setText(text);
   if (auto* frame = qobject_cast<QGroupBox*>(control)) return frame->setTitle(text);
+}
+
+namespace {
+
+void fitWrappedLabel(QLabel* label) {
+  if (!label->wordWrap()) return;
+  const int extra = label->heightForWidth(label->width()) - label->height();
+  if (extra <= 0) return;
+  QWidget* grown = label;
+  int bottom = label->geometry().bottom();
+  grown->resize(grown->width(), grown->height() + extra);
+  while (QWidget* parent = grown->parentWidget()) {
+    for (QObject* child : parent->children()) {
+      auto* sibling = qobject_cast<QWidget*>(child);
+      if (sibling && sibling != grown && sibling->y() > bottom) sibling->move(sibling->x(), sibling->y() + extra);
+    }
+    grown = parent;
+    bottom = grown->geometry().bottom();
+    if (grown->isWindow()) {
+      grown->setFixedSize(grown->width(), grown->height() + extra);
+      break;
+    }
+    grown->resize(grown->width(), grown->height() + extra);
+  }
+}
+
+}  // namespace
+
+void fitWrappedLabels(QWidget* window) {
+  // From the top down, so that each label is fitted where the ones above it left it.
+  QList<QLabel*> labels = window->findChildren<QLabel*>();
+  std::sort(labels.begin(), labels.end(), [window](QLabel* a, QLabel* b) {
+    return a->mapTo(window, QPoint()).y() < b->mapTo(window, QPoint()).y();
+  });
+  for (QLabel* label : labels) fitWrappedLabel(label);
+}
+
+void centreOnScreen(QWidget* window) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+  }
 }
 
 }  // namespace lumivox

@@ -6,21 +6,15 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include "common/Twips.h"
-#include "qt/WindowOpacity.h"
-#include "show/PropertyBag.h"
+#include "qt/FormBuilder.h"
 #include "qt/QtTicker.h"
+#include "qt/WindowOpacity.h"
 #include "qt/XpProgressBarWidget.h"
+#include "show/PropertyBag.h"
+#include "show/ShowForm.h"
 
 namespace lumivox {
 namespace {
-
-// The window is laid out in twips, 15 to a pixel.
-QRect fromTwips(int left, int top, int width, int height) {
-  return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-const QColor kMagenta(255, 0, 255);
 
 bool isClick(const QEvent* event, const QWidget* on) {
   if (event->type() != QEvent::MouseButtonRelease) return false;
@@ -35,36 +29,17 @@ ShowFrm::ShowFrm(ShowFrmMembers& members, ShowHost& host, QWidget& mainWindow, P
     // A tool window has no task bar entry; the main window as parent only ties
     // this window's life to the main window's.
     : QDialog(&mainWindow, Qt::Tool | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
-  setObjectName(QStringLiteral("ShowFrm"));
-  setWindowTitle(QStringLiteral("展示窗体"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setFixedSize(fromTwips(0, 0, 4830, 4170).size());
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, kMagenta);
-  colours.setColor(QPalette::WindowText, Qt::black);
-  setPalette(colours);
-  setAutoFillBackground(true);
-
-  image_ = new QLabel(this);
-  image_->setObjectName(QStringLiteral("Image1"));
-  image_->setGeometry(fromTwips(0, 0, 4800, 3600));
-  image_->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // natural size, never stretched
+  const FormSpec& form = showForm();
+  setUpWindow(this, form);
+  const auto controls = buildForm(this, form, &prompter);
+  image_ = qobject_cast<QLabel*>(controls.at("Image1"));
   image_->setPixmap(QPixmap(QStringLiteral(":/show/Image1.jpg")));
-
-  label_ = new QLabel(QString::fromUtf8(kShowFrmStatusText), this);
-  label_->setObjectName(QStringLiteral("Label1"));
-  label_->setGeometry(fromTwips(960, 3645, 3255, 255));
-  label_->setTextFormat(Qt::PlainText);
-  label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  label_->setAutoFillBackground(true);
-
-  bar_ = new XpProgressBarWidget(prompter, this);
-  bar_->setObjectName(QStringLiteral("Bar"));
-  bar_->readProperties(MapPropertyBag({{"Style", 1}, {"ProgressLook", 2}}));
-  bar_->setGeometry(fromTwips(15, 3900, 4815, 255));
+  label_ = qobject_cast<QLabel*>(controls.at("Label1"));
+  bar_ = qobject_cast<XpProgressBarWidget*>(controls.at("Bar"));
+  bar_->readProperties(MapPropertyBag({{"Style", kShowBarStyle}, {"ProgressLook", kShowBarLook}}));
   // The bar has no click of its own, and a click on it is none on the window.
   bar_->setAttribute(Qt::WA_NoMousePropagation);
-  setTabOrder(bar_, label_);
 
   image_->installEventFilter(this);
   label_->installEventFilter(this);

@@ -1,0 +1,13 @@
+#pragma once
+#include "common/Form.h"
+
+namespace lumivox {
+
+// ShowFrm: our picture, the status line and the XP-style bar on magenta.
+const FormSpec& showForm();
+
+// The bar's stored properties: Style and ProgressLook.
+inline constexpr int kShowBarStyle = 1;
+inline constexpr int kShowBarLook = 2;
+
+}  // namespace lumivox
