@@ -29,7 +29,11 @@ WindowKind windowKind(const ControlSpec& spec) {
     case ControlKind::Frame: return {WC_BUTTONW, visible | BS_GROUPBOX};
     case ControlKind::DialogueLine:
     case ControlKind::Label: {
-      const DWORD align = spec.align == Align::Centre ? SS_CENTER : spec.wrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
+      // A label's text starts at its top, as Windows draws it, but for Centre
+      // on one line.
+      DWORD align = spec.wrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
+      if (spec.align == Align::CentreTop) align = SS_CENTER;
+      if (spec.align == Align::Centre) align = spec.wrap ? SS_CENTER : SS_CENTER | SS_CENTERIMAGE;
       return {WC_STATICW, visible | align | SS_NOPREFIX | SS_NOTIFY};
     }
     case ControlKind::Line: return {WC_STATICW, visible | SS_ETCHEDHORZ};
@@ -101,6 +105,7 @@ Win32Form::Win32Form(HWND window, const FormSpec& form) : window_(window), form_
 Win32Form::~Win32Form() {
   // The controls go with the window; their fonts are ours.
   for (auto& [key, font] : fonts_) DeleteObject(font);
+  for (auto& [colour, brush] : brushes_) DeleteObject(brush);
 }
 
 HWND Win32Form::control(std::string_view name) const {
@@ -201,12 +206,20 @@ void Win32Form::setText(std::string_view name, const std::string& text) {
   if (spec.kind == ControlKind::DialogueLine) fitDialogueLine(control, spec);
 }
 
-HBRUSH Win32Form::colourStatic(HWND control, HDC dc) const {
+HBRUSH Win32Form::colourStatic(HWND control, HDC dc) {
   const ControlSpec* spec = this->spec(control);
   if (!spec) return nullptr;
   if (spec->colour) SetTextColor(dc, RGB(spec->colour->red, spec->colour->green, spec->colour->blue));
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  return GetSysColorBrush(COLOR_BTNFACE);
+  const std::optional<Rgb>& background = spec->background ? spec->background : form_.background;
+  if (!background) {
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+  }
+  const COLORREF colour = RGB(background->red, background->green, background->blue);
+  SetBkColor(dc, colour);
+  HBRUSH& brush = brushes_[colour];
+  if (!brush) brush = CreateSolidBrush(colour);
+  return brush;
 }
 
 }  // namespace lumivox

@@ -28,7 +28,7 @@ class Win32Form {
   // Sets a control's text; a dialogue line picks the font it fits in.
   void setText(std::string_view name, const std::string& text);
   // Answers WM_CTLCOLORSTATIC for a control of the table (nullptr for others).
-  HBRUSH colourStatic(HWND control, HDC dc) const;
+  HBRUSH colourStatic(HWND control, HDC dc);
 
  private:
   HFONT fontFor(const ControlSpec& spec, double points);
@@ -42,6 +42,7 @@ class Win32Form {
   std::map<std::string, HWND, std::less<>> controls_;
   std::map<HWND, const ControlSpec*> specs_;
   std::map<std::wstring, HFONT> fonts_;  // by face, height and weight
+  std::map<COLORREF, HBRUSH> brushes_;
 };
 
 }  // namespace lumivox

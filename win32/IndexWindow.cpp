@@ -6,6 +6,7 @@
 #include "common/Prompter.h"
 #include "dialogue/IndexForm.h"
 #include "dialogue/TrackChoice.h"
+#include "win32/AboutWindow.h"
 #include "win32/Dpi.h"
 #include "win32/ShowFrmWindow.h"
 #include "win32/WideText.h"
@@ -114,12 +115,19 @@ void IndexWindow::openJump(DialogueState&) { notYetAvailable("对话进程设置
 void IndexWindow::openAutoSave(IndexModel&) { notYetAvailable("自动保存设置"); }
 void IndexWindow::openHelp() { notYetAvailable("使用帮助"); }
 
-void IndexWindow::openAbout(const std::string&) {
-  notYetAvailable("关于");
-  controller_->onAboutClosed();
+void IndexWindow::openAbout(const std::string& mainLibraryPath) {
+  about_ = AboutWindow::open(mainLibraryPath, *services_.prompter, [this] {
+    about_ = nullptr;
+    controller_->onAboutClosed();
+  });
+  if (!about_) controller_->onAboutClosed();
 }
 
-void IndexWindow::raiseAbout() {}
+void IndexWindow::raiseAbout() {
+  if (!about_) return;
+  if (IsIconic(about_->handle())) ShowWindow(about_->handle(), SW_RESTORE);
+  SetForegroundWindow(about_->handle());
+}
 
 void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
   if (ShowFrmWindow* show = ShowFrmWindow::create(members, host, window_, *services_.prompter)) show->open();

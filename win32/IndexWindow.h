@@ -64,6 +64,7 @@ class IndexWindow final : public IndexView, public IndexWindows {
   std::unique_ptr<Win32Ticker> ticker_;
   std::unique_ptr<MainController> controller_;
   POINT gateReleasedAt_{};
+  class AboutWindow* about_ = nullptr;
 };
 
 }  // namespace lumivox

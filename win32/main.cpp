@@ -8,6 +8,7 @@
 #include "platform/ProgramStartWin.h"
 #include "platform/RegistryWin.h"
 #include "platform/SingleInstanceWin.h"
+#include "win32/FormWindow.h"
 #include "win32/IndexWindow.h"
 #include "win32/Win32Prompter.h"
 
@@ -55,6 +56,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     // The shortcuts belong to the main window, not to the program's other windows.
     const bool forMain = message.hwnd == window.handle() || IsChild(window.handle(), message.hwnd);
     if (forMain && TranslateAcceleratorW(window.handle(), window.accelerators(), &message)) continue;
+    if (lumivox::FormWindow::pressTableButton(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -1,7 +1,7 @@
 // Reads windows' texts for the end-to-end tests, as UTF-8 lines on standard
 // output: the text of the top-level window of that class and title ("*" for
 // any title), or of its controls with the given identifiers or, for the main
-// window, names in its control table. Fails when the window or a control is
+// window and About, names in their control tables. Fails when the window or a control is
 // not there.
 // Usage: WindowProbe <class> <title|*> [<control id or name>...]
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include <string>
 
 #include "dialogue/IndexForm.h"
+#include "info/AboutForm.h"
 #include "win32/ControlIds.h"
 #include "win32/WideText.h"
 
@@ -44,7 +45,9 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 3; i < argc; ++i) {
     wchar_t* end = nullptr;
     int id = static_cast<int>(std::wcstol(argv[i], &end, 10));
-    if (*end != L'\0') id = lumivox::controlId(lumivox::indexForm(), lumivox::fromWide(argv[i]));
+    if (*end != L'\0')
+      id = lumivox::controlId(std::wcscmp(argv[1], L"LumivoxAbout") == 0 ? lumivox::aboutForm() : lumivox::indexForm(),
+                              lumivox::fromWide(argv[i]));
     HWND control = id ? GetDlgItem(window, id) : nullptr;
     if (!control) {
       std::fprintf(stderr, "WindowProbe: no control %ls\n", argv[i]);

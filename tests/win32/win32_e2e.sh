@@ -92,10 +92,11 @@ start_counter() {
   wine "$helper_dir/KeyCounter.exe" "$windows_work\\$(basename "$1")" >/dev/null 2>&1 &
   wait_for 30 file_is "$1" 0 || fail "the key counter did not start"
 }
-# The main library's line, decoded as the program decodes it.
-library_line() {
-  iconv -f GBK -t UTF-8 "$data/Quorra.data" | tr -d '\r' | sed -n "/^\[Quorra\]/,/^\[/s/^$1=//p" | head -n1
+# A value of the main library (section, key), decoded as the program decodes it.
+library_value() {
+  iconv -f GBK -t UTF-8 "$data/Quorra.data" | tr -d '\r' | sed -n "/^\[$1\]/,/^\[/s/^$2=//p" | head -n1
 }
+library_line() { library_value Quorra "$1"; }
 lumivox_texts() { probe LumivoxIndex '*' 状态提示 对话内容 | paste -sd '|'; }
 lumivox_shows() { [ "$(lumivox_texts)" = "$1|$(library_line "$2")" ]; }
 # Waits until the main window shows the status text $1 and the line $2.
@@ -170,6 +171,19 @@ wait_for 10 no_x_window '^展示窗体$' || fail "a click did not close the show
 focus_window FocusGame
 press_space
 expect_lumivox 确认用户跳过对话。对话数：12 12 "after a press once the show window closed"
+
+echo "== About opens from the menu with the library's values and closes with Esc"
+focus_window Lumivox
+xdotool key alt+h a  # 帮助(&H), 关于...(&A)
+wait_for 10 has_x_window '^关于『Lumivox』$' || fail "About did not open"
+expected="$(library_value Build Build)|$(library_value TextNumber TextNumber)|$(library_value TextNumber TextNumberDoor)"
+about_values() { probe LumivoxAbout '*' Label4 Label6 Doortextnumber | paste -sd '|'; }
+about_shows() { [ "$(about_values)" = "$expected" ]; }
+wait_for 10 about_shows || fail "About shows \"$(about_values)\", not \"$expected\""
+shot about
+focus_window 关于『Lumivox』
+xdotool key Escape
+wait_for 10 no_x_window '^关于『Lumivox』$' || fail "Esc did not close About"
 
 echo "== boxes speak Chinese whatever the system's language; the answers come back"
 answer="$work/answer.txt"
