@@ -27,17 +27,10 @@ void AboutWindow::setMainLineCountText(const std::string& text) { form().setText
 void AboutWindow::setDoorLineCountText(const std::string& text) { form().setText("Doortextnumber", text); }
 void AboutWindow::setThanksText(const std::string& text) { form().setText("SThanks", text); }
 
-std::string AboutWindow::thanksText() const {
-  HWND label = const_cast<AboutWindow*>(this)->form().control("SThanks");
-  const int length = GetWindowTextLengthW(label);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(label, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  return fromWide(text);
-}
+std::string AboutWindow::thanksText() const { return form().text("SThanks"); }
 
 void AboutWindow::onButton(const std::string& name) {
-  if (name == "Command1") PostMessageW(handle(), WM_CLOSE, 0, 0);
+  if (name == "Command1") closeSoon();
 }
 
 bool AboutWindow::onCloseRequested() {

@@ -83,8 +83,13 @@ Win32Form::Win32Form(HWND window, const FormSpec& form) : window_(window), form_
       top += p->top;
     }
     const int height = spec.kind == ControlKind::Line ? 2 : twipsToPixels(spec.height, dpi_);
+    // Option buttons choose among those of their container only.
+    const ControlSpec* before = i > 0 ? &form.controls[i - 1] : nullptr;
+    const bool sameGroup = spec.kind == ControlKind::OptionButton && before &&
+                           before->kind == ControlKind::OptionButton && before->parent == spec.parent;
     HWND control = CreateWindowExW(0, kind.className, toWide(spec.caption).c_str(),
-                                   WS_CHILD | WS_CLIPSIBLINGS | kind.style, twipsToPixels(left, dpi_),
+                                   WS_CHILD | WS_CLIPSIBLINGS | (sameGroup ? 0 : WS_GROUP) | kind.style,
+                                   twipsToPixels(left, dpi_),
                                    twipsToPixels(top, dpi_), twipsToPixels(spec.width, dpi_), height, window,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(i))), instance, nullptr);
     if (!control) continue;
@@ -194,6 +199,16 @@ void Win32Form::fitOneLine(HWND control, const ControlSpec& spec) {
   if (left + wanted > rightEdge) left = std::max(0, std::min(left, rightEdge - wanted));
   SetWindowPos(control, nullptr, left, static_cast<int>(bounds.top), wanted, static_cast<int>(bounds.bottom - bounds.top),
                SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string Win32Form::text(std::string_view name) const {
+  HWND control = this->control(name);
+  if (!control) return {};
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(control, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(length));
+  return fromWide(text);
 }
 
 void Win32Form::setText(std::string_view name, const std::string& text) {

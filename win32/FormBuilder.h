@@ -25,6 +25,7 @@ class Win32Form {
   const ControlSpec* spec(HWND control) const;
   // The top of the control in the window's client area, in twips.
   int topTwips(const ControlSpec& spec) const;
+  std::string text(std::string_view name) const;
   // Sets a control's text; a dialogue line picks the font it fits in.
   void setText(std::string_view name, const std::string& text);
   // Answers WM_CTLCOLORSTATIC for a control of the table (nullptr for others).

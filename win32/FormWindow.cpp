@@ -42,16 +42,33 @@ bool FormWindow::create() {
   return true;
 }
 
-bool FormWindow::pressTableButton(const MSG& message) {
-  if (message.message != WM_KEYDOWN || (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE)) return false;
-  HWND top = GetAncestor(message.hwnd, GA_ROOT);
+void FormWindow::showModal() {
+  if (owner_) {
+    EnableWindow(owner_, FALSE);
+    modal_ = true;
+  }
+  RECT frame, screen;
+  GetWindowRect(window_, &frame);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+  SetWindowPos(window_, nullptr, screen.left + (screen.right - screen.left - (frame.right - frame.left)) / 2,
+               screen.top + (screen.bottom - screen.top - (frame.bottom - frame.top)) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER);
+  ShowWindow(window_, SW_SHOW);
+}
+
+bool FormWindow::translateKeys(MSG& message) {
+  HWND top = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
   if (!top || GetWindowLongPtrW(top, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(procedure)) return false;
   auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(top, GWLP_USERDATA));
-  if (!self) return false;
-  const std::string& button = message.wParam == VK_RETURN ? self->spec_.defaultButton : self->spec_.cancelButton;
-  if (button.empty() || !self->form_->control(button)) return false;
-  self->press(button);
-  return true;
+  if (!self || !self->form_) return false;
+  if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+    const std::string& button = message.wParam == VK_RETURN ? self->spec_.defaultButton : self->spec_.cancelButton;
+    if (!button.empty() && self->form_->control(button)) {
+      self->press(button);
+      return true;
+    }
+  }
+  return IsDialogMessageW(top, &message);
 }
 
 void FormWindow::press(const std::string& button) {
@@ -99,8 +116,17 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 1;
     case WM_CLOSE:
-      if (onCloseRequested()) DestroyWindow(window_);
+      if (!onCloseRequested()) return 0;
+      // The owner takes input again before this window goes, so that it is
+      // the one activated.
+      if (modal_) EnableWindow(owner_, TRUE);
+      modal_ = false;
+      DestroyWindow(window_);
       return 0;
+    case WM_DESTROY:
+      if (modal_) EnableWindow(owner_, TRUE);
+      modal_ = false;
+      break;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
 }

@@ -21,12 +21,20 @@ class FormWindow {
 
   // Creates the window, not yet shown; false when the system refuses it.
   bool create();
+  // Shows it centred on the screen; the window it was made over takes no
+  // input until it has gone. Returns at once.
+  void showModal();
+  // Closed once the current message is answered: the logic that asks for it
+  // may still speak to the window.
+  void closeSoon() { PostMessageW(window_, WM_CLOSE, 0, 0); }
   HWND handle() const { return window_; }
   Win32Form& form() { return *form_; }
+  const Win32Form& form() const { return *form_; }
 
-  // Enter and Esc press the table's default and cancel buttons wherever the
-  // focus is in a window of this kind; true when the key was taken.
-  static bool pressTableButton(const MSG& message);
+  // The keyboard of windows of this kind: Enter and Esc press the table's
+  // default and cancel buttons wherever the focus is, Tab and the arrows move
+  // the focus as in a dialog. True when the message was taken.
+  static bool translateKeys(MSG& message);
 
  protected:
   virtual void onButton(const std::string&) {}
@@ -44,6 +52,7 @@ class FormWindow {
   const FormSpec& spec_;
   HWND owner_;
   HWND window_ = nullptr;
+  bool modal_ = false;
   HBRUSH background_ = nullptr;
   std::unique_ptr<Win32Form> form_;
 };

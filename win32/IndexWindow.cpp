@@ -8,6 +8,7 @@
 #include "dialogue/TrackChoice.h"
 #include "win32/AboutWindow.h"
 #include "win32/Dpi.h"
+#include "win32/SettingsWindows.h"
 #include "win32/ShowFrmWindow.h"
 #include "win32/WideText.h"
 
@@ -103,17 +104,10 @@ void IndexWindow::setOuterHeightTwips(int twips) {
   }
 }
 
-// Windows this front end does not draw yet: the player is told rather than
-// left with a menu item that does nothing.
-void IndexWindow::notYetAvailable(const char* window) {
-  services_.prompter->inform(std::string("Windows 版暂未提供「") + window + "」窗口。", "提示",
-                             Prompter::Icon::Information);
-}
-
-void IndexWindow::openHotkeys() { notYetAvailable("切换按键设置"); }
-void IndexWindow::openJump(DialogueState&) { notYetAvailable("对话进程设置"); }
-void IndexWindow::openAutoSave(IndexModel&) { notYetAvailable("自动保存设置"); }
-void IndexWindow::openHelp() { notYetAvailable("使用帮助"); }
+void IndexWindow::openHotkeys() { HotkeysWindow::open(window_, *services_.prompter); }
+void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(window_, state, *services_.prompter); }
+void IndexWindow::openAutoSave(IndexModel& index) { AutoSaveWindow::open(window_, index, *services_.prompter); }
+void IndexWindow::openHelp() { HelpWindow::open(window_); }
 
 void IndexWindow::openAbout(const std::string& mainLibraryPath) {
   about_ = AboutWindow::open(mainLibraryPath, *services_.prompter, [this] {

@@ -54,7 +54,6 @@ class IndexWindow final : public IndexView, public IndexWindows {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void labelReleased(HWND label, UINT message);
   void fitClientArea();
-  void notYetAvailable(const char* window);
 
   HINSTANCE instance_;
   MainServices services_;

@@ -56,7 +56,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     // The shortcuts belong to the main window, not to the program's other windows.
     const bool forMain = message.hwnd == window.handle() || IsChild(window.handle(), message.hwnd);
     if (forMain && TranslateAcceleratorW(window.handle(), window.accelerators(), &message)) continue;
-    if (lumivox::FormWindow::pressTableButton(message)) continue;
+    if (lumivox::FormWindow::translateKeys(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -106,9 +106,13 @@ expect_lumivox() {
 is_focused() { [ "$(focused_title)" = "$1" ]; }
 # A click on the title bar: Wine activates its windows on a click, not when
 # the X focus is moved.
+# Clicked again while a window of a program just started may take the focus.
 focus_window() {
-  xdotool mousemove --sync --window "$(x_window "^$1\$")" 100 8 click 1
-  wait_for 10 is_focused "$1" || fail "$1 does not get the focus: $(focused_title)"
+  for _ in $(seq 5); do
+    xdotool mousemove --sync --window "$(x_window "^$1\$")" 100 8 click 1
+    wait_for 2 is_focused "$1" && return 0
+  done
+  fail "$1 does not get the focus: $(focused_title)"
 }
 focus_window FocusGame
 xdotool key space
@@ -184,6 +188,36 @@ shot about
 focus_window 关于『Lumivox』
 xdotool key Escape
 wait_for 10 no_x_window '^关于『Lumivox』$' || fail "Esc did not close About"
+
+echo "== the hotkey window sets Enter as the advance key; it counts after a restart"
+focus_window Lumivox
+xdotool key alt+o h  # 程序(&O), 切换按键设置...(&H)
+wait_for 10 has_x_window '^热键设置$' || fail "the hotkey window did not open"
+wait_for 10 is_focused 热键设置 || fail "the hotkey window does not have the focus: $(focused_title)"
+xdotool key Down Tab space  # the second choice, 回车; 应用新设置
+wait_for 10 has_x_window '^恭喜$' || fail "applying the hotkey showed no box \"恭喜\""
+hotkey_is() { cmp -s "$work/run/Data/HotKeys.opi" <(printf 'B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n'); }
+hotkey_is || fail "HotKeys.opi holds \"$(od -c "$work/run/Data/HotKeys.opi" | head -n2)\""
+wait_for 10 is_focused 恭喜 || fail "the box \"恭喜\" does not have the focus: $(focused_title)"
+xdotool key Return
+wait_for 10 no_x_window '^热键设置$' || fail "the hotkey window stayed open"
+focus_window Lumivox
+xdotool key Delete  # 退出, answered 是(&Y)
+wait_for 10 has_x_window '^退出确认$' || fail "Del showed no box \"退出确认\""
+wait_for 10 is_focused 退出确认 || fail "the box \"退出确认\" does not have the focus: $(focused_title)"
+xdotool key y
+wait_for 10 no_x_window '^Lumivox$' || fail "Lumivox did not end"
+(cd "$work/run" && exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &
+wait_for 30 has_x_window '^Lumivox$' || fail "the Lumivox window did not appear again"
+focus_window FocusGame
+press_space
+sleep 0.5  # some ticks: Space is no longer the advance key
+status=$(probe LumivoxIndex '*' 状态提示)
+[[ "$status" != 确认用户跳过对话* ]] || fail "Space still advances after the restart: \"$status\""
+xdotool keydown Return
+sleep 0.06
+xdotool keyup Return
+expect_lumivox 确认用户跳过对话。对话数：0 0 "after Enter, the new advance key"
 
 echo "== boxes speak Chinese whatever the system's language; the answers come back"
 answer="$work/answer.txt"
