@@ -4,6 +4,7 @@
 
 #include "platform/LayeredWindow.h"
 #include "show/PropertyBag.h"
+#include "show/ShowForm.h"
 #include "win32/Dpi.h"
 #include "win32/ResourcePicture.h"
 #include "win32/WideText.h"
@@ -11,12 +12,13 @@
 namespace lumivox {
 namespace {
 
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
+COLORREF colour(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
-// Laid out in twips, as designed.
-RECT twipsRect(int left, int top, int width, int height, int dpi) {
-  const int x = twipsToPixels(left, dpi), y = twipsToPixels(top, dpi);
-  return {x, y, x + twipsToPixels(width, dpi), y + twipsToPixels(height, dpi)};
+// Where the table puts the control, in pixels.
+RECT placeOf(const char* name, int dpi) {
+  const ControlSpec& spec = *showForm().find(name);
+  const int x = twipsToPixels(spec.left, dpi), y = twipsToPixels(spec.top, dpi);
+  return {x, y, x + twipsToPixels(spec.width, dpi), y + twipsToPixels(spec.height, dpi)};
 }
 
 }  // namespace
@@ -33,7 +35,8 @@ ShowFrmWindow* ShowFrmWindow::create(ShowFrmMembers& members, ShowHost& host, HW
 
   auto* self = new ShowFrmWindow(mainWindow, prompter);
   const int dpi = dotsPerInch(mainWindow);
-  const RECT frame = twipsRect(0, 0, 4830, 4170, dpi);
+  const FormSpec& form = showForm();
+  const RECT frame{0, 0, twipsToPixels(form.clientWidth, dpi), twipsToPixels(form.clientHeight, dpi)};
   // A tool window has no task bar entry; owned by the main window, it goes with it.
   if (!CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"展示窗体", WS_POPUP, 0, 0, frame.right, frame.bottom,
                        mainWindow, nullptr, instance, self)) {
@@ -41,21 +44,21 @@ ShowFrmWindow* ShowFrmWindow::create(ShowFrmMembers& members, ShowHost& host, HW
     return nullptr;
   }
   self->created_ = true;  // from now on it goes with its window
-  self->background_ = CreateSolidBrush(kMagenta);
+  self->background_ = CreateSolidBrush(colour(*form.background));
   // Without SS_NOTIFY the picture and label let clicks through to the window.
-  const RECT image = twipsRect(0, 0, 4800, 3600, dpi);
+  const RECT image = placeOf("Image1", dpi);
   HWND picture = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, image.left, image.top,
                                  image.right - image.left, image.bottom - image.top, self->window_, nullptr, instance,
                                  nullptr);
   self->picture_ = loadResourcePicture(instance, kShowPictureResource);
   SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(self->picture_));
-  const RECT label = twipsRect(960, 3645, 3255, 255, dpi);
+  const RECT label = placeOf("Label1", dpi);
   self->label_ = CreateWindowExW(0, L"STATIC", toWide(kShowFrmStatusText).c_str(),
                                  WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, label.left, label.top,
                                  label.right - label.left, label.bottom - label.top, self->window_, nullptr,
                                  instance, nullptr);
   SendMessageW(self->label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  self->bar_ = std::make_unique<XpProgressBarControl>(self->window_, 1, twipsRect(15, 3900, 4815, 255, dpi),
+  self->bar_ = std::make_unique<XpProgressBarControl>(self->window_, 1, placeOf("Bar", dpi),
                                                       MapPropertyBag({{"Style", 1}, {"ProgressLook", 2}}), prompter);
   self->ticker_ = std::make_unique<Win32Ticker>([self](TimerId timer) { self->controller_->onTimer(timer); });
   self->controller_ = std::make_unique<ShowController>(members, *self, *self->ticker_, host);
@@ -132,10 +135,12 @@ LRESULT ShowFrmWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       FillRect(reinterpret_cast<HDC>(wParam), &area, background_);
       return 1;
     }
-    case WM_CTLCOLORSTATIC:
-      SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
-      SetBkColor(reinterpret_cast<HDC>(wParam), kMagenta);
-      return reinterpret_cast<LRESULT>(background_);
+    case WM_CTLCOLORSTATIC: {
+      const ControlSpec& label = *showForm().find("Label1");
+      SetTextColor(reinterpret_cast<HDC>(wParam), colour(*label.colour));
+      SetBkColor(reinterpret_cast<HDC>(wParam), colour(*label.background));
+      return reinterpret_cast<LRESULT>(background_);  // the label's background is the window's
+    }
     case WM_LBUTTONDOWN: SetCapture(window_); return 0;
     case WM_LBUTTONUP: {
       if (GetCapture() != window_) return 0;
