@@ -1,7 +1,15 @@
 #include "win32/IndexWindow.h"
 
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "common/Prompter.h"
 #include "dialogue/IndexForm.h"
+#include "dialogue/TrackChoice.h"
+#include "win32/AboutWindow.h"
 #include "win32/Dpi.h"
+#include "win32/SettingsWindows.h"
+#include "win32/ShowFrmWindow.h"
 #include "win32/WideText.h"
 
 namespace lumivox {
@@ -9,7 +17,25 @@ namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
+// The progress bar control only shows the range; it has whole-number steps.
+constexpr int kBarSteps = 10000;
+
+// The heights were designed for a title bar and menu bar 800 twips high
+// together; where the frame is thinner the track choice would peek out above
+// the lower edge, so what the design puts below that edge is also hidden
+// while the window is collapsed.
+constexpr int kDesignedFrameTwips = kExpandedHeightTwips - 6300;
+
 }  // namespace
+
+IndexWindow::IndexWindow(HINSTANCE instance, MainServices services)
+    : instance_(instance), services_(std::move(services)) {}
+
+IndexWindow::~IndexWindow() {
+  // No tick reaches the controller after it.
+  ticker_.reset();
+  if (window_ && IsWindow(window_)) DestroyWindow(window_);
+}
 
 bool IndexWindow::create() {
   WNDCLASSEXW windowClass{};
@@ -17,23 +43,88 @@ bool IndexWindow::create() {
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance_;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kClassName;
   if (!RegisterClassExW(&windowClass)) return false;
   window_ = CreateWindowExW(0, kClassName, toWide(indexForm().title).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, this);
+                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu_.menu(), instance_, this);
   if (!window_) return false;
   fitClientArea();
-  return true;
+  form_ = std::make_unique<Win32Form>(window_, indexForm());
+  for (const char* label : {"Label7", "Label8", "Label9"})
+    SetWindowSubclass(form_->control(label), labelProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+
+  ticker_ = std::make_unique<Win32Ticker>([this](TimerId timer) { controller_->onTimer(timer); });
+  services_.ticker = ticker_.get();
+  services_.windows = this;
+  controller_ = std::make_unique<MainController>(*this, services_);
+  setBar(0, 100);
+  return controller_->start();
 }
 
 void IndexWindow::fitClientArea() {
   const int dpi = dotsPerInch(window_);
   const FormSpec& form = indexForm();
   RECT frame{0, 0, twipsToPixels(form.clientWidth, dpi), twipsToPixels(form.clientHeight, dpi)};
-  AdjustWindowRectEx(&frame, kStyle, GetMenu(window_) != nullptr, 0);
+  AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void IndexWindow::setControlText(std::string_view control, const std::string& text) { form_->setText(control, text); }
+
+void IndexWindow::setBar(float value, float maximum) {
+  HWND bar = form_->control("Bar1");
+  SendMessageW(bar, PBM_SETRANGE32, 0, kBarSteps);
+  SendMessageW(bar, PBM_SETPOS, maximum > 0 ? static_cast<WPARAM>(value / maximum * kBarSteps) : 0, 0);
+}
+
+void IndexWindow::setCommandEnabled(CommandId command, bool enabled) { menu_.setEnabled(command, enabled); }
+
+void IndexWindow::popUpGateMenu() {
+  // Without the window in front the menu would not close when clicked away from.
+  SetForegroundWindow(window_);
+  TrackPopupMenu(menu_.gateMenu(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, gateReleasedAt_.x,
+                 gateReleasedAt_.y, 0, window_, nullptr);
+  PostMessageW(window_, WM_NULL, 0, 0);
+}
+
+void IndexWindow::setOuterHeightTwips(int twips) {
+  const int dpi = dotsPerInch(window_);
+  RECT frame;
+  GetWindowRect(window_, &frame);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, twipsToPixels(twips, dpi),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int designedBottom = twips - kDesignedFrameTwips;
+  for (const ControlSpec& spec : indexForm().controls) {
+    if (spec.kind == ControlKind::HiddenField) continue;
+    if (HWND control = form_->control(spec.name))
+      ShowWindow(control, form_->topTwips(spec) < designedBottom ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
+void IndexWindow::openHotkeys() { HotkeysWindow::open(window_, *services_.prompter); }
+void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(window_, state, *services_.prompter); }
+void IndexWindow::openAutoSave(IndexModel& index) { AutoSaveWindow::open(window_, index, *services_.prompter); }
+void IndexWindow::openHelp() { HelpWindow::open(window_); }
+
+void IndexWindow::openAbout(const std::string& mainLibraryPath) {
+  about_ = AboutWindow::open(mainLibraryPath, *services_.prompter, [this] {
+    about_ = nullptr;
+    controller_->onAboutClosed();
+  });
+  if (!about_) controller_->onAboutClosed();
+}
+
+void IndexWindow::raiseAbout() {
+  if (!about_) return;
+  if (IsIconic(about_->handle())) ShowWindow(about_->handle(), SW_RESTORE);
+  SetForegroundWindow(about_->handle());
+}
+
+void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
+  if (ShowFrmWindow* show = ShowFrmWindow::create(members, host, window_, *services_.prompter)) show->open();
 }
 
 LRESULT CALLBACK IndexWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -46,8 +137,67 @@ LRESULT CALLBACK IndexWindow::procedure(HWND window, UINT message, WPARAM wParam
   return self ? self->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
+// A label answers the mouse button released over it after being pressed on it.
+LRESULT CALLBACK IndexWindow::labelProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                             DWORD_PTR self) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: SetCapture(label); return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      if (GetCapture() != label) return 0;
+      ReleaseCapture();
+      const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      RECT area;
+      GetClientRect(label, &area);
+      if (PtInRect(&area, at)) reinterpret_cast<IndexWindow*>(self)->labelReleased(label, message);
+      return 0;
+    }
+  }
+  return DefSubclassProc(label, message, wParam, lParam);
+}
+
+void IndexWindow::labelReleased(HWND label, UINT message) {
+  const std::string& name = form_->spec(label)->name;
+  const bool left = message == WM_LBUTTONUP;
+  if (name == "Label7" && left) return controller_->onCommand(CommandId::MainStory);
+  if (name == "Label9" && left) return controller_->onCommand(CommandId::HideTrackChoice);
+  // Any button, as the player may right-click a label that looks like a menu.
+  if (name == "Label8") {
+    GetCursorPos(&gateReleasedAt_);
+    controller_->onCommand(CommandId::OpenGateMenu);
+  }
+}
+
 LRESULT IndexWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_COMMAND:
+      // Menu items and shortcuts; the controls' notifications are not listened to.
+      if (lParam == 0 && controller_) {
+        const CommandId command = menu_.command(LOWORD(wParam));
+        if (command != CommandId::None) controller_->onCommand(command);
+      }
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      if (form_)
+        if (HBRUSH brush = form_->colourStatic(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+          return reinterpret_cast<LRESULT>(brush);
+      break;
+    // Only the window's own focus counts: the focus coming from or going to
+    // another window (the player going to the game and back, a box opening)
+    // is activation, not the window's focus.
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      const HWND other = reinterpret_cast<HWND>(wParam);
+      if (controller_ && other && IsChild(window_, other)) controller_->onFocus(message == WM_SETFOCUS);
+      break;
+    }
+    case WM_CLOSE:
+      if (controller_ && !controller_->onCloseRequested()) return 0;
+      DestroyWindow(window_);
+      return 0;
     case WM_DPICHANGED: {
       // Moved to a screen of another scale: the system proposes the frame.
       const RECT& proposed = *reinterpret_cast<const RECT*>(lParam);

@@ -1,30 +1,69 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
+#include "dialogue/IndexView.h"
+#include "dialogue/IndexWindows.h"
+#include "dialogue/MainController.h"
+#include "win32/FormBuilder.h"
+#include "win32/IndexMenuBar.h"
+#include "win32/Win32Ticker.h"
+
 namespace lumivox {
 
-// The main window Index: a fixed-size top-level window, its title and client
-// area from the window's control table, in twips at the scale of the screen
-// it is on.
-class IndexWindow {
+// The main window Index over its controller: it draws the control and menu
+// tables, shows what the controller sets and forwards every command, tick,
+// focus change and close request to it. It decides nothing.
+class IndexWindow final : public IndexView, public IndexWindows {
  public:
   static constexpr wchar_t kClassName[] = L"LumivoxIndex";
 
-  explicit IndexWindow(HINSTANCE instance) : instance_(instance) {}
+  IndexWindow(HINSTANCE instance, MainServices services);
+  ~IndexWindow() override;
   IndexWindow(const IndexWindow&) = delete;
   IndexWindow& operator=(const IndexWindow&) = delete;
 
-  // False when the system refuses the window.
+  // Creates the window (not yet shown) and runs its load; false when the
+  // system refuses the window or the program was ended during the load.
   bool create();
   HWND handle() const { return window_; }
+  HACCEL accelerators() const { return menu_.accelerators(); }
+  MainController& controller() { return *controller_; }
+
+  // IndexView
+  void setControlText(std::string_view control, const std::string& text) override;
+  void setBar(float value, float maximum) override;
+  void setCommandEnabled(CommandId command, bool enabled) override;
+  void popUpGateMenu() override;
+  void setOuterHeightTwips(int twips) override;
+
+  // IndexWindows
+  void openHotkeys() override;
+  void openJump(DialogueState& state) override;
+  void openAutoSave(IndexModel& index) override;
+  void openHelp() override;
+  void openAbout(const std::string& mainLibraryPath) override;
+  void raiseAbout() override;
+  void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK labelProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR self);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void labelReleased(HWND label, UINT message);
   void fitClientArea();
 
   HINSTANCE instance_;
+  MainServices services_;
   HWND window_ = nullptr;
+  IndexMenuBar menu_;
+  std::unique_ptr<Win32Form> form_;
+  std::unique_ptr<Win32Ticker> ticker_;
+  std::unique_ptr<MainController> controller_;
+  POINT gateReleasedAt_{};
+  class AboutWindow* about_ = nullptr;
 };
 
 }  // namespace lumivox

@@ -1,22 +1,62 @@
 // Lumivox.exe: the Windows program.
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
 
+#include "platform/ClipboardWin.h"
+#include "platform/KeyWatchWin.h"
+#include "platform/ProgramStartWin.h"
+#include "platform/RegistryWin.h"
 #include "platform/SingleInstanceWin.h"
+#include "win32/FormWindow.h"
 #include "win32/IndexWindow.h"
+#include "win32/Win32Prompter.h"
+
+namespace {
+
+// Keys pressed while any window or box of this program is in front answer it.
+bool programIsInFront() {
+  DWORD process = 0;
+  if (HWND front = GetForegroundWindow()) GetWindowThreadProcessId(front, &process);
+  return process == GetCurrentProcessId();
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
+  OleInitialize(nullptr);  // the show window's picture is decoded through OLE
 
   // Held for the whole run, so that a copy started later finds this one.
   lumivox::WindowsSingleInstance singleInstance;
+  lumivox::Win32Prompter prompter;
+  lumivox::AsyncKeyStateWatch keys;
+  lumivox::WindowsClipboard clipboard;
+  lumivox::WindowsRegistry registry;
+  lumivox::WindowsProgramStarter programs;
 
-  lumivox::IndexWindow window(instance);
+  lumivox::MainServices services;
+  services.prompter = &prompter;
+  services.keys = &keys;
+  services.clipboard = &clipboard;
+  services.registry = &registry;
+  services.programs = &programs;
+  services.programHasKeyboardFocus = programIsInFront;
+  services.anotherInstanceRunning = [&singleInstance] { return singleInstance.anotherInstanceRunning(); };
+  // At once: no tick, box or window may follow, and nothing is saved.
+  services.endProgram = [] { ExitProcess(0); };
+
+  lumivox::IndexWindow window(instance, services);
   if (!window.create()) return 1;
   ShowWindow(window.handle(), showMode);
+  window.controller().onShown();
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // The shortcuts belong to the main window, not to the program's other windows.
+    const bool forMain = message.hwnd == window.handle() || IsChild(window.handle(), message.hwnd);
+    if (forMain && TranslateAcceleratorW(window.handle(), window.accelerators(), &message)) continue;
+    if (lumivox::FormWindow::translateKeys(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

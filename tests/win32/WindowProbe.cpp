@@ -1,14 +1,18 @@
 // Reads windows' texts for the end-to-end tests, as UTF-8 lines on standard
 // output: the text of the top-level window of that class and title ("*" for
-// any title), or of its controls with the given identifiers. Fails when the
-// window or a control is not there.
-// Usage: WindowProbe <class> <title|*> [<control id>...]
+// any title), or of its controls with the given identifiers or, for the main
+// window and About, names in their control tables. Fails when the window or a control is
+// not there.
+// Usage: WindowProbe <class> <title|*> [<control id or name>...]
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <string>
 
+#include "dialogue/IndexForm.h"
+#include "info/AboutForm.h"
+#include "win32/ControlIds.h"
 #include "win32/WideText.h"
 
 namespace {
@@ -39,7 +43,12 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (argc == 3) printLine(textOf(window));
   for (int i = 3; i < argc; ++i) {
-    HWND control = GetDlgItem(window, static_cast<int>(std::wcstol(argv[i], nullptr, 10)));
+    wchar_t* end = nullptr;
+    int id = static_cast<int>(std::wcstol(argv[i], &end, 10));
+    if (*end != L'\0')
+      id = lumivox::controlId(std::wcscmp(argv[1], L"LumivoxAbout") == 0 ? lumivox::aboutForm() : lumivox::indexForm(),
+                              lumivox::fromWide(argv[i]));
+    HWND control = id ? GetDlgItem(window, id) : nullptr;
     if (!control) {
       std::fprintf(stderr, "WindowProbe: no control %ls\n", argv[i]);
       return 1;

@@ -57,6 +57,7 @@ windows_work="Z:${work//\//\\}"
 probe() { wine "$helper_dir/WindowProbe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 x_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 has_x_window() { [ -n "$(x_window "$1")" ]; }
+no_x_window() { [ -z "$(x_window "$1")" ]; }
 focused_title() { xdotool getwindowfocus getwindowname 2>/dev/null; }
 file_is() { [ "$(cat "$1" 2>/dev/null)" = "$2" ]; }
 shot() {
@@ -82,25 +83,46 @@ title=$(probe LumivoxIndex '*') || fail "no window of the class LumivoxIndex"
 echo "== presses in the stand-in game count once each: a tap, a held key, ten quick taps"
 # Under Wine bit 0 of the key state (pressed since the last query) is one
 # for the whole prefix: whichever program asks first clears it, and a held
-# key's auto-repeat sets it again. The held key is held past the start of
-# auto-repeat; the quick taps are made while a second program, as a game
-# might, asks about the same key.
-count="$work/count.txt" rival="$work/rival.txt"
+# key's auto-repeat sets it again. The tap (shorter than a tick, seen by bit
+# 0 alone) is made while Lumivox alone asks; the held key is held past the
+# start of auto-repeat; the quick taps are made while a second program over
+# the same key watch, as a game might, asks about the same key.
+rival="$work/rival.txt"
 start_counter() {
   wine "$helper_dir/KeyCounter.exe" "$windows_work\\$(basename "$1")" >/dev/null 2>&1 &
   wait_for 30 file_is "$1" 0 || fail "the key counter did not start"
 }
-start_counter "$count"
-xdotool windowfocus --sync "$(x_window '^FocusGame$')"
-[ "$(focused_title)" = FocusGame ] || fail "the stand-in game does not have the focus: $(focused_title)"
+# A value of the main library (section, key), decoded as the program decodes it.
+library_value() {
+  iconv -f GBK -t UTF-8 "$data/Quorra.data" | tr -d '\r' | sed -n "/^\[$1\]/,/^\[/s/^$2=//p" | head -n1
+}
+library_line() { library_value Quorra "$1"; }
+lumivox_texts() { probe LumivoxIndex '*' 状态提示 对话内容 | paste -sd '|'; }
+lumivox_shows() { [ "$(lumivox_texts)" = "$1|$(library_line "$2")" ]; }
+# Waits until the main window shows the status text $1 and the line $2.
+expect_lumivox() {
+  wait_for 10 lumivox_shows "$1" "$2" || fail "$3: Lumivox shows \"$(lumivox_texts)\""
+}
+is_focused() { [ "$(focused_title)" = "$1" ]; }
+# A click on the title bar: Wine activates its windows on a click, not when
+# the X focus is moved.
+# Clicked again while a window of a program just started may take the focus.
+focus_window() {
+  for _ in $(seq 5); do
+    xdotool mousemove --sync --window "$(x_window "^$1\$")" 100 8 click 1
+    wait_for 2 is_focused "$1" && return 0
+  done
+  fail "$1 does not get the focus: $(focused_title)"
+}
+focus_window FocusGame
 xdotool key space
-sleep 0.3  # a release and a press in the same millisecond would be auto-repeat to Wine
-file_is "$count" 1 || fail "a tap counted $(cat "$count") times"
+expect_lumivox 确认用户跳过对话。对话数：0 0 "after a tap shorter than a tick"
+shot main-window
 xdotool keydown space
 sleep 1.5
 xdotool keyup space
-sleep 0.3
-file_is "$count" 2 || fail "a key held for 1.5 seconds counted $(($(cat "$count") - 1)) times"
+sleep 0.3  # a release and a press in the same millisecond would be auto-repeat to Wine
+expect_lumivox 确认用户跳过对话。对话数：1 1 "after a key held for 1.5 seconds"
 start_counter "$rival"
 for _ in $(seq 10); do
   xdotool keydown space
@@ -109,9 +131,93 @@ for _ in $(seq 10); do
   sleep 0.06
 done
 sleep 0.3
-file_is "$count" 12 || fail "ten quick taps counted $(($(cat "$count") - 2)) times"
 file_is "$rival" 10 || fail "ten quick taps counted $(cat "$rival") times by the second program"
+expect_lumivox 确认用户跳过对话。对话数：11 11 "after ten quick taps"
 [ "$(focused_title)" = FocusGame ] || fail "the stand-in game lost the focus: $(focused_title)"
+
+# The second program still asks: a press is held longer than a tick.
+press_space() {
+  xdotool keydown space
+  sleep 0.06
+  xdotool keyup space
+}
+echo "== Ctrl+S saves the line's key, Ctrl+L loads it back; keys in Lumivox do not count"
+save="$work/run/Data/Save.sav"
+saved_bytes_are() { cmp -s "$save" <(printf '%s\r\n' "$1"); }
+focus_window Lumivox
+xdotool key ctrl+s
+wait_for 10 has_x_window '^恭喜$' || fail "Ctrl+S showed no box \"恭喜\""
+saved_bytes_are 11 || fail "Save.sav holds \"$(od -c "$save" 2>&1 | head -n2)\""
+shot save-box
+wait_for 10 is_focused 恭喜 || fail "the box \"恭喜\" does not have the focus: $(focused_title)"
+xdotool key Return
+wait_for 10 no_x_window '^恭喜$' || fail "Enter did not close the box \"恭喜\""
+wait_for 10 is_focused Lumivox || fail "the focus did not go back to Lumivox: $(focused_title)"
+focus_window FocusGame
+press_space
+expect_lumivox 确认用户跳过对话。对话数：12 12 "after a press back in the game"
+focus_window Lumivox
+xdotool key ctrl+l
+expect_lumivox 读取成功，请按您设置的键进入待命状态。[默认空格] 11 "after Ctrl+L"
+focus_window FocusGame
+press_space
+expect_lumivox 确认用户跳过对话。对话数：11 11 "after a press following the load"
+
+echo "== the show window opens from the menu, closes on a click, and the poll is back on"
+focus_window Lumivox
+xdotool key alt+h h  # 帮助(&H), 展示窗体(&H)...
+wait_for 10 has_x_window '^展示窗体$' || fail "the show window did not open"
+[ "$(probe LumivoxShowFrm '*')" = 展示窗体 ] || fail "no window of the class LumivoxShowFrm"
+sleep 1  # its fade
+shot show-window
+xdotool mousemove --sync --window "$(x_window '^展示窗体$')" 100 100 click 1
+wait_for 10 no_x_window '^展示窗体$' || fail "a click did not close the show window"
+focus_window FocusGame
+press_space
+expect_lumivox 确认用户跳过对话。对话数：12 12 "after a press once the show window closed"
+
+echo "== About opens from the menu with the library's values and closes with Esc"
+focus_window Lumivox
+xdotool key alt+h a  # 帮助(&H), 关于...(&A)
+wait_for 10 has_x_window '^关于『Lumivox』$' || fail "About did not open"
+expected="$(library_value Build Build)|$(library_value TextNumber TextNumber)|$(library_value TextNumber TextNumberDoor)"
+about_values() { probe LumivoxAbout '*' Label4 Label6 Doortextnumber | paste -sd '|'; }
+about_shows() { [ "$(about_values)" = "$expected" ]; }
+wait_for 10 about_shows || fail "About shows \"$(about_values)\", not \"$expected\""
+shot about
+focus_window 关于『Lumivox』
+xdotool key Escape
+wait_for 10 no_x_window '^关于『Lumivox』$' || fail "Esc did not close About"
+
+echo "== the hotkey window sets Enter as the advance key; it counts after a restart"
+focus_window Lumivox
+xdotool key alt+o h  # 程序(&O), 切换按键设置...(&H)
+wait_for 10 has_x_window '^热键设置$' || fail "the hotkey window did not open"
+wait_for 10 is_focused 热键设置 || fail "the hotkey window does not have the focus: $(focused_title)"
+xdotool key Down Tab space  # the second choice, 回车; 应用新设置
+wait_for 10 has_x_window '^恭喜$' || fail "applying the hotkey showed no box \"恭喜\""
+hotkey_is() { cmp -s "$work/run/Data/HotKeys.opi" <(printf 'B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n'); }
+hotkey_is || fail "HotKeys.opi holds \"$(od -c "$work/run/Data/HotKeys.opi" | head -n2)\""
+wait_for 10 is_focused 恭喜 || fail "the box \"恭喜\" does not have the focus: $(focused_title)"
+xdotool key Return
+wait_for 10 no_x_window '^热键设置$' || fail "the hotkey window stayed open"
+focus_window Lumivox
+xdotool key Delete  # 退出, answered 是(&Y)
+wait_for 10 has_x_window '^退出确认$' || fail "Del showed no box \"退出确认\""
+wait_for 10 is_focused 退出确认 || fail "the box \"退出确认\" does not have the focus: $(focused_title)"
+xdotool key y
+wait_for 10 no_x_window '^Lumivox$' || fail "Lumivox did not end"
+(cd "$work/run" && exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &
+wait_for 30 has_x_window '^Lumivox$' || fail "the Lumivox window did not appear again"
+focus_window FocusGame
+press_space
+sleep 0.5  # some ticks: Space is no longer the advance key
+status=$(probe LumivoxIndex '*' 状态提示)
+[[ "$status" != 确认用户跳过对话* ]] || fail "Space still advances after the restart: \"$status\""
+xdotool keydown Return
+sleep 0.06
+xdotool keyup Return
+expect_lumivox 确认用户跳过对话。对话数：0 0 "after Enter, the new advance key"
 
 echo "== boxes speak Chinese whatever the system's language; the answers come back"
 answer="$work/answer.txt"

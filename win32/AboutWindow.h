@@ -1,0 +1,38 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "info/AboutController.h"
+#include "info/AboutView.h"
+#include "win32/FormWindow.h"
+#include "win32/Win32Ticker.h"
+
+namespace lumivox {
+
+// The About window over its controller: modeless and without an owner; it
+// tells whoever opened it when it has gone.
+class AboutWindow final : public FormWindow, public AboutView {
+ public:
+  // Creates, loads and shows it; null when the system refuses the window.
+  static AboutWindow* open(const std::string& mainLibraryPath, Prompter& prompter, std::function<void()> onGone);
+
+  // AboutView
+  void setBuildText(const std::string& text) override;
+  void setMainLineCountText(const std::string& text) override;
+  void setDoorLineCountText(const std::string& text) override;
+  void setThanksText(const std::string& text) override;
+  std::string thanksText() const override;
+
+ private:
+  AboutWindow(Prompter& prompter, std::function<void()> onGone);
+  void onButton(const std::string& name) override;
+  bool onCloseRequested() override;
+  void onDestroyed() override;
+
+  std::function<void()> onGone_;
+  std::unique_ptr<Win32Ticker> ticker_;
+  std::unique_ptr<AboutController> controller_;
+};
+
+}  // namespace lumivox

@@ -1,0 +1,240 @@
+#include "win32/FormBuilder.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cwchar>
+
+#include "win32/ControlIds.h"
+#include "win32/Dpi.h"
+#include "win32/WideText.h"
+
+namespace lumivox {
+namespace {
+
+// Half a point at a time, down to the smallest size a Chinese line is read in.
+constexpr double kStepPoints = 0.5;
+constexpr double kSmallestPoints = 5.0;
+
+struct WindowKind {
+  const wchar_t* className;
+  DWORD style;
+};
+
+// Every label notifies its clicks; only the clickable ones are listened to.
+WindowKind windowKind(const ControlSpec& spec) {
+  const DWORD visible = WS_VISIBLE;
+  switch (spec.kind) {
+    case ControlKind::Frame: return {WC_BUTTONW, visible | BS_GROUPBOX};
+    case ControlKind::DialogueLine:
+    case ControlKind::Label: {
+      // A label's text starts at its top, as Windows draws it, but for Centre
+      // on one line.
+      DWORD align = spec.wrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
+      if (spec.align == Align::CentreTop) align = SS_CENTER;
+      if (spec.align == Align::Centre) align = spec.wrap ? SS_CENTER : SS_CENTER | SS_CENTERIMAGE;
+      return {WC_STATICW, visible | align | SS_NOPREFIX | SS_NOTIFY};
+    }
+    case ControlKind::Line: return {WC_STATICW, visible | SS_ETCHEDHORZ};
+    case ControlKind::ProgressBar: return {PROGRESS_CLASSW, visible};
+    case ControlKind::TextField: return {WC_EDITW, visible | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL};
+    case ControlKind::HiddenField: return {WC_EDITW, ES_AUTOHSCROLL};
+    case ControlKind::TextBox:
+      return {WC_EDITW, visible | WS_BORDER | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL};
+    case ControlKind::Button: return {WC_BUTTONW, visible | WS_TABSTOP | BS_PUSHBUTTON};
+    case ControlKind::OptionButton: return {WC_BUTTONW, visible | WS_TABSTOP | BS_AUTORADIOBUTTON};
+    case ControlKind::Picture: return {WC_STATICW, visible | SS_BITMAP};
+    case ControlKind::XpBar: break;  // made by its window: it needs the window's properties
+  }
+  return {nullptr, 0};
+}
+
+// A multi-line edit control breaks lines only at Windows line ends.
+std::wstring withWindowsLineEnds(const std::wstring& text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == L'\n' && (i == 0 || text[i - 1] != L'\r')) out += L'\r';
+    out += text[i];
+  }
+  return out;
+}
+
+}  // namespace
+
+Win32Form::Win32Form(HWND window, const FormSpec& form) : window_(window), form_(form), dpi_(dotsPerInch(window)) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    base_ = metrics.lfMessageFont;
+  else
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof base_, &base_);
+
+  const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+  std::vector<HWND> frames, lines;
+  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+    const ControlSpec& spec = form.controls[i];
+    const WindowKind kind = windowKind(spec);
+    if (!kind.className) continue;
+    int left = spec.left, top = spec.top;
+    for (const ControlSpec* p = form.find(spec.parent); p; p = form.find(p->parent)) {
+      left += p->left;
+      top += p->top;
+    }
+    const int height = spec.kind == ControlKind::Line ? 2 : twipsToPixels(spec.height, dpi_);
+    // Option buttons choose among those of their container only.
+    const ControlSpec* before = i > 0 ? &form.controls[i - 1] : nullptr;
+    const bool sameGroup = spec.kind == ControlKind::OptionButton && before &&
+                           before->kind == ControlKind::OptionButton && before->parent == spec.parent;
+    HWND control = CreateWindowExW(0, kind.className, toWide(spec.caption).c_str(),
+                                   WS_CHILD | WS_CLIPSIBLINGS | (sameGroup ? 0 : WS_GROUP) | kind.style,
+                                   twipsToPixels(left, dpi_),
+                                   twipsToPixels(top, dpi_), twipsToPixels(spec.width, dpi_), height, window,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(i))), instance, nullptr);
+    if (!control) continue;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(spec, spec.points)), FALSE);
+    controls_[spec.name] = control;
+    specs_[control] = &spec;
+    if (spec.kind == ControlKind::Frame) frames.push_back(control);
+    if (spec.kind == ControlKind::Line) lines.push_back(control);
+    if (spec.kind == ControlKind::DialogueLine) fitDialogueLine(control, spec);
+    if (spec.kind == ControlKind::Label && !spec.wrap) fitOneLine(control, spec);
+  }
+  // Frames lie under what they hold, and a label's background must not hide
+  // a rule it overlaps.
+  for (HWND frame : frames) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (HWND line : lines) SetWindowPos(line, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+Win32Form::~Win32Form() {
+  // The controls go with the window; their fonts are ours.
+  for (auto& [key, font] : fonts_) DeleteObject(font);
+  for (auto& [colour, brush] : brushes_) DeleteObject(brush);
+}
+
+HWND Win32Form::control(std::string_view name) const {
+  const auto found = controls_.find(name);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+const ControlSpec* Win32Form::spec(HWND control) const {
+  const auto found = specs_.find(control);
+  return found == specs_.end() ? nullptr : found->second;
+}
+
+int Win32Form::topTwips(const ControlSpec& spec) const {
+  int top = spec.top;
+  for (const ControlSpec* p = form_.find(spec.parent); p; p = form_.find(p->parent)) top += p->top;
+  return top;
+}
+
+HFONT Win32Form::fontFor(const ControlSpec& spec, double points) {
+  LOGFONTW font = base_;
+  if (!spec.face.empty()) {
+    const std::wstring face = toWide(spec.face);
+    std::wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    font.lfFaceName[LF_FACESIZE - 1] = L'\0';
+    font.lfCharSet = GB2312_CHARSET;
+  }
+  if (points > 0) font.lfHeight = -static_cast<LONG>(std::lround(points * dpi_ / 72.0));
+  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+  const std::wstring key = std::wstring(font.lfFaceName) + L'|' + std::to_wstring(font.lfHeight) + L'|' +
+                           std::to_wstring(font.lfWeight);
+  HFONT& made = fonts_[key];
+  if (!made) made = CreateFontIndirectW(&font);
+  return made;
+}
+
+void Win32Form::fitDialogueLine(HWND control, const ControlSpec& spec) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(control, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(length));
+  RECT room;
+  GetClientRect(control, &room);
+  double points = spec.points > 0 ? spec.points : std::abs(base_.lfHeight) * 72.0 / dpi_;
+  HFONT font = fontFor(spec, points);
+  HDC dc = GetDC(control);
+  while (points - kStepPoints >= kSmallestPoints) {
+    SelectObject(dc, font);
+    RECT needed{0, 0, room.right, 0};
+    DrawTextW(dc, text.c_str(), length, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+    if (needed.bottom <= room.bottom) break;
+    points -= kStepPoints;
+    font = fontFor(spec, points);
+  }
+  ReleaseDC(control, dc);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+// The system's fonts may run wider than the design's: a one-line caption
+// grows to the right, or to the left where it would pass its container's edge.
+void Win32Form::fitOneLine(HWND control, const ControlSpec& spec) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(control, text.data(), length + 1);
+  HDC dc = GetDC(control);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT needed{};
+  DrawTextW(dc, text.c_str(), length, &needed, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  ReleaseDC(control, dc);
+  RECT bounds;
+  GetWindowRect(control, &bounds);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bounds), 2);
+  const int wanted = static_cast<int>(needed.right);
+  if (wanted <= bounds.right - bounds.left) return;
+  int rightEdge;
+  if (const ControlSpec* container = form_.find(spec.parent)) {
+    RECT frame;
+    GetWindowRect(this->control(container->name), &frame);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&frame), 2);
+    rightEdge = frame.right - 2;
+  } else {
+    RECT client;
+    GetClientRect(window_, &client);
+    rightEdge = client.right - 2;
+  }
+  int left = static_cast<int>(bounds.left);
+  if (left + wanted > rightEdge) left = std::max(0, std::min(left, rightEdge - wanted));
+  SetWindowPos(control, nullptr, left, static_cast<int>(bounds.top), wanted, static_cast<int>(bounds.bottom - bounds.top),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string Win32Form::text(std::string_view name) const {
+  HWND control = this->control(name);
+  if (!control) return {};
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(control, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(length));
+  return fromWide(text);
+}
+
+void Win32Form::setText(std::string_view name, const std::string& text) {
+  HWND control = this->control(name);
+  if (!control) return;
+  const ControlSpec& spec = *specs_.at(control);
+  std::wstring wide = toWide(text);
+  if (spec.kind == ControlKind::TextBox) wide = withWindowsLineEnds(wide);
+  SetWindowTextW(control, wide.c_str());
+  if (spec.kind == ControlKind::DialogueLine) fitDialogueLine(control, spec);
+}
+
+HBRUSH Win32Form::colourStatic(HWND control, HDC dc) {
+  const ControlSpec* spec = this->spec(control);
+  if (!spec) return nullptr;
+  if (spec->colour) SetTextColor(dc, RGB(spec->colour->red, spec->colour->green, spec->colour->blue));
+  const std::optional<Rgb>& background = spec->background ? spec->background : form_.background;
+  if (!background) {
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+  }
+  const COLORREF colour = RGB(background->red, background->green, background->blue);
+  SetBkColor(dc, colour);
+  HBRUSH& brush = brushes_[colour];
+  if (!brush) brush = CreateSolidBrush(colour);
+  return brush;
+}
+
+}  // namespace lumivox

@@ -1,0 +1,49 @@
+#pragma once
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/Form.h"
+
+namespace lumivox {
+
+// A window's controls as its control table describes them, all children of
+// the window itself (a group box is only drawn around its contents: as a
+// parent it would swallow their notifications), at twips converted at the
+// screen's scale. Labels show their text literally.
+class Win32Form {
+ public:
+  Win32Form(HWND window, const FormSpec& form);
+  ~Win32Form();
+  Win32Form(const Win32Form&) = delete;
+  Win32Form& operator=(const Win32Form&) = delete;
+
+  HWND control(std::string_view name) const;
+  const ControlSpec* spec(HWND control) const;
+  // The top of the control in the window's client area, in twips.
+  int topTwips(const ControlSpec& spec) const;
+  std::string text(std::string_view name) const;
+  // Sets a control's text; a dialogue line picks the font it fits in.
+  void setText(std::string_view name, const std::string& text);
+  // Answers WM_CTLCOLORSTATIC for a control of the table (nullptr for others).
+  HBRUSH colourStatic(HWND control, HDC dc);
+
+ private:
+  HFONT fontFor(const ControlSpec& spec, double points);
+  void fitDialogueLine(HWND control, const ControlSpec& spec);
+  void fitOneLine(HWND control, const ControlSpec& spec);
+
+  HWND window_;
+  const FormSpec& form_;
+  int dpi_;
+  LOGFONTW base_{};
+  std::map<std::string, HWND, std::less<>> controls_;
+  std::map<HWND, const ControlSpec*> specs_;
+  std::map<std::wstring, HFONT> fonts_;  // by face, height and weight
+  std::map<COLORREF, HBRUSH> brushes_;
+};
+
+}  // namespace lumivox

@@ -1,0 +1,134 @@
+#include "win32/FormWindow.h"
+
+#include "win32/Dpi.h"
+#include "win32/WideText.h"
+
+namespace lumivox {
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+
+}  // namespace
+
+FormWindow::FormWindow(const FormSpec& form, HWND owner) : spec_(form), owner_(owner) {}
+
+FormWindow::~FormWindow() {
+  if (background_) DeleteObject(background_);
+}
+
+bool FormWindow::create() {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  const std::wstring className = L"Lumivox" + toWide(spec_.name);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = className.c_str();
+  RegisterClassExW(&windowClass);  // fails harmlessly once it is registered
+  if (spec_.background) background_ = CreateSolidBrush(RGB(spec_.background->red, spec_.background->green,
+                                                         spec_.background->blue));
+  if (!CreateWindowExW(0, className.c_str(), toWide(spec_.title).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                       CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, instance, this))
+    return false;
+  const int dpi = dotsPerInch(window_);
+  RECT frame{0, 0, twipsToPixels(spec_.clientWidth, dpi), twipsToPixels(spec_.clientHeight, dpi)};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  form_ = std::make_unique<Win32Form>(window_, spec_);
+  return true;
+}
+
+void FormWindow::showModal() {
+  if (owner_) {
+    EnableWindow(owner_, FALSE);
+    modal_ = true;
+  }
+  RECT frame, screen;
+  GetWindowRect(window_, &frame);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+  SetWindowPos(window_, nullptr, screen.left + (screen.right - screen.left - (frame.right - frame.left)) / 2,
+               screen.top + (screen.bottom - screen.top - (frame.bottom - frame.top)) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER);
+  ShowWindow(window_, SW_SHOW);
+}
+
+bool FormWindow::translateKeys(MSG& message) {
+  HWND top = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (!top || GetWindowLongPtrW(top, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(procedure)) return false;
+  auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(top, GWLP_USERDATA));
+  if (!self || !self->form_) return false;
+  if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+    const std::string& button = message.wParam == VK_RETURN ? self->spec_.defaultButton : self->spec_.cancelButton;
+    if (!button.empty() && self->form_->control(button)) {
+      self->press(button);
+      return true;
+    }
+  }
+  return IsDialogMessageW(top, &message);
+}
+
+void FormWindow::press(const std::string& button) {
+  // As a click: the window may go with it.
+  SendMessageW(form_->control(button), BM_CLICK, 0, 0);
+}
+
+LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    if (self->form_) {  // fully made: it goes with its window
+      self->onDestroyed();
+      delete self;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED && form_)
+        if (const ControlSpec* spec = form_->spec(reinterpret_cast<HWND>(lParam)))
+          if (spec->kind == ControlKind::Button) onButton(spec->name);
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      if (form_)
+        if (HBRUSH brush = form_->colourStatic(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+          return reinterpret_cast<LRESULT>(brush);
+      break;
+    case WM_ERASEBKGND:
+      if (!background_) break;
+      {
+        RECT area;
+        GetClientRect(window_, &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, background_);
+      }
+      return 1;
+    case WM_CLOSE:
+      if (!onCloseRequested()) return 0;
+      // The owner takes input again before this window goes, so that it is
+      // the one activated.
+      if (modal_) EnableWindow(owner_, TRUE);
+      modal_ = false;
+      DestroyWindow(window_);
+      return 0;
+    case WM_DESTROY:
+      if (modal_) EnableWindow(owner_, TRUE);
+      modal_ = false;
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace lumivox

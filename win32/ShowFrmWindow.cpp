@@ -1,0 +1,163 @@
+#include "win32/ShowFrmWindow.h"
+
+#include <windowsx.h>
+
+#include "platform/LayeredWindow.h"
+#include "show/PropertyBag.h"
+#include "show/ShowForm.h"
+#include "win32/Dpi.h"
+#include "win32/ResourcePicture.h"
+#include "win32/WideText.h"
+
+namespace lumivox {
+namespace {
+
+COLORREF colour(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
+
+// Where the table puts the control, in pixels.
+RECT placeOf(const char* name, int dpi) {
+  const ControlSpec& spec = *showForm().find(name);
+  const int x = twipsToPixels(spec.left, dpi), y = twipsToPixels(spec.top, dpi);
+  return {x, y, x + twipsToPixels(spec.width, dpi), y + twipsToPixels(spec.height, dpi)};
+}
+
+}  // namespace
+
+ShowFrmWindow* ShowFrmWindow::create(ShowFrmMembers& members, ShowHost& host, HWND mainWindow, Prompter& prompter) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExW(&windowClass);  // fails harmlessly once it is registered
+
+  auto* self = new ShowFrmWindow(mainWindow, prompter);
+  const int dpi = dotsPerInch(mainWindow);
+  const FormSpec& form = showForm();
+  const RECT frame{0, 0, twipsToPixels(form.clientWidth, dpi), twipsToPixels(form.clientHeight, dpi)};
+  // A tool window has no task bar entry; owned by the main window, it goes with it.
+  if (!CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"展示窗体", WS_POPUP, 0, 0, frame.right, frame.bottom,
+                       mainWindow, nullptr, instance, self)) {
+    delete self;
+    return nullptr;
+  }
+  self->created_ = true;  // from now on it goes with its window
+  self->background_ = CreateSolidBrush(colour(*form.background));
+  // Without SS_NOTIFY the picture and label let clicks through to the window.
+  const RECT image = placeOf("Image1", dpi);
+  HWND picture = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, image.left, image.top,
+                                 image.right - image.left, image.bottom - image.top, self->window_, nullptr, instance,
+                                 nullptr);
+  self->picture_ = loadResourcePicture(instance, kShowPictureResource);
+  SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(self->picture_));
+  const RECT label = placeOf("Label1", dpi);
+  self->label_ = CreateWindowExW(0, L"STATIC", toWide(kShowFrmStatusText).c_str(),
+                                 WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, label.left, label.top,
+                                 label.right - label.left, label.bottom - label.top, self->window_, nullptr,
+                                 instance, nullptr);
+  SendMessageW(self->label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  self->bar_ = std::make_unique<XpProgressBarControl>(self->window_, 1, placeOf("Bar", dpi),
+                                                      MapPropertyBag({{"Style", 1}, {"ProgressLook", 2}}), prompter);
+  self->ticker_ = std::make_unique<Win32Ticker>([self](TimerId timer) { self->controller_->onTimer(timer); });
+  self->controller_ = std::make_unique<ShowController>(members, *self, *self->ticker_, host);
+  self->controller_->load();
+  return self;
+}
+
+ShowFrmWindow::~ShowFrmWindow() {
+  ticker_.reset();  // no tick after the window
+  if (picture_) DeleteObject(picture_);
+  if (background_) DeleteObject(background_);
+}
+
+void ShowFrmWindow::setLabelText(const std::string& text) { SetWindowTextW(label_, toWide(text).c_str()); }
+std::int32_t ShowFrmWindow::barValue() const { return bar_->bar().value(); }
+void ShowFrmWindow::setBarValue(std::int32_t value) { bar_->setValue(value); }
+
+void ShowFrmWindow::setBarMaximum(std::int32_t maximum) {
+  bar_->bar().setMaximum(maximum);
+  InvalidateRect(bar_->handle(), nullptr, FALSE);
+}
+
+int ShowFrmWindow::setOpacity(std::int16_t level) {
+  return SetWindowOpacity(reinterpret_cast<NativeWindowHandle>(window_), level);
+}
+
+void ShowFrmWindow::showModal() {
+  // Modal: the main window takes no input while this one is open.
+  EnableWindow(mainWindow_, FALSE);
+  RECT frame, screen;
+  GetWindowRect(window_, &frame);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  SetWindowPos(window_, HWND_TOP, screen.left + (screen.right - screen.left - width) / 2,
+               screen.top + (screen.bottom - screen.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetForegroundWindow(window_);
+}
+
+// Closed now, destroyed once the controller's step is over: the controller
+// still speaks to this window after asking it to close.
+void ShowFrmWindow::unload() {
+  EnableWindow(mainWindow_, TRUE);  // first, so that the main window is activated
+  ShowWindow(window_, SW_HIDE);
+  controller_->onUnload();
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void ShowFrmWindow::showMainWindow() {
+  ShowWindow(mainWindow_, SW_SHOW);
+  SetForegroundWindow(mainWindow_);
+}
+
+LRESULT CALLBACK ShowFrmWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<ShowFrmWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<ShowFrmWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    if (self->created_) delete self;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT ShowFrmWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT area;
+      GetClientRect(window_, &area);
+      FillRect(reinterpret_cast<HDC>(wParam), &area, background_);
+      return 1;
+    }
+    case WM_CTLCOLORSTATIC: {
+      const ControlSpec& label = *showForm().find("Label1");
+      SetTextColor(reinterpret_cast<HDC>(wParam), colour(*label.colour));
+      SetBkColor(reinterpret_cast<HDC>(wParam), colour(*label.background));
+      return reinterpret_cast<LRESULT>(background_);  // the label's background is the window's
+    }
+    case WM_LBUTTONDOWN: SetCapture(window_); return 0;
+    case WM_LBUTTONUP: {
+      if (GetCapture() != window_) return 0;
+      ReleaseCapture();
+      // Released where it was pressed: a press dragged off and let go is no click.
+      RECT area;
+      GetClientRect(window_, &area);
+      if (PtInRect(&area, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) controller_->onClick();
+      return 0;
+    }
+    case WM_DESTROY:
+      // However the window goes: the main window takes input again and its timers resume.
+      EnableWindow(mainWindow_, TRUE);
+      controller_->onUnload();
+      return 0;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace lumivox
