@@ -123,7 +123,7 @@ TEST(MainControllerStart, ReadsTheHotkeyAndSaysItIsReady) {
   EXPECT_EQ(l.text("状态提示"), kReadyText);
   EXPECT_EQ(l.state().activeTrack, "IndexText");
   EXPECT_EQ(l.state().hotkeyToken, "B2C3D-4E5F6-A7B8C-9D0E1-F2A3B");
-  EXPECT_EQ(l.state().counterPagePath, (l.dir.path() / "Data/GoUserNumberFiles.ED63rd").string());
+  EXPECT_EQ(l.state().counterPagePath, pathInCurrentDirectory(kCounterPageFile));
 }
 
 TEST(MainControllerStart, WithoutHotkeyFileOrDataFolderOneErrorAndCountingWorks) {
