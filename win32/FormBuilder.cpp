@@ -201,6 +201,74 @@ void Win32Form::fitOneLine(HWND control, const ControlSpec& spec) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+RECT Win32Form::placeOf(HWND control) const {
+  RECT place;
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+bool Win32Form::holds(const ControlSpec& container, const ControlSpec& spec) const {
+  for (const ControlSpec* p = form_.find(spec.parent); p; p = form_.find(p->parent))
+    if (p == &container) return true;
+  return false;
+}
+
+void Win32Form::fitWrappedLabels() {
+  // From the top down, so that each label is fitted where the ones above it left it.
+  std::vector<std::pair<int, HWND>> labels;
+  for (const auto& [control, spec] : specs_)
+    if (spec->kind == ControlKind::Label && spec->wrap) labels.emplace_back(placeOf(control).top, control);
+  std::sort(labels.begin(), labels.end());
+  for (const auto& [top, control] : labels) fitWrappedLabel(control, *specs_.at(control));
+}
+
+// Every control is a child of the window, so a container's contents move
+// with it by hand.
+void Win32Form::fitWrappedLabel(HWND control, const ControlSpec& spec) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(control, text.data(), length + 1);
+  RECT room;
+  GetClientRect(control, &room);
+  HDC dc = GetDC(control);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT needed{0, 0, room.right, 0};
+  DrawTextW(dc, text.c_str(), length, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+  ReleaseDC(control, dc);
+  const int extra = static_cast<int>(needed.bottom - room.bottom);
+  if (extra <= 0) return;
+  const auto resize = [](HWND grown, const RECT& place, int by) {
+    SetWindowPos(grown, nullptr, 0, 0, place.right - place.left, place.bottom - place.top + by,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  const ControlSpec* grown = &spec;
+  RECT place = placeOf(control);
+  resize(control, place, extra);
+  int bottom = static_cast<int>(place.bottom);
+  for (;;) {
+    const ControlSpec* container = form_.find(grown->parent);
+    for (const auto& [other, otherSpec] : specs_) {
+      if (otherSpec == grown || otherSpec->parent != grown->parent) continue;
+      if (placeOf(other).top < bottom) continue;
+      for (const auto& [moved, movedSpec] : specs_) {
+        if (moved != other && !holds(*otherSpec, *movedSpec)) continue;
+        const RECT at = placeOf(moved);
+        SetWindowPos(moved, nullptr, at.left, at.top + extra, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+    }
+    if (!container) break;
+    grown = container;
+    HWND frame = this->control(container->name);
+    place = placeOf(frame);
+    resize(frame, place, extra);
+    bottom = static_cast<int>(place.bottom);
+  }
+  RECT outer;
+  GetWindowRect(window_, &outer);
+  resize(window_, outer, extra);
+}
+
 std::string Win32Form::text(std::string_view name) const {
   HWND control = this->control(name);
   if (!control) return {};

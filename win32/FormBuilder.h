@@ -28,6 +28,9 @@ class Win32Form {
   std::string text(std::string_view name) const;
   // Sets a control's text; a dialogue line picks the font it fits in.
   void setText(std::string_view name, const std::string& text);
+  // Wrapped labels whose text runs past their height grow down, moving what
+  // lies below them in their container, the container and the window.
+  void fitWrappedLabels();
   // Answers WM_CTLCOLORSTATIC for a control of the table (nullptr for others).
   HBRUSH colourStatic(HWND control, HDC dc);
 
@@ -35,6 +38,9 @@ class Win32Form {
   HFONT fontFor(const ControlSpec& spec, double points);
   void fitDialogueLine(HWND control, const ControlSpec& spec);
   void fitOneLine(HWND control, const ControlSpec& spec);
+  void fitWrappedLabel(HWND control, const ControlSpec& spec);
+  RECT placeOf(HWND control) const;
+  bool holds(const ControlSpec& container, const ControlSpec& spec) const;
 
   HWND window_;
   const FormSpec& form_;

@@ -44,7 +44,14 @@ JumpWindow::JumpWindow(HWND mainWindow, DialogueState& state, Prompter& prompter
     : FormWindow(jumpForm(), mainWindow), state_(state), prompter_(prompter) {}
 
 void JumpWindow::open(HWND mainWindow, DialogueState& state, Prompter& prompter) {
-  showMade(new JumpWindow(mainWindow, state, prompter), "Text1");
+  auto* window = new JumpWindow(mainWindow, state, prompter);
+  if (!window->create()) {
+    delete window;
+    return;
+  }
+  window->form().fitWrappedLabels();
+  window->showModal();
+  SetFocus(window->form().control("Text1"));
 }
 
 void JumpWindow::onButton(const std::string& name) {
@@ -60,6 +67,7 @@ void AutoSaveWindow::open(HWND mainWindow, IndexModel& index, Prompter& prompter
     delete window;
     return;
   }
+  window->form().fitWrappedLabels();
   // Its load before it shows.
   loadAutoSaveSettings(*window, index, prompter);
   window->showModal();

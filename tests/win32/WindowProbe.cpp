@@ -1,9 +1,11 @@
 // Reads windows' texts for the end-to-end tests, as UTF-8 lines on standard
 // output: the text of the top-level window of that class and title ("*" for
 // any title), or of its controls with the given identifiers or, for the main
-// window and About, names in their control tables. Fails when the window or a control is
-// not there.
-// Usage: WindowProbe <class> <title|*> [<control id or name>...]
+// window and About, names in their control tables. "@" gives the window's
+// outer size instead ("width height"), "@name" the centre of a control on
+// the screen ("x y"), for clicks. Fails when the window or a control is not
+// there.
+// Usage: WindowProbe <class> <title|*> [<control id or name>|@|@name...]
 #include <windows.h>
 
 #include <cstdio>
@@ -43,17 +45,30 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (argc == 3) printLine(textOf(window));
   for (int i = 3; i < argc; ++i) {
+    const bool where = argv[i][0] == L'@';
+    const wchar_t* name = argv[i] + (where ? 1 : 0);
+    RECT place;
+    if (where && *name == L'\0') {
+      GetWindowRect(window, &place);
+      std::printf("%ld %ld\n", place.right - place.left, place.bottom - place.top);
+      continue;
+    }
     wchar_t* end = nullptr;
-    int id = static_cast<int>(std::wcstol(argv[i], &end, 10));
+    int id = static_cast<int>(std::wcstol(name, &end, 10));
     if (*end != L'\0')
       id = lumivox::controlId(std::wcscmp(argv[1], L"LumivoxAbout") == 0 ? lumivox::aboutForm() : lumivox::indexForm(),
-                              lumivox::fromWide(argv[i]));
+                              lumivox::fromWide(name));
     HWND control = id ? GetDlgItem(window, id) : nullptr;
     if (!control) {
       std::fprintf(stderr, "WindowProbe: no control %ls\n", argv[i]);
       return 1;
     }
-    printLine(textOf(control));
+    if (!where) {
+      printLine(textOf(control));
+      continue;
+    }
+    GetWindowRect(control, &place);
+    std::printf("%ld %ld\n", (place.left + place.right) / 2, (place.top + place.bottom) / 2);
   }
   return 0;
 }

@@ -189,6 +189,65 @@ focus_window 关于『Lumivox』
 xdotool key Escape
 wait_for 10 no_x_window '^关于『Lumivox』$' || fail "Esc did not close About"
 
+echo "== the track choice: Label9 collapses it, the menu brings it back"
+outer_size() { probe LumivoxIndex '*' @; }
+click_label() {  # $1: the control, $2: the mouse button
+  # shellcheck disable=SC2046  # x and y
+  xdotool mousemove --sync $(probe LumivoxIndex '*' "@$1") click "$2"
+}
+# Outer heights of 5235 and 7100 twips at 96 dots an inch (the test prefix's scale).
+collapsed_height=$((5235 * 96 / 1440)) expanded_height=$((7100 * 96 / 1440))
+click_label Label9 1
+height_is() { [ "$(outer_size | cut -d' ' -f2)" = "$1" ]; }
+wait_for 10 height_is "$collapsed_height" || fail "a click on Label9 left the window at \"$(outer_size)\""
+shot collapsed
+focus_window Lumivox
+xdotool key alt+o Down Return  # 程序(&O), past 启动游戏 to 显示『主、支线对话选择』
+wait_for 10 height_is "$expanded_height" || fail "the menu item left the window at \"$(outer_size)\""
+
+echo "== a door from the 记忆之门 popup starts the door track at line 0"
+door_line() { iconv -f GBK -t UTF-8 "$data/Door.data" | tr -d '\r' | sed -n "/^\[Door\]/,/^\[/s/^$1=//p" | head -n1; }
+shows_texts() { [ "$(lumivox_texts)" = "$1" ]; }
+menu_is_open() { probe '#32768' '*' >/dev/null; }
+click_label Label8 3
+wait_for 10 menu_is_open || fail "a right click on Label8 popped up no menu"
+shot gate-menu
+xdotool key Down Right Down Down Return  # 星之扉, its third door 星之扉3
+focus_window FocusGame
+press_space
+expected="确认用户跳过对话。对话数：0|$(door_line 0)"
+wait_for 10 shows_texts "$expected" || fail "after 星之扉3 and a press Lumivox shows \"$(lumivox_texts)\""
+
+echo "== Label7 asks before going back to the main story"
+click_label Label7 1
+wait_for 10 has_x_window '^数据丢失提醒$' || fail "a click on Label7 asked nothing"
+question=$(probe '#32770' 数据丢失提醒 65535)
+[ "$question" = "切换对话类型可能会丢失现类型的对话数据，请确认已经保存。单击确定切换对话类型" ] ||
+  fail "the track question reads \"$question\""
+wait_for 10 is_focused 数据丢失提醒 || fail "the track question does not have the focus: $(focused_title)"
+xdotool key Return
+wait_for 10 has_x_window '^成功操作$' || fail "确定 to the track question showed no box \"成功操作\""
+wait_for 10 is_focused 成功操作 || fail "the box \"成功操作\" does not have the focus: $(focused_title)"
+xdotool key Return
+wait_for 10 no_x_window '^成功操作$' || fail "Enter did not close the box \"成功操作\""
+
+echo "== the jump window sets the next main line"
+focus_window Lumivox
+xdotool key alt+o t  # 程序(&O), 对话进程设置...(&T)
+wait_for 10 has_x_window '^对话进度设置$' || fail "the jump window did not open"
+wait_for 10 is_focused 对话进度设置 || fail "the jump window does not have the focus: $(focused_title)"
+shot jump-window
+xdotool key End BackSpace
+xdotool type 7
+xdotool key Tab space  # 确认修改
+wait_for 10 has_x_window '^恭喜$' || fail "the jump showed no box \"恭喜\""
+wait_for 10 is_focused 恭喜 || fail "the box \"恭喜\" does not have the focus: $(focused_title)"
+xdotool key Return
+wait_for 10 no_x_window '^对话进度设置$' || fail "the jump window stayed open"
+focus_window FocusGame
+press_space
+expect_lumivox 确认用户跳过对话。对话数：7 7 "after a jump to 7 and a press"
+
 echo "== the hotkey window sets Enter as the advance key; it counts after a restart"
 focus_window Lumivox
 xdotool key alt+o h  # 程序(&O), 切换按键设置...(&H)
