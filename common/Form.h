@@ -63,6 +63,13 @@ struct FormSpec {
   }
 };
 
+// A text of several lines in the frame Frame1, read from its top, as the
+// settings windows have them.
+inline ControlSpec framedText(const char* name, const char* caption, int left, int top, int width, int height) {
+  return {.kind = ControlKind::Label, .name = name, .parent = "Frame1", .caption = caption, .left = left, .top = top,
+          .width = width, .height = height, .wrap = true};
+}
+
 // "宋体" as designed; front ends fall back to the nearest Song face they have.
 inline constexpr const char* kSongFace = "宋体";
 

@@ -5,21 +5,15 @@ namespace {
 
 using K = ControlKind;
 
-// The window's texts run to several lines at any size, so each starts at the top.
-ControlSpec text(const char* name, const char* caption, int left, int top, int width, int height) {
-  return {.kind = K::Label, .name = name, .parent = "Frame1", .caption = caption, .left = left, .top = top,
-          .width = width, .height = height, .wrap = true};
-}
-
 FormSpec buildAutoSaveForm() {
   FormSpec form{"AutoSave", "自动保存设置", 2535, 2775, {}};
   auto& c = form.controls;
   c.push_back({K::Frame, "Frame1", "", "", 120, 0, 2295, 2175});
-  c.push_back(text("Label1", "    呵呵～在此您可以设置自动保存对话进度的时间间隔。让您在意外发生之时，损失降低到最小～", 120,
+  c.push_back(framedText("Label1", "    呵呵～在此您可以设置自动保存对话进度的时间间隔。让您在意外发生之时，损失降低到最小～", 120,
                    240, 2055, 735));
-  c.push_back(text("Label2", "对话进度自动保存时间为：(建议大于60)", 240, 1200, 1695, 375));
+  c.push_back(framedText("Label2", "对话进度自动保存时间为：(建议大于60)", 240, 1200, 1695, 375));
   c.push_back({K::TextField, "Text1", "Frame1", "60", 240, 1680, 1335, 270});
-  c.push_back(text("Label3", "秒", 1680, 1680, 375, 255));
+  c.push_back(framedText("Label3", "秒", 1680, 1680, 375, 255));
   c.push_back({K::Button, "Command1", "", "确定设置", 540, 2280, 1455, 375});
   return form;
 }

@@ -5,24 +5,18 @@ namespace {
 
 using K = ControlKind;
 
-// The window's texts run to several lines at any size, so each starts at the top.
-ControlSpec text(const char* name, const char* caption, int left, int top, int width, int height) {
-  return {.kind = K::Label, .name = name, .parent = "Frame1", .caption = caption, .left = left, .top = top,
-          .width = width, .height = height, .wrap = true};
-}
-
 FormSpec buildJumpForm() {
   FormSpec form{"TextNO", "对话进度设置", 2640, 3360, {}};
   auto& c = form.controls;
   c.push_back({K::Frame, "Frame1", "", "", 120, 120, 2415, 2655});
-  c.push_back(text("Label1",
+  c.push_back(framedText("Label1",
                    "    哦？发生意外了？嗯……别急。只要您还记得对话的句数，在这里您就可以直接还原到错误发生前的对话了。"
                    "所以说，常注意对话进度也是一种良好的行为。(只对主线对话有效)",
                    120, 240, 2175, 1455));
-  c.push_back(text("Label2", "跳至对话", 240, 1800, 1815, 255));
-  c.push_back(text("Label4", "第", 120, 2160, 255, 255));
+  c.push_back(framedText("Label2", "跳至对话", 240, 1800, 1815, 255));
+  c.push_back(framedText("Label4", "第", 120, 2160, 255, 255));
   c.push_back({K::TextField, "Text1", "Frame1", "1", 480, 2160, 1215, 270});
-  c.push_back(text("Label3", "句", 1800, 2160, 375, 255));
+  c.push_back(framedText("Label3", "句", 1800, 2160, 375, 255));
   c.push_back({K::Button, "Command1", "", "确认修改", 653, 2880, 1335, 375});
   return form;
 }
