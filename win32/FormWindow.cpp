@@ -2,6 +2,7 @@
 
 #include "win32/Dpi.h"
 #include "win32/WideText.h"
+#include "win32/WindowOwner.h"
 
 namespace lumivox {
 namespace {
@@ -77,12 +78,8 @@ void FormWindow::press(const std::string& button) {
 }
 
 LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = windowOwner<FormWindow>(window, message, lParam);
+  if (self && message == WM_NCCREATE) self->window_ = window;
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);

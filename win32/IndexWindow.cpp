@@ -11,6 +11,7 @@
 #include "win32/SettingsWindows.h"
 #include "win32/ShowFrmWindow.h"
 #include "win32/WideText.h"
+#include "win32/WindowOwner.h"
 
 namespace lumivox {
 namespace {
@@ -128,12 +129,8 @@ void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
 }
 
 LRESULT CALLBACK IndexWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<IndexWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<IndexWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = windowOwner<IndexWindow>(window, message, lParam);
+  if (self && message == WM_NCCREATE) self->window_ = window;
   return self ? self->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -8,6 +8,7 @@
 #include "win32/Dpi.h"
 #include "win32/ResourcePicture.h"
 #include "win32/WideText.h"
+#include "win32/WindowOwner.h"
 
 namespace lumivox {
 namespace {
@@ -112,12 +113,8 @@ void ShowFrmWindow::showMainWindow() {
 }
 
 LRESULT CALLBACK ShowFrmWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<ShowFrmWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<ShowFrmWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = windowOwner<ShowFrmWindow>(window, message, lParam);
+  if (self && message == WM_NCCREATE) self->window_ = window;
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);

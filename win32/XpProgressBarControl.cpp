@@ -1,5 +1,7 @@
 #include "win32/XpProgressBarControl.h"
 
+#include "win32/WindowOwner.h"
+
 namespace lumivox {
 namespace {
 
@@ -37,12 +39,8 @@ void XpProgressBarControl::setValue(std::int32_t value) {
 }
 
 LRESULT CALLBACK XpProgressBarControl::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<XpProgressBarControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<XpProgressBarControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = windowOwner<XpProgressBarControl>(window, message, lParam);
+  if (self && message == WM_NCCREATE) self->window_ = window;
   return self ? self->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
