@@ -114,6 +114,9 @@ focus_window() {
   done
   fail "$1 does not get the focus: $(focused_title)"
 }
+# A box or window Lumivox opens usually takes the focus; without a window
+# manager Wine now and then leaves it with the window behind.
+focus_box() { wait_for 5 is_focused "$1" || focus_window "$1"; }
 focus_window FocusGame
 xdotool key space
 expect_lumivox 确认用户跳过对话。对话数：0 0 "after a tap shorter than a tick"
@@ -149,7 +152,7 @@ xdotool key ctrl+s
 wait_for 10 has_x_window '^恭喜$' || fail "Ctrl+S showed no box \"恭喜\""
 saved_bytes_are 11 || fail "Save.sav holds \"$(od -c "$save" 2>&1 | head -n2)\""
 shot save-box
-wait_for 10 is_focused 恭喜 || fail "the box \"恭喜\" does not have the focus: $(focused_title)"
+focus_box 恭喜
 xdotool key Return
 wait_for 10 no_x_window '^恭喜$' || fail "Enter did not close the box \"恭喜\""
 wait_for 10 is_focused Lumivox || fail "the focus did not go back to Lumivox: $(focused_title)"
@@ -224,10 +227,10 @@ wait_for 10 has_x_window '^数据丢失提醒$' || fail "a click on Label7 asked
 question=$(probe '#32770' 数据丢失提醒 65535)
 [ "$question" = "切换对话类型可能会丢失现类型的对话数据，请确认已经保存。单击确定切换对话类型" ] ||
   fail "the track question reads \"$question\""
-wait_for 10 is_focused 数据丢失提醒 || fail "the track question does not have the focus: $(focused_title)"
+focus_box 数据丢失提醒
 xdotool key Return
 wait_for 10 has_x_window '^成功操作$' || fail "确定 to the track question showed no box \"成功操作\""
-wait_for 10 is_focused 成功操作 || fail "the box \"成功操作\" does not have the focus: $(focused_title)"
+focus_box 成功操作
 xdotool key Return
 wait_for 10 no_x_window '^成功操作$' || fail "Enter did not close the box \"成功操作\""
 
@@ -235,13 +238,13 @@ echo "== the jump window sets the next main line"
 focus_window Lumivox
 xdotool key alt+o t  # 程序(&O), 对话进程设置...(&T)
 wait_for 10 has_x_window '^对话进度设置$' || fail "the jump window did not open"
-wait_for 10 is_focused 对话进度设置 || fail "the jump window does not have the focus: $(focused_title)"
+focus_box 对话进度设置
 shot jump-window
 xdotool key End BackSpace
 xdotool type 7
 xdotool key Tab space  # 确认修改
 wait_for 10 has_x_window '^恭喜$' || fail "the jump showed no box \"恭喜\""
-wait_for 10 is_focused 恭喜 || fail "the box \"恭喜\" does not have the focus: $(focused_title)"
+focus_box 恭喜
 xdotool key Return
 wait_for 10 no_x_window '^对话进度设置$' || fail "the jump window stayed open"
 focus_window FocusGame
@@ -252,18 +255,18 @@ echo "== the hotkey window sets Enter as the advance key; it counts after a rest
 focus_window Lumivox
 xdotool key alt+o h  # 程序(&O), 切换按键设置...(&H)
 wait_for 10 has_x_window '^热键设置$' || fail "the hotkey window did not open"
-wait_for 10 is_focused 热键设置 || fail "the hotkey window does not have the focus: $(focused_title)"
+focus_box 热键设置
 xdotool key Down Tab space  # the second choice, 回车; 应用新设置
 wait_for 10 has_x_window '^恭喜$' || fail "applying the hotkey showed no box \"恭喜\""
 hotkey_is() { cmp -s "$work/run/Data/HotKeys.opi" <(printf 'B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n'); }
 hotkey_is || fail "HotKeys.opi holds \"$(od -c "$work/run/Data/HotKeys.opi" | head -n2)\""
-wait_for 10 is_focused 恭喜 || fail "the box \"恭喜\" does not have the focus: $(focused_title)"
+focus_box 恭喜
 xdotool key Return
 wait_for 10 no_x_window '^热键设置$' || fail "the hotkey window stayed open"
 focus_window Lumivox
 xdotool key Delete  # 退出, answered 是(&Y)
 wait_for 10 has_x_window '^退出确认$' || fail "Del showed no box \"退出确认\""
-wait_for 10 is_focused 退出确认 || fail "the box \"退出确认\" does not have the focus: $(focused_title)"
+focus_box 退出确认
 xdotool key y
 wait_for 10 no_x_window '^Lumivox$' || fail "Lumivox did not end"
 (cd "$work/run" && exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &
