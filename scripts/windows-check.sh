@@ -24,6 +24,4 @@ if [ -n "$own_prefix" ]; then
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
   wineserver -w
 fi
-# Wine on a virtual display without a window manager now and then leaves a
-# box without the focus in the end-to-end test: a failed test gets one more try.
-ctest --test-dir build-win --output-on-failure --timeout 300 --repeat until-pass:2
+ctest --test-dir build-win --output-on-failure --timeout 300

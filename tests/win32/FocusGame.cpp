@@ -1,5 +1,7 @@
 // Stands in for the game in the end-to-end tests: a window titled
 // "FocusGame" that takes the keyboard focus and keeps it until it is closed.
+// It cannot be maximized: two quick clicks on its title bar, as the test
+// makes to give it the focus, would otherwise cover Lumivox with it.
 #include <windows.h>
 
 namespace {
@@ -21,7 +23,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = L"LumivoxFocusGame";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowW(L"LumivoxFocusGame", L"FocusGame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 40, 400, 300,
+  HWND window = CreateWindowW(L"LumivoxFocusGame", L"FocusGame", (WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX) | WS_VISIBLE, 300, 40, 400, 300,
                               nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   SetForegroundWindow(window);

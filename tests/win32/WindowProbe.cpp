@@ -4,8 +4,10 @@
 // window and About, names in their control tables. "@" gives the window's
 // outer size instead ("width height"), "@name" the centre of a control on
 // the screen ("x y"), for clicks. Fails when the window or a control is not
-// there.
+// there. "--foreground" prints the title of the window Wine sends the keys
+// to, which is not always the one holding the X focus.
 // Usage: WindowProbe <class> <title|*> [<control id or name>|@|@name...]
+//        WindowProbe --foreground
 #include <windows.h>
 
 #include <cstdio>
@@ -33,6 +35,12 @@ void printLine(const std::wstring& text) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc == 2 && std::wcscmp(argv[1], L"--foreground") == 0) {
+    const HWND foreground = GetForegroundWindow();
+    if (!foreground) return 1;
+    printLine(textOf(foreground));
+    return 0;
+  }
   if (argc < 3) {
     std::fputs("usage: WindowProbe <class> <title|*> [<control id>...]\n", stderr);
     return 2;
