@@ -2,6 +2,7 @@
 
 #include "win32/Dpi.h"
 #include "win32/WideText.h"
+#include "win32/WindowClass.h"
 #include "win32/WindowOwner.h"
 
 namespace lumivox {
@@ -20,15 +21,7 @@ FormWindow::~FormWindow() {
 bool FormWindow::create() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   const std::wstring className = L"Lumivox" + toWide(spec_.name);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = className.c_str();
-  RegisterClassExW(&windowClass);  // fails harmlessly once it is registered
+  registerWindowClass(instance, className.c_str(), procedure, ClassLook::TopLevel);
   if (spec_.background) background_ = CreateSolidBrush(RGB(spec_.background->red, spec_.background->green,
                                                          spec_.background->blue));
   if (!CreateWindowExW(0, className.c_str(), toWide(spec_.title).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,

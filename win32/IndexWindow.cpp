@@ -11,6 +11,7 @@
 #include "win32/SettingsWindows.h"
 #include "win32/ShowFrmWindow.h"
 #include "win32/WideText.h"
+#include "win32/WindowClass.h"
 #include "win32/WindowOwner.h"
 
 namespace lumivox {
@@ -39,15 +40,7 @@ IndexWindow::~IndexWindow() {
 }
 
 bool IndexWindow::create() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance_;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  if (!RegisterClassExW(&windowClass)) return false;
+  if (!registerWindowClass(instance_, kClassName, procedure, ClassLook::TopLevel)) return false;
   window_ = CreateWindowExW(0, kClassName, toWide(indexForm().title).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu_.menu(), instance_, this);
   if (!window_) return false;

@@ -8,6 +8,7 @@
 #include "win32/Dpi.h"
 #include "win32/ResourcePicture.h"
 #include "win32/WideText.h"
+#include "win32/WindowClass.h"
 #include "win32/WindowOwner.h"
 
 namespace lumivox {
@@ -26,13 +27,7 @@ RECT placeOf(const char* name, int dpi) {
 
 ShowFrmWindow* ShowFrmWindow::create(ShowFrmMembers& members, ShowHost& host, HWND mainWindow, Prompter& prompter) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);  // fails harmlessly once it is registered
+  registerWindowClass(instance, kClassName, procedure, ClassLook::Plain);
 
   auto* self = new ShowFrmWindow(mainWindow, prompter);
   const int dpi = dotsPerInch(mainWindow);

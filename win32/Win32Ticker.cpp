@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "win32/WindowClass.h"
+
 namespace lumivox {
 namespace {
 
@@ -14,12 +16,7 @@ UINT_PTR systemId(TimerId timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
 Win32Ticker::Win32Ticker(std::function<void(TimerId)> onTick) : onTick_(std::move(onTick)) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);  // fails harmlessly once it is registered
+  registerWindowClass(instance, kClassName, procedure, ClassLook::Plain);
   window_ = CreateWindowExW(0, kClassName, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
   if (window_) SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

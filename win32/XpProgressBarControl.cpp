@@ -1,28 +1,16 @@
 #include "win32/XpProgressBarControl.h"
 
+#include "win32/WindowClass.h"
 #include "win32/WindowOwner.h"
 
 namespace lumivox {
-namespace {
-
-void registerClassOnce(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = XpProgressBarControl::kClassName;
-  RegisterClassExW(&windowClass);  // fails harmlessly once it is registered
-}
-
-}  // namespace
 
 XpProgressBarControl::XpProgressBarControl(HWND parent, int id, const RECT& bounds, const PropertyBag& properties,
                                            Prompter& prompter)
     : bar_(canvas_, prompter) {
   bar_.readProperties(properties);
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-  registerClassOnce(instance, procedure);
+  registerWindowClass(instance, kClassName, procedure, ClassLook::Plain);
   // Creating the window sizes it, which draws the empty frame.
   CreateWindowExW(0, kClassName, nullptr, WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
                   bounds.right - bounds.left, bounds.bottom - bounds.top, parent,

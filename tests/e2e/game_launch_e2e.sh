@@ -13,6 +13,7 @@ set -euo pipefail
 lumivox=$1 game=$2 locales=$3 data=$4
 export WINEPREFIX=$5 WINEDEBUG=-all
 support="$(cd "$(dirname "$0")/../support" && pwd)"
+source "$support/wait_for.sh"
 # A Chinese locale: Wine's ANSI code page is then GBK, as on a Chinese Windows.
 in_chinese() { "$support/with_chinese_locale.sh" "$locales" "$@"; }
 
@@ -28,17 +29,6 @@ trap cleanup EXIT
 fail() {
   echo "game_launch_e2e: $*" >&2
   exit 1
-}
-
-# Waits up to $1 seconds for a command to succeed.
-wait_for() {
-  local seconds=$1
-  shift
-  for _ in $(seq $((seconds * 10))); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
 }
 
 folder="$work/游戏 目录 \$HOME 'q' ; &"

@@ -18,15 +18,7 @@ fail() {
   echo "installed_desktop_e2e: $*" >&2
   exit 1
 }
-# Waits up to $1 seconds for a command to succeed.
-wait_for() {
-  local tenths=$(($1 * 10))
-  shift
-  until "$@"; do
-    [ $((tenths -= 1)) -gt 0 ] || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "$0")/../support/wait_for.sh"
 # Sets $found to the first window whose name is $1.
 window_named() { found=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1) && [ -n "$found" ]; }
 

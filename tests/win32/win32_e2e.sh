@@ -23,16 +23,7 @@ fail() {
   exit 1
 }
 
-# Waits up to $1 seconds for a command to succeed.
-wait_for() {
-  local seconds=$1
-  shift
-  for _ in $(seq $((seconds * 10))); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/../support/wait_for.sh"
 
 # The prefix is kept between runs: making one takes a while. Without Mono and
 # Gecko it is made quicker and never asks to download them. Wine draws the
