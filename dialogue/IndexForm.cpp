@@ -34,15 +34,13 @@ FormSpec buildIndexForm() {
   c.push_back({K::Label, "Label8", "Frame3", "记忆之门", 1200, 720, 855, 255, Rgb{0, 255, 0}});
   c.push_back({K::Label, "Label9", "Frame3", "隐藏该部分", 2280, 840, 1095, 255});
 
-  // The two-line labels of the last row as designed reach 45 twips past the
-  // client area; raised so that their second line shows whole, also under a
-  // title bar and menu bar a little taller than designed.
-  c.push_back({.kind = K::Label, .name = "Label10", .caption = "恭喜！您是第", .left = 0, .top = 5775, .width = 705,
-               .height = 495, .wrap = true});
+  // The last row reads as one sentence around the counter page: its labels
+  // are one line each, grown to their text, level with the page's text. As
+  // designed they were narrower than their text and wrapped onto two lines.
+  c.push_back({K::Label, "Label10", "", "恭喜！您是第", 0, 5760, 705, 495});
   c.push_back({.kind = K::Label, .name = "UserNumberBrowser", .left = 840, .top = 5760, .width = 1695, .height = 495,
                .align = Align::Centre, .wrap = true});
-  c.push_back({.kind = K::Label, .name = "Label11", .caption = "位使用软件的人～ ", .left = 2640, .top = 5775,
-               .width = 855, .height = 495, .wrap = true});
+  c.push_back({K::Label, "Label11", "", "位使用软件的人～ ", 2640, 5760, 855, 495});
 
   // Never seen: they lie outside the client area.
   c.push_back({K::HiddenField, "Dirurl", "", "", 8040, 120, 1215, 285});

@@ -13,7 +13,8 @@ namespace lumivox {
 // tick) while the key was up at the last ask. A held key counts once: its
 // auto-repeat sets bit 0 again, but the key was already down. Bit 0 alone is
 // not enough: under Wine it is one for the whole prefix, so a game asking
-// about the same key clears it before we see it.
+// about the same key clears it before we see it. Shift, Control and Menu are
+// either side's key: pressed when either is.
 class AsyncKeyStateWatch final : public KeyWatch {
  public:
   // The key state as GetAsyncKeyState gives it.
@@ -26,6 +27,8 @@ class AsyncKeyStateWatch final : public KeyWatch {
   void forgetPresses() override;
 
  private:
+  std::int16_t stateOf(int virtualKey);
+
   KeyStateSource source_;
   std::array<bool, 256> downAtLastAsk_{};
 };

@@ -59,7 +59,7 @@ AboutWindow* AboutWindow::open(const std::string& mainLibraryPath, Prompter& pro
     note.replace(at, address.size(), brokenAddress(form.control("Label11"), address));
   form.setText("Label11", note);
   window->controller_->load(mainLibraryPath);
-  ShowWindow(window->handle(), SW_SHOW);
+  window->show();
   return window;
 }
 

@@ -31,8 +31,10 @@ void DibCanvas::paint(HDC target, const RECT& area) const {
   HDC source = CreateCompatibleDC(target);
   if (!source) return;
   HGDIOBJ previous = SelectObject(source, bitmap_);
-  BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, source, area.left, area.top,
-         SRCCOPY);
+  const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
+  StretchBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, source, 0, 0,
+             surface_.width, surface_.height, SRCCOPY);
+  SetStretchBltMode(target, oldMode);
   SelectObject(source, previous);
   DeleteDC(source);
 }

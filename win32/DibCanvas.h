@@ -18,7 +18,8 @@ class DibCanvas final : public ProgressBarCanvas {
   // Starts a new surface of that size; its pixels are undefined until drawn.
   // Without area (or memory) the canvas is empty and draws nothing.
   void resize(int width, int height);
-  // Copies the pixels of the area onto the device context at the same place.
+  // Copies the whole surface onto the area of the device context, stretched
+  // pixel by pixel where the area is larger, as the screen's scale wants.
   void paint(HDC target, const RECT& area) const;
 
   int width() const override { return surface_.width; }

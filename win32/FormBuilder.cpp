@@ -73,6 +73,7 @@ Win32Form::Win32Form(HWND window, const FormSpec& form) : window_(window), form_
 
   const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
   std::vector<HWND> frames, lines;
+  std::vector<std::pair<HWND, const ControlSpec*>> oneLineLabels;
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
     const ControlSpec& spec = form.controls[i];
     const WindowKind kind = windowKind(spec);
@@ -99,8 +100,10 @@ Win32Form::Win32Form(HWND window, const FormSpec& form) : window_(window), form_
     if (spec.kind == ControlKind::Frame) frames.push_back(control);
     if (spec.kind == ControlKind::Line) lines.push_back(control);
     if (spec.kind == ControlKind::DialogueLine) fitDialogueLine(control, spec);
-    if (spec.kind == ControlKind::Label && !spec.wrap) fitOneLine(control, spec);
+    if (spec.kind == ControlKind::Label && !spec.wrap) oneLineLabels.emplace_back(control, &spec);
   }
+  // Once all are made: a grown label's neighbours may come after it.
+  for (const auto& [label, spec] : oneLineLabels) fitOneLine(label, *spec);
   // Frames lie under what they hold, and a label's background must not hide
   // a rule it overlaps.
   for (HWND frame : frames) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -199,6 +202,27 @@ void Win32Form::fitOneLine(HWND control, const ControlSpec& spec) {
   if (left + wanted > rightEdge) left = std::max(0, std::min(left, rightEdge - wanted));
   SetWindowPos(control, nullptr, left, static_cast<int>(bounds.top), wanted, static_cast<int>(bounds.bottom - bounds.top),
                SWP_NOZORDER | SWP_NOACTIVATE);
+  giveWayTo(control, spec);
+}
+
+// A neighbour in the label's row that the grown label now covers yields the
+// covered part: the two would otherwise paint over each other's text.
+void Win32Form::giveWayTo(HWND label, const ControlSpec& spec) {
+  const RECT grown = placeOf(label);
+  for (const auto& [other, otherSpec] : specs_) {
+    if (other == label || otherSpec->parent != spec.parent || otherSpec->kind == ControlKind::Frame ||
+        otherSpec->kind == ControlKind::Line)
+      continue;
+    RECT place = placeOf(other), common;
+    if (!IntersectRect(&common, &place, &grown)) continue;
+    if (place.left + place.right > grown.left + grown.right)
+      place.left = grown.right;  // it lies to the right
+    else
+      place.right = grown.left;
+    if (place.right > place.left)
+      SetWindowPos(other, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 RECT Win32Form::placeOf(HWND control) const {

@@ -38,6 +38,7 @@ class Win32Form {
   HFONT fontFor(const ControlSpec& spec, double points);
   void fitDialogueLine(HWND control, const ControlSpec& spec);
   void fitOneLine(HWND control, const ControlSpec& spec);
+  void giveWayTo(HWND label, const ControlSpec& spec);
   void fitWrappedLabel(HWND control, const ControlSpec& spec);
   RECT placeOf(HWND control) const;
   bool holds(const ControlSpec& container, const ControlSpec& spec) const;

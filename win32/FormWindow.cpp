@@ -1,6 +1,7 @@
 #include "win32/FormWindow.h"
 
 #include "win32/Dpi.h"
+#include "win32/ScreenCentre.h"
 #include "win32/WideText.h"
 #include "win32/WindowClass.h"
 #include "win32/WindowOwner.h"
@@ -41,12 +42,11 @@ void FormWindow::showModal() {
     EnableWindow(owner_, FALSE);
     modal_ = true;
   }
-  RECT frame, screen;
-  GetWindowRect(window_, &frame);
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
-  SetWindowPos(window_, nullptr, screen.left + (screen.right - screen.left - (frame.right - frame.left)) / 2,
-               screen.top + (screen.bottom - screen.top - (frame.bottom - frame.top)) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER);
+  show();
+}
+
+void FormWindow::show() {
+  centreOnScreen(window_);
   ShowWindow(window_, SW_SHOW);
 }
 

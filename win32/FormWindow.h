@@ -21,8 +21,10 @@ class FormWindow {
 
   // Creates the window, not yet shown; false when the system refuses it.
   bool create();
-  // Shows it centred on the screen; the window it was made over takes no
-  // input until it has gone. Returns at once.
+  // Shows it centred on the screen.
+  void show();
+  // The same, and the window it was made over takes no input until this one
+  // has gone. Returns at once.
   void showModal();
   // Closed once the current message is answered: the logic that asks for it
   // may still speak to the window.

@@ -39,4 +39,28 @@ HBITMAP loadResourcePicture(HMODULE module, int resourceId) {
   return bitmap;
 }
 
+HBITMAP stretchedPicture(HBITMAP picture, int width, int height) {
+  BITMAP size{};
+  if (!GetObjectW(picture, sizeof size, &size)) return nullptr;
+  HDC screen = GetDC(nullptr);
+  HBITMAP stretched = CreateCompatibleBitmap(screen, width, height);
+  HDC source = CreateCompatibleDC(screen), target = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+  if (stretched && !(source && target)) {
+    DeleteObject(stretched);
+    stretched = nullptr;
+  }
+  if (stretched) {
+    HGDIOBJ oldSource = SelectObject(source, picture), oldTarget = SelectObject(target, stretched);
+    SetStretchBltMode(target, HALFTONE);
+    SetBrushOrgEx(target, 0, 0, nullptr);
+    StretchBlt(target, 0, 0, width, height, source, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    SelectObject(source, oldSource);
+    SelectObject(target, oldTarget);
+  }
+  if (source) DeleteDC(source);
+  if (target) DeleteDC(target);
+  return stretched;
+}
+
 }  // namespace lumivox

@@ -11,4 +11,8 @@ inline constexpr int kShowPictureResource = 101;
 // missing or cannot be decoded.
 HBITMAP loadResourcePicture(HMODULE module, int resourceId);
 
+// A copy of the bitmap smoothly stretched to that size, which the caller
+// owns; null when the system has no memory for it.
+HBITMAP stretchedPicture(HBITMAP picture, int width, int height);
+
 }  // namespace lumivox

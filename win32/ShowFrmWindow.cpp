@@ -7,6 +7,7 @@
 #include "show/ShowForm.h"
 #include "win32/Dpi.h"
 #include "win32/ResourcePicture.h"
+#include "win32/ScreenCentre.h"
 #include "win32/WideText.h"
 #include "win32/WindowClass.h"
 #include "win32/WindowOwner.h"
@@ -16,11 +17,12 @@ namespace {
 
 COLORREF colour(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
-// Where the table puts the control, in pixels.
+// Where the table puts the control, in pixels: its edges converted, so that
+// what meets at the edges in twips meets at any scale.
 RECT placeOf(const char* name, int dpi) {
   const ControlSpec& spec = *showForm().find(name);
-  const int x = twipsToPixels(spec.left, dpi), y = twipsToPixels(spec.top, dpi);
-  return {x, y, x + twipsToPixels(spec.width, dpi), y + twipsToPixels(spec.height, dpi)};
+  return {twipsToPixels(spec.left, dpi), twipsToPixels(spec.top, dpi), twipsToPixels(spec.left + spec.width, dpi),
+          twipsToPixels(spec.top + spec.height, dpi)};
 }
 
 }  // namespace
@@ -46,7 +48,11 @@ ShowFrmWindow* ShowFrmWindow::create(ShowFrmMembers& members, ShowHost& host, HW
   HWND picture = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, image.left, image.top,
                                  image.right - image.left, image.bottom - image.top, self->window_, nullptr, instance,
                                  nullptr);
-  self->picture_ = loadResourcePicture(instance, kShowPictureResource);
+  // The picture fills its place at any scale, as the window around it grows.
+  if (HBITMAP natural = loadResourcePicture(instance, kShowPictureResource)) {
+    self->picture_ = stretchedPicture(natural, image.right - image.left, image.bottom - image.top);
+    DeleteObject(natural);
+  }
   SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(self->picture_));
   const RECT label = placeOf("Label1", dpi);
   self->label_ = CreateWindowExW(0, L"STATIC", toWide(kShowFrmStatusText).c_str(),
@@ -54,7 +60,7 @@ ShowFrmWindow* ShowFrmWindow::create(ShowFrmMembers& members, ShowHost& host, HW
                                  label.right - label.left, label.bottom - label.top, self->window_, nullptr,
                                  instance, nullptr);
   SendMessageW(self->label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  self->bar_ = std::make_unique<XpProgressBarControl>(self->window_, 1, placeOf("Bar", dpi),
+  self->bar_ = std::make_unique<XpProgressBarControl>(self->window_, 1, placeOf("Bar", dpi), dpi,
                                                       MapPropertyBag({{"Style", 1}, {"ProgressLook", 2}}), prompter);
   self->ticker_ = std::make_unique<Win32Ticker>([self](TimerId timer) { self->controller_->onTimer(timer); });
   self->controller_ = std::make_unique<ShowController>(members, *self, *self->ticker_, host);
@@ -84,12 +90,8 @@ int ShowFrmWindow::setOpacity(std::int16_t level) {
 void ShowFrmWindow::showModal() {
   // Modal: the main window takes no input while this one is open.
   EnableWindow(mainWindow_, FALSE);
-  RECT frame, screen;
-  GetWindowRect(window_, &frame);
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  SetWindowPos(window_, HWND_TOP, screen.left + (screen.right - screen.left - width) / 2,
-               screen.top + (screen.bottom - screen.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  centreOnScreen(window_);
+  SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
   SetForegroundWindow(window_);
 }
 

@@ -5,9 +5,9 @@
 
 namespace lumivox {
 
-XpProgressBarControl::XpProgressBarControl(HWND parent, int id, const RECT& bounds, const PropertyBag& properties,
-                                           Prompter& prompter)
-    : bar_(canvas_, prompter) {
+XpProgressBarControl::XpProgressBarControl(HWND parent, int id, const RECT& bounds, int dotsPerInch,
+                                           const PropertyBag& properties, Prompter& prompter)
+    : dotsPerInch_(dotsPerInch), bar_(canvas_, prompter) {
   bar_.readProperties(properties);
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
   registerWindowClass(instance, kClassName, procedure, ClassLook::Plain);
@@ -33,9 +33,14 @@ LRESULT CALLBACK XpProgressBarControl::procedure(HWND window, UINT message, WPAR
 }
 
 LRESULT XpProgressBarControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto paintOn = [this](HDC dc) {
+    RECT client;
+    GetClientRect(window_, &client);
+    canvas_.paint(dc, client);
+  };
   switch (message) {
     case WM_SIZE:
-      canvas_.resize(LOWORD(lParam), HIWORD(lParam));
+      canvas_.resize(MulDiv(LOWORD(lParam), 96, dotsPerInch_), MulDiv(HIWORD(lParam), 96, dotsPerInch_));
       bar_.resized();
       InvalidateRect(window_, nullptr, FALSE);
       return 0;
@@ -43,17 +48,11 @@ LRESULT XpProgressBarControl::handleMessage(UINT message, WPARAM wParam, LPARAM 
       return 1;  // the picture covers every pixel
     case WM_PAINT: {
       PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window_, &paint);
-      canvas_.paint(dc, paint.rcPaint);
+      paintOn(BeginPaint(window_, &paint));
       EndPaint(window_, &paint);
       return 0;
     }
-    case WM_PRINTCLIENT: {
-      RECT client;
-      GetClientRect(window_, &client);
-      canvas_.paint(reinterpret_cast<HDC>(wParam), client);
-      return 0;
-    }
+    case WM_PRINTCLIENT: paintOn(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_NCDESTROY: {
       // Destroyed with its parent: this object may outlive its window.
       HWND window = window_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/KeyWatchWin.h"
 
 using lumivox::AsyncKeyStateWatch;
@@ -89,4 +91,34 @@ TEST_F(KeyWatchWin, ForgettingDropsATapAndWaitsForAHeldKeyToBeLetGo) {
   EXPECT_FALSE(tick());
   space.press();
   EXPECT_TRUE(tick());
+}
+
+// Under Wine the generic Shift, Ctrl and Alt keys show only whether either
+// side is down; the left and right keys also keep a press since the last
+// query, so a tap between two ticks is seen there alone.
+TEST(KeyWatchWinModifier, ATapOfEitherSideCountsOnceForTheModifier) {
+  for (const auto& [modifier, leftKey, rightKey] : {std::tuple{vk::Shift, vk::LeftShift, vk::RightShift},
+                                                   std::tuple{vk::Control, vk::LeftControl, vk::RightControl},
+                                                   std::tuple{vk::Menu, vk::LeftMenu, vk::RightMenu}}) {
+    FakeKey left, right;
+    AsyncKeyStateWatch watch{[&](int key) -> std::int16_t {
+      if (key == leftKey) return left.query();
+      if (key == rightKey) return right.query();
+      return key == modifier && (left.down || right.down) ? std::int16_t(0x8000) : 0;
+    }};
+    const auto tick = [&] { return watch.pressedSinceLastAsked(modifier); };
+    left.press();
+    left.release();
+    EXPECT_TRUE(tick()) << modifier << ": a tap of the left key";
+    EXPECT_FALSE(tick()) << modifier;
+    right.press();
+    right.release();
+    EXPECT_TRUE(tick()) << modifier << ": a tap of the right key";
+    right.press();
+    EXPECT_TRUE(tick()) << modifier << ": held";
+    right.press();  // auto-repeat
+    EXPECT_FALSE(tick()) << modifier;
+    right.release();
+    EXPECT_FALSE(tick()) << modifier;
+  }
 }

@@ -2,11 +2,13 @@
 // output: the text of the top-level window of that class and title ("*" for
 // any title), or of its controls with the given identifiers or, for the main
 // window and About, names in their control tables. "@" gives the window's
-// outer size instead ("width height"), "@name" the centre of a control on
-// the screen ("x y"), for clicks. Fails when the window or a control is not
-// there. "--foreground" prints the title of the window Wine sends the keys
-// to, which is not always the one holding the X focus.
-// Usage: WindowProbe <class> <title|*> [<control id or name>|@|@name...]
+// outer size and place instead ("width height left top"), "@name" the centre
+// of a control on the screen ("x y"), for clicks, and "#name" its place on
+// the screen and the width its text takes on one line ("left top right
+// bottom width"). Fails when the window or a control is not there.
+// "--foreground" prints the title of the window Wine sends the keys to,
+// which is not always the one holding the X focus.
+// Usage: WindowProbe <class> <title|*> [<control id or name>|@|@name|#name...]
 //        WindowProbe --foreground
 #include <windows.h>
 
@@ -25,6 +27,18 @@ std::wstring textOf(HWND window) {
   wchar_t text[4096];
   const LRESULT length = SendMessageW(window, WM_GETTEXT, sizeof text / sizeof *text, reinterpret_cast<LPARAM>(text));
   return {text, static_cast<std::size_t>(length)};
+}
+
+// In the control's own font.
+long oneLineWidth(HWND control) {
+  const std::wstring text = textOf(control);
+  HDC dc = GetDC(control);
+  const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT needed{};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return needed.right - needed.left;
 }
 
 void printLine(const std::wstring& text) {
@@ -53,12 +67,12 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (argc == 3) printLine(textOf(window));
   for (int i = 3; i < argc; ++i) {
-    const bool where = argv[i][0] == L'@';
-    const wchar_t* name = argv[i] + (where ? 1 : 0);
+    const bool where = argv[i][0] == L'@', extent = argv[i][0] == L'#';
+    const wchar_t* name = argv[i] + (where || extent ? 1 : 0);
     RECT place;
     if (where && *name == L'\0') {
       GetWindowRect(window, &place);
-      std::printf("%ld %ld\n", place.right - place.left, place.bottom - place.top);
+      std::printf("%ld %ld %ld %ld\n", place.right - place.left, place.bottom - place.top, place.left, place.top);
       continue;
     }
     wchar_t* end = nullptr;
@@ -71,12 +85,13 @@ int wmain(int argc, wchar_t** argv) {
       std::fprintf(stderr, "WindowProbe: no control %ls\n", argv[i]);
       return 1;
     }
-    if (!where) {
-      printLine(textOf(control));
-      continue;
-    }
     GetWindowRect(control, &place);
-    std::printf("%ld %ld\n", (place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    if (extent)
+      std::printf("%ld %ld %ld %ld %ld\n", place.left, place.top, place.right, place.bottom, oneLineWidth(control));
+    else if (!where)
+      printLine(textOf(control));
+    else
+      std::printf("%ld %ld\n", (place.left + place.right) / 2, (place.top + place.bottom) / 2);
   }
   return 0;
 }

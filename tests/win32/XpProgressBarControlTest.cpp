@@ -65,7 +65,7 @@ TEST(XpProgressBarControl, ShowsTheBarsDrawingPixelForPixelAfterEachResizeAndVal
                                 GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(parent, nullptr) << "no window: under Wine, give it a display or its null graphics driver";
   ScriptedPrompter prompter;
-  XpProgressBarControl control(parent, 7, RECT{5, 5, 5 + 321, 5 + 17}, MapPropertyBag({{"ProgressLook", 3}}),
+  XpProgressBarControl control(parent, 7, RECT{5, 5, 5 + 321, 5 + 17}, 96, MapPropertyBag({{"ProgressLook", 3}}),
                                prompter);
   ASSERT_NE(control.handle(), nullptr);
   EXPECT_EQ(GetDlgCtrlID(control.handle()), 7);
@@ -91,6 +91,30 @@ TEST(XpProgressBarControl, ShowsTheBarsDrawingPixelForPixelAfterEachResizeAndVal
 
   DestroyWindow(parent);
   EXPECT_EQ(control.handle(), nullptr) << "destroyed with its parent";
+}
+
+// On a screen of twice the scale the window is twice as large, and so is
+// every pixel of the bar's drawing in it.
+TEST(XpProgressBarControl, ScalesItsDrawingWithTheScreen) {
+  HWND parent = CreateWindowExW(0, L"STATIC", L"host", WS_POPUP, 0, 0, 700, 60, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(parent, nullptr);
+  ScriptedPrompter prompter;
+  const auto properties = MapPropertyBag({{"Style", 1}, {"ProgressLook", 2}});
+  XpProgressBarControl control(parent, 1, RECT{0, 0, 2 * 321, 2 * 17}, 192, properties, prompter);
+  MemoryCanvas canvas(321, 17);
+  XpProgressBar reference(canvas, prompter);
+  reference.readProperties(properties);
+  reference.resized();
+  for (int value = 1; value <= 3; ++value) {
+    control.setValue(value);
+    reference.setValue(value);
+  }
+  const std::vector<std::uint32_t> shown = printed(control.handle(), 2 * 321, 2 * 17);
+  for (int y = 0; y < 2 * 17; ++y)
+    for (int x = 0; x < 2 * 321; ++x)
+      ASSERT_EQ(shown[static_cast<std::size_t>(y * 2 * 321 + x)], canvas.rgbAt(x / 2, y / 2)) << x << "," << y;
+  DestroyWindow(parent);
 }
 
 TEST(Dpi, TwipsAtNinetySixDotsPerInchAreTheDesignedPixelsAndScaleWithTheScreen) {

@@ -6,40 +6,12 @@
 # Wine's X11 graphics driver is needed: Wine programs only see key presses
 # made in another Wine window of the same prefix, and xdotool needs X windows.
 # Usage: win32_e2e.sh <folder of Lumivox.exe> <folder of the test programs> <sample Data folder> <prefix folder>
-# With LUMIVOX_E2E_SHOTS set to a folder, screenshots of the desktop are kept
-# there (ImageMagick's import is needed).
 set -euo pipefail
 program_dir=$1 helper_dir=$2 data=$3
-export WINEPREFIX=$4 WINEDEBUG=-all
-
-shot() {
-  [ -n "${LUMIVOX_E2E_SHOTS:-}" ] || return 0
-  mkdir -p "$LUMIVOX_E2E_SHOTS"
-  import -window root "$LUMIVOX_E2E_SHOTS/$1.png"
-}
-fail() {
-  shot failure
-  echo "win32_e2e: $*" >&2
-  exit 1
-}
-
-source "$(dirname "$0")/../support/wait_for.sh"
-
-# The prefix is kept between runs: making one takes a while. Without Mono and
-# Gecko it is made quicker and never asks to download them. Wine draws the
-# windows' frames itself (there is no window manager), and the dialog fonts
-# are a CJK font: Wine has none of its own that draws Chinese.
-if [ ! -f "$WINEPREFIX/.lumivox-e2e" ]; then
-  WINEDLLOVERRIDES="mscoree=;mshtml=" wineboot -i >/dev/null 2>&1 || fail "wineboot failed"
-  reg_add() { wine reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1 || fail "wine reg add $1 $2 failed"; }
-  reg_add 'HKCU\Software\Wine\Drivers' Graphics x11
-  reg_add 'HKCU\Software\Wine\X11 Driver' Managed N
-  for font in "MS Shell Dlg" "MS Shell Dlg 2" Tahoma SimSun 宋体; do
-    reg_add 'HKCU\Software\Wine\Fonts\Replacements' "$font" "WenQuanYi Micro Hei"
-  done
-  wineserver -w
-  touch "$WINEPREFIX/.lumivox-e2e"
-fi
+export WINEPREFIX=$4
+e2e_name=win32_e2e
+source "$(dirname "$0")/wine_desktop.sh"
+make_prefix 96
 
 work=$(mktemp -d)
 cleanup() {
@@ -49,13 +21,6 @@ cleanup() {
 trap cleanup EXIT
 windows_work="Z:${work//\//\\}"
 
-# Prints the text of a window (class, title or "*") or of its controls by
-# identifier, one a line.
-probe() { wine "$helper_dir/WindowProbe.exe" "$@" 2>/dev/null | tr -d '\r'; }
-x_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
-has_x_window() { [ -n "$(x_window "$1")" ]; }
-no_x_window() { [ -z "$(x_window "$1")" ]; }
-focused_title() { xdotool getwindowfocus getwindowname 2>/dev/null; }
 file_is() { [ "$(cat "$1" 2>/dev/null)" = "$2" ]; }
 
 # The stand-in game first, so that Wine's own start is not Lumivox's.
@@ -71,6 +36,7 @@ wait_for 30 has_x_window '^Lumivox$' || fail "the Lumivox window did not appear"
 echo "win32_e2e: the window appeared $((($(date +%s%N) - started) / 1000000)) ms after the start"
 title=$(probe LumivoxIndex '*') || fail "no window of the class LumivoxIndex"
 [ "$title" = "Lumivox" ] || fail "the main window's title reads \"$title\""
+expect_last_row_on_one_line
 
 echo "== presses in the stand-in game count once each: a tap, a held key, ten quick taps"
 # Under Wine bit 0 of the key state (pressed since the last query) is one
@@ -80,8 +46,8 @@ echo "== presses in the stand-in game count once each: a tap, a held key, ten qu
 # start of auto-repeat; the quick taps are made while a second program over
 # the same key watch, as a game might, asks about the same key.
 rival="$work/rival.txt"
-start_counter() {
-  wine "$helper_dir/KeyCounter.exe" "$windows_work\\$(basename "$1")" >/dev/null 2>&1 &
+start_counter() {  # $1: the count's file; $2: the key, Space unless given
+  wine "$helper_dir/KeyCounter.exe" "$windows_work\\$(basename "$1")" ${2:-} >/dev/null 2>&1 &
   wait_for 30 file_is "$1" 0 || fail "the key counter did not start"
 }
 # A value of the main library (section, key), decoded as the program decodes it.
@@ -95,25 +61,6 @@ lumivox_shows() { [ "$(lumivox_texts)" = "$1|$(library_line "$2")" ]; }
 expect_lumivox() {
   wait_for 10 lumivox_shows "$1" "$2" || fail "$3: Lumivox shows \"$(lumivox_texts)\""
 }
-# Wine sends the keys to its foreground window, whichever of the prefix's X
-# windows holds the X focus; without a window manager the X focus now and
-# then stays with the window behind.
-is_focused() { [ "$(probe --foreground)" = "$1" ]; }
-# A click on the title bar: Wine activates its windows on a click, not when
-# the X focus is moved. A click on a window Wine holds active already changes
-# nothing. Clicked again while a window of a program just started may take
-# the focus. No --sync on moves relative to a window: xdotool then waits 15 s
-# for a move when the pointer is on that spot already.
-focus_window() {
-  is_focused "$1" && return 0
-  for _ in $(seq 5); do
-    xdotool mousemove --window "$(x_window "^$1\$")" 100 8 click 1
-    wait_for 2 is_focused "$1" && return 0
-  done
-  fail "$1 does not get the focus: Wine's foreground is $(probe --foreground), the X focus is on $(focused_title)"
-}
-# A box or window Lumivox opens takes the focus itself.
-focus_box() { wait_for 5 is_focused "$1" || focus_window "$1"; }
 focus_window FocusGame
 xdotool key space
 expect_lumivox 确认用户跳过对话。对话数：0 0 "after a tap shorter than a tick"
@@ -134,6 +81,21 @@ sleep 0.3
 file_is "$rival" 10 || fail "ten quick taps counted $(cat "$rival") times by the second program"
 expect_lumivox 确认用户跳过对话。对话数：11 11 "after ten quick taps"
 is_focused FocusGame || fail "the stand-in game lost the focus: $(probe --foreground)"
+
+echo "== Ctrl as the dialogue key: 5 ms taps of either Ctrl key count"
+# Wine gives the generic Ctrl key no bit 0: a tap between two ticks shows in
+# the left or right key's state alone.
+ctrl_count="$work/ctrl.txt"
+start_counter "$ctrl_count" 0x11
+for key in Control_L Control_R; do
+  for _ in $(seq 5); do
+    xdotool keydown $key
+    sleep 0.005
+    xdotool keyup $key
+    sleep 0.1
+  done
+done
+wait_for 5 file_is "$ctrl_count" 10 || fail "ten 5 ms taps of Ctrl counted $(cat "$ctrl_count") times"
 
 # The second program still asks: a press is held longer than a tick.
 press_space() {
@@ -184,6 +146,7 @@ expected="$(library_value Build Build)|$(library_value TextNumber TextNumber)|$(
 about_values() { probe LumivoxAbout '*' Label4 Label6 Doortextnumber | paste -sd '|'; }
 about_shows() { [ "$(about_values)" = "$expected" ]; }
 wait_for 10 about_shows || fail "About shows \"$(about_values)\", not \"$expected\""
+is_centred LumivoxAbout '*' || fail "About is not centred on the screen: $(probe LumivoxAbout '*' @)"
 shot about
 focus_window 关于『Lumivox』
 xdotool key Escape
