@@ -105,7 +105,7 @@ void WindowsAsSeenTest::mainWindowTextsStayClearOfFramesAndEdges() {
     auto* label = w.findChild<QLabel*>(u(name));
     QVERIFY2(inWindow(label).bottom() <= inWindow(client).bottom(), name);
     const int needed = label->heightForWidth(label->width());
-    QVERIFY2(needed <= label->height(), name);  // two lines fit whole
+    QVERIFY2(needed <= label->height(), name);  // their lines fit whole
   }
 }
 
