@@ -39,8 +39,9 @@ FormSpec buildIndexForm() {
   // title bar and menu bar a little taller than designed.
   c.push_back({.kind = K::Label, .name = "Label10", .caption = "恭喜！您是第", .left = 0, .top = 5775, .width = 705,
                .height = 495, .wrap = true});
+  // A page of any length is read whole in the small area.
   c.push_back({.kind = K::Label, .name = "UserNumberBrowser", .left = 840, .top = 5760, .width = 1695, .height = 495,
-               .align = Align::Centre, .wrap = true});
+               .align = Align::Centre, .wrap = true, .scrolls = true});
   c.push_back({.kind = K::Label, .name = "Label11", .caption = "位使用软件的人～ ", .left = 2640, .top = 5775,
                .width = 855, .height = 495, .wrap = true});
 

@@ -34,7 +34,7 @@ struct ThanksRotation {
 };
 
 // The About window's load: the thanks file's path (fixed for the window's
-// life) and the three library values. A failure shows the load error; the
+// life), the three library values and the library's contact. A failure shows the load error; the
 // captions set before it stay.
 ThanksRotation loadAbout(const std::string& mainLibraryPath, AboutView& view, Prompter& prompter);
 
