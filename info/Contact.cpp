@@ -26,7 +26,8 @@ std::string aboutContactNote(const LibraryContact& contact) {
     if (!contact.qq.empty()) note += "\nQQ:" + contact.qq;
     if (!contact.web.empty()) note += "\n网址:\n" + contact.web;
   }
-  return note + "\n© Lumivox 开发组\n欢迎转载分发。";
+  // The rights line breaks before the team's name: whole, it is wider than the frame.
+  return note + "\n© Lumivox\n开发组\n欢迎转载分发。";
 }
 
 std::string contactLine(const LibraryContact& contact) {
