@@ -43,6 +43,10 @@ struct ControlSpec {
   Align align = Align::Left;
   bool wrap = false;
   std::optional<Rgb> background = std::nullopt;  // behind the text; empty: the container's
+  // A wrapped label whose text runs past its lower edge gets a vertical
+  // scroll bar instead of losing the rest, for a window that cannot grow;
+  // it never takes the focus.
+  bool scrolls = false;
 };
 
 struct FormSpec {

@@ -38,8 +38,9 @@ FormSpec buildIndexForm() {
   // are one line each, grown to their text, level with the page's text. As
   // designed they were narrower than their text and wrapped onto two lines.
   c.push_back({K::Label, "Label10", "", "恭喜！您是第", 0, 5760, 705, 495});
+  // A page of any length is read whole in the small area.
   c.push_back({.kind = K::Label, .name = "UserNumberBrowser", .left = 840, .top = 5760, .width = 1695, .height = 495,
-               .align = Align::Centre, .wrap = true});
+               .align = Align::Centre, .wrap = true, .scrolls = true});
   c.push_back({K::Label, "Label11", "", "位使用软件的人～ ", 2640, 5760, 855, 495});
 
   // Never seen: they lie outside the client area.

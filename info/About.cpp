@@ -5,8 +5,9 @@
 
 #include "common/Paths.h"
 #include "common/Prompter.h"
-#include "library/LookupLine.h"
 #include "info/AboutView.h"
+#include "info/Contact.h"
+#include "library/LookupLine.h"
 
 namespace lumivox {
 
@@ -17,6 +18,7 @@ ThanksRotation loadAbout(const std::string& mainLibraryPath, AboutView& view, Pr
     view.setBuildText(LookupLine(mainLibraryPath, "Build", "Build", "未知版本"));
     view.setMainLineCountText(LookupLine(mainLibraryPath, "TextNumber", "TextNumber", "未知大小"));
     view.setDoorLineCountText(LookupLine(mainLibraryPath, "TextNumber", "TextNumberDoor", "未知大小"));
+    view.setContactText(aboutContactNote(readLibraryContact(mainLibraryPath)));
   } catch (const std::exception&) {
     prompter.inform(kAboutLoadErrorText, "出错了", Prompter::Icon::Critical);
   }

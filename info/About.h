@@ -34,8 +34,8 @@ struct ThanksRotation {
 };
 
 // The About window's load: the thanks file's path (fixed for the window's
-// life) and the three library values. A failure shows the load error; the
-// captions set before it stay.
+// life), the three library values and the library's contact. A failure
+// shows the load error; the captions set before it stay.
 ThanksRotation loadAbout(const std::string& mainLibraryPath, AboutView& view, Prompter& prompter);
 
 // Every 5 s: the next entry of the list, or the invitation when it is

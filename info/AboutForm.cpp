@@ -1,7 +1,6 @@
 #include "info/AboutForm.h"
 
 #include "info/About.h"
-#include "info/Reports.h"
 
 namespace lumivox {
 namespace {
@@ -33,9 +32,10 @@ FormSpec buildAboutForm() {
   c.push_back({K::Label, "Label10", "Frame2", "Lumivox 翻译组", 1680, 720, 1335, 255});
 
   c.push_back({K::Frame, "Frame3", "", "联系方式", 3960, 120, 1575, 3015});
-  // Small, so that the whole address fits the narrow frame.
-  c.push_back({.kind = K::Label, .name = "Label11", .parent = "Frame3", .caption = aboutContactNote(), .left = 240,
-               .top = 360, .width = 1215, .height = 2535, .points = 8, .wrap = true});
+  // The library's contact, set at load; small, so that whole addresses fit
+  // the narrow frame.
+  c.push_back({.kind = K::Label, .name = "Label11", .parent = "Frame3", .left = 240, .top = 360, .width = 1215,
+               .height = 2535, .points = 8, .wrap = true});
 
   c.push_back({K::Button, "Command1", "", "确定", 4200, 3240, 1095, 375});
 
@@ -47,11 +47,6 @@ FormSpec buildAboutForm() {
 }
 
 }  // namespace
-
-std::string aboutContactNote() {
-  return std::string("E-Mail:\n") + kContactEmail + "\nQQ:" + kContactMessenger +
-         "\n有问必答，尽力支持。\n© Lumivox 开发组\n欢迎转载分发。";
-}
 
 const FormSpec& aboutForm() {
   static const FormSpec form = buildAboutForm();

@@ -6,7 +6,9 @@
 #include "common/Prompter.h"
 #include "dialogue/DebugMode.h"
 #include "dialogue/DialogueState.h"
+#include "dialogue/IndexModel.h"
 #include "info/About.h"
+#include "info/Contact.h"
 #include "info/Letters.h"
 #include "platform/Clipboard.h"
 
@@ -24,9 +26,14 @@ std::string ask(Prompter& prompter, const char* prompt, const char* title, const
   return prompter.input(prompt, title, initialText).value_or(std::string());
 }
 
-std::string completionText(const char* firstLine, const char* secondLine) {
-  return std::string(firstLine) + "\n" + secondLine + "\n" + "MSQQ不常用，最好发到邮箱里来吧。E-Mail:" +
-         kContactEmail + "   QQ:" + kContactMessenger + "\n" + "最后，感谢您的使用～希望我可以为您奉上更好的软件。";
+// The letter goes to the people who made the translation; a library that
+// names none leaves it to whoever gave the player the translation.
+std::string completionText(const IndexModel& view, const char* doneLine, const char* sendLine,
+                           const char* noContactLine) {
+  const LibraryContact contact = readLibraryContact(view.mainLibraryPath());
+  const std::string where =
+      contact.empty() ? std::string(kNoContactText) + noContactLine : sendLine + ("\n" + contactLine(contact));
+  return std::string(doneLine) + "\n" + where + "\n" + "最后，感谢您的使用～希望我可以为您奉上更好的软件。";
 }
 
 // Debug mode keeps the poll and auto-save still while the user types. It is
@@ -55,9 +62,9 @@ void runErrorReport(const DialogueState& state, IndexModel& view, Prompter& prom
     answers.contact = ask(prompter, kContactPrompt, kUserTitle, kContactDefault);
     clipboard.clear();
     clipboard.setText(errorLetter(kProgramVersion, state.mainLineKey, answers));
-    prompter.inform(completionText("已经成功将错误报告贴入剪贴板！",
-                                   "请登陆Marrowby网发送详细的错误信息，或发送E-Mail。"
-                                   "并把安装路径下\\Data文件夹压缩后发送给我～"),
+    prompter.inform(completionText(view, "已经成功将错误报告贴入剪贴板！",
+                                   "请按下面的联系方式发送详细的错误信息。并把安装路径下\\Data文件夹压缩后一并发送～",
+                                   "请把剪贴板上的报告，连同安装路径下\\Data文件夹的压缩包，交给向您提供这份翻译的人。"),
                     "生成完毕", Prompter::Icon::Information);
   });
 }
@@ -70,7 +77,8 @@ void runSuggestionReport(IndexModel& view, Prompter& prompter, Clipboard& clipbo
     answers.contact = ask(prompter, kContactPrompt, kUserTitle, kContactDefault);
     clipboard.clear();
     clipboard.setText(suggestionLetter(kProgramVersion, answers));
-    prompter.inform(completionText("已经成功将建议报告贴入剪贴板！", "请登陆Marrowby网发送详细的建议信息，或发送E-Mail。"),
+    prompter.inform(completionText(view, "已经成功将建议报告贴入剪贴板！", "请按下面的联系方式发送详细的建议信息。",
+                                   "请把剪贴板上的建议交给向您提供这份翻译的人。"),
                     "生成完毕", Prompter::Icon::Information);
   });
 }

@@ -4,7 +4,7 @@
 #include <QWindow>
 
 #include "info/AboutForm.h"
-#include "info/Reports.h"
+#include "info/Contact.h"
 #include "qt/FormBuilder.h"
 #include "qt/QtText.h"
 #include "qt/QtTicker.h"
@@ -22,14 +22,8 @@ AboutWindow::AboutWindow(const std::string& mainLibraryPath, Prompter& prompter)
   build_ = label("Label4");
   mainCount_ = label("Label6");
   doorCount_ = label("Doortextnumber");
+  contact_ = label("Label11");
   thanks_ = label("SThanks");
-
-  // The address may break after its dots, at-sign and hyphens in the narrow frame.
-  QLabel* contact = label("Label11");
-  QString address = toQString(kContactEmail);
-  const QString whole = address;
-  for (const char* mark : {"@", ".", "-"}) address.replace(toQString(mark), toQString(mark) + QChar(0x200B));
-  contact->setText(contact->text().replace(whole, address));
 
   auto* ticker = new QtTicker(this, {{TimerId::ThanksTimer, "ThanksTimer", 5000, true},
                                      {TimerId::CThanksList, "CThanksList", 10000, true}},
@@ -41,6 +35,18 @@ AboutWindow::AboutWindow(const std::string& mainLibraryPath, Prompter& prompter)
 void AboutWindow::setBuildText(const std::string& text) { build_->setText(toQString(text)); }
 void AboutWindow::setMainLineCountText(const std::string& text) { mainCount_->setText(toQString(text)); }
 void AboutWindow::setDoorLineCountText(const std::string& text) { doorCount_->setText(toQString(text)); }
+
+// An address may go on to the next line after its marks in the narrow frame:
+// an invisible break after each.
+void AboutWindow::setContactText(const std::string& text) {
+  QString breakable;
+  for (const std::string& piece : addressPieces(text)) {
+    if (!breakable.isEmpty()) breakable += QChar(0x200B);
+    breakable += toQString(piece);
+  }
+  contact_->setText(breakable);
+}
+
 void AboutWindow::setThanksText(const std::string& text) { thanks_->setText(toQString(text)); }
 std::string AboutWindow::thanksText() const { return thanks_->text().toStdString(); }
 

@@ -27,6 +27,7 @@ class AboutWindow final : public QDialog, public AboutView {
   void setBuildText(const std::string& text) override;
   void setMainLineCountText(const std::string& text) override;
   void setDoorLineCountText(const std::string& text) override;
+  void setContactText(const std::string& text) override;
   void setThanksText(const std::string& text) override;
   std::string thanksText() const override;
 
@@ -39,6 +40,7 @@ class AboutWindow final : public QDialog, public AboutView {
   QLabel* build_ = nullptr;
   QLabel* mainCount_ = nullptr;
   QLabel* doorCount_ = nullptr;
+  QLabel* contact_ = nullptr;
   QLabel* thanks_ = nullptr;
 };
 

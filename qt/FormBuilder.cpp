@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <algorithm>
 #include <stdexcept>
 
@@ -53,11 +55,34 @@ Qt::Alignment alignmentOf(const ControlSpec& spec) {
   return Qt::AlignLeft | (spec.wrap ? Qt::AlignTop : Qt::AlignVCenter);
 }
 
+// A label in a frameless scroll area that it fills while its text fits, so
+// that its alignment holds; the area and its bar never take the focus from
+// the window.
+QScrollArea* scrollingLabel(QWidget* parent) {
+  auto* area = new QScrollArea(parent);
+  area->setFrameShape(QFrame::NoFrame);
+  area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  area->setWidgetResizable(true);
+  area->setFocusPolicy(Qt::NoFocus);
+  area->verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
+  area->setWidget(new QLabel);
+  return area;
+}
+
+// The label that shows a control's text: the control itself, or the one in
+// its scroll area.
+QLabel* labelOf(QWidget* control) {
+  if (auto* area = qobject_cast<QScrollArea*>(control)) return qobject_cast<QLabel*>(area->widget());
+  return qobject_cast<QLabel*>(control);
+}
+
 QWidget* create(const ControlSpec& spec, QWidget* parent, Prompter* prompter) {
   switch (spec.kind) {
     case ControlKind::Frame: return new QGroupBox(toQString(spec.caption), parent);
     case ControlKind::DialogueLine: return new DialogueLabel(parent);
-    case ControlKind::Label: return new QLabel(parent);
+    case ControlKind::Label:
+      if (spec.scrolls) return scrollingLabel(parent);
+      return new QLabel(parent);
     case ControlKind::Line: {
       auto* line = new QFrame(parent);
       line->setFrameShape(QFrame::HLine);
@@ -136,7 +161,8 @@ std::map<std::string, QWidget*> buildForm(QWidget* client, const FormSpec& form,
       control->setPalette(palette);
     }
     if (spec.background) fillBackground(control, *spec.background);
-    if (auto* label = qobject_cast<QLabel*>(control)) {
+    if (QLabel* label = labelOf(control)) {
+      label->setObjectName(control->objectName());
       // Labels show their text literally: a line from a file may hold "<b>",
       // "&amp;" or runs of blanks, and the player must see exactly those.
       label->setTextFormat(Qt::PlainText);
@@ -161,7 +187,7 @@ std::map<std::string, QWidget*> buildForm(QWidget* client, const FormSpec& form,
 }
 
 void setControlText(QWidget* control, const QString& text) {
-  if (auto* label = qobject_cast<QLabel*>(control)) return label->setText(text);
+  if (QLabel* label = labelOf(control)) return label->setText(text);
   if (auto* field = qobject_cast<QLineEdit*>(control)) return field->setText(text);
   if (auto* box = qobject_cast<QPlainTextEdit*>(control)) return box->setPlainText(text);
   if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->setText(text);

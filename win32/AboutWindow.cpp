@@ -1,41 +1,44 @@
 #include "win32/AboutWindow.h"
 
-#include <vector>
-
 #include "info/AboutForm.h"
-#include "info/Reports.h"
+#include "info/Contact.h"
 #include "win32/WideText.h"
 
 namespace lumivox {
 namespace {
 
-// A label breaks lines only at blanks: the address, one long word, gets its
-// own line ends after its at-sign, dots and hyphens where the narrow frame
-// would cut it.
-std::string brokenAddress(HWND label, const std::string& address) {
-  std::vector<std::wstring> pieces{L""};
-  for (wchar_t c : toWide(address)) {
-    pieces.back() += c;
-    if (c == L'@' || c == L'.' || c == L'-') pieces.emplace_back();
-  }
+// A label breaks lines only at blanks: an address, one long word, gets its
+// own line ends after its marks where the narrow frame would cut it.
+std::string withAddressBreaks(HWND label, const std::string& text) {
   RECT room;
   GetClientRect(label, &room);
   HDC dc = GetDC(label);
   SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-  std::wstring out, line;
-  for (const std::wstring& piece : pieces) {
+  const auto width = [dc](const std::wstring& line) {
     SIZE size{};
-    const std::wstring longer = line + piece;
-    GetTextExtentPoint32W(dc, longer.c_str(), static_cast<int>(longer.size()), &size);
-    if (!line.empty() && size.cx > room.right) {
-      out += line + L'\n';
-      line = piece;
-    } else {
-      line = longer;
+    GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &size);
+    return size.cx;
+  };
+  std::string out;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find('\n', start);
+    std::wstring line;
+    for (const std::string& piece : addressPieces(text.substr(start, end - start))) {
+      const std::wstring wide = toWide(piece);
+      if (!line.empty() && width(line + wide) > room.right) {
+        out += fromWide(line) + '\n';
+        line = wide;
+      } else {
+        line += wide;
+      }
     }
+    out += fromWide(line);
+    if (end == std::string::npos) break;
+    out += '\n';
+    start = end + 1;
   }
   ReleaseDC(label, dc);
-  return fromWide(out + line);
+  return out;
 }
 
 }  // namespace
@@ -52,12 +55,6 @@ AboutWindow* AboutWindow::open(const std::string& mainLibraryPath, Prompter& pro
     delete window;
     return nullptr;
   }
-  Win32Form& form = window->form();
-  std::string note = aboutContactNote();
-  const std::string address = kContactEmail;
-  if (const auto at = note.find(address); at != std::string::npos)
-    note.replace(at, address.size(), brokenAddress(form.control("Label11"), address));
-  form.setText("Label11", note);
   window->controller_->load(mainLibraryPath);
   window->show();
   return window;
@@ -66,6 +63,9 @@ AboutWindow* AboutWindow::open(const std::string& mainLibraryPath, Prompter& pro
 void AboutWindow::setBuildText(const std::string& text) { form().setText("Label4", text); }
 void AboutWindow::setMainLineCountText(const std::string& text) { form().setText("Label6", text); }
 void AboutWindow::setDoorLineCountText(const std::string& text) { form().setText("Doortextnumber", text); }
+void AboutWindow::setContactText(const std::string& text) {
+  form().setText("Label11", withAddressBreaks(form().control("Label11"), text));
+}
 void AboutWindow::setThanksText(const std::string& text) { form().setText("SThanks", text); }
 
 std::string AboutWindow::thanksText() const { return form().text("SThanks"); }

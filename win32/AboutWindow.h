@@ -21,6 +21,7 @@ class AboutWindow final : public FormWindow, public AboutView {
   void setBuildText(const std::string& text) override;
   void setMainLineCountText(const std::string& text) override;
   void setDoorLineCountText(const std::string& text) override;
+  void setContactText(const std::string& text) override;
   void setThanksText(const std::string& text) override;
   std::string thanksText() const override;
 

@@ -1,6 +1,7 @@
 #include "win32/FormBuilder.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <cmath>
@@ -27,8 +28,14 @@ WindowKind windowKind(const ControlSpec& spec) {
   const DWORD visible = WS_VISIBLE;
   switch (spec.kind) {
     case ControlKind::Frame: return {WC_BUTTONW, visible | BS_GROUPBOX};
-    case ControlKind::DialogueLine:
-    case ControlKind::Label: {
+    case ControlKind::Label:
+      if (spec.scrolls) {
+        // An edit control: it breaks any line, however long, and scrolls.
+        const DWORD centre = spec.align == Align::Left ? 0 : ES_CENTER;
+        return {WC_EDITW, visible | WS_VSCROLL | ES_MULTILINE | ES_READONLY | centre};
+      }
+      [[fallthrough]];
+    case ControlKind::DialogueLine: {
       // A label's text starts at its top, as Windows draws it, but for Centre
       // on one line.
       DWORD align = spec.wrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
@@ -48,6 +55,36 @@ WindowKind windowKind(const ControlSpec& spec) {
     case ControlKind::XpBar: break;  // made by its window: it needs the window's properties
   }
   return {nullptr, 0};
+}
+
+// A scrolling label is read, not used: a click in it neither selects nor
+// takes the focus from the window, and the pointer over it stays an arrow.
+// Its bar scrolls it, and the wheel a line a notch.
+LRESULT CALLBACK scrollingLabelProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_CONTEXTMENU: return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) != HTCLIENT) break;
+      SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+      return TRUE;
+    case WM_MOUSEWHEEL: {
+      const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
+      SendMessageW(control, EM_LINESCROLL, 0, notches != 0 ? -notches : GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? -1 : 1);
+      return 0;
+    }
+  }
+  return DefSubclassProc(control, message, wParam, lParam);
 }
 
 // A multi-line edit control breaks lines only at Windows line ends.
@@ -74,6 +111,7 @@ Win32Form::Win32Form(HWND window, const FormSpec& form) : window_(window), form_
   const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
   std::vector<HWND> frames, lines;
   std::vector<std::pair<HWND, const ControlSpec*>> oneLineLabels;
+  std::vector<HWND> scrollingLabels;
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
     const ControlSpec& spec = form.controls[i];
     const WindowKind kind = windowKind(spec);
@@ -101,9 +139,15 @@ Win32Form::Win32Form(HWND window, const FormSpec& form) : window_(window), form_
     if (spec.kind == ControlKind::Line) lines.push_back(control);
     if (spec.kind == ControlKind::DialogueLine) fitDialogueLine(control, spec);
     if (spec.kind == ControlKind::Label && !spec.wrap) oneLineLabels.emplace_back(control, &spec);
+    if (spec.kind == ControlKind::Label && spec.scrolls) {
+      SetWindowSubclass(control, scrollingLabelProcedure, 1, 0);
+      scrollingLabels.push_back(control);
+    }
   }
   // Once all are made: a grown label's neighbours may come after it.
   for (const auto& [label, spec] : oneLineLabels) fitOneLine(label, *spec);
+  // After the one-line labels: they may have narrowed a scrolling one.
+  for (HWND label : scrollingLabels) fitScrollingLabel(label);
   // Frames lie under what they hold, and a label's background must not hide
   // a rule it overlaps.
   for (HWND frame : frames) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -242,7 +286,8 @@ void Win32Form::fitWrappedLabels() {
   // From the top down, so that each label is fitted where the ones above it left it.
   std::vector<std::pair<int, HWND>> labels;
   for (const auto& [control, spec] : specs_)
-    if (spec->kind == ControlKind::Label && spec->wrap) labels.emplace_back(placeOf(control).top, control);
+    if (spec->kind == ControlKind::Label && spec->wrap && !spec->scrolls)
+      labels.emplace_back(placeOf(control).top, control);
   std::sort(labels.begin(), labels.end());
   for (const auto& [top, control] : labels) fitWrappedLabel(control, *specs_.at(control));
 }
@@ -308,9 +353,34 @@ void Win32Form::setText(std::string_view name, const std::string& text) {
   if (!control) return;
   const ControlSpec& spec = *specs_.at(control);
   std::wstring wide = toWide(text);
-  if (spec.kind == ControlKind::TextBox) wide = withWindowsLineEnds(wide);
+  if (spec.kind == ControlKind::TextBox || spec.scrolls) wide = withWindowsLineEnds(wide);
   SetWindowTextW(control, wide.c_str());
   if (spec.kind == ControlKind::DialogueLine) fitDialogueLine(control, spec);
+  if (spec.scrolls) fitScrollingLabel(control);
+}
+
+// The bar only while the text runs past the lower edge; the edit control
+// itself would keep it, greyed, beside a text that fits.
+void Win32Form::fitScrollingLabel(HWND control) {
+  ShowScrollBar(control, SB_VERT, FALSE);
+  HDC dc = GetDC(control);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  ReleaseDC(control, dc);
+  RECT room{};
+  SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+  const auto lines = SendMessageW(control, EM_GETLINECOUNT, 0, 0);
+  if (lines * metrics.tmHeight > room.bottom - room.top) ShowScrollBar(control, SB_VERT, TRUE);
+}
+
+bool Win32Form::scrollWheel(WPARAM wParam, LPARAM lParam) {
+  const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  HWND under = WindowFromPoint(at);
+  const ControlSpec* spec = this->spec(under);
+  if (!spec || !spec->scrolls) return false;
+  SendMessageW(under, WM_MOUSEWHEEL, wParam, lParam);
+  return true;
 }
 
 HBRUSH Win32Form::colourStatic(HWND control, HDC dc) {

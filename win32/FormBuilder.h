@@ -31,6 +31,9 @@ class Win32Form {
   // Wrapped labels whose text runs past their height grow down, moving what
   // lies below them in their container, the container and the window.
   void fitWrappedLabels();
+  // The wheel turned over the window, which holds the focus, scrolls the
+  // scrolling label under the pointer; false when there is none.
+  bool scrollWheel(WPARAM wParam, LPARAM lParam);
   // Answers WM_CTLCOLORSTATIC for a control of the table (nullptr for others).
   HBRUSH colourStatic(HWND control, HDC dc);
 
@@ -40,6 +43,7 @@ class Win32Form {
   void fitOneLine(HWND control, const ControlSpec& spec);
   void giveWayTo(HWND label, const ControlSpec& spec);
   void fitWrappedLabel(HWND control, const ControlSpec& spec);
+  void fitScrollingLabel(HWND control);
   RECT placeOf(HWND control) const;
   bool holds(const ControlSpec& container, const ControlSpec& spec) const;
 

@@ -184,6 +184,9 @@ LRESULT IndexWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (controller_ && other && IsChild(window_, other)) controller_->onFocus(message == WM_SETFOCUS);
       break;
     }
+    case WM_MOUSEWHEEL:
+      if (form_ && form_->scrollWheel(wParam, lParam)) return 0;
+      break;
     case WM_CLOSE:
       if (controller_ && !controller_->onCloseRequested()) return 0;
       DestroyWindow(window_);

@@ -5,6 +5,7 @@
 
 #include "info/About.h"
 #include "info/AboutView.h"
+#include "info/Contact.h"
 #include "support/Files.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
@@ -16,10 +17,12 @@ namespace {
 constexpr const char* kLoading = "请稍后，鸣谢列表正在载入...";
 
 struct FakeAboutView final : AboutView {
-  std::string build = "\?\?\?\?-\?\?-\?\?日更新", mainCount = "????", doorCount = "????", thanks = kLoading;
+  std::string build = "\?\?\?\?-\?\?-\?\?日更新", mainCount = "????", doorCount = "????", contact,
+              thanks = kLoading;
   void setBuildText(const std::string& text) override { build = text; }
   void setMainLineCountText(const std::string& text) override { mainCount = text; }
   void setDoorLineCountText(const std::string& text) override { doorCount = text; }
+  void setContactText(const std::string& text) override { contact = text; }
   void setThanksText(const std::string& text) override { thanks = text; }
   std::string thanksText() const override { return thanks; }
 };
@@ -63,25 +66,43 @@ class AboutTest : public ::testing::Test {
 
 TEST_F(AboutTest, LibraryValuesAndTheirDefaults) {
   const std::string library = (dir.dataDir() / "Quorra.data").string();
-  writeGbk(library, "[Build]\r\nBuild=2030-01-02日更新\r\n[TextNumber]\r\nTextNumber=<b>48</b>\r\nTextNumberDoor=24\r\n");
+  writeGbk(library, "[Build]\r\nBuild=2030-01-02日更新\r\n[TextNumber]\r\nTextNumber=<b>48</b>\r\nTextNumberDoor=24\r\n"
+                    "[contact]\r\nmail=<b>译者@lumivox.example</b>\r\nQQ=\r\nWeb= https://lumivox.example/ \r\n");
   loadAbout(library, view, prompter);
   EXPECT_EQ(view.build, "2030-01-02日更新");
   EXPECT_EQ(view.mainCount, "<b>48</b>");  // shown as text, never parsed
   EXPECT_EQ(view.doorCount, "24");
+  // Only the entries the library gives, as it writes them.
+  EXPECT_EQ(view.contact,
+            "对话库译者：\nE-Mail:\n<b>译者@lumivox.example</b>\n网址:\nhttps://lumivox.example/\n"
+            "© Lumivox\n开发组\n欢迎转载分发。");
 
-  writeGbk(library, "[Quorra]\r\n0=x\r\n");
+  const std::string noContact =
+      "本对话库没有写明联系方式。\n“发送报告”会把信放进剪贴板，请把它交给向您提供这份翻译的人。\n"
+      "© Lumivox\n开发组\n欢迎转载分发。";
+  writeGbk(library, "[Quorra]\r\n0=x\r\n[Contact]\r\nMail=\r\nQQ=\"\"\r\n");
   loadAbout(library, view, prompter);
   EXPECT_EQ(view.build, "未知版本");
   EXPECT_EQ(view.mainCount, "未知大小");
   EXPECT_EQ(view.doorCount, "未知大小");
+  EXPECT_EQ(view.contact, noContact);
 
   std::filesystem::remove(library);
   const ThanksRotation rotation = loadAbout(library, view, prompter);
   EXPECT_EQ(view.build, "未知版本");
+  EXPECT_EQ(view.contact, noContact);
   EXPECT_EQ(rotation.filePath, dir.path().string() + "/Data/SpecialThanks.ED63rd");
   EXPECT_EQ(rotation.index, 0);
   EXPECT_EQ(rotation.key, "0");
   EXPECT_TRUE(prompter.boxes.empty());
+}
+
+TEST(ContactTest, AddressesBreakAfterTheirMarksOnly) {
+  EXPECT_EQ(addressPieces("E-Mail:a@b.example/x"),
+            (std::vector<std::string>{"E-", "Mail:a@", "b.", "example/", "x"}));
+  EXPECT_EQ(addressPieces("本对话库。"), std::vector<std::string>{"本对话库。"});
+  EXPECT_EQ(addressPieces("a."), std::vector<std::string>{"a."});
+  EXPECT_EQ(addressPieces(""), std::vector<std::string>{""});
 }
 
 #ifndef _WIN32

@@ -4,8 +4,10 @@
 #include "info/Letters.h"
 #include "info/Reports.h"
 #include "support/FakeIndexModel.h"
+#include "support/Files.h"
 #include "support/ScriptedClipboard.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempWorkDir.h"
 
 using namespace lumivox;
 
@@ -19,9 +21,6 @@ std::vector<std::string> lines(const std::string& letter) {
   result.push_back(letter.substr(start));
   return result;
 }
-
-const std::string kContactLine =
-    "MSQQ不常用，最好发到邮箱里来吧。E-Mail:maintainers@users.noreply.c-seed-3ada25b4.example   QQ:无";
 
 }  // namespace
 
@@ -70,6 +69,7 @@ TEST(LettersTest, EmptyAndOddAnswersGoInUnchanged) {
 
 class ReportsTest : public ::testing::Test {
  protected:
+  TempWorkDir dir{TempWorkDir::Data::None};
   DialogueState state;
   FakeIndexModel view;
   ScriptedPrompter prompter;
@@ -99,6 +99,8 @@ class ReportsTest : public ::testing::Test {
 
 TEST_F(ReportsTest, ErrorReportAsksFourQuestionsInOrder) {
   prompter.inputs = {"附件中一并提交", "未知错误", "无名大侠", "来无影去无踪"};
+  view.mainPath = dir.file("Quorra.data");
+  writeGbk(view.mainPath, "[Contact]\r\nWeb=https://lumivox.example/\r\nQQ=<b>10001</b>\r\nMail=译者@lumivox.example\r\n");
   runErrorReport(state, view, prompter, clipboard);
 
   ASSERT_EQ(prompter.boxes.size(), 7u);
@@ -123,10 +125,12 @@ TEST_F(ReportsTest, ErrorReportAsksFourQuestionsInOrder) {
   const auto& done = prompter.boxes[5];
   EXPECT_EQ(done.title, "生成完毕");
   EXPECT_TRUE(done.icon == Prompter::Icon::Information);
+  // The library's contact, in a fixed order, as written.
   EXPECT_EQ(done.text,
             "已经成功将错误报告贴入剪贴板！\n"
-            "请登陆Marrowby网发送详细的错误信息，或发送E-Mail。并把安装路径下\\Data文件夹压缩后发送给我～\n" +
-                kContactLine + "\n最后，感谢您的使用～希望我可以为您奉上更好的软件。");
+            "请按下面的联系方式发送详细的错误信息。并把安装路径下\\Data文件夹压缩后一并发送～\n"
+            "对话库译者：E-Mail:译者@lumivox.example   QQ:<b>10001</b>   网址:https://lumivox.example/\n"
+            "最后，感谢您的使用～希望我可以为您奉上更好的软件。");
   expectDebugModeAroundTheQuestions();
 }
 
@@ -141,9 +145,11 @@ TEST_F(ReportsTest, SuggestionReportAsksThreeQuestionsInOrder) {
   EXPECT_EQ(prompter.boxes[2].text, "请输入您的大名：");
   EXPECT_EQ(prompter.boxes[3].initialText, "来无影去无踪");
   EXPECT_EQ(clipboard.text, suggestionLetter("V4", {"多一点\r\n门的故事", "", "QQ 10000"}));
+  // No library, so no contact: the letter goes to whoever gave the translation.
   EXPECT_EQ(prompter.boxes[4].text,
-            "已经成功将建议报告贴入剪贴板！\n请登陆Marrowby网发送详细的建议信息，或发送E-Mail。\n" + kContactLine +
-                "\n最后，感谢您的使用～希望我可以为您奉上更好的软件。");
+            "已经成功将建议报告贴入剪贴板！\n"
+            "本对话库没有写明联系方式。请把剪贴板上的建议交给向您提供这份翻译的人。\n"
+            "最后，感谢您的使用～希望我可以为您奉上更好的软件。");
   expectDebugModeAroundTheQuestions();
 }
 
@@ -151,6 +157,10 @@ TEST_F(ReportsTest, CancelledBoxesStillGiveALetter) {
   runErrorReport(state, view, prompter, clipboard);
   const auto letter = lines(clipboard.text);
   ASSERT_EQ(letter.size(), 10u);
+  EXPECT_EQ(prompter.boxes[5].text,
+            "已经成功将错误报告贴入剪贴板！\n"
+            "本对话库没有写明联系方式。请把剪贴板上的报告，连同安装路径下\\Data文件夹的压缩包，交给向您提供这份翻译的人。\n"
+            "最后，感谢您的使用～希望我可以为您奉上更好的软件。");
   EXPECT_EQ(letter[2], "对话库版本：");
   EXPECT_EQ(letter[4], "错误位于第41句对话处。");  // the main story's key with a door story active
   EXPECT_EQ(letter[9], "The Error massage by ");

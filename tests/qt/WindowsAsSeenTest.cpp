@@ -5,11 +5,15 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
 
 #include "qt/IndexWindow.h"
+#include "platform/TextCodec.h"
+#include "support/Files.h"
 #include "support/IndexHarness.h"
 
 using namespace lumivox;
@@ -41,6 +45,7 @@ class WindowsAsSeenTest : public QObject {
   void secondaryWindowsAreDialogs();
   void aboutHasNoOwnerAndShowsLongThanksFromTheirStart();
   void mainWindowTextsStayClearOfFramesAndEdges();
+  void aLongCounterPageScrollsInItsArea();
 };
 
 void WindowsAsSeenTest::secondaryWindowsAreDialogs() {
@@ -106,6 +111,37 @@ void WindowsAsSeenTest::mainWindowTextsStayClearOfFramesAndEdges() {
     QVERIFY2(inWindow(label).bottom() <= inWindow(client).bottom(), name);
     const int needed = label->heightForWidth(label->width());
     QVERIFY2(needed <= label->height(), name);  // their lines fit whole
+  }
+}
+
+// The area keeps its place in the window that cannot grow: the sample's
+// number stands alone in it, a page of 100 characters gets a scroll bar that
+// reaches its last line, and neither takes the focus from the window.
+void WindowsAsSeenTest::aLongCounterPageScrollsInItsArea() {
+  QString hundred;
+  for (int i = 0; i < 100; ++i) hundred += QChar(0x4E00 + i * 7);
+  for (const bool longPage : {false, true}) {
+    IndexHarness h;
+    if (longPage)
+      writeBytes(h.dir.dataDir() / "GoUserNumberFiles.ED63rd", utf8ToGbk("<p>" + hundred.toStdString() + "</p>"));
+    IndexWindow& w = h.open();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* area = w.findChild<QScrollArea*>(u("UserNumberBrowser"));
+    auto* page = w.findChild<QLabel*>(u("UserNumberBrowser"));
+    QVERIFY(area && page);
+    QTRY_COMPARE(page->text(), longPage ? hundred : u("1024"));
+    QVERIFY(inWindow(area).bottom() <= inWindow(w.centralWidget()).bottom());
+    QTRY_COMPARE(area->verticalScrollBar()->isVisible(), longPage);
+    QVERIFY(page->height() >= page->heightForWidth(page->width()));  // laid out whole
+    QCOMPARE(area->verticalScrollBar()->maximum(), page->height() - area->viewport()->height());
+
+    const QString status = page->window()->findChild<QLabel*>(u("状态提示"))->text();
+    QWidget* focused = QApplication::focusWidget();
+    QTest::mouseClick(area->viewport(), Qt::LeftButton);
+    if (longPage) QTest::mouseClick(area->verticalScrollBar(), Qt::LeftButton, {}, QPoint(3, area->height() - 3));
+    QCOMPARE(QApplication::focusWidget(), focused);
+    QCOMPARE(w.findChild<QLabel*>(u("状态提示"))->text(), status);
   }
 }
 

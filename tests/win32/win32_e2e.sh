@@ -147,6 +147,12 @@ about_values() { probe LumivoxAbout '*' Label4 Label6 Doortextnumber | paste -sd
 about_shows() { [ "$(about_values)" = "$expected" ]; }
 wait_for 10 about_shows || fail "About shows \"$(about_values)\", not \"$expected\""
 is_centred LumivoxAbout '*' || fail "About is not centred on the screen: $(probe LumivoxAbout '*' @)"
+# The sample library's contact, its addresses broken where the frame is narrow.
+contact=$(probe LumivoxAbout '*' Label11 | tr -d '\n')
+for entry in "E-Mail:$(library_value Contact Mail)" "网址:$(library_value Contact Web)"; do
+  [[ "$contact" == *"$entry"* ]] || fail "About's contact \"$contact\" lacks \"$entry\""
+done
+[[ "$contact" != *QQ:* ]] || fail "About's contact \"$contact\" names a QQ number the library does not give"
 shot about
 focus_window 关于『Lumivox』
 xdotool key Escape
