@@ -5,8 +5,8 @@
 //  - user.reg files of 64 MiB, read as start-up reads the game's folder:
 //    as many short value names in the game's key as fit, the game's folder
 //    last; and the game's folder as 512 KiB of emoji followed by other keys.
-// Promises: a conversion takes at most 4 times as long a byte as one of
-// Chinese of the same size, and at most 50 ms a MiB; the lookup with the long
+// Promises: a conversion takes at most 50 ms a MiB (its time as a multiple
+// of Chinese of the same size is shown too); the lookup with the long
 // fallback at most 1 ms; each start-up read under 1 s with a peak memory of
 // the whole process under 100 MB. Exits with 1 when a promise is missed or an
 // answer is wrong, 2 when the benchmark could not run. Build it in Release
@@ -43,7 +43,6 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr double kMiB = 1024.0 * 1024;
-constexpr double kConversionTimesChinese = 4;
 constexpr double kConversionNsPerMiB = 50e6;
 constexpr double kFallbackNs = 1e6;
 constexpr double kStartNs = 1e9;
@@ -128,10 +127,10 @@ void conversions() {
       const double ns = fastestNs(3, [&] { gbk = lumivox::utf8ToGbk(text); });
       const bool right = gbk == std::string(text.size() / piece->size(), '?');
       const double perMiB = ns / (static_cast<double>(bytes) / kMiB);
-      const bool met = right && ns <= kConversionTimesChinese * chineseNs && perMiB <= kConversionNsPerMiB;
-      std::printf("  %3zu KiB of %s   %10s  %.1fx Chinese <= %.0fx, %s a MiB <= %s%s  %s\n", bytes / 1024, name,
-                  format(ns).c_str(), ns / chineseNs, kConversionTimesChinese, format(perMiB).c_str(),
-                  format(kConversionNsPerMiB).c_str(), right ? "" : ", WRONG ANSWER", verdict(met));
+      const bool met = right && perMiB <= kConversionNsPerMiB;
+      std::printf("  %3zu KiB of %s   %10s  (%.1fx Chinese)  %s a MiB <= %s%s  %s\n", bytes / 1024, name,
+                  format(ns).c_str(), ns / chineseNs, format(perMiB).c_str(), format(kConversionNsPerMiB).c_str(),
+                  right ? "" : ", WRONG ANSWER", verdict(met));
     }
   }
 }
