@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "info/GameLauncher.h"
@@ -26,16 +25,8 @@
 #include "platform/TextCodec.h"
 #include "platform/WineRegistry.h"
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#include <psapi.h>
-#endif
+#include "PeakMemory.h"
+#include "ScratchFolder.h"
 
 namespace {
 
@@ -77,29 +68,6 @@ double fastestNs(int runs, const std::function<void()>& work) {
     if (i == 0 || ns < best) best = ns;
   }
   return best;
-}
-
-// Peak resident memory of the process since the last reset. Linux resets
-// the peak on request; elsewhere it is the peak of the whole run.
-void resetPeak() {
-#ifdef __GLIBC__
-  malloc_trim(0);
-#endif
-#ifndef _WIN32
-  std::ofstream("/proc/self/clear_refs") << "5";
-#endif
-}
-double peakBytes() {
-#ifdef _WIN32
-  PROCESS_MEMORY_COUNTERS counters{};
-  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-  return static_cast<double>(counters.PeakWorkingSetSize);
-#else
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);)
-    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) * 1024;
-  return 0;
-#endif
 }
 
 std::string format(double ns) {
@@ -223,12 +191,13 @@ void registryShapes(const fs::path& folder) {
       file.close();
     }
     lumivox::WineRegistry registry(folder.string());
-    std::string answer;
-    resetPeak();
+    PeakMemory memory;
+    trimHeap();
+    memory.reset();
     const auto start = Clock::now();
-    answer = lumivox::readGameFolder(registry, kDefaultFolder);
+    const std::string answer = lumivox::readGameFolder(registry, kDefaultFolder);
     const double ns = nsSince(start);
-    const double peak = peakBytes();
+    const double peak = memory.bytes().value_or(0);
     const bool right = answer == expected;
     std::printf("  %s <= %s, peak memory %.1f MB <= %.0f MB%s  %s\n", format(ns).c_str(), format(kStartNs).c_str(),
                 peak / 1e6, kStartBytes / 1e6, right ? "" : ", WRONG ANSWER",
@@ -239,15 +208,8 @@ void registryShapes(const fs::path& folder) {
 }  // namespace
 
 int main() {
-  const fs::path folder =
-      fs::temp_directory_path() / ("lumivox-startup-bench-" + std::to_string(Clock::now().time_since_epoch().count()));
-  struct Cleanup {
-    fs::path folder;
-    ~Cleanup() {
-      std::error_code ignored;
-      fs::remove_all(folder, ignored);
-    }
-  } cleanup{folder};
+  const ScratchFolder scratch("lumivox-startup-bench-");
+  const fs::path& folder = scratch.path();
   try {
     fs::create_directories(folder);
     conversions();
