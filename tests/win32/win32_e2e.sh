@@ -298,10 +298,11 @@ started=$(tr -d '\r' <"$marker")
 no_x_window '^出错了$' || fail "an error box came with the started game"
 
 echo "== a missing game and a file that is no program show the box"
-launch_fails() {  # $1: what is wrong
+launch_fails() {  # $1: what is wrong, $2: the screenshot's name
   focus_window Lumivox
   xdotool key ctrl+o
   wait_for 10 has_x_window '^出错了$' || fail "$1: Ctrl+O showed no box \"出错了\""
+  shot "$2"
   local text
   text=$(probe '#32770' 出错了 65535)
   [ "$text" = "咳咳。。MS无法找到3rd的路径的说。。所以请自行打开了。" ] || fail "$1: the box reads \"$text\""
@@ -310,10 +311,10 @@ launch_fails() {  # $1: what is wrong
   wait_for 10 no_x_window '^出错了$' || fail "$1: Enter did not close the box \"出错了\""
 }
 mv "$game_folder" "$game_folder.gone"
-launch_fails "a missing game"
+launch_fails "a missing game" launch-missing-game
 mv "$game_folder.gone" "$game_folder"
 printf 'no program\r\n' >"$game_folder/ED6_WIN2.exe"
-launch_fails "a file that is no program"
+launch_fails "a file that is no program" launch-no-program
 
 echo "== boxes speak Chinese whatever the system's language; the answers come back"
 answer="$work/answer.txt"
