@@ -48,16 +48,8 @@
 #include "library/LookupLine.h"
 #include "platform/TextCodec.h"
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#include <psapi.h>
-#endif
+#include "PeakMemory.h"
+#include "ScratchFolder.h"
 
 namespace {
 
@@ -202,30 +194,6 @@ Stats statsOf(std::vector<std::int64_t> samples) {
   return s;
 }
 
-// Peak resident memory since the last reset, in bytes. Linux resets the
-// peak on request; elsewhere it is the peak of the whole run.
-class PeakMemory {
- public:
-  void reset() {
-#ifndef _WIN32
-    std::ofstream("/proc/self/clear_refs") << "5";
-#endif
-  }
-  std::optional<double> bytes() const {
-#ifdef _WIN32
-    PROCESS_MEMORY_COUNTERS pmc{};
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc)) return std::nullopt;
-    return static_cast<double>(pmc.PeakWorkingSetSize);
-#else
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-      if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) * 1024;
-    return std::nullopt;
-#endif
-  }
-};
-
 std::string formatNs(double ns) {
   char buffer[32];
   if (ns < 1'000) std::snprintf(buffer, sizeof buffer, "%.0f ns", ns);
@@ -285,12 +253,6 @@ double readNs(const std::string& path) {
   }
   g_sink = g_sink + buffer.size();
   return statsOf(std::move(samples)).median;
-}
-
-void trimHeap() {
-#ifdef __GLIBC__
-  malloc_trim(0);  // what was let go does not count in the next peak
-#endif
 }
 
 // --- libraries by line count ---
@@ -669,15 +631,8 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  const fs::path folder =
-      fs::temp_directory_path() / ("lumivox-bench-" + std::to_string(Clock::now().time_since_epoch().count()));
-  struct Cleanup {
-    fs::path folder;
-    ~Cleanup() {
-      std::error_code ignored;
-      fs::remove_all(folder, ignored);
-    }
-  } cleanup{folder};
+  const ScratchFolder scratch("lumivox-bench-");
+  const fs::path& folder = scratch.path();
 
   std::printf("LookupLine benchmark: main-story libraries in GBK, about 20 characters a line\n");
   std::printf("temp folder: %s\n", folder.string().c_str());

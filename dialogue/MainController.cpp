@@ -40,7 +40,7 @@ class MissingClipboard final : public Clipboard {
 // then fails with its message instead of doing nothing.
 class NoProgramStarter final : public ProgramStarter {
  public:
-  bool start(const std::string&) override { return false; }
+  bool start(const std::string&, const std::string&) override { return false; }
 };
 
 // The main window's timers that stand still while the show window is open.

@@ -1,6 +1,7 @@
 // The GBK codec: decoding any bytes gives valid UTF-8; encoding any bytes
-// never fails; and text decoded whole decodes the same after a round trip
-// through GBK (what was shown stays what is shown).
+// never fails, and its beginning asked alone is the same; and text decoded
+// whole decodes the same after a round trip through GBK (what was shown
+// stays what is shown).
 
 #include <cstdint>
 #include <cstdlib>
@@ -21,5 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   const std::string encoded = lumivox::utf8ToGbk(bytes);  // arbitrary bytes as UTF-8: never fails
   if (!validUtf8(lumivox::gbkToUtf8(encoded))) std::abort();
+  // The first bytes of a conversion, asked alone, are those of the whole one.
+  for (const std::size_t maxBytes : {size % 7, encoded.size() / 2})
+    if (lumivox::utf8ToGbk(bytes, maxBytes) != encoded.substr(0, maxBytes)) std::abort();
   return 0;
 }

@@ -13,14 +13,12 @@ std::string readGameFolder(Registry& registry, const std::string& defaultFolder)
   return ReadRegistryValue(registry, kHkeyCurrentUser, kGameFolderKey, kGameFolderValue, defaultFolder);
 }
 
-std::string gameLaunchCommand(const std::string& gamePath) {
-  return "Rundll32.exe url.dll, FileProtocolHandler " + gamePath + "\\ED6_WIN2.exe";
-}
+std::string gameProgram(const std::string& gamePath) { return gamePath + "\\ED6_WIN2.exe"; }
 
 void launchGame(const std::string& gamePath, ProgramStarter& starter, Prompter& prompter) {
   bool started = false;
   try {
-    started = starter.start(gameLaunchCommand(gamePath));
+    started = starter.start(gameProgram(gamePath), gamePath);
   } catch (const std::exception&) {
     // A start that throws has not started anything either.
   }

@@ -15,13 +15,13 @@ inline constexpr const char* kLaunchFailedText = "咳咳。。MS无法找到3rd�
 // only when the key is missing.
 std::string readGameFolder(Registry& registry, const std::string& defaultFolder);
 
-// The command line that opens the game through the URL file handler. The
-// folder goes in unquoted and whole, whatever it holds.
-std::string gameLaunchCommand(const std::string& gamePath);
+// The game's program in its folder; the folder goes in unquoted and whole,
+// whatever it holds.
+std::string gameProgram(const std::string& gamePath);
 
-// The launch-game command: starts the game without waiting for it. A start
-// that fails shows a message. On Windows a wrong folder starts the URL
-// handler, which reports it; the Wine starter finds it first and fails.
+// The launch-game command: starts the game in its own folder without waiting
+// for it (games load their files from the current directory). A start that
+// fails, the game missing among other things, shows a message.
 void launchGame(const std::string& gamePath, ProgramStarter& starter, Prompter& prompter);
 
 }  // namespace lumivox

@@ -27,7 +27,7 @@ std::string LookupLine(const std::string& path, std::string_view section, std::s
     if (found) {
       bytes = *found;
     } else {
-      fallbackBytes = utf8ToGbk(fallback);
+      fallbackBytes = utf8ToGbk(fallback, kMaxValueBytes);
       bytes = fallbackBytes;
     }
     bytes = bytes.substr(0, kMaxValueBytes);

@@ -1,24 +1,29 @@
 #include "platform/ProgramStartWin.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
-#include "platform/TextCodec.h"
+#include "platform/Utf16.h"
 
 namespace lumivox {
+namespace {
 
-bool WindowsProgramStarter::start(const std::string& commandLine) {
-  // CreateProcessA may write into the command line it is given.
-  std::string line = utf8ToGbk(commandLine);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWMINIMIZED;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return false;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
+std::wstring wide(const std::string& utf8) {
+  const std::u16string text = utf8ToUtf16(utf8);
+  return std::wstring(text.begin(), text.end());
+}
+
+}  // namespace
+
+bool WindowsProgramStarter::start(const std::string& program, const std::string& folder) {
+  const std::wstring file = wide(program), directory = wide(folder);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_FLAG_NO_UI;  // the caller says what went wrong
+  info.lpFile = file.c_str();
+  info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
+  info.nShow = SW_SHOWMINNOACTIVE;
+  return ShellExecuteExW(&info) != FALSE;
 }
 
 }  // namespace lumivox

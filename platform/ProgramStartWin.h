@@ -3,11 +3,12 @@
 
 namespace lumivox {
 
-// CreateProcessA with the command line in the ANSI code page, shown
-// minimized (show mode 2); the handles are closed at once.
+// ShellExecuteExW on the program, in its folder, shown minimized without
+// taking the focus (SW_SHOWMINNOACTIVE); false when Windows cannot start it
+// (a missing file, a file that is no program), without a box of its own.
 class WindowsProgramStarter final : public ProgramStarter {
  public:
-  bool start(const std::string& commandLine) override;
+  bool start(const std::string& program, const std::string& folder) override;
 };
 
 }  // namespace lumivox

@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <langinfo.h>
 #include <locale.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
-#include "platform/WineCommandLine.h"
 #include "platform/WinePrefix.h"
 
 extern char** environ;
@@ -35,25 +35,17 @@ std::string findOnPath(const std::string& program) {
   return {};
 }
 
-// Whether a Windows path reaches the handler rundll32 calls whole. Wine
-// hands it over in the ANSI code page it takes from the locale of LC_CTYPE
-// (LC_ALL, else LC_CTYPE, else LANG, when that locale is installed): a name
-// outside ASCII needs GBK there, the code page the registry value was read
-// in, so a Chinese locale (zh_CN, zh_SG), as it needs a Chinese Windows.
-bool reachesHandlerWhole(std::string_view windowsPath) {
+// Whether Wine reads the path whole: it reads its arguments in the
+// character set of the locale of LC_CTYPE that the C library finds (the
+// C locale when that one is not installed), and the path is UTF-8.
+bool reachesWineWhole(std::string_view windowsPath) {
   if (std::all_of(windowsPath.begin(), windowsPath.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
     return true;
-  const char* name = nullptr;
-  for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-    name = std::getenv(variable);
-    if (name && *name) break;
-  }
-  if (!name || (std::string_view(name).substr(0, 5) != "zh_CN" && std::string_view(name).substr(0, 5) != "zh_SG"))
-    return false;
-  const locale_t installed = ::newlocale(LC_CTYPE_MASK, name, locale_t{});
-  if (!installed) return false;
-  ::freelocale(installed);
-  return true;
+  const locale_t locale = ::newlocale(LC_CTYPE_MASK, "", locale_t{});
+  if (!locale) return false;
+  const bool utf8 = std::string_view(::nl_langinfo_l(CODESET, locale)) == "UTF-8";
+  ::freelocale(locale);
+  return utf8;
 }
 
 // Tells the parent why the grandchild could not run; async-signal-safe.
@@ -130,22 +122,17 @@ bool runDetached(const std::string& program, std::vector<std::string> arguments,
 
 }  // namespace
 
-bool WineProgramStarter::start(const std::string& commandLine) {
+bool WineProgramStarter::start(const std::string& program, const std::string& folder) {
   if (!isWinePrefix(prefix_)) return false;
-  std::vector<std::string> command = wineArguments(commandLine);
-  const bool handler = isRundll32(command.front()) && command.size() > 2;
-  const std::string& opened = handler ? command[2] : command.front();
-  if (handler && !reachesHandlerWhole(opened)) return false;
-  const std::optional<std::string> file = unixPathInPrefix(prefix_, opened);
+  if (!reachesWineWhole(program) || !reachesWineWhole(folder)) return false;
+  const std::optional<std::string> file = unixPathInPrefix(prefix_, program);
   std::error_code error;
   if (!file || !std::filesystem::is_regular_file(*file, error)) return false;
 
   const std::string wine = findOnPath("wine");
   if (wine.empty()) return false;
-  // start passes its /min on as the show mode of rundll32, which hands it to
-  // the program it opens.
-  std::vector<std::string> arguments{"wine", "start", "/min"};
-  arguments.insert(arguments.end(), command.begin(), command.end());
+  // start passes its /min on as the program's show mode, /d as its folder.
+  std::vector<std::string> arguments{"wine", "start", "/min", "/d", folder, program};
   // The prefix the game folder was read from, even when that was the default.
   std::vector<std::string> environment;
   for (char** variable = environ; *variable; ++variable)

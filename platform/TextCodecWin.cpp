@@ -59,7 +59,11 @@ std::string gbkToUtf8(std::string_view gbk) {
   return fromWide(CP_UTF8, wide);
 }
 
-std::string utf8ToGbk(std::string_view utf8) {
+std::string utf8ToGbk(std::string_view utf8, std::size_t maxBytes) {
+  // Each character or broken sequence, four bytes at most, gives a byte or
+  // two, whatever comes after it: a beginning that holds two more of them
+  // than the bytes wanted gives those bytes, its last one cut or not.
+  if (maxBytes < utf8.size() / 4) utf8 = utf8.substr(0, 4 * (maxBytes + 2));
   std::wstring wide = toWide(CP_UTF8, 0, utf8);
   // GBK holds nothing beyond the basic plane: one '?' for a surrogate pair,
   // not one for each half.
@@ -71,7 +75,9 @@ std::string utf8ToGbk(std::string_view utf8) {
     bmp += pair ? L'?' : wide[i];
     if (pair) ++i;
   }
-  return fromWide(kGbkCodePage, bmp);
+  std::string gbk = fromWide(kGbkCodePage, bmp);
+  if (gbk.size() > maxBytes) gbk.resize(maxBytes);
+  return gbk;
 }
 
 }  // namespace lumivox

@@ -24,32 +24,42 @@ std::string ansiData(const WineRegistryValue& value) {
   return utf8ToGbk(utf16ToUtf8(text));
 }
 
+// The key of an opened file. A value is looked for at its first query, and
+// kept in the ANSI code page for the next query of the same name.
 class WineRegistryKey final : public RegistryKey {
  public:
-  explicit WineRegistryKey(WineRegistryValues values) : values_(std::move(values)) {}
+  WineRegistryKey(std::string fileText, std::string keyPath)
+      : fileText_(std::move(fileText)), keyPath_(std::move(keyPath)) {}
 
   std::optional<ValueInfo> queryInfo(const std::string& valueName) override {
     const auto* value = find(valueName);
     if (!value) return std::nullopt;
-    return ValueInfo{value->type, static_cast<std::uint32_t>(ansiData(*value).size())};
+    return ValueInfo{value->type, static_cast<std::uint32_t>(value->data.size())};
   }
 
   std::optional<std::uint32_t> queryData(const std::string& valueName, char* buffer, std::uint32_t capacity) override {
     const auto* value = find(valueName);
     if (!value) return std::nullopt;
-    const std::string data = ansiData(*value);
-    if (data.size() > capacity) return std::nullopt;
-    if (!data.empty()) std::memcpy(buffer, data.data(), data.size());
-    return static_cast<std::uint32_t>(data.size());
+    if (value->data.size() > capacity) return std::nullopt;
+    if (!value->data.empty()) std::memcpy(buffer, value->data.data(), value->data.size());
+    return static_cast<std::uint32_t>(value->data.size());
   }
 
  private:
-  const WineRegistryValue* find(const std::string& valueName) const {
-    const auto it = values_.find(foldRegistryName(utf8ToUtf16(valueName)));
-    return it == values_.end() ? nullptr : &it->second;
+  const WineRegistryValue* find(const std::string& valueName) {
+    if (valueName != askedName_ || !asked_) {
+      asked_ = true;
+      askedName_ = valueName;
+      answer_ = findWineRegistryValue(fileText_, keyPath_, valueName);
+      if (answer_) answer_->data = ansiData(*answer_);
+    }
+    return answer_ ? &*answer_ : nullptr;
   }
 
-  WineRegistryValues values_;
+  std::string fileText_, keyPath_;
+  bool asked_ = false;
+  std::string askedName_;
+  std::optional<WineRegistryValue> answer_;  // its data in the ANSI code page
 };
 
 }  // namespace
@@ -64,9 +74,8 @@ std::unique_ptr<RegistryKey> WineRegistry::openKey(std::uint32_t root, const std
   } catch (const FileError&) {
     return nullptr;
   }
-  auto values = findWineRegistryKey(text, path);
-  if (!values) return nullptr;
-  return std::make_unique<WineRegistryKey>(std::move(*values));
+  if (!hasWineRegistryKey(text, path)) return nullptr;
+  return std::make_unique<WineRegistryKey>(std::move(text), path);
 }
 
 }  // namespace lumivox

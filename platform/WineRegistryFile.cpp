@@ -12,6 +12,13 @@ constexpr std::string_view kHeader = "WINE REGISTRY Version 2";
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
+// Names in the registry compare without regard to the case of ASCII letters.
+std::u16string& foldRegistryName(std::u16string& name) {
+  for (char16_t& unit : name)
+    if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
+  return name;
+}
+
 int hexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -47,15 +54,15 @@ class Lines {
 };
 
 // Reads a name or text that Wine wrote with its escapes, from pos up to the
-// closing character, and moves pos past that. Nothing when the line ends
-// before the closing character.
-std::optional<std::u16string> readEscaped(std::string_view line, std::size_t& pos, char closing) {
+// closing character, into out (a buffer the caller reuses), and moves pos
+// past that. False when the line ends before the closing character.
+bool readEscaped(std::string_view line, std::size_t& pos, char closing, std::u16string& out) {
   static constexpr std::array<std::pair<char, char16_t>, 8> kControls{
       {{'a', u'\a'}, {'b', u'\b'}, {'e', u'\x1b'}, {'f', u'\f'}, {'n', u'\n'}, {'r', u'\r'}, {'t', u'\t'}, {'v', u'\v'}}};
-  std::u16string out;
+  out.clear();
   while (pos < line.size() && line[pos] != closing) {
     if (line[pos] == '\\') {
-      if (++pos >= line.size()) return std::nullopt;
+      if (++pos >= line.size()) return false;
       const char c = line[pos];
       if (const auto* control = std::find_if(kControls.begin(), kControls.end(), [c](auto& e) { return e.first == c; });
           control != kControls.end()) {
@@ -83,11 +90,12 @@ std::optional<std::u16string> readEscaped(std::string_view line, std::size_t& po
       }
       // Any other escaped character stands for itself, the closing one too.
     }
-    appendUtf16(out, decodeUtf8At(line, pos));
+    if (static_cast<unsigned char>(line[pos]) < 0x80) out += static_cast<char16_t>(line[pos++]);
+    else appendUtf16(out, decodeUtf8At(line, pos));
   }
-  if (pos >= line.size()) return std::nullopt;
+  if (pos >= line.size()) return false;
   ++pos;
-  return out;
+  return true;
 }
 
 std::string littleEndianBytes(std::u16string_view text) {
@@ -153,10 +161,10 @@ std::optional<WineRegistryValue> readData(std::string_view text, Lines& lines) {
   for (const auto& [tag, type] : kTextTags) {
     if (!text.starts_with(tag)) continue;
     std::size_t pos = tag.size();
-    auto content = readEscaped(text, pos, '"');
-    if (!content) return std::nullopt;
-    content->push_back(u'\0');
-    return WineRegistryValue{type, littleEndianBytes(*content)};
+    std::u16string content;
+    if (!readEscaped(text, pos, '"', content)) return std::nullopt;
+    content.push_back(u'\0');
+    return WineRegistryValue{type, littleEndianBytes(content)};
   }
   if (text.starts_with("dword:")) {
     const auto dword = readDword(text.substr(6));
@@ -184,19 +192,18 @@ std::optional<WineRegistryValue> readData(std::string_view text, Lines& lines) {
 
 // A value line of the wanted key: "name"=data or @=data for the default
 // value. Once the name and "=" are read the value exists, even when its data
-// turns out malformed.
-void readValue(std::string_view line, Lines& lines, WineRegistryValues& values) {
+// turns out malformed. Only the wanted name's data is kept; hex data of any
+// other is still read, for the lines it may continue on. name is a buffer.
+void readValue(std::string_view line, Lines& lines, std::u16string_view wantedName, std::u16string& name,
+               std::optional<WineRegistryValue>& value) {
   std::size_t pos = 1;
-  std::u16string name;
-  if (line[0] == '"') {
-    auto quoted = readEscaped(line, pos, '"');
-    if (!quoted) return;
-    name = std::move(*quoted);
-  }
+  name.clear();
+  if (line[0] == '"' && !readEscaped(line, pos, '"', name)) return;
   pos = skipBlanks(line, pos);
   if (pos >= line.size() || line[pos] != '=') return;
-  pos = skipBlanks(line, pos + 1);
-  values[foldRegistryName(std::move(name))] = readData(line.substr(pos), lines).value_or(WineRegistryValue{});
+  const std::string_view data = line.substr(skipBlanks(line, pos + 1));
+  if (foldRegistryName(name) == wantedName) value = readData(data, lines).value_or(WineRegistryValue{});
+  else if (data.starts_with("hex")) readData(data, lines);
 }
 
 // The wanted key path as the file spells key names: runs of backslashes
@@ -210,47 +217,72 @@ std::optional<std::u16string> normalizedKeyPath(std::string_view keyPath) {
     path += unit;
   }
   if (!path.empty() && path.back() == u'\\') path.pop_back();
-  return foldRegistryName(std::move(path));
+  foldRegistryName(path);
+  return path;
+}
+
+// The file's lines after its header, when the key path is valid and the
+// text is a file Wine loads; the path as the file spells it goes in wanted.
+std::optional<Lines> linesAfterHeader(std::string_view fileText, std::string_view keyPath, std::u16string& wanted) {
+  auto path = normalizedKeyPath(keyPath);
+  if (!path) return std::nullopt;
+  wanted = std::move(*path);
+  Lines lines(fileText);
+  if (lines.next() != kHeader) return std::nullopt;
+  return lines;
+}
+
+enum class Header { Broken, Other, Wanted, Below };
+
+// What a "[" line names, read into the buffer name.
+Header headerOf(std::string_view line, std::u16string_view wanted, std::u16string& name) {
+  std::size_t pos = 1;
+  if (!readEscaped(line, pos, ']', name)) return Header::Broken;
+  const std::u16string_view folded = foldRegistryName(name);
+  if (folded == wanted) return Header::Wanted;
+  if (folded.size() > wanted.size() && folded.starts_with(wanted) && (wanted.empty() || folded[wanted.size()] == u'\\'))
+    return Header::Below;
+  return Header::Other;
 }
 
 }  // namespace
 
-std::u16string foldRegistryName(std::u16string name) {
-  for (char16_t& unit : name)
-    if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
-  return name;
+// Lines that hex data continues on are only read inside the wanted key, so
+// before its first header every line is read as a line of its own.
+bool hasWineRegistryKey(std::string_view fileText, std::string_view keyPath) {
+  std::u16string wanted, name;
+  auto lines = linesAfterHeader(fileText, keyPath, wanted);
+  if (!lines) return false;
+  if (wanted.empty()) return true;  // the root is always there
+  while (const auto next = lines->next()) {
+    const std::string_view line = next->substr(skipBlanks(*next, 0));
+    if (!line.empty() && line[0] == '[') {
+      const Header header = headerOf(line, wanted, name);
+      if (header == Header::Wanted || header == Header::Below) return true;
+    }
+  }
+  return false;
 }
 
-std::optional<WineRegistryValues> findWineRegistryKey(std::string_view fileText, std::string_view keyPath) {
-  const auto wanted = normalizedKeyPath(keyPath);
-  if (!wanted) return std::nullopt;
-  Lines lines(fileText);
-  if (lines.next() != kHeader) return std::nullopt;  // Wine would not load it either
-
-  bool found = wanted->empty();  // the root is always there
+std::optional<WineRegistryValue> findWineRegistryValue(std::string_view fileText, std::string_view keyPath,
+                                                       std::string_view valueName) {
+  std::u16string wanted, name;
+  auto lines = linesAfterHeader(fileText, keyPath, wanted);
+  if (!lines) return std::nullopt;
+  std::u16string wantedName = utf8ToUtf16(valueName);
+  foldRegistryName(wantedName);
   bool inWantedKey = false;
-  WineRegistryValues values;
-  while (const auto next = lines.next()) {
+  std::optional<WineRegistryValue> value;
+  while (const auto next = lines->next()) {
     const std::string_view line = next->substr(skipBlanks(*next, 0));
     if (line.empty()) continue;
     if (line[0] == '[') {
-      std::size_t pos = 1;
-      const auto name = readEscaped(line, pos, ']');
-      inWantedKey = false;
-      if (!name) continue;  // a broken header: its values belong to no key
-      const std::u16string folded = foldRegistryName(*name);
-      if (folded == *wanted) {
-        found = inWantedKey = true;
-      } else if (folded.size() > wanted->size() && folded.starts_with(*wanted) &&
-                 (wanted->empty() || folded[wanted->size()] == u'\\')) {
-        found = true;
-      }
+      inWantedKey = headerOf(line, wanted, name) == Header::Wanted;  // a broken header's values belong to no key
     } else if (inWantedKey && (line[0] == '"' || line[0] == '@')) {
-      readValue(line, lines, values);
+      readValue(line, *lines, wantedName, name, value);
     }
   }
-  if (!found) return std::nullopt;
-  return values;
+  return value;
 }
 
 }  // namespace lumivox

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,20 +15,21 @@ struct WineRegistryValue {
   std::string data;
 };
 
-// The values of one key, by name folded to lower case (ASCII letters only).
-using WineRegistryValues = std::map<std::u16string, WineRegistryValue>;
+// What follows reads the text of a registry file in the format Wine keeps
+// (user.reg): "[key\\path]" sections of "name"=data lines, as Wine reads it.
+// A key path is relative to the file's root, with backslashes between the
+// names; names compare without regard to the case of ASCII letters. A file
+// without Wine's header line holds nothing (Wine would not load it).
 
-// Names in the registry compare without regard to the case of ASCII letters.
-std::u16string foldRegistryName(std::u16string name);
+// Whether the file holds the key or a key below it (a key that only has
+// subkeys is not written out on its own).
+bool hasWineRegistryKey(std::string_view fileText, std::string_view keyPath);
 
-// Finds a key in the text of a registry file in the format Wine keeps
-// (user.reg): "[key\\path]" sections of "name"=data lines. The key path is
-// relative to the file's root, with backslashes between the names. Nothing
-// when the text is not such a file or holds neither the key nor a key below
-// it (a key that only has subkeys is not written out on its own).
-// Follows Wine's reading of the file: a malformed value line leaves a value
+// The value of that name in the key: a malformed value line leaves a value
 // of no type and no data, a malformed section header drops the values below
-// it, and for a value given twice the later one counts.
-std::optional<WineRegistryValues> findWineRegistryKey(std::string_view fileText, std::string_view keyPath);
+// it, and for a value given twice the later one counts. Nothing when the key
+// does not hold it. Only that value is kept while the file is read.
+std::optional<WineRegistryValue> findWineRegistryValue(std::string_view fileText, std::string_view keyPath,
+                                                       std::string_view valueName);
 
 }  // namespace lumivox

@@ -26,9 +26,10 @@ std::string progressFileBytes(std::string_view key);
 // FileError when the file cannot be written, the old file then kept as it was.
 void SaveProgress(DialogueState& state, Track track, std::string_view relativePath);
 
-// Reads the progress file at the relative path: its last field goes into the
-// track's loaded-text field and names the line shown at once; then, when it
-// is a line number, it becomes the track's counter. Throws FileError when the
+// Reads the progress file at the relative path: its last field, without the
+// blanks around it, goes into the track's loaded-text field and names the
+// line shown at once; then, when it is a line number, it becomes the track's
+// counter. Throws FileError when the
 // file cannot be read (nothing changed) and ProgressValueError when the value
 // is no number (the field and the line already shown, the counter kept).
 void LoadProgress(DialogueState& state, Track track, std::string_view relativePath, IndexModel& view);

@@ -82,6 +82,8 @@ TEST(RegistryValue, GameFolderFromUserRegSnippets) {
        kGameKey + "\"ED_SORA2\"=str(2):\"ab\"\n", "25185"},
       {"a short multi-string likewise", kGameKey + "\"ED_SORA2\"=str(7):\"a\"\n", "97"},
       {"a malformed value exists without type or data", kGameKey + "\"ED_SORA2\"=\"unterminated\n", "0"},
+      {"hex data of another value takes the line it continues on",
+       kGameKey + "\"Other\"=hex:00,\\\n\"ED_SORA2\"=\"x\"\n", ""},
       {"a value given twice: the later counts", kGameKey + "\"ED_SORA2\"=\"one\"\n\"ED_SORA2\"=\"two\"\n", "two"},
       {"the same key twice: its values merge",
        kGameKey + "\"ED_SORA2\"=\"one\"\n\n[Software\\\\Falcom] 1\n\"ED_SORA2\"=\"parent\"\n" + kGameKey +

@@ -79,6 +79,9 @@ TEST_F(LookupLineTest, ValuesAndFallbacksAreCutTo255Bytes) {
   EXPECT_EQ(shown.size(), 127u * 3);
   EXPECT_EQ(shown.substr(0, 3), "汉");
   EXPECT_EQ(shown.find("\xEF\xBF\xBD"), std::string::npos);
+  // A fallback is cut the same way, whatever follows the cut.
+  EXPECT_EQ(LookupLine(path, "S", "none", chinese + "\xF0\x9F\x98\x80"), shown);
+  EXPECT_EQ(LookupLine(path, "S", "none", "\xF0\x9F\x98\x80" + chinese), "?" + shown);
 }
 
 TEST_F(LookupLineTest, BinaryAndInvalidGbk) {

@@ -78,43 +78,41 @@ std::string windowsPath(const fs::path& path) {
 
 }  // namespace
 
-TEST(WineProgramStarter, StartsMinimizedThroughWineInThePrefixWithoutAShellAndLeavesNoChild) {
+TEST(WineProgramStarter, StartsMinimizedInItsFolderThroughWineInThePrefixWithoutAShellAndLeavesNoChild) {
   FakeWine wine;
   TempWorkDir dir(TempWorkDir::Data::None);
   const fs::path prefix = makePrefix(dir.path() / "游戏 prefix");
-  const fs::path folder = dir.path() / "game  dir $HOME `id` 'q' ; & |";
+  const fs::path folder = dir.path() / "game  dir $HOME `id` 'q' ; & | 目录";
   fs::create_directories(folder);
   writeBytes(folder / "ED6_WIN2.exe", "MZ");
-  const std::string handler = "Rundll32.exe url.dll, FileProtocolHandler ";
-  const std::string game = windowsPath(folder) + "\\ED6_WIN2.EXE";  // Wine finds names in any case
+  const std::string gamePath = windowsPath(folder);
+  const std::string game = gamePath + "\\ED6_WIN2.EXE";  // Wine finds names in any case
 
   // Nothing is started where Wine would not find the game, or would make a
   // new prefix.
   const fs::path noPrefix = dir.path() / "none";
-  EXPECT_FALSE(lumivox::WineProgramStarter(noPrefix.string()).start(handler + game));
+  EXPECT_FALSE(lumivox::WineProgramStarter(noPrefix.string()).start(game, gamePath));
   EXPECT_FALSE(fs::exists(noPrefix));
-  EXPECT_FALSE(lumivox::WineProgramStarter(folder.string()).start(handler + game));  // no system.reg
+  EXPECT_FALSE(lumivox::WineProgramStarter(folder.string()).start(game, gamePath));  // no system.reg
   lumivox::WineProgramStarter starter(prefix.string());
-  EXPECT_FALSE(starter.start(handler + windowsPath(folder) + "\\missing\\ED6_WIN2.exe"));
-  EXPECT_FALSE(starter.start(handler + windowsPath(folder)));  // a folder
-  EXPECT_FALSE(starter.start(handler + "\\ED6_WIN2.exe"));     // no game folder at all
+  EXPECT_FALSE(starter.start(gamePath + "\\missing\\ED6_WIN2.exe", gamePath + "\\missing"));
+  EXPECT_FALSE(starter.start(gamePath, gamePath));                 // a folder
+  EXPECT_FALSE(starter.start("\\ED6_WIN2.exe", ""));              // no game folder at all
 
-  // A Chinese name reaches the handler only through a Chinese locale that
-  // is installed (no character set has that name).
-  const fs::path chinese = dir.path() / "游戏 目录";
-  fs::create_directories(chinese);
-  writeBytes(chinese / "ED6_WIN2.exe", "MZ");
-  for (const char* locale : {"C.UTF-8", "zh_CN.NOSUCH"}) {
+  // A name outside ASCII reaches Wine only through a UTF-8 locale that is
+  // installed (no character set has the second name).
+  for (const char* locale : {"C", "zh_CN.NOSUCH"}) {
     const ScopedVariable lcAll("LC_ALL", locale);
-    EXPECT_FALSE(starter.start(handler + windowsPath(chinese) + "\\ED6_WIN2.exe")) << locale;
+    EXPECT_FALSE(starter.start(game, gamePath)) << locale;
   }
 
-  ASSERT_TRUE(starter.start(handler + game));
+  const ScopedVariable lcAll("LC_ALL", "C.UTF-8");
+  ASSERT_TRUE(starter.start(game, gamePath));
   errno = 0;
   EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
   EXPECT_EQ(errno, ECHILD);
-  EXPECT_EQ(wine.record(), (std::vector<std::string>{prefix.string(), "start", "/min", "Rundll32.exe",
-                                                      "url.dll,FileProtocolHandler", game}));
+  EXPECT_EQ(wine.record(),
+            (std::vector<std::string>{prefix.string(), "start", "/min", "/d", gamePath, game}));
   EXPECT_EQ(wine.runs(), "run\n");
 }
 
@@ -124,5 +122,5 @@ TEST(WineProgramStarter, FailsWhenWineIsMissing) {
   writeBytes(dir.path() / "ED6_WIN2.exe", "MZ");
   const ScopedVariable path("PATH", dir.path().c_str());
   lumivox::WineProgramStarter starter(prefix.string());
-  EXPECT_FALSE(starter.start("Rundll32.exe url.dll, FileProtocolHandler " + windowsPath(dir.path()) + "\\ED6_WIN2.exe"));
+  EXPECT_FALSE(starter.start(windowsPath(dir.path()) + "\\ED6_WIN2.exe", windowsPath(dir.path())));
 }

@@ -76,18 +76,21 @@ TEST(WindowsRegistry, TheUserRegReaderGivesTheSameAnswersOnThePrefixFile) {
   }
 }
 
-TEST(WindowsProgramStarter, StartsMinimizedWithoutWaiting) {
+TEST(WindowsProgramStarter, StartsMinimizedInItsFolderWithoutTheFocusOrFailsWithoutABox) {
   TempWorkDir dir(TempWorkDir::Data::None);
   const auto folder = dir.path() / std::filesystem::path(u8"游戏 目录");
   std::filesystem::create_directory(folder);
   std::filesystem::copy_file(LUMIVOX_STAND_IN_GAME, folder / "ED6_WIN2.exe");
-  const auto game = (folder / "ED6_WIN2.exe").u8string();
+  const auto u8Folder = folder.u8string();
+  const std::string gamePath(u8Folder.begin(), u8Folder.end());
 
   WindowsProgramStarter starter;
-  ASSERT_TRUE(starter.start("\"" + std::string(game.begin(), game.end()) + "\""));
+  ASSERT_TRUE(starter.start(gamePath + "\\ED6_WIN2.exe", gamePath));
   const auto marker = folder / "ED6_WIN2.started";
   for (int i = 0; i < 1000 && readBytes(marker).empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  EXPECT_EQ(readBytes(marker), "show=2\r\n");
+  EXPECT_EQ(readBytes(marker), "show=7\r\ndir=" + gamePath + "\r\n");  // SW_SHOWMINNOACTIVE
 
-  EXPECT_FALSE(starter.start("\"" + std::string(game.begin(), game.end()) + ".missing\""));
+  EXPECT_FALSE(starter.start(gamePath + "\\missing.exe", gamePath));
+  writeBytes(folder / "ED6_WIN2.exe", "no program\r\n");
+  EXPECT_FALSE(starter.start(gamePath + "\\ED6_WIN2.exe", gamePath));
 }

@@ -71,6 +71,17 @@ TEST_F(ProgressFileTest, LoadTakesTheLastFieldAndConvertsIt) {
   }
 }
 
+TEST_F(ProgressFileTest, BlanksAroundTheNumberAreNoPartOfTheLineShown) {
+  for (const char* content : {"  9  \r\n", "\" 9\t\"\r\n"}) {
+    SCOPED_TRACE(content);
+    putData("Save.sav", content);
+    LoadProgress(state, Track::Main, "/Data/Save.sav", view);
+    EXPECT_EQ(view.dialogue, "主线第9");
+    EXPECT_EQ(view.mainLoaded, "9");
+    EXPECT_EQ(state.mainLineNumber, 9);
+  }
+}
+
 // A value that is no number: the field and the looked-up line are shown,
 // then the load fails with the counter as it was.
 TEST_F(ProgressFileTest, ValueThatIsNoNumberFailsAfterShowingTheFallback) {

@@ -6,8 +6,9 @@
 # Wine's X11 graphics driver is needed: Wine programs only see key presses
 # made in another Wine window of the same prefix, and xdotool needs X windows.
 # Usage: win32_e2e.sh <folder of Lumivox.exe> <folder of the test programs> <sample Data folder> <prefix folder>
+#        <stand-in for the game>
 set -euo pipefail
-program_dir=$1 helper_dir=$2 data=$3
+program_dir=$1 helper_dir=$2 data=$3 stand_in_game=$5
 export WINEPREFIX=$4
 e2e_name=win32_e2e
 source "$(dirname "$0")/wine_desktop.sh"
@@ -21,6 +22,14 @@ cleanup() {
 trap cleanup EXIT
 windows_work="Z:${work//\//\\}"
 
+# The game's folder as its set-up records it, read at Lumivox's start: a
+# stand-in for the game in a folder with blanks and Chinese characters.
+game_folder="$work/游戏 目录"
+mkdir "$game_folder"
+cp "$stand_in_game" "$game_folder/ED6_WIN2.exe"
+windows_game_folder="Z:${game_folder//\//\\}"
+wine reg add 'HKCU\Software\Falcom\Fsetup' /v ED_SORA2 /d "$windows_game_folder" /f >/dev/null 2>&1 ||
+  fail "wine reg add of the game's folder failed"
 file_is() { [ "$(cat "$1" 2>/dev/null)" = "$2" ]; }
 
 # The stand-in game first, so that Wine's own start is not Lumivox's.
@@ -246,6 +255,34 @@ xdotool keydown Return
 sleep 0.06
 xdotool keyup Return
 expect_lumivox 确认用户跳过对话。对话数：0 0 "after Enter, the new advance key"
+
+echo "== Ctrl+O starts the game minimized, without the focus, in its own folder"
+marker="$game_folder/ED6_WIN2.started"
+focus_window Lumivox
+xdotool key ctrl+o
+wait_for 30 test -s "$marker" || fail "Ctrl+O did not start the game: no $marker"
+started=$(tr -d '\r' <"$marker")
+[ "$started" = "$(printf 'show=7\ndir=%s' "$windows_game_folder")" ] || fail "the game started with \"$started\""
+no_x_window '^出错了$' || fail "an error box came with the started game"
+
+echo "== a missing game and a file that is no program show the box"
+launch_fails() {  # $1: what is wrong, $2: the screenshot's name
+  focus_window Lumivox
+  xdotool key ctrl+o
+  wait_for 10 has_x_window '^出错了$' || fail "$1: Ctrl+O showed no box \"出错了\""
+  shot "$2"
+  local text
+  text=$(probe '#32770' 出错了 65535)
+  [ "$text" = "咳咳。。MS无法找到3rd的路径的说。。所以请自行打开了。" ] || fail "$1: the box reads \"$text\""
+  focus_box 出错了
+  xdotool key Return
+  wait_for 10 no_x_window '^出错了$' || fail "$1: Enter did not close the box \"出错了\""
+}
+mv "$game_folder" "$game_folder.gone"
+launch_fails "a missing game" launch-missing-game
+mv "$game_folder.gone" "$game_folder"
+printf 'no program\r\n' >"$game_folder/ED6_WIN2.exe"
+launch_fails "a file that is no program" launch-no-program
 
 echo "== boxes speak Chinese whatever the system's language; the answers come back"
 answer="$work/answer.txt"
