@@ -12,12 +12,12 @@ enum class Severity { Error, Warning, Note };
 enum class Language { Chinese, English };
 
 struct Finding {
-  std::string file;         // the folder as given, joined with the file's name
-  std::size_t line = 0;     // from 1; 0: the file as a whole
-  std::size_t column = 0;   // in characters, from 1; 0: none applies
+  std::string file;        // the folder as given, joined with the file's name
+  std::size_t line = 0;    // from 1; 0: the file as a whole
+  std::size_t column = 0;  // in characters, from 1; 0: none applies
   Severity severity = Severity::Error;
-  std::string code;         // stable, "L030"
-  std::string message;      // in the report's language
+  std::string code;     // stable, "L030"
+  std::string message;  // in the report's language
 };
 
 struct CheckReport {

@@ -51,30 +51,30 @@ void convertFile(const DataFolder& folder, std::string_view name, FileFindings& 
   std::error_code error;
   if (std::filesystem::symlink_status(toFsPath(backup), error).type() != std::filesystem::file_type::not_found) {
     findings.add(0, 0, Severity::Error, "L061",
-                 say(lang, "没有转换：{} 已经存在，请先把它移走", "not converted: {} exists already; move it away first",
-                     {backupName}));
+                 say(lang, "没有转换：{} 已经存在，请先把它移走",
+                     "not converted: {} exists already; move it away first", {backupName}));
     return;
   }
   try {
     writeFileAtomically(backup, bytes);
   } catch (const FileError&) {
     findings.add(0, 0, Severity::Error, "L061",
-                 say(lang, "没有转换：写不了备份 {}，文件保持原样", "not converted: the backup {} cannot be written; the file is left as it is",
-                     {backupName}));
+                 say(lang, "没有转换：写不了备份 {}，文件保持原样",
+                     "not converted: the backup {} cannot be written; the file is left as it is", {backupName}));
     return;
   }
   try {
     writeFileAtomically(findings.file(), gbk);
   } catch (const FileError&) {
-    findings.add(0, 0, Severity::Error, "L061",
-                 say(lang, "没有转换：写不了这个文件，它保持原样（备份 {} 已写好）",
-                     "not converted: the file cannot be written and is left as it is (the backup {} is written)",
-                     {backupName}));
+    findings.add(
+        0, 0, Severity::Error, "L061",
+        say(lang, "没有转换：写不了这个文件，它保持原样（备份 {} 已写好）",
+            "not converted: the file cannot be written and is left as it is (the backup {} is written)", {backupName}));
     return;
   }
   findings.add(0, 0, Severity::Note, "L060",
-               say(lang, "已从 UTF-8 转成 GBK，原文件保存为 {}", "converted from UTF-8 to GBK; the original is kept as {}",
-                   {backupName}));
+               say(lang, "已从 UTF-8 转成 GBK，原文件保存为 {}",
+                   "converted from UTF-8 to GBK; the original is kept as {}", {backupName}));
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ bool DataFolder::open(const std::string& folder, Language language, std::string&
   const auto fsFolder = toFsPath(folder);
   if (!std::filesystem::is_directory(fsFolder, error)) {
     why = std::filesystem::exists(fsFolder, error) ? say(language, "这不是文件夹", "it is not a folder")
-                                                    : say(language, "没有这个文件夹", "there is no such folder");
+                                                   : say(language, "没有这个文件夹", "there is no such folder");
     return false;
   }
   std::filesystem::directory_iterator entries(fsFolder, error);
@@ -78,8 +78,9 @@ std::optional<std::string> readChecked(const DataFolder& folder, std::string_vie
   DataFile file = readDataFile(findings.file(), maxBytes, lang);
   if (file.state == DataFile::State::Read) return std::move(file.bytes);
   if (file.state != DataFile::State::Missing) {
-    findings.add(0, 0, absent.unreadable, "L004",
-                 say(lang, "读不了这个文件（{}）：{}", "the file cannot be read ({}): {}", {file.why, absent.consequence}));
+    findings.add(
+        0, 0, absent.unreadable, "L004",
+        say(lang, "读不了这个文件（{}）：{}", "the file cannot be read ({}): {}", {file.why, absent.consequence}));
   } else if (absent.missing) {
     const std::string other = folder.nameInOtherCase(name);
     findings.add(0, 0, *absent.missing, "L002",

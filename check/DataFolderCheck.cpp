@@ -119,8 +119,8 @@ class FolderCheck {
         say(lang_, "关于窗口显示「未知大小」", "the About window shows \"未知大小\" (size unknown)");
     if (!story.hasSection(1)) {
       findings.add(0, 0, Severity::Error, "L022",
-                   missingSection("TextNumber", say(lang_, "进度条只按 1 行计算，{}", "the progress bar counts 1 line; {}",
-                                                    {unknownSize})));
+                   missingSection("TextNumber", say(lang_, "进度条只按 1 行计算，{}",
+                                                    "the progress bar counts 1 line; {}", {unknownSize})));
     } else {
       checkLineCount(scan, "TextNumber", story, findings, unknownSize);
       checkLineCount(scan, "TextNumberDoor", doors, findings, unknownSize);
@@ -128,7 +128,8 @@ class FolderCheck {
 
     if (!story.hasSection(2))
       findings.add(0, 0, Severity::Note, "L022",
-                   missingSection("Build", say(lang_, "关于窗口显示「未知版本」", "the About window shows \"未知版本\" (version unknown)")));
+                   missingSection("Build", say(lang_, "关于窗口显示「未知版本」",
+                                               "the About window shows \"未知版本\" (version unknown)")));
 
     const auto interval = namedValue(scan, kIntervalSection, kIntervalKey);
     if (!interval) {
@@ -149,13 +150,14 @@ class FolderCheck {
   void checkLineCount(const LibraryScan& scan, std::string_view key, const Library& counted, FileFindings& findings,
                       const std::string& unknownSize) {
     const bool main = key == "TextNumber";
-    const std::string story = main ? say(lang_, "主线", "the main story") : say(lang_, "门后的故事", "the door stories");
+    const std::string story =
+        main ? say(lang_, "主线", "the main story") : say(lang_, "门后的故事", "the door stories");
     const auto value = namedValue(scan, "TextNumber", key);
     if (!value) {
-      findings.add(scan.sectionLines[1], 0, Severity::Error, "L022",
-                   say(lang_, "[TextNumber] 节里没有 {}：{}的进度条只按 1 行计算，{}",
-                       "section [TextNumber] has no {}: the progress bar of {} counts 1 line; {}",
-                       {key, story, unknownSize}));
+      findings.add(
+          scan.sectionLines[1], 0, Severity::Error, "L022",
+          say(lang_, "[TextNumber] 节里没有 {}：{}的进度条只按 1 行计算，{}",
+              "section [TextNumber] has no {}: the progress bar of {} counts 1 line; {}", {key, story, unknownSize}));
       return;
     }
     const auto lines = toSingle(value->shown);

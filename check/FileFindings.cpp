@@ -10,16 +10,11 @@ constexpr std::size_t kExcerptCharacters = 40;
 
 }  // namespace
 
-bool FileFindings::listing(std::string_view code) const {
-  const auto it = perCode_.find(code);
-  return it == perCode_.end() || it->second < kListedPerCode;
-}
-
-void FileFindings::add(std::size_t line, std::size_t column, Severity severity, std::string_view code,
-                       std::string message) {
+bool FileFindings::count(Severity severity, std::string_view code) {
   (severity == Severity::Error ? errors_ : severity == Severity::Warning ? warnings_ : notes_) += 1;
-  std::size_t& count = perCode_[std::string(code)];
-  if (count++ < kListedPerCode) listed_.push_back({file_, line, column, severity, std::string(code), std::move(message)});
+  auto it = perCode_.find(code);
+  if (it == perCode_.end()) it = perCode_.emplace(std::string(code), 0).first;
+  return it->second++ < kListedPerCode;
 }
 
 void FileFindings::moveInto(CheckReport& report) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <concepts>
 #include <cstddef>
 #include <initializer_list>
 #include <map>
@@ -20,15 +21,25 @@ class FileFindings {
   const std::string& file() const { return file_; }
   Language language() const { return language_; }
 
-  void add(std::size_t line, std::size_t column, Severity severity, std::string_view code, std::string message);
-  // Whether a finding of this code would still be listed.
-  bool listing(std::string_view code) const;
+  void add(std::size_t line, std::size_t column, Severity severity, std::string_view code, std::string message) {
+    add(line, column, severity, code, [&] { return std::move(message); });
+  }
+  // The same, with the message made only when it is listed: a file can hold
+  // millions of one fault.
+  template <typename MakeMessage>
+  requires std::invocable<MakeMessage&>
+  void add(std::size_t line, std::size_t column, Severity severity, std::string_view code, MakeMessage&& message) {
+    if (count(severity, code)) listed_.push_back({file_, line, column, severity, std::string(code), message()});
+  }
 
   // Appends the listed findings, a note for each code whose list was cut
   // short, and the counts.
   void moveInto(CheckReport& report);
 
  private:
+  // Counts the finding; whether it is still to be listed.
+  bool count(Severity severity, std::string_view code);
+
   std::string file_;
   Language language_;
   std::vector<Finding> listed_;

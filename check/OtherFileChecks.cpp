@@ -43,8 +43,8 @@ bool isUtf8Charset(const std::string& charset) {
   return charset == "utf-8" || charset == "utf8" || charset == "unicode-1-1-utf-8";
 }
 bool isGbkCharset(const std::string& charset) {
-  return charset == "gbk" || charset == "gb2312" || charset == "gb18030" || charset == "cp936" ||
-         charset == "x-gbk" || charset == "windows-936";
+  return charset == "gbk" || charset == "gb2312" || charset == "gb18030" || charset == "cp936" || charset == "x-gbk" ||
+         charset == "windows-936";
 }
 
 }  // namespace
@@ -54,8 +54,8 @@ void checkHotkeyFile(const DataFolder& folder, FileFindings& findings) {
   const std::string atStart =
       say(lang, "每次启动都会弹出出错提示，对话键只能用空格，计数页面也不会载入",
           "every start shows an error message, the dialogue key is Space and the counter page is not loaded");
-  const auto bytes =
-      readChecked(folder, fileNameOf(kHotkeyFile), findings, kMaxFieldFileBytes, {Severity::Error, Severity::Error, atStart});
+  const auto bytes = readChecked(folder, fileNameOf(kHotkeyFile), findings, kMaxFieldFileBytes,
+                                 {Severity::Error, Severity::Error, atStart});
   if (!bytes) return;
   const std::vector<PlacedField> fields = placedFields(*bytes);
   if (fields.empty()) {
@@ -102,7 +102,8 @@ void checkProgressFile(const DataFolder& folder, FileFindings& findings, std::op
                  say(lang, "「{}」不是行号：{}", "\"{}\" is no line number: {}", {excerpt(value), loadFails}));
   } else if (std::to_string(*counter) != value) {
     findings.add(line, column, Severity::Warning, "L051",
-                 say(lang, "「{}」读作第 {} 行，但载入时先显示「{}」", "\"{}\" loads as line {}, but the load first shows \"{}\"",
+                 say(lang, "「{}」读作第 {} 行，但载入时先显示「{}」",
+                     "\"{}\" loads as line {}, but the load first shows \"{}\"",
                      {excerpt(value), std::to_string(*counter), kLoadFallbackText}));
   } else if (highestLine && (*counter < 0 || static_cast<std::size_t>(*counter) > *highestLine)) {
     findings.add(line, column, Severity::Note, "L051",
@@ -131,8 +132,9 @@ void checkCounterPage(const DataFolder& folder, FileFindings& findings) {
   const std::string charset = declaredCharset(bytes);
   if (isUtf8Charset(charset)) {
     if (!isUtf8(bytes))
-      findings.add(0, 0, Severity::Warning, "L055",
-                   say(lang, "页面声明是 UTF-8，其实不是：会显示乱码", "the page declares UTF-8 but is not: it shows garbled"));
+      findings.add(
+          0, 0, Severity::Warning, "L055",
+          say(lang, "页面声明是 UTF-8，其实不是：会显示乱码", "the page declares UTF-8 but is not: it shows garbled"));
     return;
   }
   // Read as GBK from here on.

@@ -12,9 +12,12 @@ namespace {
 
 const char* severityName(Severity severity) {
   switch (severity) {
-    case Severity::Error: return "error";
-    case Severity::Warning: return "warning";
-    case Severity::Note: return "note";
+    case Severity::Error:
+      return "error";
+    case Severity::Warning:
+      return "warning";
+    case Severity::Note:
+      return "note";
   }
   return "error";
 }
@@ -62,7 +65,8 @@ constexpr CodeHelp kCodes[] = {
      "the file is saved as UTF-8: players see garbled text; convert it with --convert-utf8"},
     {"L012", "error", "字节顺序标记（BOM）：第一行因此不算节；UTF-16 文件程序读不了",
      "a byte order mark: the first line is then no section line; a UTF-16 file cannot be read at all"},
-    {"L013", "error", "UTF-8 文件里 GBK 没有的字符：无法转换", "a character of a UTF-8 file that GBK lacks: it cannot be converted"},
+    {"L013", "error", "UTF-8 文件里 GBK 没有的字符：无法转换",
+     "a character of a UTF-8 file that GBK lacks: it cannot be converted"},
     {"L020", "error", "同一节出现两次：只读第一次的，后面那节永远读不到",
      "a section given twice: only the first is read, the later one never"},
     {"L021", "error", "同一个键出现两次：只读第一次的，后面那行永远读不到",
@@ -79,8 +83,10 @@ constexpr CodeHelp kCodes[] = {
      "a gap in the line numbers: players meet the end-of-dialogue text mid-story (names the first missing number)"},
     {"L031", "error", "TextNumber / TextNumberDoor 与实际行数不符，并说明进度条会怎样",
      "TextNumber / TextNumberDoor disagrees with the lines present, and what the progress bar does"},
-    {"L032", "error", "TextNumber / TextNumberDoor 不是大于 0 的数", "TextNumber / TextNumberDoor is no number above 0"},
-    {"L033", "warning", "永远不会显示的鸣谢：缺号之后的条目，或编号 0", "thanks never shown: entries after a gap, or numbered 0"},
+    {"L032", "error", "TextNumber / TextNumberDoor 不是大于 0 的数",
+     "TextNumber / TextNumberDoor is no number above 0"},
+    {"L033", "warning", "永远不会显示的鸣谢：缺号之后的条目，或编号 0",
+     "thanks never shown: entries after a gap, or numbered 0"},
     {"L040", "error", "值超过 255 字节：显示时被截断（指出截断处，是否劈开一个字）",
      "a value over 255 bytes: cut when shown (where, and whether the cut splits a character)"},
     {"L041", "warning", "", ""},  // the estimate's rule, filled in below
@@ -88,7 +94,8 @@ constexpr CodeHelp kCodes[] = {
     {"L043", "warning", "读取时不会去掉的单个引号", "a quote the reader does not remove"},
     {"L044", "note", "像 HTML 标记的文字：按原样显示", "text that looks like HTML markup: shown as it is"},
     {"L045", "warning", "值里的 NUL 字节：只显示到它为止", "a NUL byte in a value: the line is shown up to it"},
-    {"L050", "warning", "HotKeys.opi 不是七个按键记号之一：用空格", "HotKeys.opi holds none of the seven key tokens: Space is used"},
+    {"L050", "warning", "HotKeys.opi 不是七个按键记号之一：用空格",
+     "HotKeys.opi holds none of the seven key tokens: Space is used"},
     {"L051", "error/warning/note", "存档（Save.sav 等）不是范围内的行号：载入失败或显示替代内容",
      "a progress file (Save.sav and the others) holds no line number in range: the load fails or shows a stand-in"},
     {"L052", "warning/note", "[T] 节的自动保存间隔会被设置窗口拒绝（或没有）",
@@ -112,13 +119,14 @@ std::string points(double value) {
 
 std::string labelFitHelp(Language lang) {
   const ControlSpec& label = dialogueLineLabel();
-  return say(lang,
-             "对话框按 {} 磅放不下这一行，会缩小字号（最小 {} 磅）。估算：对话框宽 {} 缇、高 {} 缇，汉字 1 个字宽、ASCII "
-             "半个字宽，任意处换行，行距 {} 个字高",
-             "the line does not fit the dialogue box at {} pt and is shown smaller (down to {} pt). Estimate: box {} "
-             "by {} twips, a Chinese character one em wide and an ASCII one half, lines broken anywhere, {} em apart",
-             {points(label.points), points(kDialogueLineSmallestPoints), std::to_string(label.width),
-              std::to_string(label.height), points(kLinePitchEms)});
+  return say(
+      lang,
+      "对话框按 {} 磅放不下这一行，会缩小字号（最小 {} 磅）。估算：对话框宽 {} 缇、高 {} 缇，汉字 1 个字宽、ASCII "
+      "半个字宽，任意处换行，行距 {} 个字高",
+      "the line does not fit the dialogue box at {} pt and is shown smaller (down to {} pt). Estimate: box {} "
+      "by {} twips, a Chinese character one em wide and an ASCII one half, lines broken anywhere, {} em apart",
+      {points(label.points), points(kDialogueLineSmallestPoints), std::to_string(label.width),
+       std::to_string(label.height), points(kLinePitchEms)});
 }
 
 }  // namespace
@@ -154,7 +162,8 @@ std::string reportJson(const CheckReport& report) {
     appendJsonString(json, f.file);
     json += ", \"line\": " + (f.line ? std::to_string(f.line) : "null");
     json += ", \"column\": " + (f.line && f.column ? std::to_string(f.column) : "null");
-    json += ", \"severity\": \"" + std::string(severityName(f.severity)) + "\", \"code\": \"" + f.code + "\", \"message\": ";
+    json += ", \"severity\": \"" + std::string(severityName(f.severity)) + "\", \"code\": \"" + f.code +
+            "\", \"message\": ";
     appendJsonString(json, f.message);
     json += '}';
   }

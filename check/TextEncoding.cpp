@@ -67,7 +67,8 @@ bool isUtf8(std::string_view bytes) {
 
 std::size_t columnAt(std::string_view line, std::size_t offset, bool utf8) {
   const std::string_view before = line.substr(0, offset);
-  return 1 + codePoints(utf8 ? before : std::string_view(gbkToUtf8(before)));
+  if (utf8 || isAscii(before)) return 1 + codePoints(before);
+  return 1 + codePoints(gbkToUtf8(before));
 }
 
 Places nonGbkBytes(std::string_view bytes, std::size_t limit) {

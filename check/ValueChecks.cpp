@@ -91,15 +91,17 @@ void checkShownValue(FileFindings& findings, std::size_t lineNumber, std::string
   auto column = [&](std::size_t offsetInValue) { return columnAt(line, valueAt + offsetInValue, false); };
 
   if (value.empty()) {
-    findings.add(lineNumber, columnAt(line, afterEquals, false), Severity::Warning, "L042",
-                 say(lang, "值是空的：玩家看到一个空行", "the value is empty: players see an empty line"));
+    findings.add(lineNumber, columnAt(line, afterEquals, false), Severity::Warning, "L042", [&] {
+      return say(lang, "值是空的：玩家看到一个空行", "the value is empty: players see an empty line");
+    });
     return;
   }
 
   std::string_view shown = value.substr(0, kMaxValueBytes);
   if (const std::size_t nul = shown.find('\0'); nul != std::string_view::npos) {
-    findings.add(lineNumber, column(nul), Severity::Warning, "L045",
-                 say(lang, "NUL 字节：这一行只显示到这里为止", "NUL byte: the line is shown only up to here"));
+    findings.add(lineNumber, column(nul), Severity::Warning, "L045", [&] {
+      return say(lang, "NUL 字节：这一行只显示到这里为止", "NUL byte: the line is shown only up to here");
+    });
     shown = shown.substr(0, nul);
   }
 
@@ -112,49 +114,56 @@ void checkShownValue(FileFindings& findings, std::size_t lineNumber, std::string
     }
     const bool splits = kept < kMaxValueBytes;
     const std::string size = std::to_string(value.size());
-    findings.add(lineNumber, column(kept), Severity::Error, "L040",
-                 splits ? say(lang, "这一行有 {} 字节，只显示前 255 字节：从这里起被截掉，而且截断处把这个字劈成两半",
-                              "the line has {} bytes and only the first 255 are shown: it is cut here, in the middle "
-                              "of this character",
-                              {size})
-                        : say(lang, "这一行有 {} 字节，只显示前 255 字节：从这里起被截掉",
-                              "the line has {} bytes and only the first 255 are shown: it is cut here", {size}));
+    findings.add(lineNumber, column(kept), Severity::Error, "L040", [&] {
+      return splits ? say(lang, "这一行有 {} 字节，只显示前 255 字节：从这里起被截掉，而且截断处把这个字劈成两半",
+                          "the line has {} bytes and only the first 255 are shown: it is cut here, in the middle "
+                          "of this character",
+                          {size})
+                    : say(lang, "这一行有 {} 字节，只显示前 255 字节：从这里起被截掉",
+                          "the line has {} bytes and only the first 255 are shown: it is cut here", {size});
+    });
   }
 
   if (isQuote(value.front()) && (value.size() == 1 || value.back() != value.front())) {
-    findings.add(lineNumber, column(0), Severity::Warning, "L043",
-                 say(lang, "开头的引号没有配对的结尾引号：读取时不会去掉，玩家会看到它",
-                     "opening quote without a matching closing one: it is not removed, players see it"));
+    findings.add(lineNumber, column(0), Severity::Warning, "L043", [&] {
+      return say(lang, "开头的引号没有配对的结尾引号：读取时不会去掉，玩家会看到它",
+                 "opening quote without a matching closing one: it is not removed, players see it");
+    });
   } else if (isQuote(value.back()) && std::count(value.begin(), value.end(), value.back()) == 1) {
-    findings.add(lineNumber, column(value.size() - 1), Severity::Warning, "L043",
-                 say(lang, "结尾的引号没有配对的开头引号：读取时不会去掉，玩家会看到它",
-                     "closing quote without a matching opening one: it is not removed, players see it"));
+    findings.add(lineNumber, column(value.size() - 1), Severity::Warning, "L043", [&] {
+      return say(lang, "结尾的引号没有配对的开头引号：读取时不会去掉，玩家会看到它",
+                 "closing quote without a matching opening one: it is not removed, players see it");
+    });
   }
 
   if (const auto markup = markupAt(shown)) {
-    findings.add(lineNumber, column(*markup), Severity::Note, "L044",
-                 say(lang, "看起来像 HTML 标记：程序按原样显示这些字符，不当作格式",
-                     "looks like HTML markup: the program shows these characters as they are, not as formatting"));
+    findings.add(lineNumber, column(*markup), Severity::Note, "L044", [&] {
+      return say(lang, "看起来像 HTML 标记：程序按原样显示这些字符，不当作格式",
+                 "looks like HTML markup: the program shows these characters as they are, not as formatting");
+    });
   }
 
   if (use == ValueUse::DialogueLine) {
     const auto size = dialogueLinePoints(shown);
     const double design = dialogueLineLabel().points;
     if (!size) {
-      findings.add(lineNumber, column(0), Severity::Warning, "L041",
-                   say(lang, "对话框在最小的 {} 磅字下也放不下这一行：末尾会看不到",
-                       "the dialogue box cannot hold this line even at its smallest {} pt font: its end is not seen",
-                       {points(kDialogueLineSmallestPoints)}));
+      findings.add(lineNumber, column(0), Severity::Warning, "L041", [&] {
+        return say(lang, "对话框在最小的 {} 磅字下也放不下这一行：末尾会看不到",
+                   "the dialogue box cannot hold this line even at its smallest {} pt font: its end is not seen",
+                   {points(kDialogueLineSmallestPoints)});
+      });
     } else if (*size < design) {
-      findings.add(lineNumber, column(0), Severity::Warning, "L041",
-                   say(lang, "对话框按 {} 磅字放不下这一行，估计缩小到 {} 磅显示",
-                       "the dialogue box cannot hold this line at {} pt; it is shown smaller, at about {} pt",
-                       {points(design), points(*size)}));
+      findings.add(lineNumber, column(0), Severity::Warning, "L041", [&] {
+        return say(lang, "对话框按 {} 磅字放不下这一行，估计缩小到 {} 磅显示",
+                   "the dialogue box cannot hold this line at {} pt; it is shown smaller, at about {} pt",
+                   {points(design), points(*size)});
+      });
     }
   } else if (shownText(shown) == kThanksInvitationText) {
-    findings.add(lineNumber, column(0), Severity::Warning, "L053",
-                 say(lang, "与结尾的邀请语相同：鸣谢列表在这里就从头开始，后面的条目不会显示",
-                     "same as the closing invitation: the thanks list starts over here and later entries are not shown"));
+    findings.add(lineNumber, column(0), Severity::Warning, "L053", [&] {
+      return say(lang, "与结尾的邀请语相同：鸣谢列表在这里就从头开始，后面的条目不会显示",
+                 "same as the closing invitation: the thanks list starts over here and later entries are not shown");
+    });
   }
 }
 

@@ -12,8 +12,7 @@ std::vector<std::string> commandLineArguments(int, char**) {
   int count = 0;
   LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::string> arguments;
-  for (int i = 0; wide && i < count; ++i)
-    arguments.push_back(utf16ToUtf8(reinterpret_cast<const char16_t*>(wide[i])));
+  for (int i = 0; wide && i < count; ++i) arguments.push_back(utf16ToUtf8(reinterpret_cast<const char16_t*>(wide[i])));
   LocalFree(wide);
   return arguments;
 }

@@ -74,9 +74,12 @@ std::string readOptions(const std::vector<std::string>& arguments, Options& opti
       options.version = true;
     } else if (arg == "--lang" || arg.starts_with("--lang=")) {
       const std::string value = arg == "--lang" ? (i + 1 < arguments.size() ? arguments[++i] : "") : arg.substr(7);
-      if (value == "en") options.language = Language::English;
-      else if (value == "zh") options.language = Language::Chinese;
-      else return arg + " " + value;
+      if (value == "en")
+        options.language = Language::English;
+      else if (value == "zh")
+        options.language = Language::Chinese;
+      else
+        return arg + " " + value;
     } else if (!arg.starts_with("--") && !folderGiven) {
       options.folder = arg;
       folderGiven = true;
@@ -107,8 +110,8 @@ int main(int argc, char** argv) {
     writeConsole(ConsoleStream::Output, std::string("lumivox-check ") + LUMIVOX_VERSION + "\n");
     return kExitClean;
   }
-  const CheckReport report = checkDataFolder(options.folder, options.language,
-                                             options.convert ? Conversion::Utf8Libraries : Conversion::None);
+  const CheckReport report =
+      checkDataFolder(options.folder, options.language, options.convert ? Conversion::Utf8Libraries : Conversion::None);
   writeConsole(ConsoleStream::Output, options.json ? reportJson(report) : reportText(report, options.language));
   if (report.folderUnreadable) return kExitUnreadable;
   return report.errors ? kExitErrors : kExitClean;

@@ -78,8 +78,8 @@ TEST_F(CheckerTest, EachKindOfFault) {
       {"a clean folder", [](CheckerTest&) {}, {}},
       {"bytes that are not GBK",
        [](CheckerTest& t) {
-         t.raw("Quorra.data", utf8ToGbk("[Quorra]\r\n0=第一句\r\n1=第") + "\xFF" + utf8ToGbk("二句\r\n2=第三句\r\n" +
-                                                                              kMain.substr(kMain.find("[TextNumber]"))));
+         t.raw("Quorra.data", utf8ToGbk("[Quorra]\r\n0=第一句\r\n1=第") + "\xFF" +
+                                  utf8ToGbk("二句\r\n2=第三句\r\n" + kMain.substr(kMain.find("[TextNumber]"))));
        },
        {"Quorra.data:3:4 error L010"}},
       {"saved as UTF-8", [](CheckerTest& t) { t.raw("Quorra.data", kMain); }, {"Quorra.data:2:3 error L011"}},
@@ -87,7 +87,8 @@ TEST_F(CheckerTest, EachKindOfFault) {
        [](CheckerTest& t) { t.raw("Quorra.data", "\xEF\xBB\xBF" + utf8ToGbk(kMain)); },
        {"Quorra.data:1:1 error L012", "Quorra.data:1:1 warning L023", "Quorra.data:2:1 warning L024",
         "Quorra.data:3:1 warning L024", "Quorra.data:4:1 warning L024", "Quorra.data error L022"}},
-      {"UTF-16", [](CheckerTest& t) { t.raw("Quorra.data", std::string("\xFF\xFE[\0Q\0", 6)); },
+      {"UTF-16",
+       [](CheckerTest& t) { t.raw("Quorra.data", std::string("\xFF\xFE[\0Q\0", 6)); },
        {"Quorra.data:1:1 error L012"}},
       {"a section and a key given twice",
        [](CheckerTest& t) {
@@ -103,9 +104,9 @@ TEST_F(CheckerTest, EachKindOfFault) {
        {"Quorra.data error L022", "Quorra.data note L022", "Door.data:1:2 note L026", "Door.data error L022"}},
       {"lines that carry nothing and keys never looked up",
        [](CheckerTest& t) {
-         t.gbk("Quorra.data", lines({"x=1", "[Quorra]", "0=第一句", "随便写的一行", "; 注释", "1=第二句", "01=多余的零",
-                                     "2=第三句"}) +
-                                  kMain.substr(kMain.find("[TextNumber]")));
+         t.gbk("Quorra.data",
+               lines({"x=1", "[Quorra]", "0=第一句", "随便写的一行", "; 注释", "1=第二句", "01=多余的零", "2=第三句"}) +
+                   kMain.substr(kMain.find("[TextNumber]")));
        },
        {"Quorra.data:1:1 warning L024", "Quorra.data:4:1 warning L023", "Quorra.data:7:1 warning L025"}},
       {"gaps in the numbering",
@@ -127,11 +128,11 @@ TEST_F(CheckerTest, EachKindOfFault) {
        [](CheckerTest& t) {
          std::string longLine;
          for (int i = 0; i < 150; ++i) longLine += "啊";
-         t.raw("Quorra.data", utf8ToGbk(lines({"[Quorra]", "0=第一句", "1=", "2=\"第三句", "3=<b>第四句</b>",
-                                               "4=" + longLine})) +
-                                  utf8ToGbk("5=第") + std::string(1, '\0') + utf8ToGbk("六句\r\n") +
-                                  utf8ToGbk(lines({"[TextNumber]", "TextNumber=6", "TextNumberDoor=2", "[Build]",
-                                                   "Build=1", "[T]", "T=60"})));
+         t.raw("Quorra.data",
+               utf8ToGbk(lines({"[Quorra]", "0=第一句", "1=", "2=\"第三句", "3=<b>第四句</b>", "4=" + longLine})) +
+                   utf8ToGbk("5=第") + std::string(1, '\0') + utf8ToGbk("六句\r\n") +
+                   utf8ToGbk(lines(
+                       {"[TextNumber]", "TextNumber=6", "TextNumberDoor=2", "[Build]", "Build=1", "[T]", "T=60"})));
        },
        {"Quorra.data:3:3 warning L042", "Quorra.data:4:3 warning L043", "Quorra.data:5:3 note L044",
         "Quorra.data:6:130 error L040", "Quorra.data:6:3 warning L041", "Quorra.data:7:4 warning L045"}},
