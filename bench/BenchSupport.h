@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -135,6 +136,25 @@ class PeakMemory {
     return std::nullopt;
 #endif
   }
+};
+
+// A fresh folder below the system's temporary folder, removed with all it
+// holds at the end.
+class TempFolder {
+ public:
+  explicit TempFolder(const std::string& prefix)
+      : path_(fs::temp_directory_path() /
+              (prefix + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()))) {}
+  ~TempFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
 };
 
 inline void trimHeap() {

@@ -48,15 +48,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s [line count]\n", argv[0]);
     return 2;
   }
-  const fs::path folder =
-      fs::temp_directory_path() / ("lumivox-check-bench-" + std::to_string(Clock::now().time_since_epoch().count()));
-  struct Cleanup {
-    fs::path folder;
-    ~Cleanup() {
-      std::error_code ignored;
-      fs::remove_all(folder, ignored);
-    }
-  } cleanup{folder};
+  const bench::TempFolder temp("lumivox-check-bench-");
+  const fs::path& folder = temp.path();
 
   try {
     fs::create_directories(folder / "Data");

@@ -551,15 +551,8 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  const fs::path folder =
-      fs::temp_directory_path() / ("lumivox-bench-" + std::to_string(Clock::now().time_since_epoch().count()));
-  struct Cleanup {
-    fs::path folder;
-    ~Cleanup() {
-      std::error_code ignored;
-      fs::remove_all(folder, ignored);
-    }
-  } cleanup{folder};
+  const bench::TempFolder temp("lumivox-bench-");
+  const fs::path& folder = temp.path();
 
   std::printf("LookupLine benchmark: main-story libraries in GBK, about 20 characters a line\n");
   std::printf("temp folder: %s\n", folder.string().c_str());

@@ -72,11 +72,13 @@ class FolderCheck {
     FileFindings main(folder_.path(mainName), lang_), door(folder_.path(doorName), lang_);
     const std::string endText = say(lang_, "玩家只会看到「{}」", "players see only \"{}\"", {kEndOfDialogueText});
 
-    const Library doors = readLibrary(folder_, doorName, doorRoles_, door, {Severity::Error, Severity::Error, endText});
+    const Library doors =
+        readLibrary(folder_, doorName, doorLibraryRoles(), door, {Severity::Error, Severity::Error, endText});
     if (doors.scan && !doors.scan->unreadable && !doors.hasSection(0))
-      door.add(0, 0, Severity::Error, "L022", missingSection(doorRoles_[0].name, endText));
+      door.add(0, 0, Severity::Error, "L022", missingSection(doorLibraryRoles()[0].name, endText));
 
-    const Library story = readLibrary(folder_, mainName, mainRoles_, main, {Severity::Error, Severity::Error, endText});
+    const Library story =
+        readLibrary(folder_, mainName, mainLibraryRoles(), main, {Severity::Error, Severity::Error, endText});
     if (story.scan && !story.scan->unreadable) checkMainValues(story, doors, main, endText);
 
     report.mainLines = story.count;
@@ -113,11 +115,12 @@ class FolderCheck {
 
   void checkMainValues(const Library& story, const Library& doors, FileFindings& findings, const std::string& endText) {
     const LibraryScan& scan = *story.scan;
-    if (!story.hasSection(0)) findings.add(0, 0, Severity::Error, "L022", missingSection(mainRoles_[0].name, endText));
+    if (!story.hasSection(kStoryRole))
+      findings.add(0, 0, Severity::Error, "L022", missingSection(mainLibraryRoles()[kStoryRole].name, endText));
 
     const std::string unknownSize =
         say(lang_, "关于窗口显示「未知大小」", "the About window shows \"未知大小\" (size unknown)");
-    if (!story.hasSection(1)) {
+    if (!story.hasSection(kLineCountRole)) {
       findings.add(0, 0, Severity::Error, "L022",
                    missingSection("TextNumber", say(lang_, "进度条只按 1 行计算，{}",
                                                     "the progress bar counts 1 line; {}", {unknownSize})));
@@ -126,7 +129,7 @@ class FolderCheck {
       checkLineCount(scan, "TextNumberDoor", doors, findings, unknownSize);
     }
 
-    if (!story.hasSection(2))
+    if (!story.hasSection(kBuildRole))
       findings.add(0, 0, Severity::Note, "L022",
                    missingSection("Build", say(lang_, "关于窗口显示「未知版本」",
                                                "the About window shows \"未知版本\" (version unknown)")));
@@ -155,7 +158,7 @@ class FolderCheck {
     const auto value = namedValue(scan, "TextNumber", key);
     if (!value) {
       findings.add(
-          scan.sectionLines[1], 0, Severity::Error, "L022",
+          scan.sectionLines[kLineCountRole], 0, Severity::Error, "L022",
           say(lang_, "[TextNumber] 节里没有 {}：{}的进度条只按 1 行计算，{}",
               "section [TextNumber] has no {}: the progress bar of {} counts 1 line; {}", {key, story, unknownSize}));
       return;
@@ -192,19 +195,13 @@ class FolderCheck {
     auto bytes = readChecked(folder_, fileNameOf(kThanksFile), findings, kMaxIniFileBytes,
                              {Severity::Note, Severity::Warning, onlyInvitation});
     if (!bytes) return;
-    const LibraryScan scan = scanLibrary(std::move(*bytes), thanksRoles_, findings);
+    const LibraryScan scan = scanLibrary(std::move(*bytes), thanksListRoles(), findings);
     if (!scan.unreadable && !scan.sectionLines[0])
       findings.add(0, 0, Severity::Warning, "L022", missingSection(kThanksSection, onlyInvitation));
   }
 
   const DataFolder& folder_;
   Language lang_;
-  const std::vector<SectionRole> mainRoles_{{trackInfo(Track::Main).section, SectionUse::Lines},
-                                            {"TextNumber", SectionUse::Values, {"TextNumber", "TextNumberDoor"}},
-                                            {"Build", SectionUse::Values, {"Build"}},
-                                            {kIntervalSection, SectionUse::Values, {kIntervalKey}}};
-  const std::vector<SectionRole> doorRoles_{{trackInfo(Track::Door).section, SectionUse::Lines}};
-  const std::vector<SectionRole> thanksRoles_{{kThanksSection, SectionUse::Thanks}};
 };
 
 }  // namespace

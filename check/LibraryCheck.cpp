@@ -7,8 +7,11 @@
 #include "check/FileFindings.h"
 #include "check/TextEncoding.h"
 #include "check/ValueChecks.h"
+#include "dialogue/DialogueState.h"
 #include "dialogue/KeyPoll.h"
+#include "info/About.h"
 #include "platform/TextCodec.h"
+#include "progress/AutoSaveSettings.h"
 #include "platform/Utf16.h"
 
 namespace lumivox {
@@ -341,6 +344,24 @@ class Walk {
 };
 
 }  // namespace
+
+std::span<const SectionRole> mainLibraryRoles() {
+  static const std::vector<SectionRole> roles{{trackInfo(Track::Main).section, SectionUse::Lines},
+                                              {"TextNumber", SectionUse::Values, {"TextNumber", "TextNumberDoor"}},
+                                              {"Build", SectionUse::Values, {"Build"}},
+                                              {kIntervalSection, SectionUse::Values, {kIntervalKey}}};
+  return roles;
+}
+
+std::span<const SectionRole> doorLibraryRoles() {
+  static const std::vector<SectionRole> roles{{trackInfo(Track::Door).section, SectionUse::Lines}};
+  return roles;
+}
+
+std::span<const SectionRole> thanksListRoles() {
+  static const std::vector<SectionRole> roles{{kThanksSection, SectionUse::Thanks}};
+  return roles;
+}
 
 std::size_t LibraryScan::lineNumberOf(const IniLine& line) const {
   const auto it = std::lower_bound(valueLines.begin(), valueLines.end(), std::make_pair(line.start, std::size_t{0}));

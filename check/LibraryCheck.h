@@ -26,6 +26,14 @@ struct SectionRole {
   std::vector<std::string_view> keys = {};  // Values: the keys the program reads
 };
 
+// What the program reads from each of its initialisation files; the first
+// role is the numbered section.
+std::span<const SectionRole> mainLibraryRoles();
+std::span<const SectionRole> doorLibraryRoles();
+std::span<const SectionRole> thanksListRoles();
+// Where they stand in mainLibraryRoles().
+enum MainLibraryRole : std::size_t { kStoryRole, kLineCountRole, kBuildRole, kIntervalRole };
+
 // One initialisation file as the program's reader sees it, after one walk
 // over its lines.
 struct LibraryScan {
