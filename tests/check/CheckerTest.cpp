@@ -90,12 +90,13 @@ TEST_F(CheckerTest, EachKindOfFault) {
       {"UTF-16",
        [](CheckerTest& t) { t.raw("Quorra.data", std::string("\xFF\xFE[\0Q\0", 6)); },
        {"Quorra.data:1:1 error L012"}},
-      {"a section and a key given twice",
+      {"a section and a key given twice (a number far beyond the others too)",
        [](CheckerTest& t) {
          t.gbk("Quorra.data", kMain + lines({"[quorra]", "3=第四句"}));
-         t.gbk("Door.data", kDoor + lines({"1=门三"}));
+         t.gbk("Door.data", kDoor + lines({"1=门三", "5000=远", "5000=又远"}));
        },
-       {"Quorra.data:12:2 error L020", "Quorra.data:1 note L020", "Door.data:4:1 error L021", "Door.data:3 note L021"}},
+       {"Quorra.data:12:2 error L020", "Quorra.data:1 note L020", "Quorra.data:7:16 error L031",
+        "Door.data:4:1 error L021", "Door.data:3 note L021", "Door.data:6 error L021", "Door.data:5 error L030"}},
       {"sections missing",
        [](CheckerTest& t) {
          t.gbk("Quorra.data", lines({"[Quorra]", "0=第一句", "1=第二句", "2=第三句", "[T]", "T=60"}));
@@ -165,6 +166,23 @@ TEST_F(CheckerTest, EachKindOfFault) {
     c.breakIt(*this);
     EXPECT_EQ(places(check()), c.expected) << c.kind;
   }
+}
+
+// The codec reads a file 64 KiB at a time: a lead byte that ends the first
+// piece, and one that ends the file, are still found.
+TEST_F(CheckerTest, BytesThatAreNotGbkAtTheEndsOfPieces) {
+  std::string thanks = "[ThanksForYou]\r\n";
+  std::size_t entries = 0;
+  while (thanks.size() + 100 < 64 * 1024) thanks += std::to_string(++entries) + "=" + std::string(60, 'a') + "\r\n";
+  std::string line = std::to_string(++entries) + "=";
+  line += std::string(64 * 1024 - 1 - thanks.size() - line.size(), 'a') + "\x81";
+  thanks += line + "\r\n" + std::to_string(++entries) + "=\xB0";
+  raw("SpecialThanks.ED63rd", thanks);
+  // Lines count the header; the last entry's lead byte follows its "<number>=".
+  const std::string cut = std::to_string(entries) + ":" + std::to_string(line.size());
+  const std::string last = std::to_string(entries + 1) + ":" + std::to_string(std::to_string(entries).size() + 2);
+  EXPECT_EQ(places(check()), (std::vector<std::string>{"SpecialThanks.ED63rd:" + cut + " error L010",
+                                                       "SpecialThanks.ED63rd:" + last + " error L010"}));
 }
 
 TEST_F(CheckerTest, SummaryAndAnUnreadableFolder) {
