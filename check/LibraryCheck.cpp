@@ -11,8 +11,8 @@
 #include "dialogue/KeyPoll.h"
 #include "info/About.h"
 #include "platform/TextCodec.h"
-#include "progress/AutoSaveSettings.h"
 #include "platform/Utf16.h"
+#include "progress/AutoSaveSettings.h"
 
 namespace lumivox {
 namespace {
@@ -86,9 +86,9 @@ class Walk {
     const bool marked = bytes.starts_with(kUtf8Mark);
     if (marked) {
       findings_.add(1, 1, Severity::Error, "L012", [&] {
-        return say(lang_, "文件以 UTF-8 的字节顺序标记开头：这三个字节成了第一行的一部分，第一行因此不算节",
-                   "the file starts with a UTF-8 byte order mark: its three bytes become part of the first "
-                   "line, which is then no section line");
+        return say(lang_, "文件以 UTF-8 的字节顺序标记开头：这三个字节成了第一行的开头，第一行因此读错（不再是节或键）",
+                   "the file starts with a UTF-8 byte order mark: its three bytes become the start of the first "
+                   "line, which is then misread (no longer a section or key)");
       });
     }
     const std::string_view text = marked ? bytes.substr(kUtf8Mark.size()) : bytes;
