@@ -174,19 +174,25 @@ class FolderCheck {
     if (!counted.highest) return;  // no lines to compare with: said elsewhere
     const double present = static_cast<double>(*counted.highest) + 1;
     if (*lines == present) return;
-    const std::string stated = number(*lines), real = number(present);
-    if (*lines < present) {
-      findings.add(value->line, value->column, Severity::Error, "L031",
-                   say(lang_, "{} 是 {}，{}却有 {} 行：过了第 {} 行，进度条和百分比就停着不动",
-                       "{} is {} but {} has {} lines: after line {} the progress bar and the percentage stand still",
-                       {key, stated, story, real, number(std::floor(*lines))}));
+    const std::string stated = number(*lines), real = number(present), lastLine = std::to_string(*counted.highest);
+    // The bar takes a line's number as its value only up to its maximum: the
+    // percentage of the last line, or the line from which the bar stands still.
+    const double lastPercent = roundHalfEven((present - 1) / *lines * 100.0);
+    const double stillFrom = std::floor(*lines) + 1;
+    std::string effect;
+    if (*lines > present) {
+      effect = say(lang_, "最后一行只显示 {}%，再往后是「{}」", "the last line shows {}%, and after it comes \"{}\"",
+                   {number(lastPercent), kEndOfDialogueText});
+    } else if (stillFrom < present) {
+      effect = say(lang_, "从第 {} 行起，进度条和百分比就停着不动",
+                   "from line {} on, the progress bar and the percentage stand still", {number(stillFrom)});
     } else {
-      const double last = roundHalfEven((present - 1) / *lines * 100.0);
-      findings.add(value->line, value->column, Severity::Error, "L031",
-                   say(lang_, "{} 是 {}，{}只有 {} 行：最后一行只显示 {}%，再往后是「{}」",
-                       "{} is {} but {} has only {} lines: the last line shows {}%, and after it comes \"{}\"",
-                       {key, stated, story, real, number(last), kEndOfDialogueText}));
+      effect = say(lang_, "最后一行就显示 {}%", "the last line already shows {}%", {number(lastPercent)});
     }
+    findings.add(value->line, value->column, Severity::Error, "L031",
+                 say(lang_, "{} 是 {}，{}的行号却编到 {}（应为 {}）：{}",
+                     "{} is {} but the lines of {} run to line {} (so it should be {}): {}",
+                     {key, stated, story, lastLine, real, effect}));
   }
 
   void checkThanks(FileFindings& findings) {
