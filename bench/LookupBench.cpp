@@ -42,16 +42,23 @@
 #include <thread>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "common/FileRead.h"
 #include "library/IniCache.h"
 #include "library/IniDocument.h"
 #include "library/LookupLine.h"
 #include "platform/TextCodec.h"
 
-#include "PeakMemory.h"
-#include "ScratchFolder.h"
-
 namespace {
+
+using bench::appendLine;
+using bench::appendNumber;
+using bench::FileWriter;
+using bench::mix;
+using bench::PeakMemory;
+using bench::trimHeap;
+using bench::utf8Path;
+using bench::writeLibrary;
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -79,97 +86,10 @@ constexpr const char* kFallback = "嗯。。对话就到这里了。。期待更
 
 volatile std::size_t g_sink = 0;  // keeps the timed lookups from being optimised away
 
-std::uint64_t mix(std::uint64_t x) {  // splitmix64 finaliser
-  x += 0x9E3779B97F4A7C15ull;
-  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
-  x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
-  return x ^ (x >> 31);
-}
-
-// Dialogue line `number` of library version `version`, in GBK: a speaker of
-// two characters, "：「", sixteen characters, "」" - twenty characters, 40
-// bytes. The characters come from the first level of GB2312 (lead bytes
-// B0..D6, trail bytes A1..FE), all of which are valid GBK.
-void appendLine(std::string& out, int version, std::uint64_t number) {
-  std::uint64_t state = mix((static_cast<std::uint64_t>(version) << 40) ^ number);
-  auto hanzi = [&] {
-    state = mix(state);
-    out += static_cast<char>(0xB0 + state % 39);
-    out += static_cast<char>(0xA1 + (state >> 8) % 94);
-  };
-  hanzi();
-  hanzi();
-  out += "\xA3\xBA\xA1\xB8";  // ：「
-  for (int i = 0; i < 16; ++i) hanzi();
-  out += "\xA1\xB9";  // 」
-}
-
-void appendNumber(std::string& out, std::uint64_t n) {
-  char buffer[24];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, n).ptr;
-  out.append(buffer, end);
-}
-
 std::string expectedLine(int version, std::uint64_t number) {
   std::string gbk;
   appendLine(gbk, version, number);
   return lumivox::gbkToUtf8(gbk);
-}
-
-// Writes a file piece by piece, so the benchmark never holds a whole library
-// itself (its memory would count as the reader's).
-class FileWriter {
- public:
-  explicit FileWriter(const fs::path& path) : path_(path), out_(path, std::ios::binary | std::ios::trunc) {
-    chunk_.reserve(kChunk + 4096);
-  }
-  std::string& chunk() { return chunk_; }
-  std::uintmax_t size() const { return written_ + chunk_.size(); }
-  std::uintmax_t lines() const { return lines_; }
-  void flushIfFull() {
-    if (chunk_.size() >= kChunk) flush();
-  }
-  std::uintmax_t close() {
-    flush();
-    out_.close();
-    if (!out_) throw std::runtime_error("cannot write " + path_.string());
-    return written_;
-  }
-
- private:
-  static constexpr std::size_t kChunk = 1 << 20;
-  void flush() {
-    out_.write(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
-    written_ += chunk_.size();
-    lines_ += static_cast<std::uintmax_t>(std::count(chunk_.begin(), chunk_.end(), '\n'));
-    chunk_.clear();
-  }
-  fs::path path_;
-  std::ofstream out_;
-  std::string chunk_;
-  std::uintmax_t written_ = 0, lines_ = 0;
-};
-
-std::uintmax_t writeLibrary(const fs::path& path, std::size_t lines, int version) {
-  FileWriter file(path);
-  std::string& out = file.chunk();
-  out += "[Quorra]\r\n";
-  for (std::size_t i = 0; i < lines; ++i) {
-    appendNumber(out, i);
-    out += '=';
-    appendLine(out, version, i);
-    out += "\r\n";
-    file.flushIfFull();
-  }
-  out += "\r\n[TextNumber]\r\nTextNumber=";
-  appendNumber(out, lines);
-  out += "\r\nTextNumberDoor=0\r\n";
-  return file.close();
-}
-
-std::string utf8Path(const fs::path& path) {
-  const auto u8 = path.u8string();
-  return std::string(u8.begin(), u8.end());
 }
 
 std::int64_t elapsedNs(Clock::time_point from, Clock::time_point to) {
@@ -631,8 +551,8 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  const ScratchFolder scratch("lumivox-bench-");
-  const fs::path& folder = scratch.path();
+  const bench::TempFolder temp("lumivox-bench-");
+  const fs::path& folder = temp.path();
 
   std::printf("LookupLine benchmark: main-story libraries in GBK, about 20 characters a line\n");
   std::printf("temp folder: %s\n", folder.string().c_str());

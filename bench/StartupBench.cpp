@@ -25,8 +25,7 @@
 #include "platform/TextCodec.h"
 #include "platform/WineRegistry.h"
 
-#include "PeakMemory.h"
-#include "ScratchFolder.h"
+#include "BenchSupport.h"
 
 namespace {
 
@@ -191,8 +190,8 @@ void registryShapes(const fs::path& folder) {
       file.close();
     }
     lumivox::WineRegistry registry(folder.string());
-    PeakMemory memory;
-    trimHeap();
+    bench::PeakMemory memory;
+    bench::trimHeap();
     memory.reset();
     const auto start = Clock::now();
     const std::string answer = lumivox::readGameFolder(registry, kDefaultFolder);
@@ -208,7 +207,7 @@ void registryShapes(const fs::path& folder) {
 }  // namespace
 
 int main() {
-  const ScratchFolder scratch("lumivox-startup-bench-");
+  const bench::TempFolder scratch("lumivox-startup-bench-");
   const fs::path& folder = scratch.path();
   try {
     fs::create_directories(folder);

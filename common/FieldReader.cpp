@@ -5,8 +5,6 @@
 namespace lumivox {
 namespace {
 
-constexpr std::size_t kMaxFieldFileBytes = 1024 * 1024;
-
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 // Moves past one field terminator at pos (comma or line end), if any.
@@ -19,8 +17,8 @@ std::size_t skipTerminator(std::string_view s, std::size_t pos) {
 
 }  // namespace
 
-std::vector<std::string> splitFields(std::string_view s) {
-  std::vector<std::string> fields;
+std::vector<PlacedField> placedFields(std::string_view s) {
+  std::vector<PlacedField> fields;
   std::size_t pos = 0;
   while (pos < s.size()) {
     while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t')) ++pos;
@@ -28,22 +26,28 @@ std::vector<std::string> splitFields(std::string_view s) {
     if (pos < s.size() && s[pos] == '"') {
       const std::size_t close = s.find('"', pos + 1);
       const std::size_t valueEnd = close == std::string_view::npos ? s.size() : close;
-      fields.emplace_back(s.substr(pos + 1, valueEnd - pos - 1));
+      fields.push_back({std::string(s.substr(pos + 1, valueEnd - pos - 1)), pos});
       end = valueEnd == s.size() ? valueEnd : valueEnd + 1;
       while (end < s.size() && s[end] != ',' && !isLineEnd(s[end])) ++end;
     } else {
       end = pos;
       while (end < s.size() && s[end] != ',' && !isLineEnd(s[end])) ++end;
-      fields.emplace_back(s.substr(pos, end - pos));
+      fields.push_back({std::string(s.substr(pos, end - pos)), pos});
     }
     pos = skipTerminator(s, end);
   }
   return fields;
 }
 
+std::vector<std::string> splitFields(std::string_view content) {
+  std::vector<std::string> texts;
+  for (PlacedField& field : placedFields(content)) texts.push_back(std::move(field.text));
+  return texts;
+}
+
 std::string lastField(std::string_view content) {
-  auto fields = splitFields(content);
-  return fields.empty() ? std::string() : std::move(fields.back());
+  auto fields = placedFields(content);
+  return fields.empty() ? std::string() : std::move(fields.back().text);
 }
 
 std::string readLastField(const std::string& utf8Path) {

@@ -74,6 +74,11 @@ inline ControlSpec framedText(const char* name, const char* caption, int left, i
           .width = width, .height = height, .wrap = true};
 }
 
+// A dialogue line's font shrinks by this step until the line fits, down to
+// the smallest size a Chinese line is read in.
+inline constexpr double kDialogueLineStepPoints = 0.5;
+inline constexpr double kDialogueLineSmallestPoints = 5.0;
+
 // "宋体" as designed; front ends fall back to the nearest Song face they have.
 inline constexpr const char* kSongFace = "宋体";
 

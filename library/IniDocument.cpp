@@ -47,10 +47,14 @@ const IniSectionIndex* IniDocument::section(std::string_view name) const {
   return added.index.get();
 }
 
-std::optional<std::string_view> IniDocument::find(std::string_view sectionName, std::string_view key) const {
+std::optional<IniLine> IniDocument::findLine(std::string_view sectionName, std::string_view key) const {
   const IniSectionIndex* index = section(sectionName);
   if (!index) return std::nullopt;
-  const auto line = index->find(bytes_, key);
+  return index->find(bytes_, key);
+}
+
+std::optional<std::string_view> IniDocument::find(std::string_view sectionName, std::string_view key) const {
+  const auto line = findLine(sectionName, key);
   if (!line) return std::nullopt;
   return line->value;
 }

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "library/IniLines.h"
+
 namespace lumivox {
 
 class IniSectionIndex;
@@ -29,6 +31,8 @@ class IniDocument {
 
   // The value's bytes as they stand in the file (trimmed, unquoted, not cut).
   std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
+  // The whole line that value comes from.
+  std::optional<IniLine> findLine(std::string_view section, std::string_view key) const;
 
   const std::string& bytes() const { return bytes_; }
   // Gives the bytes back (to read the next version of the file into); the

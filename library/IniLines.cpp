@@ -63,6 +63,7 @@ bool IniLineReader::next(IniLine& line) {
   if (pos_ >= bytes_.size()) return false;
   line = lineAt(bytes_, pos_);
   pos_ = line.next;
+  ++lineNumber_;
   return true;
 }
 

@@ -29,10 +29,13 @@ class IniLineReader {
  public:
   explicit IniLineReader(std::string_view bytes) : bytes_(bytes) {}
   bool next(IniLine& line);
+  // The number of the line next() gave last, counted from 1.
+  std::size_t lineNumber() const { return lineNumber_; }
 
  private:
   std::string_view bytes_;
   std::size_t pos_ = 0;
+  std::size_t lineNumber_ = 0;
 };
 
 // ASCII letters compared without regard to case; other bytes as they are.

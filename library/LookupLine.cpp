@@ -30,12 +30,15 @@ std::string LookupLine(const std::string& path, std::string_view section, std::s
       fallbackBytes = utf8ToGbk(fallback, kMaxValueBytes);
       bytes = fallbackBytes;
     }
-    bytes = bytes.substr(0, kMaxValueBytes);
-    bytes = bytes.substr(0, bytes.find('\0'));
-    return gbkToUtf8(bytes);
+    return shownText(bytes);
   } catch (const std::exception&) {
     return std::string(fallback);
   }
+}
+
+std::string shownText(std::string_view valueBytes) {
+  valueBytes = valueBytes.substr(0, kMaxValueBytes);
+  return gbkToUtf8(valueBytes.substr(0, valueBytes.find('\0')));
 }
 
 }  // namespace lumivox

@@ -1,5 +1,6 @@
 # Installing Lumivox like any desktop program, and its Debian package:
 #   bin/lumivox            the program; reads Data below the current directory
+#   bin/lumivox-check      the translators' library checker (tools/)
 #   bin/lumivox-desktop    the menu entry's command: starts it in the player's
 #                          own folder, seeded with the sample Data
 #   share/applications, share/metainfo, share/icons/hicolor

@@ -10,6 +10,12 @@
 namespace lumivox {
 namespace {
 
+// What stands in for input the conversion refused.
+struct Replacement {
+  std::size_t skip;
+  std::string_view text;
+};
+
 // One iconv descriptor per direction, opened on first use. The program has
 // one thread, so they are never shared between threads.
 class Converter {
@@ -23,28 +29,37 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
-  // Converts input; onInvalid(rest) returns how many input bytes to skip and
-  // appends its replacement. Incomplete input at the end is dropped.
+  // Converts input; onInvalid(rest) gives how many input bytes to skip and
+  // what stands in for them. Incomplete input at the end is
+  // dropped. iconv writes straight into the result, which has room for the
+  // usual output: handing it a small buffer at a time costs more than the
+  // conversion itself.
   template <typename OnInvalid>
   std::string convert(std::string_view input, OnInvalid onInvalid) {
-    std::string out;
-    out.reserve(input.size() * 3 / 2 + 8);
+    std::string out(input.size() * 3 / 2 + 16, '\0');
+    std::size_t used = 0;
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     char* in = const_cast<char*>(input.data());
     std::size_t inLeft = input.size();
-    char buffer[4096];
     while (inLeft > 0) {
-      char* outPtr = buffer;
-      std::size_t outLeft = sizeof buffer;
+      char* outPtr = out.data() + used;
+      std::size_t outLeft = out.size() - used;
       const std::size_t rc = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
-      out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+      used = static_cast<std::size_t>(outPtr - out.data());
       if (rc != static_cast<std::size_t>(-1)) continue;
-      if (errno == E2BIG) continue;
+      if (errno == E2BIG) {
+        out.resize(out.size() * 2);
+        continue;
+      }
       if (errno == EINVAL) break;  // incomplete sequence at the end
-      const std::size_t skip = onInvalid(std::string_view(in, inLeft), out);
+      const auto [skip, replacement] = onInvalid(std::string_view(in, inLeft));
+      if (out.size() - used < replacement.size()) out.resize(out.size() * 2 + replacement.size());
+      std::copy(replacement.begin(), replacement.end(), out.begin() + static_cast<std::ptrdiff_t>(used));
+      used += replacement.size();
       in += skip;
       inLeft -= skip;
     }
+    out.resize(used);
     return out;
   }
 
@@ -150,10 +165,7 @@ class GbkEncoder {
 
 std::string gbkToUtf8(std::string_view gbk) {
   static Converter converter("UTF-8", "GBK");
-  return converter.convert(gbk, [](std::string_view, std::string& out) {
-    out += "\xEF\xBF\xBD";
-    return std::size_t{1};
-  });
+  return converter.convert(gbk, [](std::string_view) { return Replacement{1, "\xEF\xBF\xBD"}; });
 }
 
 std::string utf8ToGbk(std::string_view utf8, std::size_t maxBytes) {

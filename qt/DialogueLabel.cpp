@@ -3,13 +3,15 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include "common/Form.h"
+
 namespace lumivox {
 namespace {
 
-// Half a point at a time, as a user would try sizes; below this a Chinese
-// line is no longer readable, and a 255-byte line fits long before it.
-constexpr qreal kStepPoints = 0.5;
-constexpr qreal kSmallestPoints = 5.0;
+// Half a point at a time, as a user would try sizes; a 255-byte line fits
+// long before the smallest size.
+constexpr qreal kStepPoints = kDialogueLineStepPoints;
+constexpr qreal kSmallestPoints = kDialogueLineSmallestPoints;
 
 QTextOption wrapping() {
   QTextOption option(Qt::AlignLeft | Qt::AlignTop);

@@ -53,5 +53,5 @@ export -f fuzz
 export work findings seconds
 
 status=0
-printf '%s\n' ini fields number gbk hotkey page | xargs -P "$(nproc)" -I{} bash -c 'fuzz {}' || status=1
+printf '%s\n' ini fields number gbk hotkey page check | xargs -P "$(nproc)" -I{} bash -c 'fuzz {}' || status=1
 exit $status

@@ -14,9 +14,8 @@
 namespace lumivox {
 namespace {
 
-// Half a point at a time, down to the smallest size a Chinese line is read in.
-constexpr double kStepPoints = 0.5;
-constexpr double kSmallestPoints = 5.0;
+constexpr double kStepPoints = kDialogueLineStepPoints;
+constexpr double kSmallestPoints = kDialogueLineSmallestPoints;
 
 struct WindowKind {
   const wchar_t* className;

@@ -34,6 +34,8 @@ root=$work/root
 
 has /usr/bin/lumivox
 [ "$("$root/usr/bin/lumivox" --version)" = "lumivox $version" ] || fail "lumivox --version does not say $version"
+has /usr/bin/lumivox-check
+"$root/usr/bin/lumivox-check" "$root/usr/share/lumivox/Data" >/dev/null || fail "lumivox-check finds errors in the installed sample Data"
 for f in "$data"/*; do has "/usr/share/lumivox/Data/${f##*/}"; done
 
 entries=("$root"/usr/share/applications/*.desktop)
