@@ -10,6 +10,7 @@
 #include "dialogue/DialogueState.h"
 #include "dialogue/KeyPoll.h"
 #include "info/About.h"
+#include "info/Contact.h"
 #include "platform/TextCodec.h"
 #include "platform/Utf16.h"
 #include "progress/AutoSaveSettings.h"
@@ -349,6 +350,7 @@ std::span<const SectionRole> mainLibraryRoles() {
   static const std::vector<SectionRole> roles{{trackInfo(Track::Main).section, SectionUse::Lines},
                                               {"TextNumber", SectionUse::Values, {"TextNumber", "TextNumberDoor"}},
                                               {"Build", SectionUse::Values, {"Build"}},
+                                              {kContactSection, SectionUse::Values, {kContactMailKey, kContactQqKey, kContactWebKey}},
                                               {kIntervalSection, SectionUse::Values, {kIntervalKey}}};
   return roles;
 }

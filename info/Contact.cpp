@@ -5,15 +5,14 @@
 namespace lumivox {
 namespace {
 
-constexpr std::string_view kContactSection = "Contact";
 constexpr const char* kWhoseContact = "对话库译者：";
 
 }  // namespace
 
 LibraryContact readLibraryContact(const std::string& mainLibraryPath) {
-  return {LookupLine(mainLibraryPath, kContactSection, "Mail", ""),
-          LookupLine(mainLibraryPath, kContactSection, "QQ", ""),
-          LookupLine(mainLibraryPath, kContactSection, "Web", "")};
+  return {LookupLine(mainLibraryPath, kContactSection, kContactMailKey, ""),
+          LookupLine(mainLibraryPath, kContactSection, kContactQqKey, ""),
+          LookupLine(mainLibraryPath, kContactSection, kContactWebKey, "")};
 }
 
 std::string aboutContactNote(const LibraryContact& contact) {

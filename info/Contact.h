@@ -13,6 +13,10 @@ struct LibraryContact {
   bool empty() const { return mail.empty() && qq.empty() && web.empty(); }
 };
 
+// The optional section of the main library and its keys.
+inline constexpr std::string_view kContactSection = "Contact";
+inline constexpr std::string_view kContactMailKey = "Mail", kContactQqKey = "QQ", kContactWebKey = "Web";
+
 inline constexpr const char* kNoContactText = "本对话库没有写明联系方式。";
 
 LibraryContact readLibraryContact(const std::string& mainLibraryPath);
