@@ -4,7 +4,9 @@
 //  - a fallback of 512 KiB of emoji for a line the library lacks;
 //  - user.reg files of 64 MiB, read as start-up reads the game's folder:
 //    as many short value names in the game's key as fit, the game's folder
-//    last; and the game's folder as 512 KiB of emoji followed by other keys.
+//    last; the game's folder as 512 KiB of emoji followed by other keys; and
+//    the game's folder as one line of 64 MiB. Text longer than any path
+//    reads as empty.
 // Promises: a conversion takes at most 50 ms a MiB (its time as a multiple
 // of Chinese of the same size is shown too); the lookup with the long
 // fallback at most 1 ms; each start-up read under 1 s with a peak memory of
@@ -165,7 +167,7 @@ void registryShapes(const fs::path& folder) {
        [](UserReg& file) {
          file.add(kGameKey);
          std::size_t names = 0;
-         for (; file.size() < kUserRegBytes - 64; ++names) file.add("\"" + base36(names) + "\"=\"\"\n");
+         for (; file.size() < kUserRegBytes - 64; ++names) file.add(base36(names).insert(0, 1, '"') + "\"=\"\"\n");
          file.add("\"ED_SORA2\"=\"C:\\\\Games\\\\Sora\"\n");
          std::printf("  (%zu value names)\n", names + 1);
          return std::string("C:\\Games\\Sora");
@@ -177,7 +179,14 @@ void registryShapes(const fs::path& folder) {
          file.add("\"\n");
          for (std::size_t key = 0; file.size() < kUserRegBytes - 64; ++key)
            file.add("[Software\\\\Vendor" + std::to_string(key) + "] 1\n\"Path\"=\"C:\\\\Program Files\"\n");
-         return std::string(128 * 1024, '?');
+         return std::string();  // longer than any path: read as empty
+       }},
+      {"one game folder of 64 MiB",
+       [](UserReg& file) {
+         file.add(kGameKey + "\"ED_SORA2\"=\"");
+         while (file.size() < kUserRegBytes - 64) file.add(std::string(4096, 'a'));
+         file.add("\"\n");
+         return std::string();
        }},
   };
   std::printf("\nReading the game's folder from a user.reg of 64 MiB, as start-up does\n");

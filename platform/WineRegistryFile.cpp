@@ -10,6 +10,9 @@ namespace {
 
 constexpr std::string_view kHeader = "WINE REGISTRY Version 2";
 
+// The longest path Windows has, in UTF-16 units.
+constexpr std::size_t kMaxTextUnits = 32767;
+
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 // Names in the registry compare without regard to the case of ASCII letters.
@@ -55,12 +58,15 @@ class Lines {
 
 // Reads a name or text that Wine wrote with its escapes, from pos up to the
 // closing character, into out (a buffer the caller reuses), and moves pos
-// past that. False when the line ends before the closing character.
-bool readEscaped(std::string_view line, std::size_t& pos, char closing, std::u16string& out) {
+// past that. False when the line ends before the closing character, or when
+// the text grows past maxUnits.
+bool readEscaped(std::string_view line, std::size_t& pos, char closing, std::u16string& out,
+                 std::size_t maxUnits = std::u16string::npos) {
   static constexpr std::array<std::pair<char, char16_t>, 8> kControls{
       {{'a', u'\a'}, {'b', u'\b'}, {'e', u'\x1b'}, {'f', u'\f'}, {'n', u'\n'}, {'r', u'\r'}, {'t', u'\t'}, {'v', u'\v'}}};
   out.clear();
   while (pos < line.size() && line[pos] != closing) {
+    if (out.size() > maxUnits) return false;
     if (line[pos] == '\\') {
       if (++pos >= line.size()) return false;
       const char c = line[pos];
@@ -162,7 +168,11 @@ std::optional<WineRegistryValue> readData(std::string_view text, Lines& lines) {
     if (!text.starts_with(tag)) continue;
     std::size_t pos = tag.size();
     std::u16string content;
-    if (!readEscaped(text, pos, '"', content)) return std::nullopt;
+    const bool closed = readEscaped(text, pos, '"', content, kMaxTextUnits);
+    // Longer than any path or text the program asks for: read as empty
+    // rather than kept and converted at several times its size.
+    if (content.size() > kMaxTextUnits) return WineRegistryValue{type, std::string(2, '\0')};
+    if (!closed) return std::nullopt;
     content.push_back(u'\0');
     return WineRegistryValue{type, littleEndianBytes(content)};
   }

@@ -161,6 +161,12 @@ TEST(RegistryValue, HugeFiles) {
     many += "[Software\\\\Vendor" + std::to_string(i) + "] 1\n\"Path\"=\"C:\\\\Program Files\\\\Vendor\"\n";
   EXPECT_EQ(gameFolderIn(many + kGameKey + "\"ED_SORA2\"=\"x\"\n"), "x");
 
+  // A text as long as the longest path is read; a longer one reads as empty.
+  const std::string longest(32767, 'a');
+  EXPECT_EQ(gameFolderIn(kHeader + kGameKey + "\"ED_SORA2\"=\"" + longest + "\"\n"), longest);
+  EXPECT_EQ(gameFolderIn(kHeader + kGameKey + "\"ED_SORA2\"=\"" + longest + "a\"\n"), "");
+  EXPECT_EQ(gameFolderIn(kHeader + kGameKey + "\"ED_SORA2\"=\"" + longest + "ab"), "");
+
   // Beyond the size limit the file is not read at all.
   Prefix prefix(kHeader + kGameKey + "\"ED_SORA2\"=\"x\"\n");
   std::filesystem::resize_file(std::filesystem::path(prefix.folder) / "user.reg", WineRegistry::kMaxFileBytes + 1);
