@@ -210,9 +210,15 @@ void DialogueE2E::tapsThatAnswerTheProgramsBoxesAreNotCounted() {
     QProcess::startDetached(u("xdotool"), {u("key"), u("--delay"), u("10"), u("space")});
   });
   answerer.start();
+  // Every other trial chooses the item while the game holds the focus: the
+  // window manager then gives it back to the game as each box closes.
   for (int trial = 1; trial <= 10; ++trial) {
     answered = 0;
-    clickOn(lumivox.label("Label7"));
+    if (trial % 2) {
+      clickOn(lumivox.label("Label7"));
+    } else {
+      QTimer::singleShot(0, lumivox.action("主线剧情"), &QAction::trigger);
+    }
     QTRY_COMPARE(answered, 2);
     QTRY_VERIFY(!QApplication::activeModalWidget());
     game.takeFocus();
