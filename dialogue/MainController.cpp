@@ -49,18 +49,24 @@ constexpr TimerId kShowWindowPauses[] = {TimerId::TimeChr, TimerId::Timer1, Time
 }  // namespace
 
 MainController::MainController(IndexView& view, MainServices services)
-    : view_(view), services_(std::move(services)), timers_(*services_.ticker, indexTimers()) {
+    : view_(view),
+      services_(std::move(services)),
+      prompter_(*services_.prompter, ownFocus_),
+      timers_(*services_.ticker, indexTimers()) {
+  services_.prompter = &prompter_;
   for (const MenuEntry& entry : indexMenu())
     if (entry.kind == MenuEntry::Kind::Item) enabled_[entry.command] = entry.initiallyEnabled;
   for (CommandId label : {CommandId::HideTrackChoice, CommandId::OpenGateMenu}) enabled_[label] = true;
 }
 
 bool MainController::start() {
-  timers_.startAsDesigned();
   StartupServices startup;
   startup.prompter = services_.prompter;
   startup.anotherInstanceRunning = services_.anotherInstanceRunning;
   startup.endProgram = services_.endProgram;
+  // A second copy's ticks would count presses and auto-save over the first
+  // copy's files while its warning is still open.
+  startup.startRunning = [this] { timers_.startAsDesigned(); };
   if (Registry* registry = services_.registry)
     startup.readGameFolder = [registry](const std::string& defaultFolder) {
       return readGameFolder(*registry, defaultFolder);
@@ -95,10 +101,10 @@ void MainController::onCommand(CommandId command) {
     }
     case CommandId::ShowTrackChoice: return expandTrackChoice(view_, *this);
     case CommandId::HideTrackChoice: return collapseTrackChoice(view_, *this);
-    case CommandId::OpenGateMenu: return view_.popUpGateMenu();
-    case CommandId::AutoSaveSettings: return windows.openAutoSave(*this);
-    case CommandId::JumpSettings: return windows.openJump(state_);
-    case CommandId::HotkeySettings: return windows.openHotkeys();
+    case CommandId::OpenGateMenu: return openOwnWindow([&] { view_.popUpGateMenu(); });
+    case CommandId::AutoSaveSettings: return openOwnWindow([&] { windows.openAutoSave(*this); });
+    case CommandId::JumpSettings: return openOwnWindow([&] { windows.openJump(state_); });
+    case CommandId::HotkeySettings: return openOwnWindow([&] { windows.openHotkeys(); });
     case CommandId::Exit: askToExit(); return;
     case CommandId::MainStory: return switchToMainStory(state_, *this, prompter);
     case CommandId::EnterDoor: return enterDoor(state_, *this);
@@ -122,7 +128,7 @@ void MainController::onCommand(CommandId command) {
       return loadProgressCommand(state_, Track::Main, progressFiles(Track::Main).autoSaveFile, *this, prompter);
     case CommandId::LoadAutoSaveDoor:
       return loadProgressCommand(state_, Track::Door, progressFiles(Track::Door).autoSaveFile, *this, prompter);
-    case CommandId::Help: return windows.openHelp();
+    case CommandId::Help: return openOwnWindow([&] { windows.openHelp(); });
     case CommandId::ErrorReport: {
       MissingClipboard missing;
       return runErrorReport(state_, *this, prompter, services_.clipboard ? *services_.clipboard : missing);
@@ -131,12 +137,12 @@ void MainController::onCommand(CommandId command) {
       MissingClipboard missing;
       return runSuggestionReport(*this, prompter, services_.clipboard ? *services_.clipboard : missing);
     }
-    case CommandId::ShowWindow: return windows.openShowWindow(showMembers_, *this);
+    case CommandId::ShowWindow: return openOwnWindow([&] { windows.openShowWindow(showMembers_, *this); });
     case CommandId::About:
       // One About window: opening it again brings it forward unchanged.
-      if (aboutOpen_) return windows.raiseAbout();
+      if (aboutOpen_) return openOwnWindow([&] { windows.raiseAbout(); });
       aboutOpen_ = true;
-      return windows.openAbout(mainLibraryPath());
+      return openOwnWindow([&] { windows.openAbout(mainLibraryPath()); });
     case CommandId::None: return;
   }
 }
@@ -145,18 +151,36 @@ void MainController::onTimer(TimerId timer) {
   // A tick already on its way when its timer stopped is not one.
   if (!timers_.on(timer)) return;
   switch (timer) {
-    case TimerId::TimeChr:
-      // Keys pressed in the program's own windows answer those windows.
-      if (services_.programHasKeyboardFocus && services_.programHasKeyboardFocus()) {
-        services_.keys->forgetPresses();
-        return refreshLibraryPaths(state_, *this);
-      }
-      return pollTick(state_, *services_.keys, *this);
+    case TimerId::TimeChr: return keyPollTick();
     case TimerId::Timer2: return lineCountTick(state_, *this);
     case TimerId::Timer3: return autoSaveTick(state_, *this);
     case TimerId::UserNumberTi: return counterPageTick();
     default: return;
   }
+}
+
+void MainController::keyPollTick() {
+  // Keys pressed while a window or box of the program held the focus answered
+  // it, even when the focus is back in the game by now.
+  if (ownFocus_.heldSinceLastTick()) {
+    // Dropped once the focus has gone: dropping waits for the key watch to
+    // catch up, and while the focus stays nothing is counted anyway.
+    if (!ownFocus_.oursNow()) services_.keys->forgetPresses();
+    return refreshLibraryPaths(state_, *this);
+  }
+  pollTick(state_, *services_.keys, *this);
+}
+
+// The window holds the focus as it opens, and a modal one again as it returns.
+void MainController::openOwnWindow(const std::function<void()>& open) {
+  ownFocus_.ownWindowMoment();
+  open();
+  ownFocus_.ownWindowMoment();
+}
+
+void MainController::onAboutClosed() {
+  aboutOpen_ = false;
+  ownFocus_.ownWindowMoment();
 }
 
 void MainController::counterPageTick() {

@@ -8,6 +8,7 @@
 #include "dialogue/CommandId.h"
 #include "dialogue/DialogueState.h"
 #include "dialogue/IndexModel.h"
+#include "dialogue/OwnFocusLatch.h"
 #include "dialogue/ProgressRange.h"
 #include "show/ShowController.h"
 #include "show/ShowFrmSteps.h"
@@ -36,9 +37,6 @@ struct MainServices {
   std::function<bool()> anotherInstanceRunning;
   // Ends the program at once: no further events, nothing saved.
   std::function<void()> endProgram;
-  // Whether a window or box of the program has the keyboard focus: keys
-  // pressed then answer the program, not the game. Unset: never.
-  std::function<bool()> programHasKeyboardFocus;
   // Why the key watch could not start; empty when it runs.
   std::string keyWatchError;
 };
@@ -50,8 +48,8 @@ class MainController final : public IndexModel, public ShowHost {
  public:
   MainController(IndexView& view, MainServices services);
 
-  // The window's load: its timers as designed, then the start-up sequence.
-  // False when the program was ended during it.
+  // The window's load: the start-up sequence, with the timers started as
+  // designed once this copy stays. False when the program was ended during it.
   bool start();
   // Once the window shows: what the player must know before anything else.
   void onShown();
@@ -60,9 +58,14 @@ class MainController final : public IndexModel, public ShowHost {
   void onTimer(TimerId timer);
   // The window's own keyboard focus (not its activation).
   void onFocus(bool gained);
+  // The keyboard focus entering or leaving the program's windows and boxes,
+  // reported as the platform tells it.
+  void onProgramFocus(bool ours) { ownFocus_.focusChanged(ours); }
   // True when the window may close; the program has then been ended.
   bool onCloseRequested();
-  void onAboutClosed() { aboutOpen_ = false; }
+  void onAboutClosed();
+  // What every box of the program goes through, the secondary windows' too.
+  Prompter& prompter() { return prompter_; }
 
   DialogueState& state() { return state_; }
   bool timerOn(TimerId timer) const { return timers_.on(timer); }
@@ -92,9 +95,13 @@ class MainController final : public IndexModel, public ShowHost {
  private:
   bool askToExit();
   void counterPageTick();
+  void keyPollTick();
+  void openOwnWindow(const std::function<void()>& open);
 
   IndexView& view_;
   MainServices services_;
+  OwnFocusLatch ownFocus_;
+  LatchingPrompter prompter_;
   DialogueState state_;
   TimerSwitches timers_;
   ProgressRange bar_;

@@ -43,7 +43,7 @@ Window* ownedByTheRun(QObject* mainWindow, Window* window) {
 }  // namespace
 
 IndexWindow::IndexWindow(MainServices services, QWidget* parent)
-    : QMainWindow(parent), prompter_(*services.prompter) {
+    : QMainWindow(parent) {
   const FormSpec& form = indexForm();
   setObjectName(toQString(form.name));
   setWindowTitle(toQString(form.title));
@@ -142,20 +142,20 @@ void IndexWindow::setOuterHeightTwips(int twips) {
   layout()->activate();
 }
 
-void IndexWindow::openHotkeys() { (new HotkeysSetupWindow(prompter_, this))->open(); }
+void IndexWindow::openHotkeys() { (new HotkeysSetupWindow(prompter(), this))->open(); }
 
 void IndexWindow::openJump(DialogueState& state) {
-  ownedByTheRun(this, new TextNoWindow(state, prompter_))->showModal();
+  ownedByTheRun(this, new TextNoWindow(state, prompter()))->showModal();
 }
 
 void IndexWindow::openAutoSave(IndexModel& index) {
-  ownedByTheRun(this, new AutoSaveWindow(index, prompter_))->loadAndShowModal();
+  ownedByTheRun(this, new AutoSaveWindow(index, prompter()))->loadAndShowModal();
 }
 
 void IndexWindow::openHelp() { showHelpWindow(this); }
 
 void IndexWindow::openAbout(const std::string& mainLibraryPath) {
-  about_ = new AboutWindow(mainLibraryPath, prompter_);
+  about_ = new AboutWindow(mainLibraryPath, prompter());
   connect(about_, &QObject::destroyed, this, [this] { controller_->onAboutClosed(); });
   about_->show();
 }
@@ -168,7 +168,7 @@ void IndexWindow::raiseAbout() {
 }
 
 void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
-  (new ShowFrm(members, host, *this, prompter_))->open();
+  (new ShowFrm(members, host, *this, prompter()))->open();
 }
 
 void IndexWindow::closeEvent(QCloseEvent* event) {

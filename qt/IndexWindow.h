@@ -54,10 +54,11 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  // The controller's, so that it knows the boxes of every window.
+  Prompter& prompter() { return controller_->prompter(); }
   void buildMenus();
   void connectLabels();
 
-  Prompter& prompter_;
   QtTicker* ticker_ = nullptr;
   std::unique_ptr<MainController> controller_;
   std::map<std::string, QWidget*, std::less<>> controls_;

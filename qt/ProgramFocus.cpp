@@ -2,29 +2,40 @@
 
 #include <QGuiApplication>
 #include <QWindow>
+#include <xcb/xcb.h>
 
-// After Qt: Xlib defines names Qt uses.
-#include <X11/Xlib.h>
+#include "dialogue/MainController.h"
 
 namespace lumivox {
 
-bool programHasKeyboardFocus() {
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (!x11 || !x11->display()) return QGuiApplication::focusWindow() != nullptr;
-  // When one of our boxes closes, the focus falls back to the root window for
-  // a moment until our next window takes it: that moment is still ours, so
-  // the key that closed the box is not counted. Only a window of another
-  // program ends it.
-  static bool ours = false;
-  Display* display = x11->display();
-  Window focused = None;
-  int revertTo = 0;
-  XGetInputFocus(display, &focused, &revertTo);
-  if (focused == None || focused == PointerRoot || focused == DefaultRootWindow(display)) return ours;
-  ours = false;
-  for (const QWindow* window : QGuiApplication::allWindows())
-    if (window->handle() && window->winId() == focused) ours = true;
-  return ours;
+ProgramFocus::ProgramFocus(MainController& controller) : controller_(controller) {
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    QCoreApplication::instance()->installNativeEventFilter(this);
+  } else {
+    toolkitFocus_ = QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged,
+                                     [this](QWindow* window) { controller_.onProgramFocus(window != nullptr); });
+  }
+}
+
+ProgramFocus::~ProgramFocus() {
+  QCoreApplication::instance()->removeNativeEventFilter(this);
+  QObject::disconnect(toolkitFocus_);
+}
+
+// The server reports focus changes only for the windows this program made.
+bool ProgramFocus::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+  if (eventType != "xcb_generic_event_t") return false;
+  const auto* event = static_cast<const xcb_focus_in_event_t*>(message);
+  const int kind = event->response_type & ~0x80;
+  if (kind != XCB_FOCUS_IN && kind != XCB_FOCUS_OUT) return false;
+  // Into a window's own child: still the program's. With the focus on no
+  // window in particular, keys go to whatever lies under the pointer; that
+  // is not followed, as the window may be gone before the focus moves on
+  // and would then never hear that it lost it.
+  if (kind == XCB_FOCUS_OUT && event->detail == XCB_NOTIFY_DETAIL_INFERIOR) return false;
+  if (event->detail >= XCB_NOTIFY_DETAIL_POINTER) return false;
+  controller_.onProgramFocus(kind == XCB_FOCUS_IN);
+  return false;  // the toolkit needs them too
 }
 
 }  // namespace lumivox

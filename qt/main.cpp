@@ -62,7 +62,6 @@ int main(int argc, char** argv) {
   services.registry = &registry;
   services.programs = &programs;
   services.keyWatchError = keys.error();
-  services.programHasKeyboardFocus = lumivox::programHasKeyboardFocus;
   services.anotherInstanceRunning = [&instance] { return instance.anotherInstanceRunning(); };
   services.endProgram = [&ended] {
     ended = true;
@@ -70,6 +69,7 @@ int main(int argc, char** argv) {
   };
 
   lumivox::IndexWindow window(services);
+  const lumivox::ProgramFocus focus(window.controller());
   if (!window.load() || ended) return 0;
   window.show();
   window.controller().onShown();

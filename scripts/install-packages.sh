@@ -12,7 +12,7 @@ packages=()
 for group in "$@"; do
   case "$group" in
     base) packages+=(build-essential cmake pkg-config qt6-base-dev libgl-dev libx11-dev libxi-dev libxrandr-dev
-                     libgtest-dev xvfb xdotool x11-utils xauth fonts-wqy-microhei fonts-arphic-uming
+                     libgtest-dev xvfb xdotool x11-utils xauth openbox fonts-wqy-microhei fonts-arphic-uming
                      qt6-translations-l10n
                      librsvg2-bin file desktop-file-utils appstream  # the icon's bitmaps; the .deb and its checks
                      clang libclang-rt-dev) ;;  # clang: sanitizers and libFuzzer

@@ -98,13 +98,13 @@ void IndexWindow::setOuterHeightTwips(int twips) {
   }
 }
 
-void IndexWindow::openHotkeys() { HotkeysWindow::open(window_, *services_.prompter); }
-void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(window_, state, *services_.prompter); }
-void IndexWindow::openAutoSave(IndexModel& index) { AutoSaveWindow::open(window_, index, *services_.prompter); }
+void IndexWindow::openHotkeys() { HotkeysWindow::open(window_, controller_->prompter()); }
+void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(window_, state, controller_->prompter()); }
+void IndexWindow::openAutoSave(IndexModel& index) { AutoSaveWindow::open(window_, index, controller_->prompter()); }
 void IndexWindow::openHelp() { HelpWindow::open(window_); }
 
 void IndexWindow::openAbout(const std::string& mainLibraryPath) {
-  about_ = AboutWindow::open(mainLibraryPath, *services_.prompter, [this] {
+  about_ = AboutWindow::open(mainLibraryPath, controller_->prompter(), [this] {
     about_ = nullptr;
     controller_->onAboutClosed();
   });
@@ -118,7 +118,7 @@ void IndexWindow::raiseAbout() {
 }
 
 void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
-  if (ShowFrmWindow* show = ShowFrmWindow::create(members, host, window_, *services_.prompter)) show->open();
+  if (ShowFrmWindow* show = ShowFrmWindow::create(members, host, window_, controller_->prompter())) show->open();
 }
 
 LRESULT CALLBACK IndexWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -186,6 +186,11 @@ LRESULT IndexWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOUSEWHEEL:
       if (form_ && form_->scrollWheel(wParam, lParam)) return 0;
+      break;
+    // Sent as the activation moves between this program's windows and boxes
+    // and another program's: at once, not when the next tick asks.
+    case WM_ACTIVATEAPP:
+      if (controller_) controller_->onProgramFocus(wParam != FALSE);
       break;
     case WM_CLOSE:
       if (controller_ && !controller_->onCloseRequested()) return 0;

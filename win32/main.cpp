@@ -12,17 +12,6 @@
 #include "win32/IndexWindow.h"
 #include "win32/Win32Prompter.h"
 
-namespace {
-
-// Keys pressed while any window or box of this program is in front answer it.
-bool programIsInFront() {
-  DWORD process = 0;
-  if (HWND front = GetForegroundWindow()) GetWindowThreadProcessId(front, &process);
-  return process == GetCurrentProcessId();
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
@@ -42,7 +31,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   services.clipboard = &clipboard;
   services.registry = &registry;
   services.programs = &programs;
-  services.programHasKeyboardFocus = programIsInFront;
   services.anotherInstanceRunning = [&singleInstance] { return singleInstance.anotherInstanceRunning(); };
   // At once: no tick, box or window may follow, and nothing is saved.
   services.endProgram = [] { ExitProcess(0); };

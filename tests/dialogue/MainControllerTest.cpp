@@ -59,7 +59,6 @@ struct Lumivox {
   FakeFrontEnd front;
   ScriptedPrompter prompter;
   ScriptedKeyWatch keys;
-  bool programFocused = false;
   bool otherInstance = false;
   int endCalls = 0;
   bool started = false;
@@ -73,7 +72,6 @@ struct Lumivox {
     services.windows = &front;
     services.anotherInstanceRunning = [this] { return otherInstance; };
     services.endProgram = [this] { ++endCalls; };
-    services.programHasKeyboardFocus = [this] { return programFocused; };
     main = std::make_unique<MainController>(front, services);
     started = main->start();
     return *this;
@@ -138,24 +136,44 @@ TEST(MainControllerStart, WithoutHotkeyFileOrDataFolderOneErrorAndCountingWorks)
     EXPECT_TRUE(l.prompter.boxes[0].icon == Prompter::Icon::Critical);
     EXPECT_EQ(l.text("状态提示"), "待命...");
     EXPECT_FALSE(l.on(TimerId::UserNumberTi));  // the counter page is never loaded
+    l.settle();  // the error box has gone
     l.press();
     EXPECT_EQ(l.state().mainLineNumber, 1);  // Space, as no hotkey was read
   }
 }
 
-TEST(MainControllerStart, SecondInstanceWarning) {
+// While a second copy asks whether it may stay, the first one goes on: the
+// second must neither count the first copy's presses nor save over its files.
+TEST(MainControllerStart, SecondCopyRunsNothingBeforeItsWarningIsAnswered) {
   for (bool leave : {true, false}) {
     Lumivox l;
+    writeBytes(l.dir.dataDir() / "AutoSave.sav", "57\r\n");  // the first copy's
     l.otherInstance = true;
     l.prompter.answers = {leave};
+    std::map<TimerId, int> runningBehindTheBox{{TimerId::Timer1, 1}};
+    l.prompter.onBox = [&](const ScriptedPrompter::Box&) {
+      runningBehindTheBox = l.front.running;
+      l.keys.press(vk::Space);  // in the game, for the first copy
+      for (TimerId timer : {TimerId::TimeChr, TimerId::Timer3, TimerId::UserNumberTi}) l.tick(timer);
+    };
     l.start();
     ASSERT_EQ(l.prompter.boxes.size(), 1u);
     EXPECT_EQ(l.prompter.boxes[0].title, "我想对你说");
     EXPECT_TRUE(l.prompter.boxes[0].buttons == Prompter::Buttons::OkCancel);
     EXPECT_EQ(l.prompter.boxes[0].text.rfind("老实说，我并不希望被装载多次", 0), 0u);
+    EXPECT_TRUE(runningBehindTheBox.empty());
+    EXPECT_EQ(l.state().mainLineNumber, 0);
+    EXPECT_TRUE(l.text("UserNumberBrowser").empty());
+    EXPECT_EQ(readBytes(l.dir.dataDir() / "AutoSave.sav"), "57\r\n");
     EXPECT_EQ(l.started, !leave);
     EXPECT_EQ(l.endCalls, leave ? 1 : 0);
     EXPECT_EQ(l.text("状态提示"), leave ? "待命..." : kReadyText);
+    EXPECT_EQ(l.front.running.size(), leave ? 0u : 4u);
+    if (leave) continue;
+    l.tick(TimerId::TimeChr);  // the press behind the box was not this copy's
+    EXPECT_EQ(l.state().mainLineNumber, 0);
+    l.press();
+    EXPECT_EQ(l.state().mainLineNumber, 1);
   }
 }
 
@@ -231,19 +249,49 @@ TEST(MainControllerAdvance, BrokenLibrariesShowWhatTheyHoldWithoutABox) {
   }
 }
 
-// Keys answering the program's own boxes are not the game's.
-TEST(MainControllerAdvance, PressesWhileTheProgramHasTheFocusAreNotCounted) {
+// A press answered the program when one of its windows or boxes held the
+// focus at any moment since the tick before, however short: a tap closes a
+// box and the focus is back in the game before the next tick.
+TEST(MainControllerAdvance, PressesWhileTheProgramHeldTheFocusSinceTheLastTickAreNotCounted) {
+  // P a press, T a poll tick, I and O the focus entering and leaving the program.
+  const std::pair<const char*, int> sequences[] = {
+      {"PT", 1},       // in the game
+      {"IPOT", 0},     // a tap that closes a box between two ticks
+      {"IPOTPT", 1},   // the first press in the game after it counts
+      {"IPTTOTT", 0},  // made in the window and dropped as the focus left
+      {"IOTPT", 1},    // the focus came and went before that press
+  };
+  for (const auto& [sequence, counted] : sequences) {
+    SCOPED_TRACE(sequence);
+    Lumivox l;
+    l.start();
+    l.settle();
+    for (const char* event = sequence; *event; ++event) {
+      if (*event == 'P') l.keys.press(vk::Space);
+      if (*event == 'T') l.tick(TimerId::TimeChr);
+      if (*event == 'I' || *event == 'O') l.main->onProgramFocus(*event == 'I');
+    }
+    EXPECT_EQ(l.state().mainLineNumber, counted);
+  }
+
+  // Both boxes of the switch to the main story answered with a tap, the
+  // focus back in the game before any tick; the platform may not even have
+  // reported the second box.
   Lumivox l;
   l.start();
   l.settle();
-  l.programFocused = true;
-  l.press();
-  l.keys.press(vk::Space);  // the key that closed the box, made before the focus left
-  l.programFocused = false;
+  l.prompter.answers = {true};
+  l.prompter.onBox = [&](const ScriptedPrompter::Box& box) {
+    if (box.kind == ScriptedPrompter::Box::Kind::Ask) l.main->onProgramFocus(true);
+    l.keys.press(vk::Space);
+    l.main->onProgramFocus(false);
+  };
+  l.item("主线剧情");
+  ASSERT_EQ(l.prompter.boxes.size(), 2u);
   l.tick(TimerId::TimeChr);
-  EXPECT_EQ(l.state().mainLineNumber, 1);  // only the second: the first was the box's
+  EXPECT_EQ(l.state().mainLineNumber, 0);
   l.press();
-  EXPECT_EQ(l.state().mainLineNumber, 2);
+  EXPECT_EQ(l.state().mainLineNumber, 1);
 }
 
 TEST(MainControllerFocus, TheWindowsOwnFocusPausesAndResumesPolling) {

@@ -62,7 +62,7 @@ class DialogueE2E : public QObject {
   void doorFromTheGateLabelShowsDoorLinesFromZero();
   void pressInDebugModeIsNotCountedAfterLeaving();
   void hotkeyAppliedWithEnterTakesEffectAfterRestart();
-  void spaceThatAnswersTheProgramsBoxesIsNotCounted();
+  void tapsThatAnswerTheProgramsBoxesAreNotCounted();
 };
 
 void DialogueE2E::doorFromTheGateLabelShowsDoorLinesFromZero() {
@@ -181,41 +181,56 @@ void DialogueE2E::hotkeyAppliedWithEnterTakesEffectAfterRestart() {
   QCOMPARE(boxes.texts.size(), 1);
 }
 
-QTEST_MAIN(DialogueE2E)
-// The player answers Lumivox's own boxes with Space: those presses belong to
-// the boxes, and the next press in the game shows the very next line.
-void DialogueE2E::spaceThatAnswersTheProgramsBoxesIsNotCounted() {
+// The player answers both boxes of the switch to the main story with a tap of
+// a few milliseconds under a window manager, which gives the focus back to
+// the game at once: the taps belong to the boxes, and the next press in the
+// game shows the very next line.
+void DialogueE2E::tapsThatAnswerTheProgramsBoxesAreNotCounted() {
+  QProcess windowManager;
+  windowManager.start(u("openbox"), {u("--sm-disable")});
+  QVERIFY2(windowManager.waitForStarted(5000), "openbox is needed: ./scripts/install-packages.sh base");
+  QTRY_VERIFY(run(u("xprop"), {u("-root"), u("_NET_SUPPORTING_WM_CHECK")}).contains(u("window id")));
   TempWorkDir dir;
   Lumivox lumivox;
   QVERIFY(lumivox.exposed);
   GameWindow game(kGameAt);
   xdotool({u("key"), u("space")});
   QTRY_COMPARE(lumivox.state().mainLineNumber, 1);
-  lumivox.action("星之扉1")->trigger();  // the door track at line 0
 
-  // Each box, once it has the keyboard, gets a real Space.
-  QStringList answered;
+  // Each box, once it has the keyboard, gets one tap of 5 ms.
+  int answered = 0;
+  QPointer<QMessageBox> lastAnswered;
   QTimer answerer;
-  answerer.setInterval(100);
+  answerer.setInterval(20);
   connect(&answerer, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isActiveWindow() || answered.contains(box->windowTitle()) || !programHasKeyboardFocus()) return;
-    answered.push_back(box->windowTitle());
-    QProcess::startDetached(u("xdotool"), {u("key"), u("space")});
+    if (!box || box == lastAnswered || !hasKeyboard(box)) return;
+    lastAnswered = box;
+    ++answered;
+    QProcess::startDetached(u("xdotool"), {u("key"), u("--delay"), u("10"), u("space")});
   });
   answerer.start();
-  lumivox.chooseFromMenuBar("对话", "主线剧情");
-  QTRY_COMPARE(answered, (QStringList{u("数据丢失提醒"), u("成功操作")}));
-  QTRY_VERIFY(!QApplication::activeModalWidget());
+  // Every other trial chooses the item while the game holds the focus: the
+  // window manager then gives it back to the game as each box closes.
+  for (int trial = 1; trial <= 10; ++trial) {
+    answered = 0;
+    if (trial % 2) {
+      clickOn(lumivox.label("Label7"));
+    } else {
+      QTimer::singleShot(0, lumivox.action("主线剧情"), &QAction::trigger);
+    }
+    QTRY_COMPARE(answered, 2);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    game.takeFocus();
+    QTest::qWait(100);
+    QCOMPARE(lumivox.state().mainLineNumber, 1);
+  }
   QCOMPARE(lumivox.state().activeTrack, std::string("IndexText"));
-  QTest::qWait(200);
-  QCOMPARE(lumivox.state().doorLineNumber, 0);
-  QCOMPARE(lumivox.state().mainLineNumber, 1);
 
-  game.takeFocus();
   xdotool({u("key"), u("space")});
   QTRY_COMPARE(lumivox.state().mainLineNumber, 2);
   QCOMPARE(lumivox.text("对话内容"), line(kMainLibraryFile, "Quorra", "1"));
 }
 
+QTEST_MAIN(DialogueE2E)
 #include "DialogueE2E.moc"

@@ -36,6 +36,7 @@ struct Harness : IndexHarness {
   // One press of Space, seen by the next poll tick.
   void advance(std::int32_t& counter) {
     const std::int32_t before = counter;
+    pollTick();
     keys.press(vk::Space);
     QTRY_COMPARE(counter, before + 1);
   }

@@ -39,6 +39,7 @@ struct Harness : IndexHarness {
   void tick3() { QMetaObject::invokeMethod(timer3(), "timeout"); }
   void press() {
     const int before = state().counter(state().track());
+    pollTick();
     keys.press(vk::Space);
     QTRY_VERIFY(state().counter(state().track()) != before);
   }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,10 +43,20 @@ inline QString windowNamed(const char* pattern) {
 
 inline void focusWindow(const QString& id) { xdotool({u("windowfocus"), u("--sync"), id}); }
 
+// Whether the X server has given the keyboard to this window now; asked
+// without turning the event loop, so that it can be asked while a box waits.
+inline bool hasKeyboard(const QWidget* widget) {
+  QProcess process;
+  process.start(u("xdotool"), {u("getwindowfocus")});
+  process.waitForFinished(5000);
+  return process.readAllStandardOutput().trimmed().toULongLong() == widget->winId();
+}
+
 // A real click of the left button in the middle of an area of a widget on the screen.
 inline void clickOn(const QWidget* widget, const QRect& area) {
   const QPoint at = widget->mapToGlobal(area.center());
-  xdotool({u("mousemove"), u("--sync"), QString::number(at.x()), QString::number(at.y())});
+  // xdotool waits for a move that never comes when the pointer is there already.
+  if (QCursor::pos() != at) xdotool({u("mousemove"), u("--sync"), QString::number(at.x()), QString::number(at.y())});
   QTest::qWait(50);
   xdotool({u("click"), u("1")});
 }
@@ -69,7 +80,12 @@ class GameWindow {
   GameWindow(const GameWindow&) = delete;
   GameWindow& operator=(const GameWindow&) = delete;
 
-  void takeFocus() { focusWindow(id_); }
+  // As a player does, the next key comes after the program's next poll tick:
+  // until then keys count as the program's when it had the focus.
+  void takeFocus() {
+    focusWindow(id_);
+    QTest::qWait(60);
+  }
   bool hasFocus() const { return !id_.isEmpty() && xdotool({u("getwindowfocus")}) == id_; }
 
  private:
@@ -87,16 +103,19 @@ class DesktopLumivox : public MainWindowParts {
     services.prompter = &prompter;
     services.keys = &keys;
     services.anotherInstanceRunning = [] { return false; };
-    services.programHasKeyboardFocus = lumivox::programHasKeyboardFocus;
     services.endProgram = std::move(endProgram);
     window = std::make_unique<lumivox::IndexWindow>(services);
+    focus = std::make_unique<lumivox::ProgramFocus>(window->controller());
     window->load();
     window->show();
     exposed = QTest::qWaitForWindowExposed(window.get());
     QTest::qWait(100);
   }
   // The window goes before the key watch and the boxes it uses.
-  ~DesktopLumivox() { window.reset(); }
+  ~DesktopLumivox() {
+    focus.reset();
+    window.reset();
+  }
   DesktopLumivox(const DesktopLumivox&) = delete;
   DesktopLumivox& operator=(const DesktopLumivox&) = delete;
 
@@ -112,5 +131,6 @@ class DesktopLumivox : public MainWindowParts {
 
   BoxPrompter prompter;
   lumivox::X11KeyWatch keys;
+  std::unique_ptr<lumivox::ProgramFocus> focus;
   bool exposed = false;  // the window reached the screen
 };

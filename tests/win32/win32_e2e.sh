@@ -284,6 +284,21 @@ mv "$game_folder.gone" "$game_folder"
 printf 'no program\r\n' >"$game_folder/ED6_WIN2.exe"
 launch_fails "a file that is no program" launch-no-program
 
+echo "== a second copy asks whether to stay and ends on 确定; the first goes on counting"
+(cd "$work/run" && exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &
+second=$!
+wait_for 30 has_x_window '^我想对你说$' || fail "a second copy did not ask whether to stay"
+shot second-copy
+focus_box 我想对你说
+xdotool key Return
+wait_for 20 bash -c "! kill -0 $second 2>/dev/null" || fail "确定 did not end the second copy"
+[ "$(xdotool search --name '^Lumivox$' | wc -l)" = 1 ] || fail "the second copy left a main window"
+focus_window FocusGame
+xdotool keydown Return
+sleep 0.06
+xdotool keyup Return
+expect_lumivox 确认用户跳过对话。对话数：1 1 "after Enter once the second copy ended"
+
 echo "== boxes speak Chinese whatever the system's language; the answers come back"
 answer="$work/answer.txt"
 # Shows a box of the prompter ($1: ask or input) under the locale $2 and
