@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "info/AboutController.h"
+#include "app/AboutController.h"
 #include "info/AboutView.h"
 
 class QLabel;

@@ -9,7 +9,7 @@
 #include "common/Twips.h"
 #include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
-#include "dialogue/IndexTimers.h"
+#include "app/IndexTimers.h"
 #include "qt/AboutWindow.h"
 #include "qt/AutoSaveWindow.h"
 #include "qt/FormBuilder.h"

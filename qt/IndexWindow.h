@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "dialogue/IndexView.h"
-#include "dialogue/IndexWindows.h"
-#include "dialogue/MainController.h"
+#include "app/IndexView.h"
+#include "app/IndexWindows.h"
+#include "app/MainController.h"
 
 class QAction;
 class QMenu;

@@ -4,7 +4,7 @@
 #include <QWindow>
 #include <xcb/xcb.h>
 
-#include "dialogue/MainController.h"
+#include "app/MainController.h"
 
 namespace lumivox {
 

@@ -2,8 +2,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "show/ShowController.h"
-#include "show/ShowView.h"
+#include "app/ShowController.h"
+#include "app/ShowView.h"
 
 class QLabel;
 

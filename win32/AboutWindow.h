@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "info/AboutController.h"
+#include "app/AboutController.h"
 #include "info/AboutView.h"
 #include "win32/FormWindow.h"
 #include "win32/Win32Ticker.h"

@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "dialogue/IndexView.h"
-#include "dialogue/IndexWindows.h"
-#include "dialogue/MainController.h"
+#include "app/IndexView.h"
+#include "app/IndexWindows.h"
+#include "app/MainController.h"
 #include "win32/FormBuilder.h"
 #include "win32/IndexMenuBar.h"
 #include "win32/Win32Ticker.h"

@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "show/ShowController.h"
-#include "show/ShowView.h"
+#include "app/ShowController.h"
+#include "app/ShowView.h"
 #include "win32/Win32Ticker.h"
 #include "win32/XpProgressBarControl.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "show/ShowController.h"
-#include "show/ShowView.h"
+#include "app/ShowController.h"
+#include "app/ShowView.h"
 
 using namespace lumivox;
 

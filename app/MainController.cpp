@@ -1,13 +1,13 @@
-#include "dialogue/MainController.h"
+#include "app/MainController.h"
 
 #include <exception>
 
 #include "common/Prompter.h"
 #include "dialogue/DebugMode.h"
 #include "dialogue/IndexMenu.h"
-#include "dialogue/IndexTimers.h"
-#include "dialogue/IndexView.h"
-#include "dialogue/IndexWindows.h"
+#include "app/IndexTimers.h"
+#include "app/IndexView.h"
+#include "app/IndexWindows.h"
 #include "dialogue/KeyPoll.h"
 #include "dialogue/KeyWatchFailure.h"
 #include "dialogue/Startup.h"

@@ -1,4 +1,4 @@
-#include "info/AboutController.h"
+#include "app/AboutController.h"
 
 namespace lumivox {
 

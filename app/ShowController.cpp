@@ -1,8 +1,8 @@
-#include "show/ShowController.h"
+#include "app/ShowController.h"
 
 #include <limits>
 
-#include "show/ShowView.h"
+#include "app/ShowView.h"
 
 namespace lumivox {
 namespace {

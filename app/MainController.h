@@ -10,7 +10,7 @@
 #include "dialogue/IndexModel.h"
 #include "dialogue/OwnFocusLatch.h"
 #include "dialogue/ProgressRange.h"
-#include "show/ShowController.h"
+#include "app/ShowController.h"
 #include "show/ShowFrmSteps.h"
 
 namespace lumivox {
