@@ -6,7 +6,7 @@
 namespace lumivox {
 
 // The main window's timers as it creates them.
-inline std::vector<TimerSpec> indexTimers() {
+inline std::vector<TimerRow> indexTimers() {
   return {
       {TimerId::TimeChr, "Time_Chr", 20, true},          // key poll and advance
       {TimerId::Timer2, "Timer2", 1, true},              // the line count into Bar1, once

@@ -7,6 +7,7 @@
 #include "check/FileFindings.h"
 #include "check/TextEncoding.h"
 #include "check/ValueChecks.h"
+#include "common/Blanks.h"
 #include "dialogue/DialogueState.h"
 #include "dialogue/KeyPoll.h"
 #include "info/About.h"
@@ -23,7 +24,6 @@ constexpr std::size_t kPlacesSought = 1000;
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Why a key of a numbered section is never asked for: the program asks for
 // the decimal text of its counter, "0", "1", ... (and "-1", ... after
@@ -34,7 +34,7 @@ KeyShape shapeOf(std::string_view key, std::int32_t& number) {
   std::string_view digits = key;
   if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
   if (digits.empty() ||
-      !std::all_of(digits.begin(), digits.end(), [](char c) { return (c >= '0' && c <= '9') || isBlank(c); }))
+      !std::all_of(digits.begin(), digits.end(), [](char c) { return (c >= '0' && c <= '9') || isSpaceOrTab(c); }))
     return KeyShape::NotNumber;
   if (digits.find_first_of(" \t") != std::string_view::npos) return KeyShape::Blank;
   if (key.front() == '+') return KeyShape::Plus;

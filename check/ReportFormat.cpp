@@ -4,7 +4,7 @@
 
 #include "check/FileFindings.h"
 #include "check/ValueChecks.h"
-#include "common/Form.h"
+#include "common/ControlTable.h"
 #include "platform/Utf16.h"
 
 namespace lumivox {
@@ -118,7 +118,7 @@ std::string points(double value) {
 }
 
 std::string labelFitHelp(Language lang) {
-  const ControlSpec& label = dialogueLineLabel();
+  const ControlRow& label = dialogueLineLabel();
   return say(
       lang,
       "对话框按 {} 磅放不下这一行，会缩小字号（最小 {} 磅）。估算：对话框宽 {} 缇、高 {} 缇，汉字 1 个字宽、ASCII "

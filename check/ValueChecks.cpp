@@ -7,7 +7,7 @@
 
 #include "check/FileFindings.h"
 #include "check/TextEncoding.h"
-#include "common/Form.h"
+#include "common/ControlTable.h"
 #include "dialogue/IndexForm.h"
 #include "info/About.h"
 #include "library/LookupLine.h"
@@ -67,13 +67,13 @@ std::size_t linesAt(std::string_view shownGbk, std::size_t halfEmsPerLine) {
 
 }  // namespace
 
-const ControlSpec& dialogueLineLabel() {
-  static const ControlSpec label = *indexForm().find("对话内容");
+const ControlRow& dialogueLineLabel() {
+  static const ControlRow label = *indexForm().find("对话内容");
   return label;
 }
 
 std::optional<double> dialogueLinePoints(std::string_view shownGbk) {
-  const ControlSpec& label = dialogueLineLabel();
+  const ControlRow& label = dialogueLineLabel();
   for (double size = label.points; size >= kDialogueLineSmallestPoints; size -= kDialogueLineStepPoints) {
     const double emTwips = size * 20;  // a point is 20 twips
     const auto halfEms = static_cast<std::size_t>(std::floor(label.width / (emTwips / 2)));

@@ -6,7 +6,7 @@
 namespace lumivox {
 
 class FileFindings;
-struct ControlSpec;
+struct ControlRow;
 
 // The checks of one shown value of a GBK library: a dialogue line or a
 // thanks entry. `line` is the whole line's text (without its line end),
@@ -24,6 +24,6 @@ void checkShownValue(FileFindings& findings, std::size_t lineNumber, std::string
 inline constexpr double kLinePitchEms = 1.25;
 std::optional<double> dialogueLinePoints(std::string_view shownGbk);
 // The dialogue line 对话内容 of the main window's table.
-const ControlSpec& dialogueLineLabel();
+const ControlRow& dialogueLineLabel();
 
 }  // namespace lumivox

@@ -1,5 +1,6 @@
 #include "common/FieldReader.h"
 
+#include "common/Blanks.h"
 #include "common/FileRead.h"
 
 namespace lumivox {
@@ -21,7 +22,7 @@ std::vector<PlacedField> placedFields(std::string_view s) {
   std::vector<PlacedField> fields;
   std::size_t pos = 0;
   while (pos < s.size()) {
-    while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t')) ++pos;
+    while (pos < s.size() && isSpaceOrTab(s[pos])) ++pos;
     std::size_t end;
     if (pos < s.size() && s[pos] == '"') {
       const std::size_t close = s.find('"', pos + 1);

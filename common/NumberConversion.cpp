@@ -6,21 +6,17 @@
 #include <limits>
 #include <string>
 
+#include "common/Blanks.h"
+
 namespace lumivox {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view trimBlanks(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
 // Accepts [sign] digits [. digits] [e [sign] digits] with at least one
 // mantissa digit; nothing else (no hex, no inf or nan, no separators).
 std::optional<double> parseDecimal(std::string_view text) {
-  std::string_view s = trimBlanks(text);
+  std::string_view s = trimSpacesAndTabs(text);
   bool negative = false;
   if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
     negative = s.front() == '-';

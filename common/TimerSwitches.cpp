@@ -4,20 +4,20 @@
 
 namespace lumivox {
 
-TimerSwitches::TimerSwitches(Ticker& ticker, std::vector<TimerSpec> timers) : ticker_(ticker) {
-  for (const TimerSpec& spec : timers) timers_.push_back({spec});
+TimerSwitches::TimerSwitches(Ticker& ticker, std::vector<TimerRow> timers) : ticker_(ticker) {
+  for (const TimerRow& row : timers) timers_.push_back({row});
 }
 
 void TimerSwitches::startAsDesigned() {
   for (State& timer : timers_) {
-    timer.on = timer.spec.onAtStart;
+    timer.on = timer.row.onAtStart;
     apply(timer);
   }
 }
 
 const TimerSwitches::State* TimerSwitches::find(TimerId timer) const {
   for (const State& state : timers_)
-    if (state.spec.id == timer) return &state;
+    if (state.row.id == timer) return &state;
   return nullptr;
 }
 
@@ -33,7 +33,7 @@ bool TimerSwitches::on(TimerId timer) const {
 
 int TimerSwitches::interval(TimerId timer) const {
   const State* found = find(timer);
-  return found ? found->spec.intervalMs : 0;
+  return found ? found->row.intervalMs : 0;
 }
 
 bool TimerSwitches::setOn(TimerId timer, bool on) {
@@ -46,7 +46,7 @@ bool TimerSwitches::setOn(TimerId timer, bool on) {
 
 void TimerSwitches::setInterval(TimerId timer, int intervalMs) {
   State& s = state(timer);
-  s.spec.intervalMs = intervalMs;
+  s.row.intervalMs = intervalMs;
   apply(s);
 }
 
@@ -58,11 +58,11 @@ void TimerSwitches::stopAll() {
 }
 
 void TimerSwitches::apply(const State& timer) {
-  if (!timer.spec.ticks) return;
-  if (timer.on && timer.spec.intervalMs > 0) {
-    ticker_.start(timer.spec.id, timer.spec.intervalMs);
+  if (!timer.row.ticks) return;
+  if (timer.on && timer.row.intervalMs > 0) {
+    ticker_.start(timer.row.id, timer.row.intervalMs);
   } else {
-    ticker_.stop(timer.spec.id);
+    ticker_.stop(timer.row.id);
   }
 }
 

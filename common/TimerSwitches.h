@@ -7,7 +7,7 @@
 namespace lumivox {
 
 // One timer of a window as designed.
-struct TimerSpec {
+struct TimerRow {
   TimerId id;
   const char* name;  // the name tests and tools find it by
   int intervalMs;
@@ -21,7 +21,7 @@ struct TimerSpec {
 // action never reaches the ticker.
 class TimerSwitches {
  public:
-  TimerSwitches(Ticker& ticker, std::vector<TimerSpec> timers);
+  TimerSwitches(Ticker& ticker, std::vector<TimerRow> timers);
 
   // Every timer as the window creates it.
   void startAsDesigned();
@@ -37,7 +37,7 @@ class TimerSwitches {
 
  private:
   struct State {
-    TimerSpec spec;
+    TimerRow row;
     bool on = false;
   };
   State& state(TimerId timer);

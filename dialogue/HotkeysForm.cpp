@@ -7,8 +7,8 @@ namespace {
 
 using K = ControlKind;
 
-FormSpec buildHotkeysForm() {
-  FormSpec form{"HotkeysSetup", "热键设置", 3285, 5175, {}};
+ControlTable buildHotkeysForm() {
+  ControlTable form{"HotkeysSetup", "热键设置", 3285, 5175, {}};
   auto& c = form.controls;
   c.push_back({.kind = K::Label, .name = "Label1",
                .caption = "    本系统允许您定义自己的『对话切换热键』。请在定义前三思，因为您定义的按键要在游戏中能切换对话，"
@@ -27,8 +27,8 @@ FormSpec buildHotkeysForm() {
 
 }  // namespace
 
-const FormSpec& hotkeysForm() {
-  static const FormSpec form = buildHotkeysForm();
+const ControlTable& hotkeysForm() {
+  static const ControlTable form = buildHotkeysForm();
   return form;
 }
 

@@ -5,8 +5,8 @@ namespace {
 
 using K = ControlKind;
 
-FormSpec buildIndexForm() {
-  FormSpec form{"Index", "Lumivox", 3555, 6300, {}};
+ControlTable buildIndexForm() {
+  ControlTable form{"Index", "Lumivox", 3555, 6300, {}};
   auto& c = form.controls;
   c.push_back({K::Frame, "Frame1", "", "对话内容", 0, 0, 3495, 2295});
   c.push_back({.kind = K::DialogueLine, .name = "对话内容", .parent = "Frame1", .caption = kWelcomeText,
@@ -53,8 +53,8 @@ FormSpec buildIndexForm() {
 
 }  // namespace
 
-const FormSpec& indexForm() {
-  static const FormSpec form = buildIndexForm();
+const ControlTable& indexForm() {
+  static const ControlTable form = buildIndexForm();
   return form;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
-#include "common/Form.h"
+#include "common/ControlTable.h"
 
 namespace lumivox {
 
 // The main window Index: its client area as designed.
-const FormSpec& indexForm();
+const ControlTable& indexForm();
 
 inline constexpr const char* kWelcomeText =
     "『欢迎使用“Lumivox”。程序还在更新与完善中，请您能及时提供Bug所在。并希望您喜欢他。如果有事情请联系："

@@ -7,8 +7,8 @@ namespace {
 
 using K = ControlKind;
 
-FormSpec buildAboutForm() {
-  FormSpec form{.name = "About", .title = "关于『Lumivox』", .clientWidth = 5715, .clientHeight = 4860, .controls = {},
+ControlTable buildAboutForm() {
+  ControlTable form{.name = "About", .title = "关于『Lumivox』", .clientWidth = 5715, .clientHeight = 4860, .controls = {},
                 .defaultButton = "Command1", .cancelButton = "Command1"};
   auto& c = form.controls;
   c.push_back({K::Frame, "Frame1", "", "版本信息", 120, 120, 3615, 2175});
@@ -48,8 +48,8 @@ FormSpec buildAboutForm() {
 
 }  // namespace
 
-const FormSpec& aboutForm() {
-  static const FormSpec form = buildAboutForm();
+const ControlTable& aboutForm() {
+  static const ControlTable form = buildAboutForm();
   return form;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
-#include "common/Form.h"
+#include "common/ControlTable.h"
 
 namespace lumivox {
 
 // The About window: version, library figures, credits, contact and thanks.
-const FormSpec& aboutForm();
+const ControlTable& aboutForm();
 
 }  // namespace lumivox

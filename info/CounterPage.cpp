@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/Blanks.h"
 #include "common/FileRead.h"
 #include "info/PageText.h"
 #include "platform/TextCodec.h"
@@ -13,7 +14,6 @@ namespace {
 constexpr std::size_t kPrescanBytes = 1024;
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 std::string lowered(std::string_view text) {
@@ -34,16 +34,16 @@ bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view pr
 template <typename Found>
 std::size_t readAttributes(std::string_view text, std::size_t at, Found found) {
   while (at < text.size()) {
-    while (at < text.size() && (isBlank(text[at]) || text[at] == '/')) ++at;
+    while (at < text.size() && (isHtmlSpace(text[at]) || text[at] == '/')) ++at;
     if (at >= text.size() || text[at] == '>') return at + 1;
     const std::size_t nameStart = at;
-    while (at < text.size() && !isBlank(text[at]) && text[at] != '=' && text[at] != '>' && text[at] != '/') ++at;
+    while (at < text.size() && !isHtmlSpace(text[at]) && text[at] != '=' && text[at] != '>' && text[at] != '/') ++at;
     const std::string name = lowered(text.substr(nameStart, at - nameStart));
-    while (at < text.size() && isBlank(text[at])) ++at;
+    while (at < text.size() && isHtmlSpace(text[at])) ++at;
     std::string_view value;
     if (at < text.size() && text[at] == '=') {
       ++at;
-      while (at < text.size() && isBlank(text[at])) ++at;
+      while (at < text.size() && isHtmlSpace(text[at])) ++at;
       if (at < text.size() && (text[at] == '"' || text[at] == '\'')) {
         const char quote = text[at++];
         const std::size_t end = std::min(text.find(quote, at), text.size());
@@ -51,7 +51,7 @@ std::size_t readAttributes(std::string_view text, std::size_t at, Found found) {
         at = end + 1;
       } else {
         const std::size_t valueStart = at;
-        while (at < text.size() && !isBlank(text[at]) && text[at] != '>') ++at;
+        while (at < text.size() && !isHtmlSpace(text[at]) && text[at] != '>') ++at;
         value = text.substr(valueStart, at - valueStart);
       }
     }
@@ -65,17 +65,17 @@ std::string charsetInContentType(std::string_view content) {
   for (std::size_t at = 0; at + 7 <= content.size(); ++at) {
     if (!startsWithNoCase(content, at, "charset")) continue;
     std::size_t i = at + 7;
-    while (i < content.size() && isBlank(content[i])) ++i;
+    while (i < content.size() && isHtmlSpace(content[i])) ++i;
     if (i >= content.size() || content[i] != '=') continue;
     ++i;
-    while (i < content.size() && isBlank(content[i])) ++i;
+    while (i < content.size() && isHtmlSpace(content[i])) ++i;
     if (i < content.size() && (content[i] == '"' || content[i] == '\'')) {
       const char quote = content[i++];
       const std::size_t end = content.find(quote, i);
       return end == std::string_view::npos ? std::string() : lowered(content.substr(i, end - i));
     }
     const std::size_t start = i;
-    while (i < content.size() && !isBlank(content[i]) && content[i] != ';') ++i;
+    while (i < content.size() && !isHtmlSpace(content[i]) && content[i] != ';') ++i;
     return lowered(content.substr(start, i - start));
   }
   return {};
@@ -96,7 +96,7 @@ std::string declaredCharset(std::string_view page) {
       if (end == std::string_view::npos) break;
       at = end + 3;
     } else if (startsWithNoCase(text, at, "<meta") && at + 5 < text.size() &&
-               (isBlank(text[at + 5]) || text[at + 5] == '/')) {
+               (isHtmlSpace(text[at + 5]) || text[at + 5] == '/')) {
       std::string charset, content;
       bool httpEquiv = false;
       at = readAttributes(text, at + 5, [&](const std::string& name, std::string_view value) {
@@ -112,7 +112,7 @@ std::string declaredCharset(std::string_view page) {
                (isLetter(text[at + 1]) || (text[at + 1] == '/' && at + 2 < text.size() && isLetter(text[at + 2])))) {
       // Another tag: its attribute values may hold anything, "<meta" included.
       at += 2;
-      while (at < text.size() && !isBlank(text[at]) && text[at] != '>' && text[at] != '/') ++at;
+      while (at < text.size() && !isHtmlSpace(text[at]) && text[at] != '>' && text[at] != '/') ++at;
       at = readAttributes(text, at, [](const std::string&, std::string_view) {});
     } else if (text[at] == '<' && at + 1 < text.size() && (text[at + 1] == '!' || text[at + 1] == '/' || text[at + 1] == '?')) {
       const std::size_t end = text.find('>', at);

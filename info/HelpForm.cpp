@@ -5,8 +5,8 @@
 namespace lumivox {
 namespace {
 
-FormSpec buildHelpForm() {
-  FormSpec form{.name = "Help", .title = "使用帮助", .clientWidth = 4680, .clientHeight = 5430, .controls = {},
+ControlTable buildHelpForm() {
+  ControlTable form{.name = "Help", .title = "使用帮助", .clientWidth = 4680, .clientHeight = 5430, .controls = {},
                 .defaultButton = "Command1", .cancelButton = "Command1"};
   form.controls.push_back({ControlKind::TextBox, "Text1", "", helpText(), 120, 120, 4335, 4575});
   form.controls.push_back({ControlKind::Button, "Command1", "", "明白了", 1313, 4920, 2055, 375});
@@ -15,8 +15,8 @@ FormSpec buildHelpForm() {
 
 }  // namespace
 
-const FormSpec& helpForm() {
-  static const FormSpec form = buildHelpForm();
+const ControlTable& helpForm() {
+  static const ControlTable form = buildHelpForm();
   return form;
 }
 

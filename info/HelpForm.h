@@ -1,9 +1,9 @@
 #pragma once
-#include "common/Form.h"
+#include "common/ControlTable.h"
 
 namespace lumivox {
 
 // The help window: the help text and the button that closes it.
-const FormSpec& helpForm();
+const ControlTable& helpForm();
 
 }  // namespace lumivox

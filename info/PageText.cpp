@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "common/Blanks.h"
+
 namespace lumivox {
 namespace {
 
@@ -9,7 +11,6 @@ constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isHexDigit(char c) { return isDigit(c) || (lower(c) >= 'a' && lower(c) <= 'f'); }
 
@@ -71,7 +72,7 @@ std::size_t afterTag(std::string_view html, std::size_t at) {
     const char c = html[at++];
     if (c == '>') return at;
     if (c != '=') continue;
-    while (at < html.size() && isBlank(html[at])) ++at;
+    while (at < html.size() && isHtmlSpace(html[at])) ++at;
     if (at < html.size() && (html[at] == '"' || html[at] == '\'')) {
       const std::size_t close = html.find(html[at], at + 1);
       if (close == std::string_view::npos) return html.size();
@@ -87,14 +88,14 @@ std::size_t afterRawText(std::string_view html, std::size_t at, std::string_view
   for (std::size_t close = html.find("</", at); close != std::string_view::npos; close = html.find("</", close + 2)) {
     const std::size_t end = close + 2 + name.size();
     if (startsWithNoCase(html, close + 2, name) &&
-        (end == html.size() || isBlank(html[end]) || html[end] == '/' || html[end] == '>'))
+        (end == html.size() || isHtmlSpace(html[end]) || html[end] == '/' || html[end] == '>'))
       return afterTag(html, end);
   }
   return html.size();
 }
 
 void addCodePoint(Text& text, char32_t c) {
-  if (c == 0xA0 || c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f') return text.blank();
+  if (c == 0xA0 || (c < 0x80 && isHtmlSpace(static_cast<char>(c)))) return text.blank();
   char bytes[4];
   std::size_t size = 0;
   if (c < 0x80) {
@@ -118,7 +119,7 @@ void addCodePoint(Text& text, char32_t c) {
 // A number that names a character worth showing: not NUL, a surrogate,
 // a control character other than a blank, or beyond Unicode.
 bool isShownCodePoint(char32_t c) {
-  if (c == '\t' || c == '\n' || c == '\r' || c == '\f') return true;
+  if (c < 0x80 && isHtmlSpace(static_cast<char>(c))) return true;
   if (c < 0x20 || (c >= 0x7F && c < 0xA0)) return false;
   return c < 0xD800 || (c > 0xDFFF && c <= 0x10FFFF);
 }
@@ -173,7 +174,7 @@ std::string pageText(std::string_view html) {
       at = end == std::string_view::npos ? html.size() : end + 3;
     } else if (c == '<' && at + 1 < html.size() && isLetter(html[at + 1])) {
       std::size_t nameEnd = at + 1;
-      while (nameEnd < html.size() && !isBlank(html[nameEnd]) && html[nameEnd] != '/' && html[nameEnd] != '>')
+      while (nameEnd < html.size() && !isHtmlSpace(html[nameEnd]) && html[nameEnd] != '/' && html[nameEnd] != '>')
         ++nameEnd;
       const std::string name = lowerName(html, at + 1, nameEnd);
       at = afterTag(html, nameEnd);
@@ -187,7 +188,7 @@ std::string pageText(std::string_view html) {
       if (partsWords(name)) text.blank();
     } else if (c == '<' && at + 2 < html.size() && html[at + 1] == '/' && isLetter(html[at + 2])) {
       std::size_t nameEnd = at + 2;
-      while (nameEnd < html.size() && !isBlank(html[nameEnd]) && html[nameEnd] != '/' && html[nameEnd] != '>')
+      while (nameEnd < html.size() && !isHtmlSpace(html[nameEnd]) && html[nameEnd] != '/' && html[nameEnd] != '>')
         ++nameEnd;
       const std::string name = lowerName(html, at + 2, nameEnd);
       at = afterTag(html, nameEnd);
@@ -203,7 +204,7 @@ std::string pageText(std::string_view html) {
       const std::size_t after = readReference(html, at, text);
       if (after == at) text.add("&");
       at = after == at ? at + 1 : after;
-    } else if (isBlank(c)) {
+    } else if (isHtmlSpace(c)) {
       text.blank();
       ++at;
     } else if (html.compare(at, kNoBreakSpace.size(), kNoBreakSpace) == 0) {

@@ -1,5 +1,6 @@
 #include "library/IniDocument.h"
 
+#include "common/Blanks.h"
 #include "library/IniLines.h"
 #include "library/IniSectionIndex.h"
 
@@ -10,7 +11,6 @@ namespace {
 // answers are dropped rather than kept for ever.
 constexpr std::size_t kMaxSectionsKept = 16;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
@@ -29,7 +29,7 @@ std::optional<std::size_t> IniDocument::bodyOf(std::string_view name) const {
   const std::string_view bytes = bytes_;
   for (std::size_t bracket = bytes.find('['); bracket != std::string_view::npos; bracket = bytes.find('[', bracket + 1)) {
     std::size_t lineStart = bracket;
-    while (lineStart > 0 && isBlank(bytes[lineStart - 1])) --lineStart;
+    while (lineStart > 0 && isSpaceOrTab(bytes[lineStart - 1])) --lineStart;
     if (lineStart > 0 && bytes[lineStart - 1] != '\n') continue;
     const IniLine line = lineAt(bytes, lineStart);
     if (line.kind == IniLine::Kind::Section && equalsIgnoringAsciiCase(line.name, name)) return line.next;

@@ -2,16 +2,10 @@
 
 #include <cstring>
 
+#include "common/Blanks.h"
+
 namespace lumivox {
 namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
 
 std::string_view unquote(std::string_view s) {
   if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
@@ -39,23 +33,23 @@ IniLine lineAt(std::string_view bytes, std::size_t start) {
   const std::size_t end = lf ? line.next - 1 : line.next;  // without the LF
   line.contentEnd = (end > start && base[end - 1] == '\r') ? end - 1 : end;
 
-  const std::string_view text = trim(bytes.substr(start, line.contentEnd - start));
+  const std::string_view text = trimSpacesAndTabs(bytes.substr(start, line.contentEnd - start));
   if (!text.empty() && text.front() == '[') {
     const std::size_t close = text.rfind(']');
     if (close != std::string_view::npos) {
       line.kind = IniLine::Kind::Section;
-      line.name = trim(text.substr(1, close - 1));
+      line.name = trimSpacesAndTabs(text.substr(1, close - 1));
       return line;
     }
     // "[name" without its bracket is no section; it may still be "key=value".
   }
   const std::size_t equals = text.find('=');
   if (equals == std::string_view::npos) return line;
-  line.name = trim(text.substr(0, equals));
+  line.name = trimSpacesAndTabs(text.substr(0, equals));
   if (line.name.empty()) return line;
   line.kind = IniLine::Kind::Key;
   line.afterEquals = static_cast<std::size_t>(text.data() - base) + equals + 1;
-  line.value = unquote(trim(text.substr(equals + 1)));
+  line.value = unquote(trimSpacesAndTabs(text.substr(equals + 1)));
   return line;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/Blanks.h"
+
 namespace lumivox {
 namespace {
 
@@ -37,14 +39,13 @@ std::size_t leadingNumber(std::string_view bytes, std::size_t pos, std::size_t& 
   return digits;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The name of the key line that starts there: what comes before its first
 // '=', without blanks around it.
 std::string_view keyNameAt(std::string_view bytes, std::size_t start) {
   std::size_t end = bytes.find('=', start);
-  while (isBlank(bytes[start])) ++start;
-  while (isBlank(bytes[end - 1])) --end;
+  while (isSpaceOrTab(bytes[start])) ++start;
+  while (isSpaceOrTab(bytes[end - 1])) --end;
   return bytes.substr(start, end - start);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "common/Blanks.h"
 #include "platform/Utf16.h"
 
 namespace lumivox {
@@ -13,7 +14,6 @@ constexpr std::string_view kHeader = "WINE REGISTRY Version 2";
 // The longest path Windows has, in UTF-16 units.
 constexpr std::size_t kMaxTextUnits = 32767;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 // Names in the registry compare without regard to the case of ASCII letters.
 std::u16string& foldRegistryName(std::u16string& name) {
@@ -30,7 +30,7 @@ int hexDigit(char c) {
 }
 
 std::size_t skipBlanks(std::string_view text, std::size_t pos) {
-  while (pos < text.size() && isBlank(text[pos])) ++pos;
+  while (pos < text.size() && isCSpace(text[pos])) ++pos;
   return pos;
 }
 

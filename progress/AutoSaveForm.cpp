@@ -5,8 +5,8 @@ namespace {
 
 using K = ControlKind;
 
-FormSpec buildAutoSaveForm() {
-  FormSpec form{"AutoSave", "自动保存设置", 2535, 2775, {}};
+ControlTable buildAutoSaveForm() {
+  ControlTable form{"AutoSave", "自动保存设置", 2535, 2775, {}};
   auto& c = form.controls;
   c.push_back({K::Frame, "Frame1", "", "", 120, 0, 2295, 2175});
   c.push_back(framedText("Label1", "    呵呵～在此您可以设置自动保存对话进度的时间间隔。让您在意外发生之时，损失降低到最小～", 120,
@@ -20,8 +20,8 @@ FormSpec buildAutoSaveForm() {
 
 }  // namespace
 
-const FormSpec& autoSaveForm() {
-  static const FormSpec form = buildAutoSaveForm();
+const ControlTable& autoSaveForm() {
+  static const ControlTable form = buildAutoSaveForm();
   return form;
 }
 

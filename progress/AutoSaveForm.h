@@ -1,9 +1,9 @@
 #pragma once
-#include "common/Form.h"
+#include "common/ControlTable.h"
 
 namespace lumivox {
 
 // AutoSave: the auto-save interval typed in Text1 and the button that sets it.
-const FormSpec& autoSaveForm();
+const ControlTable& autoSaveForm();
 
 }  // namespace lumivox

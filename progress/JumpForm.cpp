@@ -5,8 +5,8 @@ namespace {
 
 using K = ControlKind;
 
-FormSpec buildJumpForm() {
-  FormSpec form{"TextNO", "对话进度设置", 2640, 3360, {}};
+ControlTable buildJumpForm() {
+  ControlTable form{"TextNO", "对话进度设置", 2640, 3360, {}};
   auto& c = form.controls;
   c.push_back({K::Frame, "Frame1", "", "", 120, 120, 2415, 2655});
   c.push_back(framedText("Label1",
@@ -23,8 +23,8 @@ FormSpec buildJumpForm() {
 
 }  // namespace
 
-const FormSpec& jumpForm() {
-  static const FormSpec form = buildJumpForm();
+const ControlTable& jumpForm() {
+  static const ControlTable form = buildJumpForm();
   return form;
 }
 

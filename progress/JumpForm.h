@@ -1,9 +1,9 @@
 #pragma once
-#include "common/Form.h"
+#include "common/ControlTable.h"
 
 namespace lumivox {
 
 // TextNO: the main-story line number to jump to, typed in Text1.
-const FormSpec& jumpForm();
+const ControlTable& jumpForm();
 
 }  // namespace lumivox

@@ -1,6 +1,7 @@
 #include "progress/ProgressFile.h"
 
 #include "common/AtomicFile.h"
+#include "common/Blanks.h"
 #include "common/FieldReader.h"
 #include "common/FileRead.h"
 #include "common/NumberConversion.h"
@@ -22,20 +23,10 @@ void SaveProgress(DialogueState& state, Track track, std::string_view relativePa
   writeFileAtomically(path, progressFileBytes(state.key(track)));
 }
 
-namespace {
-
-// Blanks around the number are no part of it, for the lookup as for the
-// counter: "  9  " is line 9.
-std::string withoutBlanks(std::string text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
-
 void LoadProgress(DialogueState& state, Track track, std::string_view relativePath, IndexModel& view) {
-  const std::string value = withoutBlanks(gbkToUtf8(readLastField(pathInCurrentDirectory(relativePath))));
+  // Blanks around the number are no part of it, for the lookup as for the
+  // counter: "  9  " is line 9.
+  const std::string value(trimSpacesAndTabs(gbkToUtf8(readLastField(pathInCurrentDirectory(relativePath)))));
   view.setLoadedText(track, value);
   view.setDialogueText(LookupLine(libraryPathOf(view, track), trackInfo(track).section, value, kLoadFallbackText));
   const auto counter = toInt32(value);

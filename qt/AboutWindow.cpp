@@ -13,7 +13,7 @@ namespace lumivox {
 
 AboutWindow::AboutWindow(const std::string& mainLibraryPath, Prompter& prompter) {
   setAttribute(Qt::WA_DeleteOnClose);
-  const FormSpec& form = aboutForm();
+  const ControlTable& form = aboutForm();
   setUpWindow(this, form);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   centreOnScreen(this);

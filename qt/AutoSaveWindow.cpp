@@ -10,7 +10,7 @@ namespace lumivox {
 
 AutoSaveWindow::AutoSaveWindow(IndexModel& index, Prompter& prompter) : index_(index), prompter_(prompter) {
   setAttribute(Qt::WA_DeleteOnClose);
-  const FormSpec& form = autoSaveForm();
+  const ControlTable& form = autoSaveForm();
   setUpWindow(this, form);
   const auto controls = buildForm(this, form);
   fitWrappedLabels(this);

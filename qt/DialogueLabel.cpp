@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QTextLayout>
 
-#include "common/Form.h"
+#include "common/ControlTable.h"
 
 namespace lumivox {
 namespace {

@@ -27,14 +27,14 @@ namespace {
 
 // A Song (Ming) style face as designed: SimSun where installed, else one of
 // the Song/Ming faces of the Linux distributions, the sans-serif one last.
-QFont fontFor(const ControlSpec& spec, QFont font) {
-  if (!spec.face.empty())
-    font.setFamilies({toQString(spec.face), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
+QFont fontFor(const ControlRow& row, QFont font) {
+  if (!row.face.empty())
+    font.setFamilies({toQString(row.face), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
                       QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL SungtiL GB"),
                       QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Source Han Serif SC"),
                       QStringLiteral("WenQuanYi Micro Hei")});
-  if (spec.points > 0) font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
+  if (row.points > 0) font.setPointSizeF(row.points);
+  font.setBold(row.bold);
   return font;
 }
 
@@ -45,14 +45,14 @@ void fillBackground(QWidget* widget, const Rgb& colour) {
   widget->setAutoFillBackground(true);
 }
 
-Qt::Alignment alignmentOf(const ControlSpec& spec) {
-  if (spec.kind == ControlKind::Picture) return Qt::AlignLeft | Qt::AlignTop;
-  switch (spec.align) {
+Qt::Alignment alignmentOf(const ControlRow& row) {
+  if (row.kind == ControlKind::Picture) return Qt::AlignLeft | Qt::AlignTop;
+  switch (row.align) {
     case Align::Centre: return Qt::AlignCenter;
     case Align::CentreTop: return Qt::AlignHCenter | Qt::AlignTop;
     case Align::Left: break;
   }
-  return Qt::AlignLeft | (spec.wrap ? Qt::AlignTop : Qt::AlignVCenter);
+  return Qt::AlignLeft | (row.wrap ? Qt::AlignTop : Qt::AlignVCenter);
 }
 
 // A label in a frameless scroll area that it fills while its text fits, so
@@ -76,12 +76,12 @@ QLabel* labelOf(QWidget* control) {
   return qobject_cast<QLabel*>(control);
 }
 
-QWidget* create(const ControlSpec& spec, QWidget* parent, Prompter* prompter) {
-  switch (spec.kind) {
-    case ControlKind::Frame: return new QGroupBox(toQString(spec.caption), parent);
+QWidget* create(const ControlRow& row, QWidget* parent, Prompter* prompter) {
+  switch (row.kind) {
+    case ControlKind::Frame: return new QGroupBox(toQString(row.caption), parent);
     case ControlKind::DialogueLine: return new DialogueLabel(parent);
     case ControlKind::Label:
-      if (spec.scrolls) return scrollingLabel(parent);
+      if (row.scrolls) return scrollingLabel(parent);
       return new QLabel(parent);
     case ControlKind::Line: {
       auto* line = new QFrame(parent);
@@ -100,11 +100,11 @@ QWidget* create(const ControlSpec& spec, QWidget* parent, Prompter* prompter) {
       auto* box = new QPlainTextEdit(parent);
       box->setReadOnly(true);
       // The tables end their lines the Windows way.
-      box->setPlainText(toQString(spec.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+      box->setPlainText(toQString(row.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
       return box;
     }
-    case ControlKind::Button: return new QPushButton(toQString(spec.caption), parent);
-    case ControlKind::OptionButton: return new QRadioButton(toQString(spec.caption), parent);
+    case ControlKind::Button: return new QPushButton(toQString(row.caption), parent);
+    case ControlKind::OptionButton: return new QRadioButton(toQString(row.caption), parent);
     case ControlKind::Picture: return new QLabel(parent);
     case ControlKind::XpBar:
       if (!prompter) throw std::invalid_argument("an XP bar needs a prompter");
@@ -139,49 +139,49 @@ void keepBelowCaption(QWidget* control) {
 
 }  // namespace
 
-void setUpWindow(QWidget* window, const FormSpec& form) {
+void setUpWindow(QWidget* window, const ControlTable& form) {
   window->setObjectName(toQString(form.name));
   window->setWindowTitle(toQString(form.title));
   window->setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
   if (form.background) fillBackground(window, *form.background);
 }
 
-std::map<std::string, QWidget*> buildForm(QWidget* client, const FormSpec& form, Prompter* prompter) {
+std::map<std::string, QWidget*> buildForm(QWidget* client, const ControlTable& form, Prompter* prompter) {
   std::map<std::string, QWidget*> controls;
-  for (const ControlSpec& spec : form.controls) {
-    QWidget* parent = spec.parent.empty() ? client : controls.at(spec.parent);
-    QWidget* control = create(spec, parent, prompter);
-    control->setObjectName(toQString(spec.name));
-    const int height = spec.kind == ControlKind::Line ? 2 : twipsToPixels(spec.height);
-    control->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width), height);
-    control->setFont(fontFor(spec, control->font()));
-    if (spec.colour) {
+  for (const ControlRow& row : form.controls) {
+    QWidget* parent = row.parent.empty() ? client : controls.at(row.parent);
+    QWidget* control = create(row, parent, prompter);
+    control->setObjectName(toQString(row.name));
+    const int height = row.kind == ControlKind::Line ? 2 : twipsToPixels(row.height);
+    control->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width), height);
+    control->setFont(fontFor(row, control->font()));
+    if (row.colour) {
       QPalette palette = control->palette();
-      palette.setColor(QPalette::WindowText, QColor(spec.colour->red, spec.colour->green, spec.colour->blue));
+      palette.setColor(QPalette::WindowText, QColor(row.colour->red, row.colour->green, row.colour->blue));
       control->setPalette(palette);
     }
-    if (spec.background) fillBackground(control, *spec.background);
+    if (row.background) fillBackground(control, *row.background);
     if (QLabel* label = labelOf(control)) {
       label->setObjectName(control->objectName());
       // Labels show their text literally: a line from a file may hold "<b>",
       // "&amp;" or runs of blanks, and the player must see exactly those.
       label->setTextFormat(Qt::PlainText);
-      label->setWordWrap(spec.wrap);
-      if (spec.kind != ControlKind::DialogueLine) label->setAlignment(alignmentOf(spec));
-      label->setText(toQString(spec.caption));
-      if (!spec.wrap && spec.kind != ControlKind::Picture) fitOneLine(label);
+      label->setWordWrap(row.wrap);
+      if (row.kind != ControlKind::DialogueLine) label->setAlignment(alignmentOf(row));
+      label->setText(toQString(row.caption));
+      if (!row.wrap && row.kind != ControlKind::Picture) fitOneLine(label);
     }
     if (auto* button = qobject_cast<QPushButton*>(control)) {
-      if (spec.name == form.defaultButton) button->setDefault(true);
+      if (row.name == form.defaultButton) button->setDefault(true);
       // A dialog rejects itself on Esc; its cancel button does the same.
       auto* dialog = qobject_cast<QDialog*>(client->window());
-      if (spec.name == form.cancelButton && dialog)
+      if (row.name == form.cancelButton && dialog)
         QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
     }
-    if (auto* field = qobject_cast<QLineEdit*>(control)) field->setText(toQString(spec.caption));
-    if (spec.kind == ControlKind::HiddenField) control->setVisible(false);
+    if (auto* field = qobject_cast<QLineEdit*>(control)) field->setText(toQString(row.caption));
+    if (row.kind == ControlKind::HiddenField) control->setVisible(false);
     keepBelowCaption(control);
-    controls[spec.name] = control;
+    controls[row.name] = control;
   }
   return controls;
 }

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "common/Form.h"
+#include "common/ControlTable.h"
 
 class QWidget;
 
@@ -13,12 +13,12 @@ class Prompter;
 
 // The window itself as its table has it: name, title, a fixed client area and
 // the background colour.
-void setUpWindow(QWidget* window, const FormSpec& form);
+void setUpWindow(QWidget* window, const ControlTable& form);
 
 // Builds a window's controls from its control table on the given client
 // widget, each carrying its table name as objectName. Returns them by name.
 // An XP bar reports bad property values through the prompter.
-std::map<std::string, QWidget*> buildForm(QWidget* client, const FormSpec& form, Prompter* prompter = nullptr);
+std::map<std::string, QWidget*> buildForm(QWidget* client, const ControlTable& form, Prompter* prompter = nullptr);
 
 // Sets the text of a control built from a table, shown literally.
 void setControlText(QWidget* control, const QString& text);

@@ -8,7 +8,7 @@
 namespace lumivox {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
-  const FormSpec& form = helpForm();
+  const ControlTable& form = helpForm();
   setUpWindow(this, form);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   centreOnScreen(this);

@@ -15,7 +15,7 @@ HotkeysSetupWindow::HotkeysSetupWindow(Prompter& prompter, QWidget* parent)
       prompter_(prompter) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowModality(Qt::ApplicationModal);
-  const FormSpec& form = hotkeysForm();
+  const ControlTable& form = hotkeysForm();
   setUpWindow(this, form);
   const auto controls = buildForm(this, form);
   for (std::size_t row = 0; row < options_.size(); ++row)

@@ -44,7 +44,7 @@ Window* ownedByTheRun(QObject* mainWindow, Window* window) {
 
 IndexWindow::IndexWindow(MainServices services, QWidget* parent)
     : QMainWindow(parent) {
-  const FormSpec& form = indexForm();
+  const ControlTable& form = indexForm();
   setObjectName(toQString(form.name));
   setWindowTitle(toQString(form.title));
   auto* client = new QWidget(this);

@@ -4,16 +4,16 @@
 
 namespace lumivox {
 
-QtTicker::QtTicker(QObject* owner, const std::vector<TimerSpec>& timers, std::function<void(TimerId)> onTick)
+QtTicker::QtTicker(QObject* owner, const std::vector<TimerRow>& timers, std::function<void(TimerId)> onTick)
     : QObject(owner) {
-  for (const TimerSpec& spec : timers) {
-    if (!spec.ticks) continue;
+  for (const TimerRow& row : timers) {
+    if (!row.ticks) continue;
     // Owned by the window itself, so tools find them among its children.
     auto* timer = new QTimer(owner);
-    timer->setObjectName(toQString(spec.name));
-    timer->setInterval(spec.intervalMs);
-    connect(timer, &QTimer::timeout, this, [onTick, id = spec.id] { onTick(id); });
-    timers_[spec.id] = timer;
+    timer->setObjectName(toQString(row.name));
+    timer->setInterval(row.intervalMs);
+    connect(timer, &QTimer::timeout, this, [onTick, id = row.id] { onTick(id); });
+    timers_[row.id] = timer;
   }
 }
 

@@ -30,7 +30,7 @@ ShowFrm::ShowFrm(ShowFrmMembers& members, ShowHost& host, QWidget& mainWindow, P
     // this window's life to the main window's.
     : QDialog(&mainWindow, Qt::Tool | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
   setAttribute(Qt::WA_DeleteOnClose);
-  const FormSpec& form = showForm();
+  const ControlTable& form = showForm();
   setUpWindow(this, form);
   const auto controls = buildForm(this, form, &prompter);
   image_ = qobject_cast<QLabel*>(controls.at("Image1"));

@@ -10,7 +10,7 @@ namespace lumivox {
 
 TextNoWindow::TextNoWindow(DialogueState& state, Prompter& prompter) {
   setAttribute(Qt::WA_DeleteOnClose);
-  const FormSpec& form = jumpForm();
+  const ControlTable& form = jumpForm();
   setUpWindow(this, form);
   const auto controls = buildForm(this, form);
   fitWrappedLabels(this);

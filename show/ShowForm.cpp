@@ -9,8 +9,8 @@ using K = ControlKind;
 
 constexpr Rgb kMagenta{255, 0, 255};
 
-FormSpec buildShowForm() {
-  FormSpec form{.name = "ShowFrm", .title = "展示窗体", .clientWidth = 4830, .clientHeight = 4170, .controls = {},
+ControlTable buildShowForm() {
+  ControlTable form{.name = "ShowFrm", .title = "展示窗体", .clientWidth = 4830, .clientHeight = 4170, .controls = {},
                 .background = kMagenta};
   auto& c = form.controls;
   c.push_back({K::Picture, "Image1", "", "", 0, 0, 4800, 3600});
@@ -24,8 +24,8 @@ FormSpec buildShowForm() {
 
 }  // namespace
 
-const FormSpec& showForm() {
-  static const FormSpec form = buildShowForm();
+const ControlTable& showForm() {
+  static const ControlTable form = buildShowForm();
   return form;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
-#include "common/Form.h"
+#include "common/ControlTable.h"
 
 namespace lumivox {
 
 // ShowFrm: our picture, the status line and the XP-style bar on magenta.
-const FormSpec& showForm();
+const ControlTable& showForm();
 
 // The bar's stored properties: Style and ProgressLook.
 inline constexpr int kShowBarStyle = 1;

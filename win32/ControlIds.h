@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "common/Form.h"
+#include "common/ControlTable.h"
 
 namespace lumivox {
 
@@ -13,7 +13,7 @@ inline constexpr int kFirstControlId = 100;
 inline int controlId(std::size_t tableIndex) { return kFirstControlId + static_cast<int>(tableIndex); }
 
 // The control's identifier, or 0 for a name the table does not have.
-inline int controlId(const FormSpec& form, std::string_view name) {
+inline int controlId(const ControlTable& form, std::string_view name) {
   for (std::size_t i = 0; i < form.controls.size(); ++i)
     if (form.controls[i].name == name) return controlId(i);
   return 0;

@@ -23,23 +23,23 @@ struct WindowKind {
 };
 
 // Every label notifies its clicks; only the clickable ones are listened to.
-WindowKind windowKind(const ControlSpec& spec) {
+WindowKind windowKind(const ControlRow& row) {
   const DWORD visible = WS_VISIBLE;
-  switch (spec.kind) {
+  switch (row.kind) {
     case ControlKind::Frame: return {WC_BUTTONW, visible | BS_GROUPBOX};
     case ControlKind::Label:
-      if (spec.scrolls) {
+      if (row.scrolls) {
         // An edit control: it breaks any line, however long, and scrolls.
-        const DWORD centre = spec.align == Align::Left ? 0 : ES_CENTER;
+        const DWORD centre = row.align == Align::Left ? 0 : ES_CENTER;
         return {WC_EDITW, visible | WS_VSCROLL | ES_MULTILINE | ES_READONLY | centre};
       }
       [[fallthrough]];
     case ControlKind::DialogueLine: {
       // A label's text starts at its top, as Windows draws it, but for Centre
       // on one line.
-      DWORD align = spec.wrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
-      if (spec.align == Align::CentreTop) align = SS_CENTER;
-      if (spec.align == Align::Centre) align = spec.wrap ? SS_CENTER : SS_CENTER | SS_CENTERIMAGE;
+      DWORD align = row.wrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
+      if (row.align == Align::CentreTop) align = SS_CENTER;
+      if (row.align == Align::Centre) align = row.wrap ? SS_CENTER : SS_CENTER | SS_CENTERIMAGE;
       return {WC_STATICW, visible | align | SS_NOPREFIX | SS_NOTIFY};
     }
     case ControlKind::Line: return {WC_STATICW, visible | SS_ETCHEDHORZ};
@@ -99,7 +99,7 @@ std::wstring withWindowsLineEnds(const std::wstring& text) {
 
 }  // namespace
 
-Win32Form::Win32Form(HWND window, const FormSpec& form) : window_(window), form_(form), dpi_(dotsPerInch(window)) {
+Win32Form::Win32Form(HWND window, const ControlTable& form) : window_(window), form_(form), dpi_(dotsPerInch(window)) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
@@ -109,42 +109,42 @@ Win32Form::Win32Form(HWND window, const FormSpec& form) : window_(window), form_
 
   const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
   std::vector<HWND> frames, lines;
-  std::vector<std::pair<HWND, const ControlSpec*>> oneLineLabels;
+  std::vector<std::pair<HWND, const ControlRow*>> oneLineLabels;
   std::vector<HWND> scrollingLabels;
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
-    const ControlSpec& spec = form.controls[i];
-    const WindowKind kind = windowKind(spec);
+    const ControlRow& row = form.controls[i];
+    const WindowKind kind = windowKind(row);
     if (!kind.className) continue;
-    int left = spec.left, top = spec.top;
-    for (const ControlSpec* p = form.find(spec.parent); p; p = form.find(p->parent)) {
+    int left = row.left, top = row.top;
+    for (const ControlRow* p = form.find(row.parent); p; p = form.find(p->parent)) {
       left += p->left;
       top += p->top;
     }
-    const int height = spec.kind == ControlKind::Line ? 2 : twipsToPixels(spec.height, dpi_);
+    const int height = row.kind == ControlKind::Line ? 2 : twipsToPixels(row.height, dpi_);
     // Option buttons choose among those of their container only.
-    const ControlSpec* before = i > 0 ? &form.controls[i - 1] : nullptr;
-    const bool sameGroup = spec.kind == ControlKind::OptionButton && before &&
-                           before->kind == ControlKind::OptionButton && before->parent == spec.parent;
-    HWND control = CreateWindowExW(0, kind.className, toWide(spec.caption).c_str(),
+    const ControlRow* before = i > 0 ? &form.controls[i - 1] : nullptr;
+    const bool sameGroup = row.kind == ControlKind::OptionButton && before &&
+                           before->kind == ControlKind::OptionButton && before->parent == row.parent;
+    HWND control = CreateWindowExW(0, kind.className, toWide(row.caption).c_str(),
                                    WS_CHILD | WS_CLIPSIBLINGS | (sameGroup ? 0 : WS_GROUP) | kind.style,
                                    twipsToPixels(left, dpi_),
-                                   twipsToPixels(top, dpi_), twipsToPixels(spec.width, dpi_), height, window,
+                                   twipsToPixels(top, dpi_), twipsToPixels(row.width, dpi_), height, window,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(i))), instance, nullptr);
     if (!control) continue;
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(spec, spec.points)), FALSE);
-    controls_[spec.name] = control;
-    specs_[control] = &spec;
-    if (spec.kind == ControlKind::Frame) frames.push_back(control);
-    if (spec.kind == ControlKind::Line) lines.push_back(control);
-    if (spec.kind == ControlKind::DialogueLine) fitDialogueLine(control, spec);
-    if (spec.kind == ControlKind::Label && !spec.wrap) oneLineLabels.emplace_back(control, &spec);
-    if (spec.kind == ControlKind::Label && spec.scrolls) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row, row.points)), FALSE);
+    controls_[row.name] = control;
+    rows_[control] = &row;
+    if (row.kind == ControlKind::Frame) frames.push_back(control);
+    if (row.kind == ControlKind::Line) lines.push_back(control);
+    if (row.kind == ControlKind::DialogueLine) fitDialogueLine(control, row);
+    if (row.kind == ControlKind::Label && !row.wrap) oneLineLabels.emplace_back(control, &row);
+    if (row.kind == ControlKind::Label && row.scrolls) {
       SetWindowSubclass(control, scrollingLabelProcedure, 1, 0);
       scrollingLabels.push_back(control);
     }
   }
   // Once all are made: a grown label's neighbours may come after it.
-  for (const auto& [label, spec] : oneLineLabels) fitOneLine(label, *spec);
+  for (const auto& [label, row] : oneLineLabels) fitOneLine(label, *row);
   // After the one-line labels: they may have narrowed a scrolling one.
   for (HWND label : scrollingLabels) fitScrollingLabel(label);
   // Frames lie under what they hold, and a label's background must not hide
@@ -164,27 +164,27 @@ HWND Win32Form::control(std::string_view name) const {
   return found == controls_.end() ? nullptr : found->second;
 }
 
-const ControlSpec* Win32Form::spec(HWND control) const {
-  const auto found = specs_.find(control);
-  return found == specs_.end() ? nullptr : found->second;
+const ControlRow* Win32Form::row(HWND control) const {
+  const auto found = rows_.find(control);
+  return found == rows_.end() ? nullptr : found->second;
 }
 
-int Win32Form::topTwips(const ControlSpec& spec) const {
-  int top = spec.top;
-  for (const ControlSpec* p = form_.find(spec.parent); p; p = form_.find(p->parent)) top += p->top;
+int Win32Form::topTwips(const ControlRow& row) const {
+  int top = row.top;
+  for (const ControlRow* p = form_.find(row.parent); p; p = form_.find(p->parent)) top += p->top;
   return top;
 }
 
-HFONT Win32Form::fontFor(const ControlSpec& spec, double points) {
+HFONT Win32Form::fontFor(const ControlRow& row, double points) {
   LOGFONTW font = base_;
-  if (!spec.face.empty()) {
-    const std::wstring face = toWide(spec.face);
+  if (!row.face.empty()) {
+    const std::wstring face = toWide(row.face);
     std::wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     font.lfFaceName[LF_FACESIZE - 1] = L'\0';
     font.lfCharSet = GB2312_CHARSET;
   }
   if (points > 0) font.lfHeight = -static_cast<LONG>(std::lround(points * dpi_ / 72.0));
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+  font.lfWeight = row.bold ? FW_BOLD : FW_NORMAL;
   const std::wstring key = std::wstring(font.lfFaceName) + L'|' + std::to_wstring(font.lfHeight) + L'|' +
                            std::to_wstring(font.lfWeight);
   HFONT& made = fonts_[key];
@@ -192,15 +192,15 @@ HFONT Win32Form::fontFor(const ControlSpec& spec, double points) {
   return made;
 }
 
-void Win32Form::fitDialogueLine(HWND control, const ControlSpec& spec) {
+void Win32Form::fitDialogueLine(HWND control, const ControlRow& row) {
   const int length = GetWindowTextLengthW(control);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   GetWindowTextW(control, text.data(), length + 1);
   text.resize(static_cast<std::size_t>(length));
   RECT room;
   GetClientRect(control, &room);
-  double points = spec.points > 0 ? spec.points : std::abs(base_.lfHeight) * 72.0 / dpi_;
-  HFONT font = fontFor(spec, points);
+  double points = row.points > 0 ? row.points : std::abs(base_.lfHeight) * 72.0 / dpi_;
+  HFONT font = fontFor(row, points);
   HDC dc = GetDC(control);
   while (points - kStepPoints >= kSmallestPoints) {
     SelectObject(dc, font);
@@ -208,7 +208,7 @@ void Win32Form::fitDialogueLine(HWND control, const ControlSpec& spec) {
     DrawTextW(dc, text.c_str(), length, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
     if (needed.bottom <= room.bottom) break;
     points -= kStepPoints;
-    font = fontFor(spec, points);
+    font = fontFor(row, points);
   }
   ReleaseDC(control, dc);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -216,7 +216,7 @@ void Win32Form::fitDialogueLine(HWND control, const ControlSpec& spec) {
 
 // The system's fonts may run wider than the design's: a one-line caption
 // grows to the right, or to the left where it would pass its container's edge.
-void Win32Form::fitOneLine(HWND control, const ControlSpec& spec) {
+void Win32Form::fitOneLine(HWND control, const ControlRow& row) {
   const int length = GetWindowTextLengthW(control);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   GetWindowTextW(control, text.data(), length + 1);
@@ -231,7 +231,7 @@ void Win32Form::fitOneLine(HWND control, const ControlSpec& spec) {
   const int wanted = static_cast<int>(needed.right);
   if (wanted <= bounds.right - bounds.left) return;
   int rightEdge;
-  if (const ControlSpec* container = form_.find(spec.parent)) {
+  if (const ControlRow* container = form_.find(row.parent)) {
     RECT frame;
     GetWindowRect(this->control(container->name), &frame);
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&frame), 2);
@@ -245,16 +245,16 @@ void Win32Form::fitOneLine(HWND control, const ControlSpec& spec) {
   if (left + wanted > rightEdge) left = std::max(0, std::min(left, rightEdge - wanted));
   SetWindowPos(control, nullptr, left, static_cast<int>(bounds.top), wanted, static_cast<int>(bounds.bottom - bounds.top),
                SWP_NOZORDER | SWP_NOACTIVATE);
-  giveWayTo(control, spec);
+  giveWayTo(control, row);
 }
 
 // A neighbour in the label's row that the grown label now covers yields the
 // covered part: the two would otherwise paint over each other's text.
-void Win32Form::giveWayTo(HWND label, const ControlSpec& spec) {
+void Win32Form::giveWayTo(HWND label, const ControlRow& row) {
   const RECT grown = placeOf(label);
-  for (const auto& [other, otherSpec] : specs_) {
-    if (other == label || otherSpec->parent != spec.parent || otherSpec->kind == ControlKind::Frame ||
-        otherSpec->kind == ControlKind::Line)
+  for (const auto& [other, otherRow] : rows_) {
+    if (other == label || otherRow->parent != row.parent || otherRow->kind == ControlKind::Frame ||
+        otherRow->kind == ControlKind::Line)
       continue;
     RECT place = placeOf(other), common;
     if (!IntersectRect(&common, &place, &grown)) continue;
@@ -275,8 +275,8 @@ RECT Win32Form::placeOf(HWND control) const {
   return place;
 }
 
-bool Win32Form::holds(const ControlSpec& container, const ControlSpec& spec) const {
-  for (const ControlSpec* p = form_.find(spec.parent); p; p = form_.find(p->parent))
+bool Win32Form::holds(const ControlRow& container, const ControlRow& row) const {
+  for (const ControlRow* p = form_.find(row.parent); p; p = form_.find(p->parent))
     if (p == &container) return true;
   return false;
 }
@@ -284,16 +284,16 @@ bool Win32Form::holds(const ControlSpec& container, const ControlSpec& spec) con
 void Win32Form::fitWrappedLabels() {
   // From the top down, so that each label is fitted where the ones above it left it.
   std::vector<std::pair<int, HWND>> labels;
-  for (const auto& [control, spec] : specs_)
-    if (spec->kind == ControlKind::Label && spec->wrap && !spec->scrolls)
+  for (const auto& [control, row] : rows_)
+    if (row->kind == ControlKind::Label && row->wrap && !row->scrolls)
       labels.emplace_back(placeOf(control).top, control);
   std::sort(labels.begin(), labels.end());
-  for (const auto& [top, control] : labels) fitWrappedLabel(control, *specs_.at(control));
+  for (const auto& [top, control] : labels) fitWrappedLabel(control, *rows_.at(control));
 }
 
 // Every control is a child of the window, so a container's contents move
 // with it by hand.
-void Win32Form::fitWrappedLabel(HWND control, const ControlSpec& spec) {
+void Win32Form::fitWrappedLabel(HWND control, const ControlRow& row) {
   const int length = GetWindowTextLengthW(control);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   GetWindowTextW(control, text.data(), length + 1);
@@ -310,17 +310,17 @@ void Win32Form::fitWrappedLabel(HWND control, const ControlSpec& spec) {
     SetWindowPos(grown, nullptr, 0, 0, place.right - place.left, place.bottom - place.top + by,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   };
-  const ControlSpec* grown = &spec;
+  const ControlRow* grown = &row;
   RECT place = placeOf(control);
   resize(control, place, extra);
   int bottom = static_cast<int>(place.bottom);
   for (;;) {
-    const ControlSpec* container = form_.find(grown->parent);
-    for (const auto& [other, otherSpec] : specs_) {
-      if (otherSpec == grown || otherSpec->parent != grown->parent) continue;
+    const ControlRow* container = form_.find(grown->parent);
+    for (const auto& [other, otherRow] : rows_) {
+      if (otherRow == grown || otherRow->parent != grown->parent) continue;
       if (placeOf(other).top < bottom) continue;
-      for (const auto& [moved, movedSpec] : specs_) {
-        if (moved != other && !holds(*otherSpec, *movedSpec)) continue;
+      for (const auto& [moved, movedRow] : rows_) {
+        if (moved != other && !holds(*otherRow, *movedRow)) continue;
         const RECT at = placeOf(moved);
         SetWindowPos(moved, nullptr, at.left, at.top + extra, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       }
@@ -350,12 +350,12 @@ std::string Win32Form::text(std::string_view name) const {
 void Win32Form::setText(std::string_view name, const std::string& text) {
   HWND control = this->control(name);
   if (!control) return;
-  const ControlSpec& spec = *specs_.at(control);
+  const ControlRow& row = *rows_.at(control);
   std::wstring wide = toWide(text);
-  if (spec.kind == ControlKind::TextBox || spec.scrolls) wide = withWindowsLineEnds(wide);
+  if (row.kind == ControlKind::TextBox || row.scrolls) wide = withWindowsLineEnds(wide);
   SetWindowTextW(control, wide.c_str());
-  if (spec.kind == ControlKind::DialogueLine) fitDialogueLine(control, spec);
-  if (spec.scrolls) fitScrollingLabel(control);
+  if (row.kind == ControlKind::DialogueLine) fitDialogueLine(control, row);
+  if (row.scrolls) fitScrollingLabel(control);
 }
 
 // The bar only while the text runs past the lower edge; the edit control
@@ -376,17 +376,17 @@ void Win32Form::fitScrollingLabel(HWND control) {
 bool Win32Form::scrollWheel(WPARAM wParam, LPARAM lParam) {
   const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   HWND under = WindowFromPoint(at);
-  const ControlSpec* spec = this->spec(under);
-  if (!spec || !spec->scrolls) return false;
+  const ControlRow* row = this->row(under);
+  if (!row || !row->scrolls) return false;
   SendMessageW(under, WM_MOUSEWHEEL, wParam, lParam);
   return true;
 }
 
 HBRUSH Win32Form::colourStatic(HWND control, HDC dc) {
-  const ControlSpec* spec = this->spec(control);
-  if (!spec) return nullptr;
-  if (spec->colour) SetTextColor(dc, RGB(spec->colour->red, spec->colour->green, spec->colour->blue));
-  const std::optional<Rgb>& background = spec->background ? spec->background : form_.background;
+  const ControlRow* row = this->row(control);
+  if (!row) return nullptr;
+  if (row->colour) SetTextColor(dc, RGB(row->colour->red, row->colour->green, row->colour->blue));
+  const std::optional<Rgb>& background = row->background ? row->background : form_.background;
   if (!background) {
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return GetSysColorBrush(COLOR_BTNFACE);

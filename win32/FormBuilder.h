@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/Form.h"
+#include "common/ControlTable.h"
 
 namespace lumivox {
 
@@ -16,15 +16,15 @@ namespace lumivox {
 // screen's scale. Labels show their text literally.
 class Win32Form {
  public:
-  Win32Form(HWND window, const FormSpec& form);
+  Win32Form(HWND window, const ControlTable& form);
   ~Win32Form();
   Win32Form(const Win32Form&) = delete;
   Win32Form& operator=(const Win32Form&) = delete;
 
   HWND control(std::string_view name) const;
-  const ControlSpec* spec(HWND control) const;
+  const ControlRow* row(HWND control) const;
   // The top of the control in the window's client area, in twips.
-  int topTwips(const ControlSpec& spec) const;
+  int topTwips(const ControlRow& row) const;
   std::string text(std::string_view name) const;
   // Sets a control's text; a dialogue line picks the font it fits in.
   void setText(std::string_view name, const std::string& text);
@@ -38,21 +38,21 @@ class Win32Form {
   HBRUSH colourStatic(HWND control, HDC dc);
 
  private:
-  HFONT fontFor(const ControlSpec& spec, double points);
-  void fitDialogueLine(HWND control, const ControlSpec& spec);
-  void fitOneLine(HWND control, const ControlSpec& spec);
-  void giveWayTo(HWND label, const ControlSpec& spec);
-  void fitWrappedLabel(HWND control, const ControlSpec& spec);
+  HFONT fontFor(const ControlRow& row, double points);
+  void fitDialogueLine(HWND control, const ControlRow& row);
+  void fitOneLine(HWND control, const ControlRow& row);
+  void giveWayTo(HWND label, const ControlRow& row);
+  void fitWrappedLabel(HWND control, const ControlRow& row);
   void fitScrollingLabel(HWND control);
   RECT placeOf(HWND control) const;
-  bool holds(const ControlSpec& container, const ControlSpec& spec) const;
+  bool holds(const ControlRow& container, const ControlRow& row) const;
 
   HWND window_;
-  const FormSpec& form_;
+  const ControlTable& form_;
   int dpi_;
   LOGFONTW base_{};
   std::map<std::string, HWND, std::less<>> controls_;
-  std::map<HWND, const ControlSpec*> specs_;
+  std::map<HWND, const ControlRow*> rows_;
   std::map<std::wstring, HFONT> fonts_;  // by face, height and weight
   std::map<COLORREF, HBRUSH> brushes_;
 };

@@ -13,7 +13,7 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 }  // namespace
 
-FormWindow::FormWindow(const FormSpec& form, HWND owner) : spec_(form), owner_(owner) {}
+FormWindow::FormWindow(const ControlTable& form, HWND owner) : row_(form), owner_(owner) {}
 
 FormWindow::~FormWindow() {
   if (background_) DeleteObject(background_);
@@ -21,19 +21,19 @@ FormWindow::~FormWindow() {
 
 bool FormWindow::create() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  const std::wstring className = L"Lumivox" + toWide(spec_.name);
+  const std::wstring className = L"Lumivox" + toWide(row_.name);
   registerWindowClass(instance, className.c_str(), procedure, ClassLook::TopLevel);
-  if (spec_.background) background_ = CreateSolidBrush(RGB(spec_.background->red, spec_.background->green,
-                                                         spec_.background->blue));
-  if (!CreateWindowExW(0, className.c_str(), toWide(spec_.title).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+  if (row_.background) background_ = CreateSolidBrush(RGB(row_.background->red, row_.background->green,
+                                                         row_.background->blue));
+  if (!CreateWindowExW(0, className.c_str(), toWide(row_.title).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                        CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, instance, this))
     return false;
   const int dpi = dotsPerInch(window_);
-  RECT frame{0, 0, twipsToPixels(spec_.clientWidth, dpi), twipsToPixels(spec_.clientHeight, dpi)};
+  RECT frame{0, 0, twipsToPixels(row_.clientWidth, dpi), twipsToPixels(row_.clientHeight, dpi)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  form_ = std::make_unique<Win32Form>(window_, spec_);
+  form_ = std::make_unique<Win32Form>(window_, row_);
   return true;
 }
 
@@ -56,7 +56,7 @@ bool FormWindow::translateKeys(MSG& message) {
   auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(top, GWLP_USERDATA));
   if (!self || !self->form_) return false;
   if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
-    const std::string& button = message.wParam == VK_RETURN ? self->spec_.defaultButton : self->spec_.cancelButton;
+    const std::string& button = message.wParam == VK_RETURN ? self->row_.defaultButton : self->row_.cancelButton;
     if (!button.empty() && self->form_->control(button)) {
       self->press(button);
       return true;
@@ -89,8 +89,8 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && form_)
-        if (const ControlSpec* spec = form_->spec(reinterpret_cast<HWND>(lParam)))
-          if (spec->kind == ControlKind::Button) onButton(spec->name);
+        if (const ControlRow* row = form_->row(reinterpret_cast<HWND>(lParam)))
+          if (row->kind == ControlKind::Button) onButton(row->name);
       return 0;
     case WM_CTLCOLORSTATIC:
       if (form_)

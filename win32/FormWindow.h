@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "common/Form.h"
+#include "common/ControlTable.h"
 #include "win32/FormBuilder.h"
 
 namespace lumivox {
@@ -14,7 +14,7 @@ namespace lumivox {
 // handed to the window's own class. It destroys itself when its window goes.
 class FormWindow {
  public:
-  FormWindow(const FormSpec& form, HWND owner);
+  FormWindow(const ControlTable& form, HWND owner);
   virtual ~FormWindow();
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
@@ -51,7 +51,7 @@ class FormWindow {
 
   void press(const std::string& button);
 
-  const FormSpec& spec_;
+  const ControlTable& row_;
   HWND owner_;
   HWND window_ = nullptr;
   bool modal_ = false;

@@ -59,7 +59,7 @@ bool IndexWindow::create() {
 
 void IndexWindow::fitClientArea() {
   const int dpi = dotsPerInch(window_);
-  const FormSpec& form = indexForm();
+  const ControlTable& form = indexForm();
   RECT frame{0, 0, twipsToPixels(form.clientWidth, dpi), twipsToPixels(form.clientHeight, dpi)};
   AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -91,10 +91,10 @@ void IndexWindow::setOuterHeightTwips(int twips) {
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, twipsToPixels(twips, dpi),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   const int designedBottom = twips - kDesignedFrameTwips;
-  for (const ControlSpec& spec : indexForm().controls) {
-    if (spec.kind == ControlKind::HiddenField) continue;
-    if (HWND control = form_->control(spec.name))
-      ShowWindow(control, form_->topTwips(spec) < designedBottom ? SW_SHOWNA : SW_HIDE);
+  for (const ControlRow& row : indexForm().controls) {
+    if (row.kind == ControlKind::HiddenField) continue;
+    if (HWND control = form_->control(row.name))
+      ShowWindow(control, form_->topTwips(row) < designedBottom ? SW_SHOWNA : SW_HIDE);
   }
 }
 
@@ -150,7 +150,7 @@ LRESULT CALLBACK IndexWindow::labelProcedure(HWND label, UINT message, WPARAM wP
 }
 
 void IndexWindow::labelReleased(HWND label, UINT message) {
-  const std::string& name = form_->spec(label)->name;
+  const std::string& name = form_->row(label)->name;
   const bool left = message == WM_LBUTTONUP;
   if (name == "Label7" && left) return controller_->onCommand(CommandId::MainStory);
   if (name == "Label9" && left) return controller_->onCommand(CommandId::HideTrackChoice);

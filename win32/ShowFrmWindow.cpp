@@ -20,9 +20,9 @@ COLORREF colour(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 // Where the table puts the control, in pixels: its edges converted, so that
 // what meets at the edges in twips meets at any scale.
 RECT placeOf(const char* name, int dpi) {
-  const ControlSpec& spec = *showForm().find(name);
-  return {twipsToPixels(spec.left, dpi), twipsToPixels(spec.top, dpi), twipsToPixels(spec.left + spec.width, dpi),
-          twipsToPixels(spec.top + spec.height, dpi)};
+  const ControlRow& row = *showForm().find(name);
+  return {twipsToPixels(row.left, dpi), twipsToPixels(row.top, dpi), twipsToPixels(row.left + row.width, dpi),
+          twipsToPixels(row.top + row.height, dpi)};
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ ShowFrmWindow* ShowFrmWindow::create(ShowFrmMembers& members, ShowHost& host, HW
 
   auto* self = new ShowFrmWindow(mainWindow, prompter);
   const int dpi = dotsPerInch(mainWindow);
-  const FormSpec& form = showForm();
+  const ControlTable& form = showForm();
   const RECT frame{0, 0, twipsToPixels(form.clientWidth, dpi), twipsToPixels(form.clientHeight, dpi)};
   // A tool window has no task bar entry; owned by the main window, it goes with it.
   if (!CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"展示窗体", WS_POPUP, 0, 0, frame.right, frame.bottom,
@@ -130,7 +130,7 @@ LRESULT ShowFrmWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 1;
     }
     case WM_CTLCOLORSTATIC: {
-      const ControlSpec& label = *showForm().find("Label1");
+      const ControlRow& label = *showForm().find("Label1");
       SetTextColor(reinterpret_cast<HDC>(wParam), colour(*label.colour));
       SetBkColor(reinterpret_cast<HDC>(wParam), colour(*label.background));
       return reinterpret_cast<LRESULT>(background_);  // the label's background is the window's

@@ -19,12 +19,12 @@ namespace {
 constexpr int kSlack = 240;
 
 TEST(FormsTest, EveryControlHasAUniqueNameAndLiesInItsContainer) {
-  for (const FormSpec* form : {&indexForm(), &aboutForm(), &autoSaveForm(), &jumpForm(), &hotkeysForm(), &helpForm(),
+  for (const ControlTable* form : {&indexForm(), &aboutForm(), &autoSaveForm(), &jumpForm(), &hotkeysForm(), &helpForm(),
                                &showForm()}) {
     SCOPED_TRACE(form->name);
     std::set<std::string> names;
-    std::map<std::string, const ControlSpec*> frames;
-    for (const ControlSpec& control : form->controls) {
+    std::map<std::string, const ControlRow*> frames;
+    for (const ControlRow& control : form->controls) {
       SCOPED_TRACE(control.name);
       EXPECT_FALSE(control.name.empty());
       EXPECT_TRUE(names.insert(control.name).second) << "a second control of this name";
@@ -46,7 +46,7 @@ TEST(FormsTest, EveryControlHasAUniqueNameAndLiesInItsContainer) {
     }
     for (const std::string* name : {&form->defaultButton, &form->cancelButton}) {
       if (name->empty()) continue;
-      const ControlSpec* button = form->find(*name);
+      const ControlRow* button = form->find(*name);
       ASSERT_NE(button, nullptr) << *name;
       EXPECT_EQ(button->kind, ControlKind::Button) << *name;
     }

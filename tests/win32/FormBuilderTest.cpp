@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "common/Form.h"
+#include "common/ControlTable.h"
 #include "win32/FormBuilder.h"
 
 using namespace lumivox;
@@ -31,8 +31,8 @@ std::string words(int count) {
 // along what lies below a grown label, in its frame and outside it.
 TEST(Win32Form, WrappedLabelsGrowTopDownAndPushDownWhatIsBelowThem) {
   using K = ControlKind;
-  FormSpec spec{"Test", "test", 3000, 3000, {}};
-  spec.controls = {
+  ControlTable row{"Test", "test", 3000, 3000, {}};
+  row.controls = {
       {K::Frame, "Frame1", "", "", 0, 0, 2400, 1500},
       {.kind = K::Label, .name = "Upper", .parent = "Frame1", .caption = words(30), .left = 120, .top = 240,
        .width = 1200, .height = 255, .wrap = true},
@@ -44,7 +44,7 @@ TEST(Win32Form, WrappedLabelsGrowTopDownAndPushDownWhatIsBelowThem) {
   HWND window = CreateWindowExW(0, L"STATIC", L"host", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(window, nullptr) << "no window: under Wine, give it a display or its null graphics driver";
-  Win32Form form(window, spec);
+  Win32Form form(window, row);
   const auto place = [&](const char* name) { return placeOf(form.control(name), window); };
   const RECT upper = place("Upper"), beside = place("Beside"), lower = place("Lower"), frame = place("Frame1"),
              under = place("Under");
@@ -76,13 +76,13 @@ TEST(Win32Form, WrappedLabelsGrowTopDownAndPushDownWhatIsBelowThem) {
 // alone, a long one gets the bar that reaches its last line; a click in it
 // leaves the focus where it was.
 TEST(Win32Form, AScrollingLabelHasItsBarOnlyWhenTheTextRunsPastItsEdge) {
-  FormSpec spec{"Test", "test", 3000, 3000, {}};
-  spec.controls = {{.kind = ControlKind::Label, .name = "Page", .left = 120, .top = 120, .width = 1695, .height = 495,
+  ControlTable row{"Test", "test", 3000, 3000, {}};
+  row.controls = {{.kind = ControlKind::Label, .name = "Page", .left = 120, .top = 120, .width = 1695, .height = 495,
                     .align = Align::Centre, .wrap = true, .scrolls = true}};
   HWND window = CreateWindowExW(0, L"STATIC", L"host", WS_POPUP | WS_VISIBLE, 0, 0, 300, 300, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(window, nullptr) << "no window: under Wine, give it a display or its null graphics driver";
-  Win32Form form(window, spec);
+  Win32Form form(window, row);
   HWND page = form.control("Page");
   const auto hasBar = [page] { return (GetWindowLongW(page, GWL_STYLE) & WS_VSCROLL) != 0; };
 

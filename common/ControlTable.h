@@ -30,7 +30,7 @@ struct Rgb {
   int red, green, blue;
 };
 
-struct ControlSpec {
+struct ControlRow {
   ControlKind kind;
   std::string name;    // the name tests and tools find it by
   std::string parent = {};  // the containing frame's name; empty: the window
@@ -49,19 +49,19 @@ struct ControlSpec {
   bool scrolls = false;
 };
 
-struct FormSpec {
+struct ControlTable {
   std::string name;   // the window's
   std::string title;
   int clientWidth, clientHeight;  // twips
-  std::vector<ControlSpec> controls;  // in tab and drawing order, containers first
+  std::vector<ControlRow> controls;  // in tab and drawing order, containers first
   std::optional<Rgb> background = std::nullopt;  // empty: the platform's
   // The buttons that Enter and Esc press wherever the focus is; empty: none.
   // The initial text of a field or text box is its caption.
   std::string defaultButton = {};
   std::string cancelButton = {};
 
-  const ControlSpec* find(const std::string& controlName) const {
-    for (const ControlSpec& c : controls)
+  const ControlRow* find(const std::string& controlName) const {
+    for (const ControlRow& c : controls)
       if (c.name == controlName) return &c;
     return nullptr;
   }
@@ -69,7 +69,7 @@ struct FormSpec {
 
 // A text of several lines in the frame Frame1, read from its top, as the
 // settings windows have them.
-inline ControlSpec framedText(const char* name, const char* caption, int left, int top, int width, int height) {
+inline ControlRow framedText(const char* name, const char* caption, int left, int top, int width, int height) {
   return {.kind = ControlKind::Label, .name = name, .parent = "Frame1", .caption = caption, .left = left, .top = top,
           .width = width, .height = height, .wrap = true};
 }
