@@ -111,15 +111,15 @@ void XpProgressBar::resetLayout() {
   gateValue_ = drawnUnits_ = static_cast<double>(value_) - min_;
   width_ = canvas_.width();
   blockHeight_ = canvas_.height() - 6;
-  pictureWidth_ = pc_[0].width;
-  pictureHeight_ = pc_[0].height;
+  pictureWidth_ = lookPictures_[0].width;
+  pictureHeight_ = lookPictures_[0].height;
   barFull_ = false;
   valueStep_ = 0;
 }
 
 void XpProgressBar::applyLook() {
   if (progressLook_ < 0 || progressLook_ >= kLookCount) return;
-  pc_ = lookPictureSet(progressLook_).pictures;
+  lookPictures_ = lookPictureSet(progressLook_).pictures;
 }
 
 void XpProgressBar::drawBlocks() {
@@ -148,7 +148,7 @@ void XpProgressBar::drawBlocks() {
   while (nextBlockX_ < drawnUnits_ * pixelsPerUnit) {
     if (nextBlockX_ + kBlockPitch >= width_) drawLastBlock();
     if (barFull_) return;
-    canvas_.stretchCopy(pc_[2], {0, 0, pictureWidth_, pictureHeight_},
+    canvas_.stretchCopy(lookPictures_[2], {0, 0, pictureWidth_, pictureHeight_},
                         {nextBlockX_, kBorder, pictureWidth_, blockHeight_});
     nextBlockX_ += kBlockPitch;
   }
@@ -157,7 +157,7 @@ void XpProgressBar::drawBlocks() {
 void XpProgressBar::drawLastBlock() {
   const int rest = (width_ - kBorder) - nextBlockX_;
   if (rest > 0)
-    canvas_.stretchCopy(pc_[2], {0, 0, pictureWidth_, pictureHeight_}, {nextBlockX_, kBorder, rest, blockHeight_});
+    canvas_.stretchCopy(lookPictures_[2], {0, 0, pictureWidth_, pictureHeight_}, {nextBlockX_, kBorder, rest, blockHeight_});
   barFull_ = true;
 }
 
@@ -166,9 +166,9 @@ void XpProgressBar::stepMarquee() {
   const int segment = pictureWidth_ / 2;
   // The chunk's first position after a reset or a wrap has nothing behind it.
   if (p != kWrappedMarqueeX && p != kFirstBlockX) copy(blankPicture(), {p - kMarqueeStep, kBorder, segment, blockHeight_});
-  if (p + 20 < width_) copy(pc_[2], {p + 10, kBorder, segment, blockHeight_});
-  if (p + 10 < width_) copy(pc_[1], {p + 5, kBorder, segment, blockHeight_});
-  if (p + 5 < width_) copy(pc_[0], {p, kBorder, segment, blockHeight_});
+  if (p + 20 < width_) copy(lookPictures_[2], {p + 10, kBorder, segment, blockHeight_});
+  if (p + 10 < width_) copy(lookPictures_[1], {p + 5, kBorder, segment, blockHeight_});
+  if (p + 5 < width_) copy(lookPictures_[0], {p, kBorder, segment, blockHeight_});
   if (p + 5 >= width_) {
     const int rest = (width_ - kBorder) - p;
     if (rest > 0) copy(blankPicture(), {p, kBorder, rest, blockHeight_});

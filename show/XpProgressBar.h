@@ -62,8 +62,8 @@ class XpProgressBar {
   // drawing it causes.
   std::function<void(const std::string& name)> propertyChanged;
 
-  // pc: pictures 0, 1 and 2 of the look in use; empty before any look.
-  const std::array<Picture, 3>& currentPictures() const { return pc_; }
+  // The three pictures of the look in use; empty before any look.
+  const std::array<Picture, 3>& currentPictures() const { return lookPictures_; }
 
  private:
   void reject(const char* message);
@@ -85,13 +85,13 @@ class XpProgressBar {
   std::int32_t progressLook_ = 0;
   std::int32_t min_ = 0;
   std::int32_t max_ = 100;
-  std::array<Picture, 3> pc_;
+  std::array<Picture, 3> lookPictures_;
 
   // Drawing state, set by resetLayout unless noted.
-  int width_ = 0;        // W
-  int blockHeight_ = 0;  // Hb
-  int pictureWidth_ = 0;  // PW
-  int pictureHeight_ = 0; // PH
+  int width_ = 0;  // the canvas's, frame included
+  int blockHeight_ = 0;
+  int pictureWidth_ = 0;
+  int pictureHeight_ = 0;
   int nextBlockX_ = 0;
   double lastValue_ = 0;
   double valueStep_ = 0;
