@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogue/CommandId.h"
+#include "common/CommandId.h"
 #include "dialogue/TrackChoice.h"
 
 namespace lumivox {
@@ -14,11 +14,12 @@ class IndexView : public WindowHeight {
  public:
   // A control's text, shown literally.
   virtual void setControlText(std::string_view control, const std::string& text) = 0;
-  // The progress bar Bar1.
-  virtual void setBar(float value, float maximum) = 0;
+  // A progress bar, filled position steps of steps.
+  virtual void setBar(std::string_view control, int position, int steps) = 0;
   // Every menu entry of the command.
   virtual void setCommandEnabled(CommandId command, bool enabled) = 0;
-  // The 记忆之门 menu as a popup menu at the mouse pointer.
+  // The submenu whose row pops up, as a popup menu where a mouse button was
+  // last released over a label.
   virtual void popUpGateMenu() = 0;
 };
 

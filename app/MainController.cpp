@@ -4,6 +4,7 @@
 
 #include "common/Prompter.h"
 #include "dialogue/DebugMode.h"
+#include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
 #include "app/IndexTimers.h"
 #include "app/IndexView.h"
@@ -43,6 +44,9 @@ class NoProgramStarter final : public ProgramStarter {
   bool start(const std::string&, const std::string&) override { return false; }
 };
 
+// The progress bar of a platform has whole steps: this many show any range finely.
+constexpr int kBarSteps = 10000;
+
 // The main window's timers that stand still while the show window is open.
 constexpr TimerId kShowWindowPauses[] = {TimerId::TimeChr, TimerId::Timer1, TimerId::Timer2, TimerId::Timer3};
 
@@ -56,7 +60,9 @@ MainController::MainController(IndexView& view, MainServices services)
   services_.prompter = &prompter_;
   for (const MenuEntry& entry : indexMenu())
     if (entry.kind == MenuEntry::Kind::Item) enabled_[entry.command] = entry.initiallyEnabled;
-  for (CommandId label : {CommandId::HideTrackChoice, CommandId::OpenGateMenu}) enabled_[label] = true;
+  for (const ControlRow& control : indexForm().controls)
+    if (control.click != CommandId::None) enabled_[control.click] = true;
+  showBar();
 }
 
 bool MainController::start() {
@@ -81,6 +87,10 @@ bool MainController::start() {
 void MainController::onShown() {
   // Said once the window shows, so the status line stands behind the box.
   if (!services_.keyWatchError.empty()) reportKeyWatchFailure(*this, *services_.prompter);
+}
+
+void MainController::onLabelReleased(const ControlRow& label, bool leftButton) {
+  if (leftButton || label.anyButton) onCommand(label.click);
 }
 
 bool MainController::commandEnabled(CommandId command) const {
@@ -219,15 +229,17 @@ void MainController::setLibraryPaths(const std::string& mainPath, const std::str
   if (doorPath != doorPath_) view_.setControlText("Dirurl2", doorPath_ = doorPath);
 }
 
+void MainController::showBar() { view_.setBar("Bar1", bar_.steps(kBarSteps), kBarSteps); }
+
 bool MainController::setBarMaximum(float maximum) {
   if (!bar_.setMaximum(maximum)) return false;
-  view_.setBar(bar_.value(), bar_.maximum());
+  showBar();
   return true;
 }
 
 bool MainController::setBarValue(float value) {
   if (!bar_.setValue(value)) return false;
-  view_.setBar(bar_.value(), bar_.maximum());
+  showBar();
   return true;
 }
 

@@ -4,8 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "common/CommandId.h"
+#include "common/ControlTable.h"
 #include "common/TimerSwitches.h"
-#include "dialogue/CommandId.h"
 #include "dialogue/DialogueState.h"
 #include "dialogue/IndexModel.h"
 #include "dialogue/OwnFocusLatch.h"
@@ -55,6 +56,8 @@ class MainController final : public IndexModel, public ShowHost {
   void onShown();
 
   void onCommand(CommandId command);
+  // A mouse button pressed on a label of the window and released over it.
+  void onLabelReleased(const ControlRow& label, bool leftButton);
   void onTimer(TimerId timer);
   // The window's own keyboard focus (not its activation).
   void onFocus(bool gained);
@@ -94,6 +97,7 @@ class MainController final : public IndexModel, public ShowHost {
 
  private:
   bool askToExit();
+  void showBar();
   void counterPageTick();
   void keyPollTick();
   void openOwnWindow(const std::function<void()>& open);

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "common/CommandId.h"
+
 namespace lumivox {
 
 // A window's controls as data, read by every front end: what each control
@@ -47,6 +49,10 @@ struct ControlRow {
   // scroll bar instead of losing the rest, for a window that cannot grow;
   // it never takes the focus.
   bool scrolls = false;
+  // A label the mouse works: the command that a button pressed on it sends
+  // when released over it; the left button only, unless any button.
+  CommandId click = CommandId::None;
+  bool anyButton = false;
 };
 
 struct ControlTable {

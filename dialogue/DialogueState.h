@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/CommandId.h"
 #include "common/Paths.h"
-#include "dialogue/CommandId.h"
 #include "dialogue/DataFiles.h"
 
 namespace lumivox {

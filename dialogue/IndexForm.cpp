@@ -30,9 +30,14 @@ ControlTable buildIndexForm() {
 
   c.push_back({K::Frame, "Frame3", "", "主、支线对话选择", 0, 4440, 3495, 1215});
   c.push_back({K::Label, "Label6", "Frame3", "单击文本  [记忆之门可能要选择内容]", 120, 360, 3255, 255});
-  c.push_back({K::Label, "Label7", "Frame3", "主线剧情", 240, 720, 855, 255, Rgb{128, 128, 255}});
-  c.push_back({K::Label, "Label8", "Frame3", "记忆之门", 1200, 720, 855, 255, Rgb{0, 255, 0}});
-  c.push_back({K::Label, "Label9", "Frame3", "隐藏该部分", 2280, 840, 1095, 255});
+  c.push_back({.kind = K::Label, .name = "Label7", .parent = "Frame3", .caption = "主线剧情", .left = 240, .top = 720,
+               .width = 855, .height = 255, .colour = Rgb{128, 128, 255}, .click = CommandId::MainStory});
+  // Any button, as the player may right-click a label that looks like a menu.
+  c.push_back({.kind = K::Label, .name = "Label8", .parent = "Frame3", .caption = "记忆之门", .left = 1200, .top = 720,
+               .width = 855, .height = 255, .colour = Rgb{0, 255, 0}, .click = CommandId::OpenGateMenu,
+               .anyButton = true});
+  c.push_back({.kind = K::Label, .name = "Label9", .parent = "Frame3", .caption = "隐藏该部分", .left = 2280, .top = 840,
+               .width = 1095, .height = 255, .click = CommandId::HideTrackChoice});
 
   // The last row reads as one sentence around the counter page: its labels
   // are one line each, grown to their text, level with the page's text. As

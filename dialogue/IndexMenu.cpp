@@ -11,8 +11,8 @@ using C = CommandId;
 struct MenuBuilder {
   std::vector<MenuEntry> rows;
 
-  void submenu(int depth, const char* name, const char* caption) {
-    rows.push_back({Kind::Submenu, depth, name, caption, C::None, "", true});
+  void submenu(int depth, const char* name, const char* caption, bool popsUp = false) {
+    rows.push_back({Kind::Submenu, depth, name, caption, C::None, "", true, popsUp});
   }
   void item(int depth, const char* name, const char* caption, CommandId command, const char* shortcut = "",
             bool enabled = true) {
@@ -29,6 +29,7 @@ struct MenuBuilder {
 };
 
 constexpr bool kOff = false;
+constexpr bool kPopsUp = true;
 
 std::vector<MenuEntry> buildIndexMenu() {
   MenuBuilder m;
@@ -46,7 +47,7 @@ std::vector<MenuEntry> buildIndexMenu() {
   m.submenu(0, "对话", "对话(&T)");
   m.item(1, "主线剧情", "主线剧情(&I)", C::MainStory);
   m.separator(1);
-  m.submenu(1, "记忆之门", "记忆之门(&R)");
+  m.submenu(1, "记忆之门", "记忆之门(&R)", kPopsUp);
   m.submenu(2, "星之扉", "星之扉(&S)");
   m.doors(3, 0, 14);
   m.submenu(2, "月之扉", "月之扉(&M)");

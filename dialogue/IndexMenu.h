@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogue/CommandId.h"
+#include "common/CommandId.h"
 
 namespace lumivox {
 
@@ -17,6 +17,7 @@ struct MenuEntry {
   CommandId command;     // None for submenus and separators
   std::string shortcut;  // "Ctrl+O", "Del" or empty
   bool initiallyEnabled;
+  bool popsUp = false;   // a submenu that OpenGateMenu also pops up at the pointer
 };
 
 // The whole menu tree of the main window, read by every front end.

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
+#include "common/CommandId.h"
 #include "common/TimerId.h"
-#include "dialogue/CommandId.h"
 #include "dialogue/DialogueState.h"
 
 namespace lumivox {

@@ -11,6 +11,8 @@ class ProgressRange {
   float minimum() const { return 0.0f; }
   float maximum() const { return maximum_; }
   float value() const { return value_; }
+  // The value in whole steps of a bar of this many, as a platform's bar shows it.
+  int steps(int of) const { return static_cast<int>(value_ / maximum_ * of); }
 
   // A maximum below the value waits for the next value within it: until
   // then the bar, and the percentage beside it, keep showing what they show.

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "dialogue/CommandId.h"
+#include "common/CommandId.h"
 
 namespace lumivox {
 

@@ -24,15 +24,6 @@
 namespace lumivox {
 namespace {
 
-// The progress bar widget only shows the range; it has whole-number steps.
-constexpr int kBarSteps = 10000;
-
-// The heights were designed for a title bar and menu bar 800 twips high
-// together; where the frame is thinner (or absent) the track choice would
-// peek out above the lower edge, so what the design puts below that edge is
-// also hidden while the window is collapsed.
-constexpr int kDesignedFrameTwips = kExpandedHeightTwips - 6300;
-
 // The settings windows have no owner; they go with the main window all the same.
 template <typename Window>
 Window* ownedByTheRun(QObject* mainWindow, Window* window) {
@@ -50,17 +41,14 @@ IndexWindow::IndexWindow(MainServices services, QWidget* parent)
   auto* client = new QWidget(this);
   client->setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
   for (const auto& [name, control] : buildForm(client, form)) controls_[name] = control;
-  for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    if (!control->isHidden()) shownControls_.push_back(control);
   setCentralWidget(client);
   buildMenus();
+  connectLabels();
 
   ticker_ = new QtTicker(this, indexTimers(), [this](TimerId timer) { controller_->onTimer(timer); });
   services.ticker = ticker_;
   services.windows = this;
   controller_ = std::make_unique<MainController>(*this, std::move(services));
-  setBar(0, 100);
-  connectLabels();
 
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -88,7 +76,7 @@ void IndexWindow::buildMenus() {
       menu->setObjectName(toQString(entry.name));
       menu->menuAction()->setObjectName(toQString(entry.name));
       addTo(menu->menuAction());
-      if (entry.name == "记忆之门") gateMenu_ = menu;
+      if (entry.popsUp) gateMenu_ = menu;
       open.push_back(menu);
       continue;
     }
@@ -103,33 +91,38 @@ void IndexWindow::buildMenus() {
 }
 
 void IndexWindow::connectLabels() {
-  onClicked(controls_.at("Label7"), [this] { controller_->onCommand(CommandId::MainStory); });
-  onClicked(controls_.at("Label9"), [this] { controller_->onCommand(CommandId::HideTrackChoice); });
-  // Any button, as the player may right-click a label that looks like a menu.
-  QWidget* gate = controls_.at("Label8");
-  gate->setContextMenuPolicy(Qt::PreventContextMenu);
-  onMouseReleasedOver(gate, [this](Qt::MouseButton, QPoint at) {
-    gateReleasedAt_ = at;
-    controller_->onCommand(CommandId::OpenGateMenu);
-  });
+  for (const ControlRow& row : indexForm().controls) {
+    if (row.click == CommandId::None) continue;
+    QWidget* label = control(row.name);
+    // Every button's release is the controller's to answer, the right one's too.
+    label->setContextMenuPolicy(Qt::PreventContextMenu);
+    onMouseReleasedOver(label, [this, &row](Qt::MouseButton button, QPoint at) {
+      releasedAt_ = at;
+      controller_->onLabelReleased(row, button == Qt::LeftButton);
+    });
+  }
+}
+
+QWidget* IndexWindow::control(std::string_view name) const {
+  const auto found = controls_.find(name);
+  return found == controls_.end() ? nullptr : found->second;
 }
 
 void IndexWindow::setControlText(std::string_view control, const std::string& text) {
-  if (const auto found = controls_.find(control); found != controls_.end())
-    lumivox::setControlText(found->second, toQString(text));
+  lumivox::setControlText(this->control(control), toQString(text));
 }
 
-void IndexWindow::setBar(float value, float maximum) {
-  auto* bar = static_cast<QProgressBar*>(controls_.at("Bar1"));
-  bar->setRange(0, kBarSteps);
-  bar->setValue(static_cast<int>(value / maximum * kBarSteps));
+void IndexWindow::setBar(std::string_view control, int position, int steps) {
+  auto* bar = qobject_cast<QProgressBar*>(this->control(control));
+  bar->setRange(0, steps);
+  bar->setValue(position);
 }
 
 void IndexWindow::setCommandEnabled(CommandId command, bool enabled) {
   for (QAction* action : actions_[command]) action->setEnabled(enabled);
 }
 
-void IndexWindow::popUpGateMenu() { gateMenu_->popup(gateReleasedAt_); }
+void IndexWindow::popUpGateMenu() { gateMenu_->popup(releasedAt_); }
 
 void IndexWindow::setOuterHeightTwips(int twips) {
   QWidget* client = centralWidget();
@@ -137,10 +130,10 @@ void IndexWindow::setOuterHeightTwips(int twips) {
   const int decoration = frameGeometry().height() - height();
   const int menuBar = height() - client->height();
   client->setFixedHeight(twipsToPixels(twips) - decoration - menuBar);
-  const int designedBottom = twipsToPixels(twips - kDesignedFrameTwips);
-  for (QWidget* control : shownControls_) control->setVisible(control->y() < designedBottom);
   layout()->activate();
 }
+
+void IndexWindow::setControlShown(std::string_view control, bool shown) { this->control(control)->setVisible(shown); }
 
 void IndexWindow::openHotkeys() { (new HotkeysSetupWindow(prompter(), this))->open(); }
 
@@ -172,11 +165,7 @@ void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
 }
 
 void IndexWindow::closeEvent(QCloseEvent* event) {
-  if (controller_->onCloseRequested()) {
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  event->setAccepted(controller_->onCloseRequested());
 }
 
 // Only the window's own focus counts. Activation changes (the player going to

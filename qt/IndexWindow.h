@@ -34,10 +34,11 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
 
   // IndexView
   void setControlText(std::string_view control, const std::string& text) override;
-  void setBar(float value, float maximum) override;
+  void setBar(std::string_view control, int position, int steps) override;
   void setCommandEnabled(CommandId command, bool enabled) override;
   void popUpGateMenu() override;
   void setOuterHeightTwips(int twips) override;
+  void setControlShown(std::string_view control, bool shown) override;
 
   // IndexWindows
   void openHotkeys() override;
@@ -56,16 +57,16 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
  private:
   // The controller's, so that it knows the boxes of every window.
   Prompter& prompter() { return controller_->prompter(); }
+  QWidget* control(std::string_view name) const;
   void buildMenus();
   void connectLabels();
 
   QtTicker* ticker_ = nullptr;
   std::unique_ptr<MainController> controller_;
   std::map<std::string, QWidget*, std::less<>> controls_;
-  std::vector<QWidget*> shownControls_;
   std::map<CommandId, std::vector<QAction*>> actions_;
   QMenu* gateMenu_ = nullptr;
-  QPoint gateReleasedAt_;
+  QPoint releasedAt_;  // where a mouse button was last released over a label
   QPointer<AboutWindow> about_;
 };
 

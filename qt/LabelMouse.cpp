@@ -30,10 +30,4 @@ void onMouseReleasedOver(QWidget* widget, std::function<void(Qt::MouseButton, QP
   widget->installEventFilter(new ReleaseFilter(widget, std::move(handler)));
 }
 
-void onClicked(QWidget* widget, std::function<void()> handler) {
-  onMouseReleasedOver(widget, [handler = std::move(handler)](Qt::MouseButton button, QPoint) {
-    if (button == Qt::LeftButton) handler();
-  });
-}
-
 }  // namespace lumivox

@@ -11,8 +11,4 @@ namespace lumivox {
 // release after the pointer has left the widget does nothing.
 void onMouseReleasedOver(QWidget* widget, std::function<void(Qt::MouseButton button, QPoint globalPos)> handler);
 
-// A click as the labels of the main window know it: the left button pressed
-// and released over the widget.
-void onClicked(QWidget* widget, std::function<void()> handler);
-
 }  // namespace lumivox

@@ -169,12 +169,6 @@ const ControlRow* Win32Form::row(HWND control) const {
   return found == rows_.end() ? nullptr : found->second;
 }
 
-int Win32Form::topTwips(const ControlRow& row) const {
-  int top = row.top;
-  for (const ControlRow* p = form_.find(row.parent); p; p = form_.find(p->parent)) top += p->top;
-  return top;
-}
-
 HFONT Win32Form::fontFor(const ControlRow& row, double points) {
   LOGFONTW font = base_;
   if (!row.face.empty()) {

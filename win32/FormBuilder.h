@@ -23,8 +23,6 @@ class Win32Form {
 
   HWND control(std::string_view name) const;
   const ControlRow* row(HWND control) const;
-  // The top of the control in the window's client area, in twips.
-  int topTwips(const ControlRow& row) const;
   std::string text(std::string_view name) const;
   // Sets a control's text; a dialogue line picks the font it fits in.
   void setText(std::string_view name, const std::string& text);

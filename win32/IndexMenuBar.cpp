@@ -40,7 +40,7 @@ IndexMenuBar::IndexMenuBar() {
     if (row.kind == MenuEntry::Kind::Submenu) {
       HMENU submenu = CreatePopupMenu();
       AppendMenuW(parent, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu), toWide(row.caption).c_str());
-      if (row.name == "记忆之门") gate_ = submenu;
+      if (row.popsUp) gate_ = submenu;
       open.push_back(submenu);
       continue;
     }

@@ -4,7 +4,7 @@
 #include <map>
 #include <vector>
 
-#include "dialogue/CommandId.h"
+#include "common/CommandId.h"
 
 namespace lumivox {
 

@@ -5,7 +5,6 @@
 
 #include "common/Prompter.h"
 #include "dialogue/IndexForm.h"
-#include "dialogue/TrackChoice.h"
 #include "win32/AboutWindow.h"
 #include "win32/Dpi.h"
 #include "win32/SettingsWindows.h"
@@ -18,15 +17,6 @@ namespace lumivox {
 namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-
-// The progress bar control only shows the range; it has whole-number steps.
-constexpr int kBarSteps = 10000;
-
-// The heights were designed for a title bar and menu bar 800 twips high
-// together; where the frame is thinner the track choice would peek out above
-// the lower edge, so what the design puts below that edge is also hidden
-// while the window is collapsed.
-constexpr int kDesignedFrameTwips = kExpandedHeightTwips - 6300;
 
 }  // namespace
 
@@ -46,15 +36,21 @@ bool IndexWindow::create() {
   if (!window_) return false;
   fitClientArea();
   form_ = std::make_unique<Win32Form>(window_, indexForm());
-  for (const char* label : {"Label7", "Label8", "Label9"})
-    SetWindowSubclass(form_->control(label), labelProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+  connectLabels();
 
   ticker_ = std::make_unique<Win32Ticker>([this](TimerId timer) { controller_->onTimer(timer); });
   services_.ticker = ticker_.get();
   services_.windows = this;
   controller_ = std::make_unique<MainController>(*this, services_);
-  setBar(0, 100);
   return controller_->start();
+}
+
+void IndexWindow::connectLabels() {
+  for (const ControlRow& row : indexForm().controls) {
+    if (row.click == CommandId::None) continue;
+    // Every button's release is the controller's to answer.
+    SetWindowSubclass(form_->control(row.name), labelProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+  }
 }
 
 void IndexWindow::fitClientArea() {
@@ -68,10 +64,10 @@ void IndexWindow::fitClientArea() {
 
 void IndexWindow::setControlText(std::string_view control, const std::string& text) { form_->setText(control, text); }
 
-void IndexWindow::setBar(float value, float maximum) {
-  HWND bar = form_->control("Bar1");
-  SendMessageW(bar, PBM_SETRANGE32, 0, kBarSteps);
-  SendMessageW(bar, PBM_SETPOS, maximum > 0 ? static_cast<WPARAM>(value / maximum * kBarSteps) : 0, 0);
+void IndexWindow::setBar(std::string_view control, int position, int steps) {
+  HWND bar = form_->control(control);
+  SendMessageW(bar, PBM_SETRANGE32, 0, steps);
+  SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
 }
 
 void IndexWindow::setCommandEnabled(CommandId command, bool enabled) { menu_.setEnabled(command, enabled); }
@@ -79,8 +75,8 @@ void IndexWindow::setCommandEnabled(CommandId command, bool enabled) { menu_.set
 void IndexWindow::popUpGateMenu() {
   // Without the window in front the menu would not close when clicked away from.
   SetForegroundWindow(window_);
-  TrackPopupMenu(menu_.gateMenu(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, gateReleasedAt_.x,
-                 gateReleasedAt_.y, 0, window_, nullptr);
+  TrackPopupMenu(menu_.gateMenu(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, releasedAt_.x,
+                 releasedAt_.y, 0, window_, nullptr);
   PostMessageW(window_, WM_NULL, 0, 0);
 }
 
@@ -90,12 +86,10 @@ void IndexWindow::setOuterHeightTwips(int twips) {
   GetWindowRect(window_, &frame);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, twipsToPixels(twips, dpi),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const int designedBottom = twips - kDesignedFrameTwips;
-  for (const ControlRow& row : indexForm().controls) {
-    if (row.kind == ControlKind::HiddenField) continue;
-    if (HWND control = form_->control(row.name))
-      ShowWindow(control, form_->topTwips(row) < designedBottom ? SW_SHOWNA : SW_HIDE);
-  }
+}
+
+void IndexWindow::setControlShown(std::string_view control, bool shown) {
+  ShowWindow(form_->control(control), shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void IndexWindow::openHotkeys() { HotkeysWindow::open(window_, controller_->prompter()); }
@@ -150,15 +144,8 @@ LRESULT CALLBACK IndexWindow::labelProcedure(HWND label, UINT message, WPARAM wP
 }
 
 void IndexWindow::labelReleased(HWND label, UINT message) {
-  const std::string& name = form_->row(label)->name;
-  const bool left = message == WM_LBUTTONUP;
-  if (name == "Label7" && left) return controller_->onCommand(CommandId::MainStory);
-  if (name == "Label9" && left) return controller_->onCommand(CommandId::HideTrackChoice);
-  // Any button, as the player may right-click a label that looks like a menu.
-  if (name == "Label8") {
-    GetCursorPos(&gateReleasedAt_);
-    controller_->onCommand(CommandId::OpenGateMenu);
-  }
+  GetCursorPos(&releasedAt_);
+  controller_->onLabelReleased(*form_->row(label), message == WM_LBUTTONUP);
 }
 
 LRESULT IndexWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -33,10 +33,11 @@ class IndexWindow final : public IndexView, public IndexWindows {
 
   // IndexView
   void setControlText(std::string_view control, const std::string& text) override;
-  void setBar(float value, float maximum) override;
+  void setBar(std::string_view control, int position, int steps) override;
   void setCommandEnabled(CommandId command, bool enabled) override;
   void popUpGateMenu() override;
   void setOuterHeightTwips(int twips) override;
+  void setControlShown(std::string_view control, bool shown) override;
 
   // IndexWindows
   void openHotkeys() override;
@@ -52,6 +53,7 @@ class IndexWindow final : public IndexView, public IndexWindows {
   static LRESULT CALLBACK labelProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                          DWORD_PTR self);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void connectLabels();
   void labelReleased(HWND label, UINT message);
   void fitClientArea();
 
@@ -62,7 +64,7 @@ class IndexWindow final : public IndexView, public IndexWindows {
   std::unique_ptr<Win32Form> form_;
   std::unique_ptr<Win32Ticker> ticker_;
   std::unique_ptr<MainController> controller_;
-  POINT gateReleasedAt_{};
+  POINT releasedAt_{};  // where a mouse button was last released over a label
   class AboutWindow* about_ = nullptr;
 };
 

@@ -6,6 +6,7 @@
 
 #include "common/Paths.h"
 #include "dialogue/DataFiles.h"
+#include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
 #include "app/IndexView.h"
 #include "app/IndexWindows.h"
@@ -28,17 +29,23 @@ namespace {
 // running timers and the windows asked for.
 struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   std::map<std::string, std::string, std::less<>> texts{{"状态提示", "待命..."}};
-  float barValue = 0, barMaximum = 100;
+  std::map<std::string, bool, std::less<>> shown;
+  int barPosition = -1, barSteps = 0;
   std::map<TimerId, int> running;  // interval of each ticking timer
   std::vector<std::string> opened;
   std::vector<int> heights;
   ShowHost* showHost = nullptr;
 
   void setControlText(std::string_view control, const std::string& text) override { texts[std::string(control)] = text; }
-  void setBar(float value, float maximum) override { barValue = value, barMaximum = maximum; }
+  void setBar(std::string_view control, int position, int steps) override {
+    EXPECT_EQ(control, "Bar1");
+    barPosition = position, barSteps = steps;
+  }
+  double barShare() const { return static_cast<double>(barPosition) / barSteps; }
   void setCommandEnabled(CommandId, bool) override {}
   void popUpGateMenu() override { opened.push_back("gate menu"); }
   void setOuterHeightTwips(int twips) override { heights.push_back(twips); }
+  void setControlShown(std::string_view control, bool on) override { shown[std::string(control)] = on; }
 
   void openHotkeys() override { opened.push_back("HotkeysSetup"); }
   void openJump(DialogueState&) override { opened.push_back("TextNO"); }
@@ -217,8 +224,7 @@ TEST(MainControllerAdvance, PressesShowLinesStatusBarAndPercentage) {
   EXPECT_EQ(l.text("对话内容"), line(kMainLibraryFile, "Quorra", "2"));
   EXPECT_EQ(l.text("状态提示"), "确认用户跳过对话。对话数：2");
   EXPECT_EQ(l.text("BFB"), "4");  // 2 of 48 lines
-  EXPECT_EQ(l.front.barValue, 2);
-  EXPECT_EQ(l.front.barMaximum, 48);
+  EXPECT_NEAR(l.front.barShare(), 2.0 / 48, 1e-3);
   EXPECT_EQ(l.text("Dirurl"), pathInCurrentDirectory(kMainLibraryFile));
   EXPECT_TRUE(l.main->commandEnabled(CommandId::SaveMain));
   EXPECT_FALSE(l.main->commandEnabled(CommandId::SaveDoor));  // the door track has not advanced
@@ -392,18 +398,47 @@ TEST(MainControllerTracks, EveryDoorStartsTheDoorTrackAtLineZero) {
   EXPECT_TRUE(l.prompter.boxes.empty());
 }
 
-TEST(MainControllerTracks, CollapseAndExpandChangeOnlyTheHeightAndTheExpandItem) {
+// Which button a label answers is the table's; the front end forwards every one.
+TEST(MainControllerTracks, LabelsAnswerTheirButtons) {
+  Lumivox l;
+  l.start();
+  const ControlTable& form = indexForm();
+  l.item("星之扉1");
+  l.main->onLabelReleased(*form.find("Label7"), false);
+  EXPECT_TRUE(l.prompter.boxes.empty());
+  l.prompter.answers = {true};
+  l.main->onLabelReleased(*form.find("Label7"), true);
+  ASSERT_EQ(l.prompter.boxes.size(), 2u);
+  EXPECT_EQ(l.prompter.boxes[0].text, kSwitchQuestionText);
+  EXPECT_EQ(l.state().activeTrack, "IndexText");
+
+  l.main->onLabelReleased(*form.find("Label9"), false);
+  EXPECT_TRUE(l.front.heights.empty());
+  l.main->onLabelReleased(*form.find("Label8"), false);  // the right button as the left
+  l.main->onLabelReleased(*form.find("Label8"), true);
+  l.main->onLabelReleased(*form.find("Label6"), true);  // no command
+  EXPECT_EQ(l.front.opened, (std::vector<std::string>{"gate menu", "gate menu"}));
+  EXPECT_EQ(l.prompter.boxes.size(), 2u);
+}
+
+TEST(MainControllerTracks, CollapseAndExpandChangeOnlyTheHeightWhatShowsAndTheExpandItem) {
   Lumivox l;
   l.start();
   EXPECT_FALSE(l.main->commandEnabled(CommandId::ShowTrackChoice));
   l.item("显示主支线对话选择");  // disabled: nothing
-  l.main->onCommand(CommandId::HideTrackChoice);
+  l.main->onLabelReleased(*indexForm().find("Label9"), true);
   EXPECT_TRUE(l.main->commandEnabled(CommandId::ShowTrackChoice));
+  std::vector<std::string> hidden;
+  for (const auto& [name, on] : l.front.shown)
+    if (!on) hidden.push_back(name);
+  EXPECT_EQ(hidden, (std::vector<std::string>{"Dirurl", "Dirurl2", "Frame3", "Label10", "Label11", "Label6", "Label7",
+                                              "Label8", "Label9", "Text1", "Text3", "UserNumberBrowser"}));
+  EXPECT_EQ(l.front.shown.size(), indexForm().controls.size());
   l.item("显示主支线对话选择");
   EXPECT_FALSE(l.main->commandEnabled(CommandId::ShowTrackChoice));
   EXPECT_EQ(l.front.heights, (std::vector<int>{5235, 7100}));
-  l.main->onCommand(CommandId::OpenGateMenu);
-  EXPECT_EQ(l.front.opened, std::vector<std::string>{"gate menu"});
+  for (const ControlRow& control : indexForm().controls)
+    EXPECT_EQ(l.front.shown[control.name], control.kind != ControlKind::HiddenField) << control.name;
 }
 
 TEST(MainControllerDebug, PausesPollLineCountAndAutoSaveUntilLeft) {
@@ -464,12 +499,11 @@ TEST(MainControllerShowWindow, ANewMaximumBelowTheValueWaitsForTheNextAdvance) {
   l.item("星之扉2");
   l.tick(TimerId::Timer2);
   EXPECT_FALSE(l.on(TimerId::Timer2));  // read once, no spinning
-  EXPECT_EQ(l.front.barValue, 40);
-  EXPECT_EQ(l.front.barMaximum, 48);
+  EXPECT_NEAR(l.front.barShare(), 40.0 / 48, 1e-3);
   EXPECT_EQ(l.text("BFB"), "83");
   l.press();  // the door's line 0
-  EXPECT_EQ(l.front.barValue, 0);
-  EXPECT_EQ(l.front.barMaximum, 24);
+  EXPECT_EQ(l.front.barShare(), 0);
+  EXPECT_EQ(l.main->barMaximum(), 24);
   EXPECT_EQ(l.text("BFB"), "0");
 }
 

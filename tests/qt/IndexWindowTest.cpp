@@ -149,7 +149,8 @@ void IndexWindowTest::keyPressesAdvanceTheDialogue() {
   QVERIFY(h.text("对话内容").startsWith(u("林岚：")));
   QCOMPARE(h.text("状态提示"), u("确认用户跳过对话。对话数：2"));
   QCOMPARE(h.text("BFB"), u("4"));  // 2 of 48 lines
-  QCOMPARE(w.findChild<QProgressBar*>(u("Bar1"))->value(), 10000 * 2 / 48);
+  const QProgressBar* bar = w.findChild<QProgressBar*>(u("Bar1"));
+  QVERIFY(qAbs(bar->value() * 48.0 / bar->maximum() - 2) < 0.01);
   QVERIFY(w.findChild<QLineEdit*>(u("Dirurl"))->text().endsWith(u("/Data/Quorra.data")));
   QVERIFY(h.action("保存当前的对话进度")->isEnabled());
   QVERIFY(!h.action("保存当前的对话进度2")->isEnabled());  // the door track has not advanced

@@ -2,6 +2,7 @@
 #include <map>
 #include <string>
 
+#include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
 #include "dialogue/IndexModel.h"
 #include "dialogue/ProgressRange.h"
@@ -31,7 +32,9 @@ class FakeIndexModel : public lumivox::IndexModel {
   static std::string nameOf(lumivox::CommandId command) {
     for (const auto& entry : lumivox::indexMenu())
       if (entry.command == command) return entry.name;
-    return command == lumivox::CommandId::HideTrackChoice ? "Label9" : "Label8";
+    for (const auto& label : lumivox::indexForm().controls)
+      if (label.click == command) return label.name;
+    return "other";
   }
 
   void setStatusText(const std::string& text) override { status = text; }

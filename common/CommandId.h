@@ -31,9 +31,9 @@ enum class CommandId {
   SuggestionReport,
   ShowWindow,
   About,
-  // Labels of the track choice.
-  HideTrackChoice,  // Label9
-  OpenGateMenu,     // Label8: any mouse button released over it
+  // Only labels of the track choice send these.
+  HideTrackChoice,
+  OpenGateMenu,
   None,             // a submenu or separator of the menu table
 };
 
