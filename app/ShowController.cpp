@@ -16,7 +16,7 @@ ShowController::ShowController(ShowFrmMembers& members, ShowView& window, Ticker
     : members_(members),
       window_(window),
       host_(host),
-      timers_(ticker, {{TimerId::ShowProgress, "Timer1", 30, true}, {TimerId::ShowFade, "Timer2", 40, true}}) {}
+      timers_(ticker, showTimers()) {}
 
 void ShowController::load(float r) {
   timers_.startAsDesigned();
@@ -26,7 +26,7 @@ void ShowController::load(float r) {
 
 void ShowController::open() {
   timers_.setOn(TimerId::ShowProgress, false);
-  window_.setLabelText(kProductName);
+  window_.setControlText("Label1", kProductName);
   host_.pauseForShowWindow();
   window_.showModal();
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "common/Ticker.h"
 #include "common/TimerSwitches.h"
 #include "show/ShowFrmSteps.h"
@@ -6,6 +8,14 @@
 namespace lumivox {
 
 class ShowView;
+
+// The show window's timers as it creates them.
+inline std::vector<TimerRow> showTimers() {
+  return {
+      {TimerId::ShowProgress, "Timer1", 30, true},  // the bar's progress
+      {TimerId::ShowFade, "Timer2", 40, true},      // the fade-in
+  };
+}
 
 // What the show window asks of the main window: its timers still while the
 // show window is open, and as they were once it has gone.

@@ -11,9 +11,10 @@ class ShowView {
  public:
   virtual ~ShowView() = default;
 
-  virtual void setLabelText(const std::string& text) = 0;  // Label1
+  // A label's text, shown literally.
+  virtual void setControlText(std::string_view control, const std::string& text) = 0;
 
-  // The bar Bar. An assignment outside its range is refused with the bar's
+  // The window's bar. An assignment outside its range is refused with the bar's
   // own error box and changes nothing.
   virtual std::int32_t barValue() const = 0;
   virtual void setBarValue(std::int32_t value) = 0;

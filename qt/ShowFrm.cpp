@@ -7,10 +7,10 @@
 #include <QScreen>
 
 #include "qt/FormBuilder.h"
+#include "qt/QtText.h"
 #include "qt/QtTicker.h"
 #include "qt/WindowOpacity.h"
 #include "qt/XpProgressBarWidget.h"
-#include "show/PropertyBag.h"
 #include "show/ShowForm.h"
 
 namespace lumivox {
@@ -32,25 +32,31 @@ ShowFrm::ShowFrm(ShowFrmMembers& members, ShowHost& host, QWidget& mainWindow, P
   setAttribute(Qt::WA_DeleteOnClose);
   const ControlTable& form = showForm();
   setUpWindow(this, form);
-  const auto controls = buildForm(this, form, &prompter);
-  image_ = qobject_cast<QLabel*>(controls.at("Image1"));
-  image_->setPixmap(QPixmap(QStringLiteral(":/show/Image1.jpg")));
-  label_ = qobject_cast<QLabel*>(controls.at("Label1"));
-  bar_ = qobject_cast<XpProgressBarWidget*>(controls.at("Bar"));
-  bar_->readProperties(MapPropertyBag({{"Style", kShowBarStyle}, {"ProgressLook", kShowBarLook}}));
-  // The bar has no click of its own, and a click on it is none on the window.
-  bar_->setAttribute(Qt::WA_NoMousePropagation);
+  controls_ = buildForm(this, form, &prompter);
+  for (const ControlRow& row : form.controls) {
+    QWidget* control = controls_.at(row.name);
+    if (row.kind == ControlKind::XpBar) {
+      bar_ = qobject_cast<XpProgressBarWidget*>(control);
+      bar_->readProperties(showBarProperties());
+      // The bar has no click of its own, and a click on it is none on the window.
+      bar_->setAttribute(Qt::WA_NoMousePropagation);
+      continue;
+    }
+    // A picture is stored with the window under its own name.
+    if (row.kind == ControlKind::Picture)
+      qobject_cast<QLabel*>(control)->setPixmap(QPixmap(QStringLiteral(":/show/") + toQString(row.name) + QStringLiteral(".jpg")));
+    control->installEventFilter(this);
+  }
 
-  image_->installEventFilter(this);
-  label_->installEventFilter(this);
-
-  auto* ticker = new QtTicker(this, {{TimerId::ShowProgress, "Timer1", 30, true}, {TimerId::ShowFade, "Timer2", 40, true}},
-                              [this](TimerId timer) { controller_->onTimer(timer); });
+  auto* ticker = new QtTicker(this, showTimers(), [this](TimerId timer) { controller_->onTimer(timer); });
   controller_ = std::make_unique<ShowController>(members, *this, *ticker, host);
   controller_->load();
 }
 
-void ShowFrm::setLabelText(const std::string& text) { label_->setText(QString::fromStdString(text)); }
+void ShowFrm::setControlText(std::string_view control, const std::string& text) {
+  if (const auto found = controls_.find(std::string(control)); found != controls_.end())
+    lumivox::setControlText(found->second, toQString(text));
+}
 std::int32_t ShowFrm::barValue() const { return bar_->value(); }
 void ShowFrm::setBarValue(std::int32_t value) { bar_->setValue(value); }
 void ShowFrm::setBarMaximum(std::int32_t maximum) { bar_->setMaximum(maximum); }
@@ -83,8 +89,9 @@ void ShowFrm::mouseReleaseEvent(QMouseEvent* event) {
   if (isClick(event, this)) controller_->onClick();
 }
 
+// The picture and the label: a click on them is one on the window.
 bool ShowFrm::eventFilter(QObject* watched, QEvent* event) {
-  if ((watched == image_ || watched == label_) && isClick(event, static_cast<QWidget*>(watched))) {
+  if (isClick(event, static_cast<QWidget*>(watched))) {
     controller_->onClick();
     return true;
   }

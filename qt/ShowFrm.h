@@ -1,11 +1,11 @@
 #pragma once
 #include <QDialog>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "app/ShowController.h"
 #include "app/ShowView.h"
-
-class QLabel;
 
 namespace lumivox {
 
@@ -28,7 +28,7 @@ class ShowFrm final : public QDialog, public ShowView {
   ShowController& controller() { return *controller_; }
 
   // ShowView
-  void setLabelText(const std::string& text) override;
+  void setControlText(std::string_view control, const std::string& text) override;
   std::int32_t barValue() const override;
   void setBarValue(std::int32_t value) override;
   void setBarMaximum(std::int32_t maximum) override;
@@ -46,8 +46,7 @@ class ShowFrm final : public QDialog, public ShowView {
  private:
   QWidget& mainWindow_;
   std::unique_ptr<ShowController> controller_;
-  QLabel* image_ = nullptr;
-  QLabel* label_ = nullptr;
+  std::map<std::string, QWidget*> controls_;
   XpProgressBarWidget* bar_ = nullptr;
 };
 

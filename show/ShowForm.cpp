@@ -29,4 +29,6 @@ const ControlTable& showForm() {
   return form;
 }
 
+MapPropertyBag showBarProperties() { return MapPropertyBag({{"Style", 1}, {"ProgressLook", 2}}); }
+
 }  // namespace lumivox

@@ -1,13 +1,13 @@
 #pragma once
 #include "common/ControlTable.h"
+#include "show/PropertyBag.h"
 
 namespace lumivox {
 
 // ShowFrm: our picture, the status line and the XP-style bar on magenta.
 const ControlTable& showForm();
 
-// The bar's stored properties: Style and ProgressLook.
-inline constexpr int kShowBarStyle = 1;
-inline constexpr int kShowBarLook = 2;
+// What the window stores of its bar: Style and ProgressLook.
+MapPropertyBag showBarProperties();
 
 }  // namespace lumivox

@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include "platform/LayeredWindow.h"
-#include "show/PropertyBag.h"
 #include "show/ShowForm.h"
 #include "win32/Dpi.h"
 #include "win32/ResourcePicture.h"
@@ -19,8 +18,7 @@ COLORREF colour(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
 // Where the table puts the control, in pixels: its edges converted, so that
 // what meets at the edges in twips meets at any scale.
-RECT placeOf(const char* name, int dpi) {
-  const ControlRow& row = *showForm().find(name);
+RECT placeOf(const ControlRow& row, int dpi) {
   return {twipsToPixels(row.left, dpi), twipsToPixels(row.top, dpi), twipsToPixels(row.left + row.width, dpi),
           twipsToPixels(row.top + row.height, dpi)};
 }
@@ -36,36 +34,44 @@ ShowFrmWindow* ShowFrmWindow::create(ShowFrmMembers& members, ShowHost& host, HW
   const ControlTable& form = showForm();
   const RECT frame{0, 0, twipsToPixels(form.clientWidth, dpi), twipsToPixels(form.clientHeight, dpi)};
   // A tool window has no task bar entry; owned by the main window, it goes with it.
-  if (!CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"展示窗体", WS_POPUP, 0, 0, frame.right, frame.bottom,
-                       mainWindow, nullptr, instance, self)) {
+  if (!CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, toWide(form.title).c_str(), WS_POPUP, 0, 0, frame.right,
+                       frame.bottom, mainWindow, nullptr, instance, self)) {
     delete self;
     return nullptr;
   }
   self->created_ = true;  // from now on it goes with its window
   self->background_ = CreateSolidBrush(colour(*form.background));
-  // Without SS_NOTIFY the picture and label let clicks through to the window.
-  const RECT image = placeOf("Image1", dpi);
-  HWND picture = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, image.left, image.top,
-                                 image.right - image.left, image.bottom - image.top, self->window_, nullptr, instance,
-                                 nullptr);
-  // The picture fills its place at any scale, as the window around it grows.
-  if (HBITMAP natural = loadResourcePicture(instance, kShowPictureResource)) {
-    self->picture_ = stretchedPicture(natural, image.right - image.left, image.bottom - image.top);
-    DeleteObject(natural);
-  }
-  SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(self->picture_));
-  const RECT label = placeOf("Label1", dpi);
-  self->label_ = CreateWindowExW(0, L"STATIC", toWide(kShowFrmStatusText).c_str(),
-                                 WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, label.left, label.top,
-                                 label.right - label.left, label.bottom - label.top, self->window_, nullptr,
-                                 instance, nullptr);
-  SendMessageW(self->label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  self->bar_ = std::make_unique<XpProgressBarControl>(self->window_, 1, placeOf("Bar", dpi), dpi,
-                                                      MapPropertyBag({{"Style", 1}, {"ProgressLook", 2}}), prompter);
+  for (const ControlRow& row : form.controls) self->addControl(row, dpi);
   self->ticker_ = std::make_unique<Win32Ticker>([self](TimerId timer) { self->controller_->onTimer(timer); });
   self->controller_ = std::make_unique<ShowController>(members, *self, *self->ticker_, host);
   self->controller_->load();
   return self;
+}
+
+// Without SS_NOTIFY the picture and the labels let clicks through to the window.
+void ShowFrmWindow::addControl(const ControlRow& row, int dpi) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  const RECT place = placeOf(row, dpi);
+  const int width = place.right - place.left, height = place.bottom - place.top;
+  if (row.kind == ControlKind::XpBar) {
+    bar_ = std::make_unique<XpProgressBarControl>(window_, 1, place, dpi, showBarProperties(), prompter_);
+    return;
+  }
+  if (row.kind == ControlKind::Picture) {
+    HWND picture = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, place.left, place.top,
+                                   width, height, window_, nullptr, instance, nullptr);
+    // The picture fills its place at any scale, as the window around it grows.
+    if (HBITMAP natural = loadResourcePicture(instance, kShowPictureResource)) {
+      picture_ = stretchedPicture(natural, width, height);
+      DeleteObject(natural);
+    }
+    SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_));
+    return;
+  }
+  HWND label = CreateWindowExW(0, L"STATIC", toWide(row.caption).c_str(), WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
+                               place.left, place.top, width, height, window_, nullptr, instance, nullptr);
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  labels_[label] = &row;
 }
 
 ShowFrmWindow::~ShowFrmWindow() {
@@ -74,7 +80,10 @@ ShowFrmWindow::~ShowFrmWindow() {
   if (background_) DeleteObject(background_);
 }
 
-void ShowFrmWindow::setLabelText(const std::string& text) { SetWindowTextW(label_, toWide(text).c_str()); }
+void ShowFrmWindow::setControlText(std::string_view control, const std::string& text) {
+  for (const auto& [label, row] : labels_)
+    if (row->name == control) SetWindowTextW(label, toWide(text).c_str());
+}
 std::int32_t ShowFrmWindow::barValue() const { return bar_->bar().value(); }
 void ShowFrmWindow::setBarValue(std::int32_t value) { bar_->setValue(value); }
 
@@ -130,10 +139,11 @@ LRESULT ShowFrmWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 1;
     }
     case WM_CTLCOLORSTATIC: {
-      const ControlRow& label = *showForm().find("Label1");
-      SetTextColor(reinterpret_cast<HDC>(wParam), colour(*label.colour));
-      SetBkColor(reinterpret_cast<HDC>(wParam), colour(*label.background));
-      return reinterpret_cast<LRESULT>(background_);  // the label's background is the window's
+      if (const auto found = labels_.find(reinterpret_cast<HWND>(lParam)); found != labels_.end()) {
+        SetTextColor(reinterpret_cast<HDC>(wParam), colour(found->second->colour.value_or(Rgb{0, 0, 0})));
+        SetBkColor(reinterpret_cast<HDC>(wParam), colour(found->second->background.value_or(*showForm().background)));
+      }
+      return reinterpret_cast<LRESULT>(background_);  // the labels' background is the window's
     }
     case WM_LBUTTONDOWN: SetCapture(window_); return 0;
     case WM_LBUTTONUP: {

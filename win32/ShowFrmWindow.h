@@ -1,10 +1,12 @@
 #pragma once
 #include <windows.h>
 
+#include <map>
 #include <memory>
 
 #include "app/ShowController.h"
 #include "app/ShowView.h"
+#include "common/ControlTable.h"
 #include "win32/Win32Ticker.h"
 #include "win32/XpProgressBarControl.h"
 
@@ -25,7 +27,7 @@ class ShowFrmWindow final : public ShowView {
   void open() { controller_->open(); }
 
   // ShowView
-  void setLabelText(const std::string& text) override;
+  void setControlText(std::string_view control, const std::string& text) override;
   std::int32_t barValue() const override;
   void setBarValue(std::int32_t value) override;
   void setBarMaximum(std::int32_t maximum) override;
@@ -39,12 +41,13 @@ class ShowFrmWindow final : public ShowView {
   ~ShowFrmWindow() override;
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void addControl(const ControlRow& row, int dpi);
 
   HWND mainWindow_;
   Prompter& prompter_;
   HWND window_ = nullptr;
   bool created_ = false;
-  HWND label_ = nullptr;
+  std::map<HWND, const ControlRow*> labels_;
   HBITMAP picture_ = nullptr;
   HBRUSH background_ = nullptr;
   std::unique_ptr<XpProgressBarControl> bar_;

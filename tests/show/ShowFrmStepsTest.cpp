@@ -26,7 +26,9 @@ class RecordingShowView final : public ShowView {
   std::vector<std::int16_t> opacities;
   bool unloaded = false;
 
-  void setLabelText(const std::string& text) override { label = text, log_.push_back("Label1=" + text); }
+  void setControlText(std::string_view control, const std::string& text) override {
+    label = text, log_.push_back(std::string(control) + "=" + text);
+  }
   std::int32_t barValue() const override { return value; }
   void setBarValue(std::int32_t v) override {
     if (v <= maximum) value = v;  // the bar refuses a value above Max
