@@ -5,8 +5,7 @@ namespace lumivox {
 AboutController::AboutController(AboutView& view, Ticker& ticker, Prompter& prompter)
     : view_(view),
       prompter_(prompter),
-      timers_(ticker, {{TimerId::ThanksTimer, "ThanksTimer", 5000, true},
-                       {TimerId::CThanksList, "CThanksList", 10000, true}}) {}
+      timers_(ticker, aboutTimers()) {}
 
 void AboutController::load(const std::string& mainLibraryPath) {
   rotation_ = loadAbout(mainLibraryPath, view_, prompter_);

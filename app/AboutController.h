@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "common/Ticker.h"
 #include "common/TimerSwitches.h"
@@ -9,6 +10,14 @@ namespace lumivox {
 
 class AboutView;
 class Prompter;
+
+// The About window's timers as it creates them.
+inline std::vector<TimerRow> aboutTimers() {
+  return {
+      {TimerId::ThanksTimer, "ThanksTimer", 5000, true},  // the next thanks entry
+      {TimerId::CThanksList, "CThanksList", 10000, true}, // the list again once it has run out
+  };
+}
 
 // The About window's logic: its load, and the thanks rotation on its two
 // timers until the window goes.

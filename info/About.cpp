@@ -15,10 +15,10 @@ ThanksRotation loadAbout(const std::string& mainLibraryPath, AboutView& view, Pr
   ThanksRotation rotation;
   try {
     rotation.filePath = pathInCurrentDirectory(kThanksFile);
-    view.setBuildText(LookupLine(mainLibraryPath, "Build", "Build", "未知版本"));
-    view.setMainLineCountText(LookupLine(mainLibraryPath, "TextNumber", "TextNumber", "未知大小"));
-    view.setDoorLineCountText(LookupLine(mainLibraryPath, "TextNumber", "TextNumberDoor", "未知大小"));
-    view.setContactText(aboutContactNote(readLibraryContact(mainLibraryPath)));
+    view.setControlText("Label4", LookupLine(mainLibraryPath, "Build", "Build", "未知版本"));
+    view.setControlText("Label6", LookupLine(mainLibraryPath, "TextNumber", "TextNumber", "未知大小"));
+    view.setControlText("Doortextnumber", LookupLine(mainLibraryPath, "TextNumber", "TextNumberDoor", "未知大小"));
+    view.setAddressText("Label11", aboutContactNote(readLibraryContact(mainLibraryPath)));
   } catch (const std::exception&) {
     prompter.inform(kAboutLoadErrorText, "出错了", Prompter::Icon::Critical);
   }
@@ -34,7 +34,7 @@ void thanksTick(ThanksRotation& rotation, AboutView& view, Prompter& prompter) {
     ++rotation.index;
     rotation.key = std::to_string(rotation.index);
     const std::string entry = LookupLine(rotation.filePath, kThanksSection, rotation.key, kThanksInvitationText);
-    view.setThanksText(entry);
+    view.setControlText("SThanks", entry);
     rotation.listEnded = entry == kThanksInvitationText;
   } catch (const std::exception&) {
     rotation.reportingFailure = true;
@@ -44,7 +44,7 @@ void thanksTick(ThanksRotation& rotation, AboutView& view, Prompter& prompter) {
 }
 
 void thanksListTick(ThanksRotation& rotation, const AboutView& view) {
-  if (view.thanksText() != kThanksInvitationText) return;
+  if (view.controlText("SThanks") != kThanksInvitationText) return;
   rotation.listEnded = false;
   rotation.index = 1;
   rotation.key = std::to_string(rotation.index);

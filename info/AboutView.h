@@ -1,20 +1,20 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace lumivox {
 
-// What the About logic may do to the About window. Every text is shown
-// literally, never as markup.
+// What the About logic may do to the About window: its labels, by their names
+// in the window's table. Every text is shown literally, never as markup.
 class AboutView {
  public:
   virtual ~AboutView() = default;
 
-  virtual void setBuildText(const std::string& text) = 0;          // Label4
-  virtual void setMainLineCountText(const std::string& text) = 0;  // Label6
-  virtual void setDoorLineCountText(const std::string& text) = 0;  // Doortextnumber
-  virtual void setContactText(const std::string& text) = 0;        // Label11
-  virtual void setThanksText(const std::string& text) = 0;         // SThanks
-  virtual std::string thanksText() const = 0;
+  virtual void setControlText(std::string_view control, const std::string& text) = 0;
+  // A text of addresses, which may also go on to the next line after their
+  // marks (addressPieces) where the label is too narrow for them.
+  virtual void setAddressText(std::string_view control, const std::string& text) = 0;
+  virtual std::string controlText(std::string_view control) const = 0;
 };
 
 }  // namespace lumivox

@@ -17,38 +17,33 @@ AboutWindow::AboutWindow(const std::string& mainLibraryPath, Prompter& prompter)
   setUpWindow(this, form);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   centreOnScreen(this);
-  const auto controls = buildForm(this, form);
-  const auto label = [&controls](const char* name) { return qobject_cast<QLabel*>(controls.at(name)); };
-  build_ = label("Label4");
-  mainCount_ = label("Label6");
-  doorCount_ = label("Doortextnumber");
-  contact_ = label("Label11");
-  thanks_ = label("SThanks");
+  controls_ = buildForm(this, form);
 
-  auto* ticker = new QtTicker(this, {{TimerId::ThanksTimer, "ThanksTimer", 5000, true},
-                                     {TimerId::CThanksList, "CThanksList", 10000, true}},
-                              [this](TimerId timer) { controller_->onTimer(timer); });
+  auto* ticker = new QtTicker(this, aboutTimers(), [this](TimerId timer) { controller_->onTimer(timer); });
   controller_ = std::make_unique<AboutController>(*this, *ticker, prompter);
   controller_->load(mainLibraryPath);
 }
 
-void AboutWindow::setBuildText(const std::string& text) { build_->setText(toQString(text)); }
-void AboutWindow::setMainLineCountText(const std::string& text) { mainCount_->setText(toQString(text)); }
-void AboutWindow::setDoorLineCountText(const std::string& text) { doorCount_->setText(toQString(text)); }
+QLabel* AboutWindow::label(std::string_view name) const {
+  const auto found = controls_.find(std::string(name));
+  return found == controls_.end() ? nullptr : qobject_cast<QLabel*>(found->second);
+}
 
-// An address may go on to the next line after its marks in the narrow frame:
-// an invisible break after each.
-void AboutWindow::setContactText(const std::string& text) {
+void AboutWindow::setControlText(std::string_view control, const std::string& text) {
+  label(control)->setText(toQString(text));
+}
+
+// An invisible break after each mark.
+void AboutWindow::setAddressText(std::string_view control, const std::string& text) {
   QString breakable;
   for (const std::string& piece : addressPieces(text)) {
     if (!breakable.isEmpty()) breakable += QChar(0x200B);
     breakable += toQString(piece);
   }
-  contact_->setText(breakable);
+  label(control)->setText(breakable);
 }
 
-void AboutWindow::setThanksText(const std::string& text) { thanks_->setText(toQString(text)); }
-std::string AboutWindow::thanksText() const { return thanks_->text().toStdString(); }
+std::string AboutWindow::controlText(std::string_view control) const { return label(control)->text().toStdString(); }
 
 void AboutWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

@@ -1,7 +1,9 @@
 #pragma once
 #include <QDialog>
 
+#include <map>
 #include <memory>
+#include <string>
 
 #include "app/AboutController.h"
 #include "info/AboutView.h"
@@ -24,24 +26,19 @@ class AboutWindow final : public QDialog, public AboutView {
   AboutWindow(const std::string& mainLibraryPath, Prompter& prompter);
 
   // AboutView
-  void setBuildText(const std::string& text) override;
-  void setMainLineCountText(const std::string& text) override;
-  void setDoorLineCountText(const std::string& text) override;
-  void setContactText(const std::string& text) override;
-  void setThanksText(const std::string& text) override;
-  std::string thanksText() const override;
+  void setControlText(std::string_view control, const std::string& text) override;
+  void setAddressText(std::string_view control, const std::string& text) override;
+  std::string controlText(std::string_view control) const override;
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QLabel* label(std::string_view name) const;
+
+  std::map<std::string, QWidget*> controls_;
   std::unique_ptr<AboutController> controller_;
-  QLabel* build_ = nullptr;
-  QLabel* mainCount_ = nullptr;
-  QLabel* doorCount_ = nullptr;
-  QLabel* contact_ = nullptr;
-  QLabel* thanks_ = nullptr;
 };
 
 }  // namespace lumivox

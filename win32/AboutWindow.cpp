@@ -60,18 +60,17 @@ AboutWindow* AboutWindow::open(const std::string& mainLibraryPath, Prompter& pro
   return window;
 }
 
-void AboutWindow::setBuildText(const std::string& text) { form().setText("Label4", text); }
-void AboutWindow::setMainLineCountText(const std::string& text) { form().setText("Label6", text); }
-void AboutWindow::setDoorLineCountText(const std::string& text) { form().setText("Doortextnumber", text); }
-void AboutWindow::setContactText(const std::string& text) {
-  form().setText("Label11", withAddressBreaks(form().control("Label11"), text));
-}
-void AboutWindow::setThanksText(const std::string& text) { form().setText("SThanks", text); }
+void AboutWindow::setControlText(std::string_view control, const std::string& text) { form().setText(control, text); }
 
-std::string AboutWindow::thanksText() const { return form().text("SThanks"); }
+void AboutWindow::setAddressText(std::string_view control, const std::string& text) {
+  form().setText(control, withAddressBreaks(form().control(control), text));
+}
+
+std::string AboutWindow::controlText(std::string_view control) const { return form().text(control); }
 
 void AboutWindow::onButton(const std::string& name) {
-  if (name == "Command1") closeSoon();
+  // Its one button, as Esc, closes it.
+  if (name == aboutForm().cancelButton) closeSoon();
 }
 
 bool AboutWindow::onCloseRequested() {

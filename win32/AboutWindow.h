@@ -18,12 +18,9 @@ class AboutWindow final : public FormWindow, public AboutView {
   static AboutWindow* open(const std::string& mainLibraryPath, Prompter& prompter, std::function<void()> onGone);
 
   // AboutView
-  void setBuildText(const std::string& text) override;
-  void setMainLineCountText(const std::string& text) override;
-  void setDoorLineCountText(const std::string& text) override;
-  void setContactText(const std::string& text) override;
-  void setThanksText(const std::string& text) override;
-  std::string thanksText() const override;
+  void setControlText(std::string_view control, const std::string& text) override;
+  void setAddressText(std::string_view control, const std::string& text) override;
+  std::string controlText(std::string_view control) const override;
 
  private:
   AboutWindow(Prompter& prompter, std::function<void()> onGone);

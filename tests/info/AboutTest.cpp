@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <map>
 #include <vector>
 
 #include "info/About.h"
@@ -17,14 +18,30 @@ namespace {
 constexpr const char* kLoading = "请稍后，鸣谢列表正在载入...";
 
 struct FakeAboutView final : AboutView {
-  std::string build = "\?\?\?\?-\?\?-\?\?日更新", mainCount = "????", doorCount = "????", contact,
-              thanks = kLoading;
-  void setBuildText(const std::string& text) override { build = text; }
-  void setMainLineCountText(const std::string& text) override { mainCount = text; }
-  void setDoorLineCountText(const std::string& text) override { doorCount = text; }
-  void setContactText(const std::string& text) override { contact = text; }
-  void setThanksText(const std::string& text) override { thanks = text; }
-  std::string thanksText() const override { return thanks; }
+  // The labels by their names in the window's table.
+  std::map<std::string, std::string, std::less<>> labels{{"Label4", "\?\?\?\?-\?\?-\?\?日更新"},
+                                                         {"Label6", "????"},
+                                                         {"Doortextnumber", "????"},
+                                                         {"Label11", ""},
+                                                         {"SThanks", kLoading}};
+  std::string &build = labels["Label4"], &mainCount = labels["Label6"], &doorCount = labels["Doortextnumber"],
+              &contact = labels["Label11"], &thanks = labels["SThanks"], unknown;
+
+  std::string& label(std::string_view control) {
+    const auto found = labels.find(control);
+    if (found != labels.end()) return found->second;
+    ADD_FAILURE() << "no label " << control;
+    return unknown;
+  }
+  void setControlText(std::string_view control, const std::string& text) override {
+    EXPECT_NE(control, "Label11");  // addresses
+    label(control) = text;
+  }
+  void setAddressText(std::string_view control, const std::string& text) override {
+    EXPECT_EQ(control, "Label11");
+    label(control) = text;
+  }
+  std::string controlText(std::string_view control) const override { return labels.find(control)->second; }
 };
 
 }  // namespace
