@@ -44,7 +44,7 @@ ShowFrm::ShowFrm(ShowFrmMembers& members, ShowHost& host, QWidget& mainWindow, P
     }
     // A picture is stored with the window under its own name.
     if (row.kind == ControlKind::Picture)
-      qobject_cast<QLabel*>(control)->setPixmap(QPixmap(QStringLiteral(":/show/") + toQString(row.name) + QStringLiteral(".jpg")));
+      qobject_cast<QLabel*>(control)->setPixmap(QPixmap(QStringLiteral(":/show/%1.jpg").arg(toQString(row.name))));
     control->installEventFilter(this);
   }
 

@@ -152,10 +152,7 @@ LRESULT IndexWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       // Menu items and shortcuts; the controls' notifications are not listened to.
-      if (lParam == 0 && controller_) {
-        const CommandId command = menu_.command(LOWORD(wParam));
-        if (command != CommandId::None) controller_->onCommand(command);
-      }
+      if (lParam == 0 && controller_) controller_->onCommand(menu_.command(LOWORD(wParam)));
       return 0;
     case WM_CTLCOLORSTATIC:
       if (form_)

@@ -68,8 +68,9 @@ void ShowFrmWindow::addControl(const ControlRow& row, int dpi) {
     SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_));
     return;
   }
-  HWND label = CreateWindowExW(0, L"STATIC", toWide(row.caption).c_str(), WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
-                               place.left, place.top, width, height, window_, nullptr, instance, nullptr);
+  HWND label = CreateWindowExW(0, L"STATIC", toWide(row.caption).c_str(),
+                               WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, place.left, place.top, width, height,
+                               window_, nullptr, instance, nullptr);
   SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   labels_[label] = &row;
 }
