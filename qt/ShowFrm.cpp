@@ -33,24 +33,26 @@ ShowFrm::ShowFrm(ShowFrmMembers& members, ShowHost& host, QWidget& mainWindow, P
   const ControlTable& form = showForm();
   setUpWindow(this, form);
   controls_ = buildForm(this, form, &prompter);
-  for (const ControlRow& row : form.controls) {
-    QWidget* control = controls_.at(row.name);
-    if (row.kind == ControlKind::XpBar) {
-      bar_ = qobject_cast<XpProgressBarWidget*>(control);
-      bar_->readProperties(showBarProperties());
-      // The bar has no click of its own, and a click on it is none on the window.
-      bar_->setAttribute(Qt::WA_NoMousePropagation);
-      continue;
-    }
-    // A picture is stored with the window under its own name.
-    if (row.kind == ControlKind::Picture)
-      qobject_cast<QLabel*>(control)->setPixmap(QPixmap(QStringLiteral(":/show/%1.jpg").arg(toQString(row.name))));
-    control->installEventFilter(this);
-  }
+  for (const ControlRow& row : form.controls) setUpControl(row);
 
   auto* ticker = new QtTicker(this, showTimers(), [this](TimerId timer) { controller_->onTimer(timer); });
   controller_ = std::make_unique<ShowController>(members, *this, *ticker, host);
   controller_->load();
+}
+
+void ShowFrm::setUpControl(const ControlRow& row) {
+  QWidget* control = controls_.at(row.name);
+  if (row.kind == ControlKind::XpBar) {
+    bar_ = qobject_cast<XpProgressBarWidget*>(control);
+    bar_->readProperties(showBarProperties());
+    // The bar has no click of its own, and a click on it is none on the window.
+    bar_->setAttribute(Qt::WA_NoMousePropagation);
+    return;
+  }
+  // A picture is stored with the window under its own name.
+  if (row.kind == ControlKind::Picture)
+    qobject_cast<QLabel*>(control)->setPixmap(QPixmap(QStringLiteral(":/show/%1.jpg").arg(toQString(row.name))));
+  control->installEventFilter(this);
 }
 
 void ShowFrm::setControlText(std::string_view control, const std::string& text) {
@@ -89,7 +91,7 @@ void ShowFrm::mouseReleaseEvent(QMouseEvent* event) {
   if (isClick(event, this)) controller_->onClick();
 }
 
-// The picture and the label: a click on them is one on the window.
+// A click on the picture or a label is one on the window.
 bool ShowFrm::eventFilter(QObject* watched, QEvent* event) {
   if (isClick(event, static_cast<QWidget*>(watched))) {
     controller_->onClick();

@@ -6,6 +6,7 @@
 
 #include "app/ShowController.h"
 #include "app/ShowView.h"
+#include "common/ControlTable.h"
 
 namespace lumivox {
 
@@ -44,6 +45,8 @@ class ShowFrm final : public QDialog, public ShowView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void setUpControl(const ControlRow& row);
+
   QWidget& mainWindow_;
   std::unique_ptr<ShowController> controller_;
   std::map<std::string, QWidget*> controls_;

@@ -41,7 +41,7 @@ ShowFrmWindow* ShowFrmWindow::create(ShowFrmMembers& members, ShowHost& host, HW
   }
   self->created_ = true;  // from now on it goes with its window
   self->background_ = CreateSolidBrush(colour(*form.background));
-  for (const ControlRow& row : form.controls) self->addControl(row, dpi);
+  for (const ControlRow& row : form.controls) self->setUpControl(row, dpi);
   self->ticker_ = std::make_unique<Win32Ticker>([self](TimerId timer) { self->controller_->onTimer(timer); });
   self->controller_ = std::make_unique<ShowController>(members, *self, *self->ticker_, host);
   self->controller_->load();
@@ -49,7 +49,7 @@ ShowFrmWindow* ShowFrmWindow::create(ShowFrmMembers& members, ShowHost& host, HW
 }
 
 // Without SS_NOTIFY the picture and the labels let clicks through to the window.
-void ShowFrmWindow::addControl(const ControlRow& row, int dpi) {
+void ShowFrmWindow::setUpControl(const ControlRow& row, int dpi) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   const RECT place = placeOf(row, dpi);
   const int width = place.right - place.left, height = place.bottom - place.top;

@@ -41,7 +41,7 @@ class ShowFrmWindow final : public ShowView {
   ~ShowFrmWindow() override;
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void addControl(const ControlRow& row, int dpi);
+  void setUpControl(const ControlRow& row, int dpi);
 
   HWND mainWindow_;
   Prompter& prompter_;
