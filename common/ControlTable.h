@@ -26,6 +26,10 @@ enum class ControlKind {
 // and starts it at the top, as a Windows label draws it.
 enum class Align { Left, Centre, CentreTop };
 
+// What pressing a button does: close its window, or run the window's confirm,
+// which its logic defines.
+enum class ButtonCommand { None, Close, Confirm };
+
 struct Rgb {
   int red, green, blue;
 };
@@ -47,6 +51,8 @@ struct ControlRow {
   // scroll bar instead of losing the rest, for a window that cannot grow;
   // it never takes the focus.
   bool scrolls = false;
+  ButtonCommand command = ButtonCommand::None;  // a button's
+  bool checked = false;                         // an option button selected when the window opens
 };
 
 struct ControlTable {
@@ -59,6 +65,7 @@ struct ControlTable {
   // The initial text of a field or text box is its caption.
   std::string defaultButton = {};
   std::string cancelButton = {};
+  std::string firstFocus = {};  // the control that has the focus when the window opens; empty: the platform's choice
 
   const ControlRow* find(const std::string& controlName) const {
     for (const ControlRow& c : controls)

@@ -142,4 +142,36 @@ double dialogueLinePoints(double points, int roomHeight, const std::function<dou
   return points;
 }
 
+std::vector<std::string> addressPieces(std::string_view line) {
+  std::vector<std::string> pieces{std::string()};
+  for (const char c : line) {
+    pieces.back() += c;
+    if (c == '@' || c == '.' || c == '-' || c == '/') pieces.emplace_back();
+  }
+  if (pieces.size() > 1 && pieces.back().empty()) pieces.pop_back();
+  return pieces;
+}
+
+std::string withAddressBreaks(std::string_view text, int width,
+                              const std::function<int(std::string_view line)>& lineWidth) {
+  std::string out;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find('\n', start);
+    std::string line;
+    for (const std::string& piece : addressPieces(text.substr(start, end == std::string_view::npos ? end : end - start))) {
+      if (!line.empty() && lineWidth(line + piece) > width) {
+        out += line + '\n';
+        line = piece;
+      } else {
+        line += piece;
+      }
+    }
+    out += line;
+    if (end == std::string_view::npos) break;
+    out += '\n';
+    start = end + 1;
+  }
+  return out;
+}
+
 }  // namespace lumivox

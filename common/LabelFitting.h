@@ -64,4 +64,14 @@ FittedForm fitLabels(const ControlTable& table, const TextMeasure& measure, int 
 // the text at a size in points.
 double dialogueLinePoints(double points, int roomHeight, const std::function<double(double points)>& heightAt);
 
+// A line cut after each '@', '.', '-' and '/': the places where an address
+// too long for a narrow label may go on to the next line.
+std::vector<std::string> addressPieces(std::string_view line);
+
+// The text with a line end after an address's mark wherever the rest of its
+// line would pass the width; a label breaks lines at blanks only, and an
+// address is one long word. lineWidth measures a line in the label's font.
+std::string withAddressBreaks(std::string_view text, int width,
+                              const std::function<int(std::string_view line)>& lineWidth);
+
 }  // namespace lumivox

@@ -4,7 +4,6 @@
 #include <QWindow>
 
 #include "info/AboutForm.h"
-#include "info/Contact.h"
 #include "qt/FormBuilder.h"
 #include "qt/QtText.h"
 #include "qt/QtTicker.h"
@@ -36,16 +35,7 @@ void AboutWindow::setBuildText(const std::string& text) { build_->setText(toQStr
 void AboutWindow::setMainLineCountText(const std::string& text) { mainCount_->setText(toQString(text)); }
 void AboutWindow::setDoorLineCountText(const std::string& text) { doorCount_->setText(toQString(text)); }
 
-// An address may go on to the next line after its marks in the narrow frame:
-// an invisible break after each.
-void AboutWindow::setContactText(const std::string& text) {
-  QString breakable;
-  for (const std::string& piece : addressPieces(text)) {
-    if (!breakable.isEmpty()) breakable += QChar(0x200B);
-    breakable += toQString(piece);
-  }
-  contact_->setText(breakable);
-}
+void AboutWindow::setContactText(const std::string& text) { setAddressText(contact_, text); }
 
 void AboutWindow::setThanksText(const std::string& text) { thanks_->setText(toQString(text)); }
 std::string AboutWindow::thanksText() const { return thanks_->text().toStdString(); }

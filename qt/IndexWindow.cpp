@@ -11,15 +11,12 @@
 #include "dialogue/IndexMenu.h"
 #include "app/IndexTimers.h"
 #include "qt/AboutWindow.h"
-#include "qt/AutoSaveWindow.h"
 #include "qt/FormBuilder.h"
-#include "qt/HelpWindow.h"
-#include "qt/HotkeysSetupWindow.h"
 #include "qt/LabelMouse.h"
 #include "qt/QtText.h"
 #include "qt/QtTicker.h"
+#include "qt/SettingsWindows.h"
 #include "qt/ShowFrm.h"
-#include "qt/TextNoWindow.h"
 
 namespace lumivox {
 namespace {
@@ -32,13 +29,6 @@ constexpr int kBarSteps = 10000;
 // peek out above the lower edge, so what the design puts below that edge is
 // also hidden while the window is collapsed.
 constexpr int kDesignedFrameTwips = kExpandedHeightTwips - 6300;
-
-// The settings windows have no owner; they go with the main window all the same.
-template <typename Window>
-Window* ownedByTheRun(QObject* mainWindow, Window* window) {
-  QObject::connect(mainWindow, &QObject::destroyed, window, [window] { delete window; });
-  return window;
-}
 
 }  // namespace
 
@@ -142,17 +132,10 @@ void IndexWindow::setOuterHeightTwips(int twips) {
   layout()->activate();
 }
 
-void IndexWindow::openHotkeys() { (new HotkeysSetupWindow(prompter(), this))->open(); }
-
-void IndexWindow::openJump(DialogueState& state) {
-  ownedByTheRun(this, new TextNoWindow(state, prompter()))->showModal();
-}
-
-void IndexWindow::openAutoSave(IndexModel& index) {
-  ownedByTheRun(this, new AutoSaveWindow(index, prompter()))->loadAndShowModal();
-}
-
-void IndexWindow::openHelp() { showHelpWindow(this); }
+void IndexWindow::openHotkeys() { HotkeysWindow::open(this, prompter()); }
+void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(this, state, prompter()); }
+void IndexWindow::openAutoSave(IndexModel& index) { AutoSaveWindow::open(this, index, prompter()); }
+void IndexWindow::openHelp() { HelpWindow::open(this); }
 
 void IndexWindow::openAbout(const std::string& mainLibraryPath) {
   about_ = new AboutWindow(mainLibraryPath, prompter());

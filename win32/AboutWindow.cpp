@@ -1,48 +1,8 @@
 #include "win32/AboutWindow.h"
 
 #include "info/AboutForm.h"
-#include "info/Contact.h"
-#include "win32/WideText.h"
 
 namespace lumivox {
-namespace {
-
-// A label breaks lines only at blanks: an address, one long word, gets its
-// own line ends after its marks where the narrow frame would cut it.
-std::string withAddressBreaks(HWND label, const std::string& text) {
-  RECT room;
-  GetClientRect(label, &room);
-  HDC dc = GetDC(label);
-  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-  const auto width = [dc](const std::wstring& line) {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &size);
-    return size.cx;
-  };
-  std::string out;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find('\n', start);
-    std::wstring line;
-    for (const std::string& piece : addressPieces(text.substr(start, end - start))) {
-      const std::wstring wide = toWide(piece);
-      if (!line.empty() && width(line + wide) > room.right) {
-        out += fromWide(line) + '\n';
-        line = wide;
-      } else {
-        line += wide;
-      }
-    }
-    out += fromWide(line);
-    if (end == std::string::npos) break;
-    out += '\n';
-    start = end + 1;
-  }
-  ReleaseDC(label, dc);
-  return out;
-}
-
-}  // namespace
-
 AboutWindow::AboutWindow(Prompter& prompter, std::function<void()> onGone)
     : FormWindow(aboutForm(), nullptr), onGone_(std::move(onGone)) {
   ticker_ = std::make_unique<Win32Ticker>([this](TimerId timer) { controller_->onTimer(timer); });
@@ -63,16 +23,10 @@ AboutWindow* AboutWindow::open(const std::string& mainLibraryPath, Prompter& pro
 void AboutWindow::setBuildText(const std::string& text) { form().setText("Label4", text); }
 void AboutWindow::setMainLineCountText(const std::string& text) { form().setText("Label6", text); }
 void AboutWindow::setDoorLineCountText(const std::string& text) { form().setText("Doortextnumber", text); }
-void AboutWindow::setContactText(const std::string& text) {
-  form().setText("Label11", withAddressBreaks(form().control("Label11"), text));
-}
+void AboutWindow::setContactText(const std::string& text) { form().setAddressText("Label11", text); }
 void AboutWindow::setThanksText(const std::string& text) { form().setText("SThanks", text); }
 
 std::string AboutWindow::thanksText() const { return form().text("SThanks"); }
-
-void AboutWindow::onButton(const std::string& name) {
-  if (name == "Command1") closeSoon();
-}
 
 bool AboutWindow::onCloseRequested() {
   controller_->onUnload();

@@ -121,5 +121,19 @@ TEST(LabelFittingTest, ADialogueLineShrinksByHalfPointsDownToTheSmallestSize) {
   EXPECT_EQ(dialogueLinePoints(10.5, 10, tenPixelsAPoint), 5.0);
 }
 
+TEST(LabelFittingTest, AddressesBreakAfterTheirMarksWhereTheLineRunsPastTheWidth) {
+  EXPECT_EQ(addressPieces("E-Mail:a@b.example/x"), (std::vector<std::string>{"E-", "Mail:a@", "b.", "example/", "x"}));
+  EXPECT_EQ(addressPieces("本对话库。"), std::vector<std::string>{"本对话库。"});
+  EXPECT_EQ(addressPieces("a."), std::vector<std::string>{"a."});
+  EXPECT_EQ(addressPieces(""), std::vector<std::string>{""});
+
+  const auto width = [](std::string_view line) { return 10 * characters(line); };
+  EXPECT_EQ(withAddressBreaks("对话库译者：\nE-Mail:\ntranslators@lumivox.example\n网址:\nhttps://lumivox.example/", 120, width),
+            "对话库译者：\nE-Mail:\ntranslators@\nlumivox.\nexample\n网址:\nhttps://\nlumivox.\nexample/");
+  // A piece wider than the label stays whole: the label cuts it, as it would anyway.
+  EXPECT_EQ(withAddressBreaks("averyveryverylongname@x", 120, width), "averyveryverylongname@\nx");
+  EXPECT_EQ(withAddressBreaks("a@b.c\n", 120, width), "a@b.c\n");
+}
+
 }  // namespace
 }  // namespace lumivox
