@@ -28,6 +28,10 @@ enum class ControlKind {
 // and starts it at the top, as a Windows label draws it.
 enum class Align { Left, Centre, CentreTop };
 
+// What pressing a button does: close its window, or run the window's confirm,
+// which its logic defines.
+enum class ButtonCommand { None, Close, Confirm };
+
 struct Rgb {
   int red, green, blue;
 };
@@ -53,6 +57,8 @@ struct ControlRow {
   // when released over it; the left button only, unless any button.
   CommandId click = CommandId::None;
   bool anyButton = false;
+  ButtonCommand command = ButtonCommand::None;  // a button's
+  bool checked = false;                         // an option button selected when the window opens
 };
 
 struct ControlTable {
@@ -65,6 +71,7 @@ struct ControlTable {
   // The initial text of a field or text box is its caption.
   std::string defaultButton = {};
   std::string cancelButton = {};
+  std::string firstFocus = {};  // the control that has the focus when the window opens; empty: the platform's choice
 
   const ControlRow* find(const std::string& controlName) const {
     for (const ControlRow& c : controls)

@@ -8,7 +8,8 @@ namespace {
 using K = ControlKind;
 
 ControlTable buildHotkeysForm() {
-  ControlTable form{"HotkeysSetup", "热键设置", 3285, 5175, {}};
+  ControlTable form{.name = "HotkeysSetup", .title = "热键设置", .clientWidth = 3285, .clientHeight = 5175,
+                    .controls = {}, .firstFocus = "Option1"};
   auto& c = form.controls;
   c.push_back({.kind = K::Label, .name = "Label1",
                .caption = "    本系统允许您定义自己的『对话切换热键』。请在定义前三思，因为您定义的按键要在游戏中能切换对话，"
@@ -18,10 +19,13 @@ ControlTable buildHotkeysForm() {
   const int tops[] = {360, 720, 1080, 1440, 1800, 2280, 2640};
   const auto& choices = hotkeyChoices();
   for (std::size_t row = 0; row < choices.size(); ++row)
-    c.push_back({K::OptionButton, "Option" + std::to_string(row + 1), "Frame1", std::string(choices[row].caption), 120,
-                 tops[row], 2775, row == 4 ? 375 : 255});
-  c.push_back({K::Button, "Command1", "", "应用新设置", 195, 4680, 1455, 375});
-  c.push_back({K::Button, "Command2", "", "取消", 1875, 4680, 1215, 375});
+    c.push_back({.kind = K::OptionButton, .name = "Option" + std::to_string(row + 1), .parent = "Frame1",
+                 .caption = std::string(choices[row].caption), .left = 120, .top = tops[row], .width = 2775,
+                 .height = row == 4 ? 375 : 255, .checked = row == 0});
+  c.push_back({.kind = K::Button, .name = "Command1", .caption = "应用新设置", .left = 195, .top = 4680, .width = 1455,
+               .height = 375, .command = ButtonCommand::Confirm});
+  c.push_back({.kind = K::Button, .name = "Command2", .caption = "取消", .left = 1875, .top = 4680, .width = 1215,
+               .height = 375, .command = ButtonCommand::Close});
   return form;
 }
 

@@ -37,7 +37,8 @@ ControlTable buildAboutForm() {
   c.push_back({.kind = K::Label, .name = "Label11", .parent = "Frame3", .left = 240, .top = 360, .width = 1215,
                .height = 2535, .points = 8, .wrap = true});
 
-  c.push_back({K::Button, "Command1", "", "确定", 4200, 3240, 1095, 375});
+  c.push_back({.kind = K::Button, .name = "Command1", .caption = "确定", .left = 4200, .top = 3240, .width = 1095,
+               .height = 375, .command = ButtonCommand::Close});
 
   c.push_back({K::Frame, "Frame4", "", "鸣谢  感谢以下人员为程序作出的贡献  滚动播出(5秒)", 0, 3840, 5655, 975});
   c.push_back({.kind = K::Label, .name = "SThanks", .parent = "Frame4", .caption = "请稍后，鸣谢列表正在载入...",

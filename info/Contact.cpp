@@ -42,14 +42,4 @@ std::string contactLine(const LibraryContact& contact) {
   return entries.empty() ? entries : kWhoseContact + entries;
 }
 
-std::vector<std::string> addressPieces(std::string_view line) {
-  std::vector<std::string> pieces{std::string()};
-  for (const char c : line) {
-    pieces.back() += c;
-    if (c == '@' || c == '.' || c == '-' || c == '/') pieces.emplace_back();
-  }
-  if (pieces.size() > 1 && pieces.back().empty()) pieces.pop_back();
-  return pieces;
-}
-
 }  // namespace lumivox

@@ -1,7 +1,6 @@
 #pragma once
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace lumivox {
 
@@ -29,9 +28,5 @@ std::string aboutContactNote(const LibraryContact& contact);
 // The line of a report's closing box that names the entries, one after
 // another; empty without any.
 std::string contactLine(const LibraryContact& contact);
-
-// A line cut after each '@', '.', '-' and '/': the places where an address
-// too long for a narrow label may go on to the next line.
-std::vector<std::string> addressPieces(std::string_view line);
 
 }  // namespace lumivox

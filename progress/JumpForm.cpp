@@ -6,7 +6,8 @@ namespace {
 using K = ControlKind;
 
 ControlTable buildJumpForm() {
-  ControlTable form{"TextNO", "对话进度设置", 2640, 3360, {}};
+  ControlTable form{.name = "TextNO", .title = "对话进度设置", .clientWidth = 2640, .clientHeight = 3360, .controls = {},
+                    .firstFocus = "Text1"};
   auto& c = form.controls;
   c.push_back({K::Frame, "Frame1", "", "", 120, 120, 2415, 2655});
   c.push_back(framedText("Label1",
@@ -17,7 +18,8 @@ ControlTable buildJumpForm() {
   c.push_back(framedText("Label4", "第", 120, 2160, 255, 255));
   c.push_back({K::TextField, "Text1", "Frame1", "1", 480, 2160, 1215, 270});
   c.push_back(framedText("Label3", "句", 1800, 2160, 375, 255));
-  c.push_back({K::Button, "Command1", "", "确认修改", 653, 2880, 1335, 375});
+  c.push_back({.kind = K::Button, .name = "Command1", .caption = "确认修改", .left = 653, .top = 2880, .width = 1335,
+               .height = 375, .command = ButtonCommand::Confirm});
   return form;
 }
 

@@ -4,7 +4,6 @@
 #include <QWindow>
 
 #include "info/AboutForm.h"
-#include "info/Contact.h"
 #include "qt/FormBuilder.h"
 #include "qt/QtText.h"
 #include "qt/QtTicker.h"
@@ -33,14 +32,8 @@ void AboutWindow::setControlText(std::string_view control, const std::string& te
   label(control)->setText(toQString(text));
 }
 
-// An invisible break after each mark.
 void AboutWindow::setAddressText(std::string_view control, const std::string& text) {
-  QString breakable;
-  for (const std::string& piece : addressPieces(text)) {
-    if (!breakable.isEmpty()) breakable += QChar(0x200B);
-    breakable += toQString(piece);
-  }
-  label(control)->setText(breakable);
+  lumivox::setAddressText(label(control), text);
 }
 
 std::string AboutWindow::controlText(std::string_view control) const { return label(control)->text().toStdString(); }

@@ -3,15 +3,10 @@
 #include <QPainter>
 #include <QTextLayout>
 
-#include "common/ControlTable.h"
+#include "common/LabelFitting.h"
 
 namespace lumivox {
 namespace {
-
-// Half a point at a time, as a user would try sizes; a 255-byte line fits
-// long before the smallest size.
-constexpr qreal kStepPoints = kDialogueLineStepPoints;
-constexpr qreal kSmallestPoints = kDialogueLineSmallestPoints;
 
 QTextOption wrapping() {
   QTextOption option(Qt::AlignLeft | Qt::AlignTop);
@@ -50,9 +45,11 @@ qreal DialogueLabel::textHeight(const QFont& font) const {
 QFont DialogueLabel::shownFont() const {
   if (fit_.text == text() && fit_.size == size() && fit_.base == font()) return fit_.shown;
   QFont shown = font();
-  const qreal room = contentsRect().height();
-  while (textHeight(shown) > room && shown.pointSizeF() - kStepPoints >= kSmallestPoints)
-    shown.setPointSizeF(shown.pointSizeF() - kStepPoints);
+  shown.setPointSizeF(dialogueLinePoints(font().pointSizeF(), contentsRect().height(), [this](double points) {
+    QFont at = font();
+    at.setPointSizeF(points);
+    return textHeight(at);
+  }));
   fit_ = {text(), size(), font(), shown};
   return shown;
 }

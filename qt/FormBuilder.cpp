@@ -2,9 +2,11 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "common/LabelFitting.h"
 #include "common/Twips.h"
 #include "qt/DialogueLabel.h"
 #include "qt/QtText.h"
@@ -99,6 +102,7 @@ QWidget* create(const ControlRow& row, QWidget* parent, Prompter* prompter) {
     case ControlKind::TextBox: {
       auto* box = new QPlainTextEdit(parent);
       box->setReadOnly(true);
+      box->setTabChangesFocus(true);  // read, not typed in: Tab moves on
       // The tables end their lines the Windows way.
       box->setPlainText(toQString(row.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
       return box;
@@ -113,28 +117,43 @@ QWidget* create(const ControlRow& row, QWidget* parent, Prompter* prompter) {
   return new QWidget(parent);
 }
 
-// The platform's fonts run wider than the design's: a one-line caption grows
-// to the right, or to the left where it would pass its container's edge.
-void fitOneLine(QLabel* label) {
-  const int wanted = label->sizeHint().width();
-  if (wanted <= label->width()) return;
-  QRect geometry = label->geometry();
-  geometry.setWidth(wanted);
-  const QWidget* container = label->parentWidget();
-  const int rightEdge = container->contentsRect().right() - 2;
-  if (geometry.right() > rightEdge) geometry.moveRight(std::max(rightEdge, label->geometry().right()));
-  label->setGeometry(geometry);
-}
+// The labels' texts as the platform draws them.
+class WidgetMeasure final : public TextMeasure {
+ public:
+  explicit WidgetMeasure(const std::map<std::string, QWidget*>& controls) : controls_(controls) {}
+  int textWidth(const ControlRow& label) const override { return labelOf(controls_.at(label.name))->sizeHint().width(); }
+  int textHeight(const ControlRow& label, int width) const override {
+    return labelOf(controls_.at(label.name))->heightForWidth(width);
+  }
+  Margins frameMargins(const ControlRow& frame) const override {
+    const QMargins margins = controls_.at(frame.name)->contentsMargins();
+    return {margins.left(), margins.top(), margins.right(), margins.bottom()};
+  }
 
-// A framed control that the design starts above the frame's contents (under
-// its caption) moves down below it.
-void keepBelowCaption(QWidget* control) {
-  auto* frame = qobject_cast<QGroupBox*>(control->parentWidget());
-  if (!frame) return;
-  const int top = frame->contentsRect().top();
-  if (control->y() >= top) return;
-  const int lost = top - control->y();
-  control->setGeometry(control->x(), top, control->width(), std::max(1, control->height() - lost));
+ private:
+  const std::map<std::string, QWidget*>& controls_;
+};
+
+// Enter presses the default button by itself (no other button is one); Esc
+// presses the cancel button, or nothing where the table names none.
+class DialogKeys final : public QObject {
+ public:
+  DialogKeys(QDialog* dialog, QPushButton* cancel) : QObject(dialog), cancel_(cancel) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
+      return false;
+    if (cancel_) cancel_->click();
+    return true;
+  }
+
+ private:
+  QPushButton* cancel_;
+};
+
+void wireButton(QPushButton* button, const ControlRow& row, const ControlTable& form, QWidget* window) {
+  button->setAutoDefault(false);
+  button->setDefault(row.name == form.defaultButton);
+  if (row.command == ButtonCommand::Close) QObject::connect(button, &QPushButton::clicked, window, &QWidget::close);
 }
 
 }  // namespace
@@ -148,12 +167,11 @@ void setUpWindow(QWidget* window, const ControlTable& form) {
 
 std::map<std::string, QWidget*> buildForm(QWidget* client, const ControlTable& form, Prompter* prompter) {
   std::map<std::string, QWidget*> controls;
+  QWidget* window = client->window();
   for (const ControlRow& row : form.controls) {
     QWidget* parent = row.parent.empty() ? client : controls.at(row.parent);
     QWidget* control = create(row, parent, prompter);
     control->setObjectName(toQString(row.name));
-    const int height = row.kind == ControlKind::Line ? 2 : twipsToPixels(row.height);
-    control->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width), height);
     control->setFont(fontFor(row, control->font()));
     if (row.colour) {
       QPalette palette = control->palette();
@@ -169,20 +187,27 @@ std::map<std::string, QWidget*> buildForm(QWidget* client, const ControlTable& f
       label->setWordWrap(row.wrap);
       if (row.kind != ControlKind::DialogueLine) label->setAlignment(alignmentOf(row));
       label->setText(toQString(row.caption));
-      if (!row.wrap && row.kind != ControlKind::Picture) fitOneLine(label);
     }
-    if (auto* button = qobject_cast<QPushButton*>(control)) {
-      if (row.name == form.defaultButton) button->setDefault(true);
-      // A dialog rejects itself on Esc; its cancel button does the same.
-      auto* dialog = qobject_cast<QDialog*>(client->window());
-      if (row.name == form.cancelButton && dialog)
-        QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
-    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) wireButton(button, row, form, window);
+    if (auto* option = qobject_cast<QRadioButton*>(control)) option->setChecked(row.checked);
     if (auto* field = qobject_cast<QLineEdit*>(control)) field->setText(toQString(row.caption));
     if (row.kind == ControlKind::HiddenField) control->setVisible(false);
-    keepBelowCaption(control);
     controls[row.name] = control;
   }
+
+  const FittedForm fitted = fitLabels(form, WidgetMeasure(controls));
+  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+    const Place& at = fitted.places[i];
+    controls.at(form.controls[i].name)->setGeometry(at.left, at.top, at.width, at.height);
+  }
+  client->setFixedSize(fitted.clientWidth, fitted.clientHeight);
+
+  if (auto* dialog = qobject_cast<QDialog*>(window)) {
+    const auto cancel = controls.find(form.cancelButton);
+    dialog->installEventFilter(
+        new DialogKeys(dialog, cancel == controls.end() ? nullptr : qobject_cast<QPushButton*>(cancel->second)));
+  }
+  if (!form.firstFocus.empty()) controls.at(form.firstFocus)->setFocus();
   return controls;
 }
 
@@ -194,39 +219,12 @@ void setControlText(QWidget* control, const QString& text) {
   if (auto* frame = qobject_cast<QGroupBox*>(control)) return frame->setTitle(text);
 }
 
-namespace {
-
-void fitWrappedLabel(QLabel* label) {
-  if (!label->wordWrap()) return;
-  const int extra = label->heightForWidth(label->width()) - label->height();
-  if (extra <= 0) return;
-  QWidget* grown = label;
-  int bottom = label->geometry().bottom();
-  grown->resize(grown->width(), grown->height() + extra);
-  while (QWidget* parent = grown->parentWidget()) {
-    for (QObject* child : parent->children()) {
-      auto* sibling = qobject_cast<QWidget*>(child);
-      if (sibling && sibling != grown && sibling->y() > bottom) sibling->move(sibling->x(), sibling->y() + extra);
-    }
-    grown = parent;
-    bottom = grown->geometry().bottom();
-    if (grown->isWindow()) {
-      grown->setFixedSize(grown->width(), grown->height() + extra);
-      break;
-    }
-    grown->resize(grown->width(), grown->height() + extra);
-  }
-}
-
-}  // namespace
-
-void fitWrappedLabels(QWidget* window) {
-  // From the top down, so that each label is fitted where the ones above it left it.
-  QList<QLabel*> labels = window->findChildren<QLabel*>();
-  std::sort(labels.begin(), labels.end(), [window](QLabel* a, QLabel* b) {
-    return a->mapTo(window, QPoint()).y() < b->mapTo(window, QPoint()).y();
-  });
-  for (QLabel* label : labels) fitWrappedLabel(label);
+void setAddressText(QWidget* control, const std::string& text) {
+  QLabel* label = labelOf(control);
+  const QFontMetrics metrics(label->font());
+  label->setText(toQString(withAddressBreaks(text, label->contentsRect().width(), [&metrics](std::string_view line) {
+    return metrics.horizontalAdvance(toQString(line));
+  })));
 }
 
 void centreOnScreen(QWidget* window) {

@@ -11,25 +11,16 @@
 #include "dialogue/IndexMenu.h"
 #include "app/IndexTimers.h"
 #include "qt/AboutWindow.h"
-#include "qt/AutoSaveWindow.h"
 #include "qt/FormBuilder.h"
-#include "qt/HelpWindow.h"
-#include "qt/HotkeysSetupWindow.h"
 #include "qt/LabelMouse.h"
 #include "qt/QtText.h"
 #include "qt/QtTicker.h"
+#include "qt/SettingsWindows.h"
 #include "qt/ShowFrm.h"
-#include "qt/TextNoWindow.h"
 
 namespace lumivox {
 namespace {
 
-// The settings windows have no owner; they go with the main window all the same.
-template <typename Window>
-Window* ownedByTheRun(QObject* mainWindow, Window* window) {
-  QObject::connect(mainWindow, &QObject::destroyed, window, [window] { delete window; });
-  return window;
-}
 
 }  // namespace
 
@@ -135,17 +126,10 @@ void IndexWindow::setOuterHeightTwips(int twips) {
 
 void IndexWindow::setControlShown(std::string_view control, bool shown) { this->control(control)->setVisible(shown); }
 
-void IndexWindow::openHotkeys() { (new HotkeysSetupWindow(prompter(), this))->open(); }
-
-void IndexWindow::openJump(DialogueState& state) {
-  ownedByTheRun(this, new TextNoWindow(state, prompter()))->showModal();
-}
-
-void IndexWindow::openAutoSave(IndexModel& index) {
-  ownedByTheRun(this, new AutoSaveWindow(index, prompter()))->loadAndShowModal();
-}
-
-void IndexWindow::openHelp() { showHelpWindow(this); }
+void IndexWindow::openHotkeys() { HotkeysWindow::open(this, prompter()); }
+void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(this, state, prompter()); }
+void IndexWindow::openAutoSave(IndexModel& index) { AutoSaveWindow::open(this, index, prompter()); }
+void IndexWindow::openHelp() { HelpWindow::open(this); }
 
 void IndexWindow::openAbout(const std::string& mainLibraryPath) {
   about_ = new AboutWindow(mainLibraryPath, prompter());

@@ -24,7 +24,6 @@ class AboutWindow final : public FormWindow, public AboutView {
 
  private:
   AboutWindow(Prompter& prompter, std::function<void()> onGone);
-  void onButton(const std::string& name) override;
   bool onCloseRequested() override;
   void onDestroyed() override;
 

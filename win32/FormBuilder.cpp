@@ -7,15 +7,13 @@
 #include <cmath>
 #include <cwchar>
 
+#include "common/LabelFitting.h"
 #include "win32/ControlIds.h"
 #include "win32/Dpi.h"
 #include "win32/WideText.h"
 
 namespace lumivox {
 namespace {
-
-constexpr double kStepPoints = kDialogueLineStepPoints;
-constexpr double kSmallestPoints = kDialogueLineSmallestPoints;
 
 struct WindowKind {
   const wchar_t* className;
@@ -49,7 +47,8 @@ WindowKind windowKind(const ControlRow& row) {
     case ControlKind::TextBox:
       return {WC_EDITW, visible | WS_BORDER | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL};
     case ControlKind::Button: return {WC_BUTTONW, visible | WS_TABSTOP | BS_PUSHBUTTON};
-    case ControlKind::OptionButton: return {WC_BUTTONW, visible | WS_TABSTOP | BS_AUTORADIOBUTTON};
+    // Tab reaches a group of options at its selected one.
+    case ControlKind::OptionButton: return {WC_BUTTONW, visible | (row.checked ? WS_TABSTOP : 0) | BS_AUTORADIOBUTTON};
     case ControlKind::Picture: return {WC_STATICW, visible | SS_BITMAP};
     case ControlKind::XpBar: break;  // made by its window: it needs the window's properties
   }
@@ -86,6 +85,25 @@ LRESULT CALLBACK scrollingLabelProcedure(HWND control, UINT message, WPARAM wPar
   return DefSubclassProc(control, message, wParam, lParam);
 }
 
+std::wstring textOf(HWND control) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(control, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+// The area a control's text takes in its font, as a label draws it.
+RECT textArea(HWND control, int width, UINT format) {
+  const std::wstring text = textOf(control);
+  HDC dc = GetDC(control);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT needed{0, 0, width, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, DT_CALCRECT | DT_NOPREFIX | format);
+  ReleaseDC(control, dc);
+  return needed;
+}
+
 // A multi-line edit control breaks lines only at Windows line ends.
 std::wstring withWindowsLineEnds(const std::wstring& text) {
   std::wstring out;
@@ -99,6 +117,22 @@ std::wstring withWindowsLineEnds(const std::wstring& text) {
 
 }  // namespace
 
+class Win32Form::Measure final : public TextMeasure {
+ public:
+  explicit Measure(const Win32Form& form) : form_(form) {}
+  int textWidth(const ControlRow& label) const override {
+    return static_cast<int>(textArea(form_.control(label.name), 0, DT_SINGLELINE).right);
+  }
+  int textHeight(const ControlRow& label, int width) const override {
+    return static_cast<int>(textArea(form_.control(label.name), width, DT_WORDBREAK | DT_EXPANDTABS).bottom);
+  }
+  // A group box is only drawn around its contents: it keeps none of them from its edges.
+  Margins frameMargins(const ControlRow&) const override { return {}; }
+
+ private:
+  const Win32Form& form_;
+};
+
 Win32Form::Win32Form(HWND window, const ControlTable& form) : window_(window), form_(form), dpi_(dotsPerInch(window)) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
@@ -109,48 +143,53 @@ Win32Form::Win32Form(HWND window, const ControlTable& form) : window_(window), f
 
   const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
   std::vector<HWND> frames, lines;
-  std::vector<std::pair<HWND, const ControlRow*>> oneLineLabels;
-  std::vector<HWND> scrollingLabels;
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
     const ControlRow& row = form.controls[i];
     const WindowKind kind = windowKind(row);
     if (!kind.className) continue;
-    int left = row.left, top = row.top;
-    for (const ControlRow* p = form.find(row.parent); p; p = form.find(p->parent)) {
-      left += p->left;
-      top += p->top;
-    }
-    const int height = row.kind == ControlKind::Line ? 2 : twipsToPixels(row.height, dpi_);
     // Option buttons choose among those of their container only.
     const ControlRow* before = i > 0 ? &form.controls[i - 1] : nullptr;
     const bool sameGroup = row.kind == ControlKind::OptionButton && before &&
                            before->kind == ControlKind::OptionButton && before->parent == row.parent;
     HWND control = CreateWindowExW(0, kind.className, toWide(row.caption).c_str(),
-                                   WS_CHILD | WS_CLIPSIBLINGS | (sameGroup ? 0 : WS_GROUP) | kind.style,
-                                   twipsToPixels(left, dpi_),
-                                   twipsToPixels(top, dpi_), twipsToPixels(row.width, dpi_), height, window,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(i))), instance, nullptr);
+                                   WS_CHILD | WS_CLIPSIBLINGS | (sameGroup ? 0 : WS_GROUP) | kind.style, 0, 0, 0, 0,
+                                   window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(i))), instance, nullptr);
     if (!control) continue;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row, row.points)), FALSE);
+    if (row.scrolls) SetWindowSubclass(control, scrollingLabelProcedure, 1, 0);
     controls_[row.name] = control;
     rows_[control] = &row;
     if (row.kind == ControlKind::Frame) frames.push_back(control);
     if (row.kind == ControlKind::Line) lines.push_back(control);
-    if (row.kind == ControlKind::DialogueLine) fitDialogueLine(control, row);
-    if (row.kind == ControlKind::Label && !row.wrap) oneLineLabels.emplace_back(control, &row);
-    if (row.kind == ControlKind::Label && row.scrolls) {
-      SetWindowSubclass(control, scrollingLabelProcedure, 1, 0);
-      scrollingLabels.push_back(control);
-    }
   }
-  // Once all are made: a grown label's neighbours may come after it.
-  for (const auto& [label, row] : oneLineLabels) fitOneLine(label, *row);
-  // After the one-line labels: they may have narrowed a scrolling one.
-  for (HWND label : scrollingLabels) fitScrollingLabel(label);
+  place();
+  for (const auto& [control, row] : rows_) {
+    if (row->kind == ControlKind::DialogueLine) fitDialogueLine(control, *row);
+    if (row->scrolls) fitScrollingLabel(control);
+    if (row->checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+  }
   // Frames lie under what they hold, and a label's background must not hide
   // a rule it overlaps.
   for (HWND frame : frames) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   for (HWND line : lines) SetWindowPos(line, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// Every control is a child of the window: a framed one is placed by its
+// frame's place and its own.
+void Win32Form::place() {
+  const FittedForm fitted = fitLabels(form_, Measure(*this), dpi_);
+  for (std::size_t i = 0; i < form_.controls.size(); ++i) {
+    HWND control = this->control(form_.controls[i].name);
+    if (!control) continue;
+    const Place at = fitted.inClientArea(i);
+    SetWindowPos(control, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (const int extra = fitted.clientHeight - twipsToPixels(form_.clientHeight, dpi_); extra > 0) {
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top + extra,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 Win32Form::~Win32Form() {
@@ -187,158 +226,25 @@ HFONT Win32Form::fontFor(const ControlRow& row, double points) {
 }
 
 void Win32Form::fitDialogueLine(HWND control, const ControlRow& row) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(control, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  RECT room;
-  GetClientRect(control, &room);
-  double points = row.points > 0 ? row.points : std::abs(base_.lfHeight) * 72.0 / dpi_;
-  HFONT font = fontFor(row, points);
-  HDC dc = GetDC(control);
-  while (points - kStepPoints >= kSmallestPoints) {
-    SelectObject(dc, font);
-    RECT needed{0, 0, room.right, 0};
-    DrawTextW(dc, text.c_str(), length, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
-    if (needed.bottom <= room.bottom) break;
-    points -= kStepPoints;
-    font = fontFor(row, points);
-  }
-  ReleaseDC(control, dc);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-}
-
-// The system's fonts may run wider than the design's: a one-line caption
-// grows to the right, or to the left where it would pass its container's edge.
-void Win32Form::fitOneLine(HWND control, const ControlRow& row) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(control, text.data(), length + 1);
-  HDC dc = GetDC(control);
-  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-  RECT needed{};
-  DrawTextW(dc, text.c_str(), length, &needed, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  ReleaseDC(control, dc);
-  RECT bounds;
-  GetWindowRect(control, &bounds);
-  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bounds), 2);
-  const int wanted = static_cast<int>(needed.right);
-  if (wanted <= bounds.right - bounds.left) return;
-  int rightEdge;
-  if (const ControlRow* container = form_.find(row.parent)) {
-    RECT frame;
-    GetWindowRect(this->control(container->name), &frame);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&frame), 2);
-    rightEdge = frame.right - 2;
-  } else {
-    RECT client;
-    GetClientRect(window_, &client);
-    rightEdge = client.right - 2;
-  }
-  int left = static_cast<int>(bounds.left);
-  if (left + wanted > rightEdge) left = std::max(0, std::min(left, rightEdge - wanted));
-  SetWindowPos(control, nullptr, left, static_cast<int>(bounds.top), wanted, static_cast<int>(bounds.bottom - bounds.top),
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  giveWayTo(control, row);
-}
-
-// A neighbour in the label's row that the grown label now covers yields the
-// covered part: the two would otherwise paint over each other's text.
-void Win32Form::giveWayTo(HWND label, const ControlRow& row) {
-  const RECT grown = placeOf(label);
-  for (const auto& [other, otherRow] : rows_) {
-    if (other == label || otherRow->parent != row.parent || otherRow->kind == ControlKind::Frame ||
-        otherRow->kind == ControlKind::Line)
-      continue;
-    RECT place = placeOf(other), common;
-    if (!IntersectRect(&common, &place, &grown)) continue;
-    if (place.left + place.right > grown.left + grown.right)
-      place.left = grown.right;  // it lies to the right
-    else
-      place.right = grown.left;
-    if (place.right > place.left)
-      SetWindowPos(other, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-}
-
-RECT Win32Form::placeOf(HWND control) const {
-  RECT place;
-  GetWindowRect(control, &place);
-  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
-  return place;
-}
-
-bool Win32Form::holds(const ControlRow& container, const ControlRow& row) const {
-  for (const ControlRow* p = form_.find(row.parent); p; p = form_.find(p->parent))
-    if (p == &container) return true;
-  return false;
-}
-
-void Win32Form::fitWrappedLabels() {
-  // From the top down, so that each label is fitted where the ones above it left it.
-  std::vector<std::pair<int, HWND>> labels;
-  for (const auto& [control, row] : rows_)
-    if (row->kind == ControlKind::Label && row->wrap && !row->scrolls)
-      labels.emplace_back(placeOf(control).top, control);
-  std::sort(labels.begin(), labels.end());
-  for (const auto& [top, control] : labels) fitWrappedLabel(control, *rows_.at(control));
-}
-
-// Every control is a child of the window, so a container's contents move
-// with it by hand.
-void Win32Form::fitWrappedLabel(HWND control, const ControlRow& row) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(control, text.data(), length + 1);
+  const std::wstring text = textOf(control);
   RECT room;
   GetClientRect(control, &room);
   HDC dc = GetDC(control);
-  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-  RECT needed{0, 0, room.right, 0};
-  DrawTextW(dc, text.c_str(), length, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+  const double points = dialogueLinePoints(
+      row.points > 0 ? row.points : std::abs(base_.lfHeight) * 72.0 / dpi_, room.bottom, [&](double at) {
+        SelectObject(dc, fontFor(row, at));
+        RECT needed{0, 0, room.right, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+                  DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+        return static_cast<double>(needed.bottom);
+      });
   ReleaseDC(control, dc);
-  const int extra = static_cast<int>(needed.bottom - room.bottom);
-  if (extra <= 0) return;
-  const auto resize = [](HWND grown, const RECT& place, int by) {
-    SetWindowPos(grown, nullptr, 0, 0, place.right - place.left, place.bottom - place.top + by,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  };
-  const ControlRow* grown = &row;
-  RECT place = placeOf(control);
-  resize(control, place, extra);
-  int bottom = static_cast<int>(place.bottom);
-  for (;;) {
-    const ControlRow* container = form_.find(grown->parent);
-    for (const auto& [other, otherRow] : rows_) {
-      if (otherRow == grown || otherRow->parent != grown->parent) continue;
-      if (placeOf(other).top < bottom) continue;
-      for (const auto& [moved, movedRow] : rows_) {
-        if (moved != other && !holds(*otherRow, *movedRow)) continue;
-        const RECT at = placeOf(moved);
-        SetWindowPos(moved, nullptr, at.left, at.top + extra, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      }
-    }
-    if (!container) break;
-    grown = container;
-    HWND frame = this->control(container->name);
-    place = placeOf(frame);
-    resize(frame, place, extra);
-    bottom = static_cast<int>(place.bottom);
-  }
-  RECT outer;
-  GetWindowRect(window_, &outer);
-  resize(window_, outer, extra);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row, points)), TRUE);
 }
 
 std::string Win32Form::text(std::string_view name) const {
   HWND control = this->control(name);
-  if (!control) return {};
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(control, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  return fromWide(text);
+  return control ? fromWide(textOf(control)) : std::string();
 }
 
 void Win32Form::setText(std::string_view name, const std::string& text) {
@@ -350,6 +256,28 @@ void Win32Form::setText(std::string_view name, const std::string& text) {
   SetWindowTextW(control, wide.c_str());
   if (row.kind == ControlKind::DialogueLine) fitDialogueLine(control, row);
   if (row.scrolls) fitScrollingLabel(control);
+}
+
+void Win32Form::setAddressText(std::string_view name, const std::string& text) {
+  HWND label = control(name);
+  if (!label) return;
+  RECT room;
+  GetClientRect(label, &room);
+  HDC dc = GetDC(label);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  const std::string broken = withAddressBreaks(text, room.right, [dc](std::string_view line) {
+    const std::wstring wide = toWide(line);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    return static_cast<int>(size.cx);
+  });
+  ReleaseDC(label, dc);
+  setText(name, broken);
+}
+
+bool Win32Form::isChecked(std::string_view option) const {
+  HWND button = control(option);
+  return button && SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 // The bar only while the text runs past the lower edge; the edit control

@@ -13,7 +13,9 @@ namespace lumivox {
 // A window's controls as its control table describes them, all children of
 // the window itself (a group box is only drawn around its contents: as a
 // parent it would swallow their notifications), at twips converted at the
-// screen's scale. Labels show their text literally.
+// screen's scale, their labels fitted to their texts (the window grows with
+// them). Labels show their text literally; option buttons are selected as
+// the table has them.
 class Win32Form {
  public:
   Win32Form(HWND window, const ControlTable& form);
@@ -26,9 +28,10 @@ class Win32Form {
   std::string text(std::string_view name) const;
   // Sets a control's text; a dialogue line picks the font it fits in.
   void setText(std::string_view name, const std::string& text);
-  // Wrapped labels whose text runs past their height grow down, moving what
-  // lies below them in their container, the container and the window.
-  void fitWrappedLabels();
+  // The same for a label that shows addresses: they go on to the next line
+  // after their marks where the label is too narrow.
+  void setAddressText(std::string_view name, const std::string& text);
+  bool isChecked(std::string_view option) const;
   // The wheel turned over the window, which holds the focus, scrolls the
   // scrolling label under the pointer; false when there is none.
   bool scrollWheel(WPARAM wParam, LPARAM lParam);
@@ -36,14 +39,12 @@ class Win32Form {
   HBRUSH colourStatic(HWND control, HDC dc);
 
  private:
+  class Measure;
+
   HFONT fontFor(const ControlRow& row, double points);
+  void place();
   void fitDialogueLine(HWND control, const ControlRow& row);
-  void fitOneLine(HWND control, const ControlRow& row);
-  void giveWayTo(HWND label, const ControlRow& row);
-  void fitWrappedLabel(HWND control, const ControlRow& row);
   void fitScrollingLabel(HWND control);
-  RECT placeOf(HWND control) const;
-  bool holds(const ControlRow& container, const ControlRow& row) const;
 
   HWND window_;
   const ControlTable& form_;

@@ -13,7 +13,7 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 }  // namespace
 
-FormWindow::FormWindow(const ControlTable& form, HWND owner) : row_(form), owner_(owner) {}
+FormWindow::FormWindow(const ControlTable& form, HWND owner) : table_(form), owner_(owner) {}
 
 FormWindow::~FormWindow() {
   if (background_) DeleteObject(background_);
@@ -21,19 +21,19 @@ FormWindow::~FormWindow() {
 
 bool FormWindow::create() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  const std::wstring className = L"Lumivox" + toWide(row_.name);
+  const std::wstring className = L"Lumivox" + toWide(table_.name);
   registerWindowClass(instance, className.c_str(), procedure, ClassLook::TopLevel);
-  if (row_.background) background_ = CreateSolidBrush(RGB(row_.background->red, row_.background->green,
-                                                         row_.background->blue));
-  if (!CreateWindowExW(0, className.c_str(), toWide(row_.title).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+  if (table_.background) background_ = CreateSolidBrush(RGB(table_.background->red, table_.background->green,
+                                                         table_.background->blue));
+  if (!CreateWindowExW(0, className.c_str(), toWide(table_.title).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                        CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, instance, this))
     return false;
   const int dpi = dotsPerInch(window_);
-  RECT frame{0, 0, twipsToPixels(row_.clientWidth, dpi), twipsToPixels(row_.clientHeight, dpi)};
+  RECT frame{0, 0, twipsToPixels(table_.clientWidth, dpi), twipsToPixels(table_.clientHeight, dpi)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  form_ = std::make_unique<Win32Form>(window_, row_);
+  form_ = std::make_unique<Win32Form>(window_, table_);
   return true;
 }
 
@@ -48,6 +48,14 @@ void FormWindow::showModal() {
 void FormWindow::show() {
   centreOnScreen(window_);
   ShowWindow(window_, SW_SHOW);
+  if (HWND focus = form_->control(table_.firstFocus)) SetFocus(focus);
+}
+
+void FormWindow::openModal(FormWindow* window) {
+  if (window->create())
+    window->showModal();
+  else
+    delete window;
 }
 
 bool FormWindow::translateKeys(MSG& message) {
@@ -56,7 +64,7 @@ bool FormWindow::translateKeys(MSG& message) {
   auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(top, GWLP_USERDATA));
   if (!self || !self->form_) return false;
   if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
-    const std::string& button = message.wParam == VK_RETURN ? self->row_.defaultButton : self->row_.cancelButton;
+    const std::string& button = message.wParam == VK_RETURN ? self->table_.defaultButton : self->table_.cancelButton;
     if (!button.empty() && self->form_->control(button)) {
       self->press(button);
       return true;
@@ -89,8 +97,10 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && form_)
-        if (const ControlRow* row = form_->row(reinterpret_cast<HWND>(lParam)))
-          if (row->kind == ControlKind::Button) onButton(row->name);
+        if (const ControlRow* row = form_->row(reinterpret_cast<HWND>(lParam))) {
+          if (row->command == ButtonCommand::Close) closeSoon();
+          if (row->command == ButtonCommand::Confirm) onConfirm();
+        }
       return 0;
     case WM_CTLCOLORSTATIC:
       if (form_)

@@ -10,8 +10,9 @@
 namespace lumivox {
 
 // A secondary window drawn from its control table: a fixed-size top-level
-// window of the class "Lumivox<form name>", its buttons' clicks and its close
-// handed to the window's own class. It destroys itself when its window goes.
+// window of the class "Lumivox<form name>" whose buttons do their table's
+// commands, Confirm and the close handed to the window's own class. It
+// destroys itself when its window goes.
 class FormWindow {
  public:
   FormWindow(const ControlTable& form, HWND owner);
@@ -21,11 +22,13 @@ class FormWindow {
 
   // Creates the window, not yet shown; false when the system refuses it.
   bool create();
-  // Shows it centred on the screen.
+  // Shows it centred on the screen, the table's first focus in it.
   void show();
   // The same, and the window it was made over takes no input until this one
   // has gone. Returns at once.
   void showModal();
+  // Creates the window and shows it modally; deletes it when refused.
+  static void openModal(FormWindow* window);
   // Closed once the current message is answered: the logic that asks for it
   // may still speak to the window.
   void closeSoon() { PostMessageW(window_, WM_CLOSE, 0, 0); }
@@ -39,7 +42,7 @@ class FormWindow {
   static bool translateKeys(MSG& message);
 
  protected:
-  virtual void onButton(const std::string&) {}
+  virtual void onConfirm() {}
   // Whether the window may close.
   virtual bool onCloseRequested() { return true; }
   // The window has gone; the object is deleted right after.
@@ -51,7 +54,7 @@ class FormWindow {
 
   void press(const std::string& button);
 
-  const ControlTable& row_;
+  const ControlTable& table_;
   HWND owner_;
   HWND window_ = nullptr;
   bool modal_ = false;

@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <string>
 
 #include "dialogue/HotkeySetup.h"
@@ -21,12 +20,12 @@ struct DialogueState;
 class HotkeysWindow final : public FormWindow, public HotkeySetupView {
  public:
   static void open(HWND mainWindow, Prompter& prompter);
-  bool isOptionSelected(std::size_t row) const override;
+  bool isOptionSelected(std::size_t row) const override { return form().isChecked("Option" + std::to_string(row + 1)); }
   void closeWindow() override { closeSoon(); }
 
  private:
   HotkeysWindow(HWND mainWindow, Prompter& prompter);
-  void onButton(const std::string& name) override;
+  void onConfirm() override { applyHotkeySetup(*this, prompter_); }
   Prompter& prompter_;
 };
 
@@ -39,7 +38,7 @@ class JumpWindow final : public FormWindow, public JumpView {
 
  private:
   JumpWindow(HWND mainWindow, DialogueState& state, Prompter& prompter);
-  void onButton(const std::string& name) override;
+  void onConfirm() override { confirmJump(state_, *this, prompter_); }
   DialogueState& state_;
   Prompter& prompter_;
 };
@@ -54,7 +53,7 @@ class AutoSaveWindow final : public FormWindow, public AutoSaveSettingsView {
 
  private:
   AutoSaveWindow(HWND mainWindow, IndexModel& index, Prompter& prompter);
-  void onButton(const std::string& name) override;
+  void onConfirm() override { confirmAutoSaveSettings(*this, index_, prompter_); }
   IndexModel& index_;
   Prompter& prompter_;
 };
@@ -66,7 +65,6 @@ class HelpWindow final : public FormWindow {
 
  private:
   explicit HelpWindow(HWND mainWindow);
-  void onButton(const std::string& name) override;
 };
 
 }  // namespace lumivox

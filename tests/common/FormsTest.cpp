@@ -36,6 +36,10 @@ TEST(FormsTest, EveryControlHasAUniqueNameAndLiesInItsContainer) {
         height = frame->second->height;
       }
       if (control.kind == ControlKind::Frame) frames[control.name] = &control;
+      EXPECT_EQ(control.kind == ControlKind::Button, control.command != ButtonCommand::None) << "a button does something";
+      if (control.checked) {
+        EXPECT_EQ(control.kind, ControlKind::OptionButton);
+      }
       if (control.kind == ControlKind::HiddenField) continue;  // kept out of sight on purpose
       EXPECT_GE(control.left, 0);
       EXPECT_GE(control.top, 0);
@@ -49,6 +53,13 @@ TEST(FormsTest, EveryControlHasAUniqueNameAndLiesInItsContainer) {
       const ControlRow* button = form->find(*name);
       ASSERT_NE(button, nullptr) << *name;
       EXPECT_EQ(button->kind, ControlKind::Button) << *name;
+    }
+    if (!form->firstFocus.empty()) {
+      const ControlRow* focus = form->find(form->firstFocus);
+      ASSERT_NE(focus, nullptr) << form->firstFocus;
+      const ControlKind kind = focus->kind;
+      EXPECT_TRUE(kind == ControlKind::TextField || kind == ControlKind::Button || kind == ControlKind::OptionButton)
+          << form->firstFocus << " cannot take the focus";
     }
   }
 }

@@ -114,14 +114,6 @@ TEST_F(AboutTest, LibraryValuesAndTheirDefaults) {
   EXPECT_TRUE(prompter.boxes.empty());
 }
 
-TEST(ContactTest, AddressesBreakAfterTheirMarksOnly) {
-  EXPECT_EQ(addressPieces("E-Mail:a@b.example/x"),
-            (std::vector<std::string>{"E-", "Mail:a@", "b.", "example/", "x"}));
-  EXPECT_EQ(addressPieces("本对话库。"), std::vector<std::string>{"本对话库。"});
-  EXPECT_EQ(addressPieces("a."), std::vector<std::string>{"a."});
-  EXPECT_EQ(addressPieces(""), std::vector<std::string>{""});
-}
-
 #ifndef _WIN32
 TEST_F(AboutTest, LoadFailureShowsItsMessageAndKeepsTheCaptions) {
   // A current folder that has been deleted has no path.

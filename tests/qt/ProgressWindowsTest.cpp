@@ -155,6 +155,11 @@ void ProgressWindowsTest::jumpWindow() {
   QCOMPARE(dialog->findChild<QLineEdit*>(u("Text1"))->text(), u("1"));
   QCOMPARE(nextTabStop(dialog->findChild<QLineEdit*>(u("Text1"))), dialog->findChild<QPushButton*>(u("Command1")));
   QVERIFY(dialog->findChild<QGroupBox*>(u("Frame1"))->title().isEmpty());
+  // Text1 has the focus; the window has no default or cancel button.
+  QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit*>(u("Text1")));
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) QTest::keyClick(dialog->focusWidget(), key);
+  QVERIFY(dialog && dialog->isVisible());
+  QVERIFY(h.prompter.boxes.empty());
 
   for (const char* bad : {"", "abc", "2147483648", "１２"}) {
     typeAndConfirm(dialog, u(bad));

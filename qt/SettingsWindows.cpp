@@ -1,0 +1,53 @@
+#include "qt/SettingsWindows.h"
+
+#include "dialogue/HotkeysForm.h"
+#include "info/HelpForm.h"
+#include "progress/AutoSaveForm.h"
+#include "progress/JumpForm.h"
+#include "qt/FormBuilder.h"
+
+namespace lumivox {
+namespace {
+
+// TextNO and AutoSave have no owner; they go with the main window all the same.
+template <typename Window>
+Window* ownedByTheRun(QObject* mainWindow, Window* window) {
+  QObject::connect(mainWindow, &QObject::destroyed, window, [window] { delete window; });
+  return window;
+}
+
+}  // namespace
+
+HotkeysWindow::HotkeysWindow(QWidget* mainWindow, Prompter& prompter)
+    : FormWindow(hotkeysForm(), mainWindow), prompter_(prompter) {}
+
+void HotkeysWindow::open(QWidget* mainWindow, Prompter& prompter) {
+  (new HotkeysWindow(mainWindow, prompter))->showModal();
+}
+
+JumpWindow::JumpWindow(DialogueState& state, Prompter& prompter)
+    : FormWindow(jumpForm(), nullptr), state_(state), prompter_(prompter) {}
+
+void JumpWindow::open(QWidget* mainWindow, DialogueState& state, Prompter& prompter) {
+  ownedByTheRun(mainWindow, new JumpWindow(state, prompter))->showModal();
+}
+
+AutoSaveWindow::AutoSaveWindow(IndexModel& index, Prompter& prompter)
+    : FormWindow(autoSaveForm(), nullptr), index_(index), prompter_(prompter) {}
+
+void AutoSaveWindow::open(QWidget* mainWindow, IndexModel& index, Prompter& prompter) {
+  auto* window = ownedByTheRun(mainWindow, new AutoSaveWindow(index, prompter));
+  // Its load before it shows.
+  loadAutoSaveSettings(*window, index, prompter);
+  window->showModal();
+}
+
+HelpWindow::HelpWindow(QWidget* mainWindow) : FormWindow(helpForm(), mainWindow) {}
+
+void HelpWindow::open(QWidget* mainWindow) {
+  auto* window = new HelpWindow(mainWindow);
+  centreOnScreen(window);
+  window->exec();
+}
+
+}  // namespace lumivox
