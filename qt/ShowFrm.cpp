@@ -6,9 +6,9 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "platform/WindowOpacityQt.h"
 #include "qt/FormBuilder.h"
 #include "qt/QtTicker.h"
-#include "qt/WindowOpacity.h"
 #include "qt/XpProgressBarWidget.h"
 #include "show/PropertyBag.h"
 #include "show/ShowForm.h"
