@@ -43,10 +43,10 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
-#include "common/FileRead.h"
 #include "library/IniCache.h"
 #include "library/IniDocument.h"
 #include "library/LookupLine.h"
+#include "platform/FileRead.h"
 #include "platform/TextCodec.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "check/FileFindings.h"
-#include "common/FileRead.h"
 #include "common/Paths.h"
 #include "library/IniLines.h"
+#include "platform/FileRead.h"
 
 namespace lumivox {
 

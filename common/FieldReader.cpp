@@ -1,7 +1,6 @@
 #include "common/FieldReader.h"
 
 #include "common/Blanks.h"
-#include "common/FileRead.h"
 
 namespace lumivox {
 namespace {
@@ -49,10 +48,6 @@ std::vector<std::string> splitFields(std::string_view content) {
 std::string lastField(std::string_view content) {
   auto fields = placedFields(content);
   return fields.empty() ? std::string() : std::move(fields.back().text);
-}
-
-std::string readLastField(const std::string& utf8Path) {
-  return lastField(readWholeFile(utf8Path, kMaxFieldFileBytes));
 }
 
 }  // namespace lumivox

@@ -28,7 +28,4 @@ std::vector<PlacedField> placedFields(std::string_view content);
 // text when there is none.
 std::string lastField(std::string_view content);
 
-// lastField of a small file; throws FileError when it cannot be read.
-std::string readLastField(const std::string& utf8Path);
-
 }  // namespace lumivox

@@ -2,41 +2,22 @@
 
 #include <algorithm>
 
-#ifndef _WIN32
-#include <cerrno>
-#include <unistd.h>
-#endif
-
 namespace lumivox {
 
 namespace {
 
-// The key poll asks for this 50 times a second; on POSIX getcwd is far
-// cheaper than building a std::filesystem::path.
 std::string currentDirectory() {
-#ifdef _WIN32
   const std::u8string dir = std::filesystem::current_path().u8string();
   return std::string(dir.begin(), dir.end());
-#else
-  std::string dir(256, '\0');
-  while (!::getcwd(dir.data(), dir.size())) {
-    if (errno != ERANGE) throw std::filesystem::filesystem_error("getcwd", std::error_code(errno, std::generic_category()));
-    dir.resize(dir.size() * 2);
-  }
-  dir.resize(dir.find('\0'));
-  return dir;
-#endif
 }
 
-// The relative path appended as the rule wants it.
+// The relative path appended as the rule wants it. Where the backslash
+// separates folders already it stays; elsewhere it would be part of a name.
 std::string withRelative(std::string path, std::string_view relative) {
-#ifdef _WIN32
-  path.append(relative);
-#else
   const std::size_t dirLength = path.size();
   path.append(relative);
-  std::replace(path.begin() + static_cast<std::ptrdiff_t>(dirLength), path.end(), '\\', '/');
-#endif
+  if constexpr (std::filesystem::path::preferred_separator != '\\')
+    std::replace(path.begin() + static_cast<std::ptrdiff_t>(dirLength), path.end(), '\\', '/');
   return path;
 }
 
@@ -56,23 +37,9 @@ bool PathsInCurrentDirectory::due() const {
 const std::vector<std::string>& PathsInCurrentDirectory::refresh() {
   if (!due()) return paths_;
   askedAt_ = std::chrono::steady_clock::now();
-#ifdef _WIN32
-  const std::string asked = currentDirectory();
-  const std::string_view directory = asked;
-#else
-  // Onto the stack first: an unchanged directory then needs no memory.
-  char buffer[4096];
-  std::string longer;
-  std::string_view directory;
-  if (::getcwd(buffer, sizeof buffer)) {
-    directory = buffer;
-  } else {
-    longer = currentDirectory();  // longer than the buffer, or an error to report
-    directory = longer;
-  }
-#endif
+  std::string directory = currentDirectory();
   if (directory == directory_ && paths_.size() == relatives_.size()) return paths_;
-  directory_ = std::string(directory);
+  directory_ = std::move(directory);
   paths_.clear();
   for (std::string_view relative : relatives_) paths_.push_back(withRelative(directory_, relative));
   return paths_;

@@ -16,10 +16,9 @@ std::string pathInCurrentDirectory(std::string_view relative);
 
 // The same rule for paths a poll needs 50 times a second: each refresh asks
 // for the current directory once, and builds the texts again only when it is
-// not the one they were built from, so an unchanged directory costs one
-// system call and no memory. Given a time, it asks at most that often: the
-// directory moves only when the program itself moves it, and asking costs an
-// idle tick more than all the rest of its work.
+// not the one they were built from. Given a time, it asks at most that often:
+// the directory moves only when the program itself moves it, and asking costs
+// an idle tick more than all the rest of its work.
 class PathsInCurrentDirectory {
  public:
   explicit PathsInCurrentDirectory(std::initializer_list<std::string_view> relatives,

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "common/AtomicFile.h"
 #include "common/Paths.h"
 #include "common/Prompter.h"
 #include "dialogue/DataFiles.h"
 #include "dialogue/Hotkeys.h"
+#include "platform/AtomicFile.h"
 
 namespace lumivox {
 

@@ -1,6 +1,7 @@
 #include "dialogue/Hotkeys.h"
 
 #include "common/FieldReader.h"
+#include "platform/FileRead.h"
 #include "platform/KeyWatch.h"
 
 namespace lumivox {
@@ -24,6 +25,8 @@ int virtualKeyForToken(std::string_view token) {
   return vk::Space;
 }
 
-std::string readHotkeyToken(const std::string& utf8Path) { return readLastField(utf8Path); }
+std::string readHotkeyToken(const std::string& utf8Path) {
+  return lastField(readWholeFile(utf8Path, kMaxFieldFileBytes));
+}
 
 }  // namespace lumivox

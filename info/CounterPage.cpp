@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "common/Blanks.h"
-#include "common/FileRead.h"
 #include "info/PageText.h"
+#include "platform/FileRead.h"
 #include "platform/TextCodec.h"
 
 namespace lumivox {

@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <optional>
 
-#include "common/AtomicFile.h"
-#include "common/FileRead.h"
 #include "common/Paths.h"
 #include "library/IniCache.h"
 #include "library/IniDocument.h"
 #include "library/IniLines.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileRead.h"
 #include "platform/TextCodec.h"
 
 namespace lumivox {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "common/FileRead.h"
+#include "platform/FileRead.h"
 #include "platform/TextCodec.h"
 #include "platform/Utf16.h"
 #include "platform/WineRegistryFile.h"

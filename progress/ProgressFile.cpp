@@ -1,13 +1,13 @@
 #include "progress/ProgressFile.h"
 
-#include "common/AtomicFile.h"
 #include "common/Blanks.h"
 #include "common/FieldReader.h"
-#include "common/FileRead.h"
 #include "common/NumberConversion.h"
 #include "common/Paths.h"
 #include "dialogue/IndexModel.h"
 #include "library/LookupLine.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileRead.h"
 #include "platform/TextCodec.h"
 #include "progress/ProgressTracks.h"
 
@@ -26,7 +26,8 @@ void SaveProgress(DialogueState& state, Track track, std::string_view relativePa
 void LoadProgress(DialogueState& state, Track track, std::string_view relativePath, IndexModel& view) {
   // Blanks around the number are no part of it, for the lookup as for the
   // counter: "  9  " is line 9.
-  const std::string value(trimSpacesAndTabs(gbkToUtf8(readLastField(pathInCurrentDirectory(relativePath)))));
+  const std::string bytes = readWholeFile(pathInCurrentDirectory(relativePath), kMaxFieldFileBytes);
+  const std::string value(trimSpacesAndTabs(gbkToUtf8(lastField(bytes))));
   view.setLoadedText(track, value);
   view.setDialogueText(LookupLine(libraryPathOf(view, track), trackInfo(track).section, value, kLoadFallbackText));
   const auto counter = toInt32(value);

@@ -6,10 +6,10 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "platform/WindowOpacityQt.h"
 #include "qt/FormBuilder.h"
 #include "qt/QtText.h"
 #include "qt/QtTicker.h"
-#include "qt/WindowOpacity.h"
 #include "qt/XpProgressBarWidget.h"
 #include "show/ShowForm.h"
 

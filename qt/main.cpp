@@ -5,15 +5,15 @@
 
 #include "LumivoxVersion.h"
 
+#include "platform/ClipboardQt.h"
+#include "platform/ProgramFocusQtX11.h"
 #include "platform/ProgramStartWine.h"
+#include "platform/SingleInstanceQt.h"
 #include "platform/WinePrefix.h"
 #include "platform/WineRegistry.h"
 #include "platform/X11KeyWatch.h"
 #include "qt/IndexWindow.h"
-#include "qt/ProgramFocus.h"
-#include "qt/QtClipboard.h"
 #include "qt/QtPrompter.h"
-#include "qt/SingleInstance.h"
 #include "qt/Translations.h"
 
 namespace {
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
 
   lumivox::QtPrompter prompter;
   lumivox::QtClipboard clipboard;
-  lumivox::SingleInstance instance;
+  lumivox::QtSingleInstance instance;
   // The game runs under Wine: its set-up values and its start are in the prefix.
   const std::string winePrefix = lumivox::winePrefixFolder();
   lumivox::WineRegistry registry(winePrefix);
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   };
 
   lumivox::IndexWindow window(services);
-  const lumivox::ProgramFocus focus(window.controller());
+  const lumivox::QtProgramFocus focus([&window](bool ours) { window.controller().onProgramFocus(ours); });
   if (!window.load() || ended) return 0;
   window.show();
   window.controller().onShown();

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "common/FieldReader.h"
-#include "common/FileRead.h"
-#include "support/Files.h"
-#include "support/TempWorkDir.h"
 
 using lumivox::lastField;
 using lumivox::splitFields;
@@ -30,15 +27,4 @@ TEST(FieldReader, EmptyContentAndEmptyLines) {
   EXPECT_EQ(lastField("12\r\n\r\n"), "");
   EXPECT_EQ(splitFields("A1B2C-3D4E5-F6A7B-8C9D0-E1F2A,more text\r\n"),
             (std::vector<std::string>{"A1B2C-3D4E5-F6A7B-8C9D0-E1F2A", "more text"}));
-}
-
-TEST(FieldReader, FileErrors) {
-  TempWorkDir dir(TempWorkDir::Data::None);
-  EXPECT_THROW(lumivox::readLastField(dir.file("missing.sav")), lumivox::FileError);
-  writeBytes(dir.path() / "huge.sav", std::string(2 * 1024 * 1024, '1'));
-  EXPECT_THROW(lumivox::readLastField(dir.file("huge.sav")), lumivox::FileError);
-  std::filesystem::create_directory(dir.path() / "folder.sav");
-  EXPECT_THROW(lumivox::readLastField(dir.file("folder.sav")), lumivox::FileError);
-  writeBytes(dir.path() / "ok.sav", "7\r\n");
-  EXPECT_EQ(lumivox::readLastField(dir.file("ok.sav")), "7");
 }

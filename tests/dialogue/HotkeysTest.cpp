@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogue/Hotkeys.h"
+#include "platform/FileRead.h"
 #include "platform/KeyWatch.h"
 #include "support/Files.h"
 #include "support/TempWorkDir.h"
@@ -32,4 +33,7 @@ TEST(Hotkeys, FileReadingKeepsTheLastField) {
   EXPECT_EQ(keyOf("\"C3D4E-5F6A7-B8C9D-0E1F2-A3B4C\"\r\n"), vk::Escape);
   EXPECT_EQ(keyOf("B2C3D-4E5F6-A7B8C-9D0E1-F2A3B,more\r\n"), vk::Space);
   EXPECT_EQ(keyOf(""), vk::Space);
+  // Larger than any hotkey file can sensibly be.
+  writeBytes(file, std::string(2 * 1024 * 1024, '1'));
+  EXPECT_THROW(lumivox::readHotkeyToken(file.string()), lumivox::FileError);
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "common/FileRead.h"
 #include "library/IniWriter.h"
 #include "library/LookupLine.h"
+#include "platform/FileRead.h"
 #include "platform/TextCodec.h"
 #include "support/Files.h"
 #include "support/TempWorkDir.h"

@@ -1,6 +1,6 @@
 #include <limits>
 
-#include "common/FileRead.h"
+#include "platform/FileRead.h"
 #include "progress/ProgressFile.h"
 #include "progress/ProgressTracks.h"
 #include "progress/SaveCommands.h"

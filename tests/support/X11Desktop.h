@@ -12,9 +12,9 @@
 #include <functional>
 #include <memory>
 
-#include "qt/IndexWindow.h"
-#include "qt/ProgramFocus.h"
+#include "platform/ProgramFocusQtX11.h"
 #include "platform/X11KeyWatch.h"
+#include "qt/IndexWindow.h"
 #include "support/MainWindowParts.h"
 #include "support/QtText.h"
 
@@ -105,7 +105,8 @@ class DesktopLumivox : public MainWindowParts {
     services.anotherInstanceRunning = [] { return false; };
     services.endProgram = std::move(endProgram);
     window = std::make_unique<lumivox::IndexWindow>(services);
-    focus = std::make_unique<lumivox::ProgramFocus>(window->controller());
+    focus = std::make_unique<lumivox::QtProgramFocus>(
+        [this](bool ours) { window->controller().onProgramFocus(ours); });
     window->load();
     window->show();
     exposed = QTest::qWaitForWindowExposed(window.get());
@@ -131,6 +132,6 @@ class DesktopLumivox : public MainWindowParts {
 
   BoxPrompter prompter;
   lumivox::X11KeyWatch keys;
-  std::unique_ptr<lumivox::ProgramFocus> focus;
+  std::unique_ptr<lumivox::QtProgramFocus> focus;
   bool exposed = false;  // the window reached the screen
 };

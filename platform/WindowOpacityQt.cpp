@@ -1,4 +1,4 @@
-#include "qt/WindowOpacity.h"
+#include "platform/WindowOpacityQt.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -4,22 +4,22 @@
 #include <cstdlib>
 #include <optional>
 
-#include "qt/SingleInstance.h"
+#include "platform/SingleInstanceQt.h"
 #include "support/TempWorkDir.h"
 
-TEST(SingleInstance, SecondCopyFindsTheFirstUntilItEnds) {
+TEST(QtSingleInstance, SecondCopyFindsTheFirstUntilItEnds) {
   TempWorkDir runtime(TempWorkDir::Data::None);
   // Qt only takes a runtime folder that nobody else can read.
   std::filesystem::permissions(runtime.path(), std::filesystem::perms::owner_all);
   const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
   qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.path().string()));
   {
-    auto first = std::make_optional<lumivox::SingleInstance>();
+    auto first = std::make_optional<lumivox::QtSingleInstance>();
     EXPECT_FALSE(first->anotherInstanceRunning());
-    lumivox::SingleInstance second;
+    lumivox::QtSingleInstance second;
     EXPECT_TRUE(second.anotherInstanceRunning());
     first.reset();
-    lumivox::SingleInstance third;
+    lumivox::QtSingleInstance third;
     EXPECT_FALSE(third.anotherInstanceRunning());
   }
   qputenv("XDG_RUNTIME_DIR", previous);

@@ -1,29 +1,28 @@
-#include "qt/ProgramFocus.h"
+#include "platform/ProgramFocusQtX11.h"
 
 #include <QGuiApplication>
 #include <QWindow>
 #include <xcb/xcb.h>
 
-#include "app/MainController.h"
-
 namespace lumivox {
 
-ProgramFocus::ProgramFocus(MainController& controller) : controller_(controller) {
+QtProgramFocus::QtProgramFocus(std::function<void(bool ours)> focusChanged)
+    : focusChanged_(std::move(focusChanged)) {
   if (QGuiApplication::platformName() == QLatin1String("xcb")) {
     QCoreApplication::instance()->installNativeEventFilter(this);
   } else {
     toolkitFocus_ = QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged,
-                                     [this](QWindow* window) { controller_.onProgramFocus(window != nullptr); });
+                                     [this](QWindow* window) { focusChanged_(window != nullptr); });
   }
 }
 
-ProgramFocus::~ProgramFocus() {
+QtProgramFocus::~QtProgramFocus() {
   QCoreApplication::instance()->removeNativeEventFilter(this);
   QObject::disconnect(toolkitFocus_);
 }
 
 // The server reports focus changes only for the windows this program made.
-bool ProgramFocus::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+bool QtProgramFocus::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
   if (eventType != "xcb_generic_event_t") return false;
   const auto* event = static_cast<const xcb_focus_in_event_t*>(message);
   const int kind = event->response_type & ~0x80;
@@ -34,7 +33,7 @@ bool ProgramFocus::nativeEventFilter(const QByteArray& eventType, void* message,
   // and would then never hear that it lost it.
   if (kind == XCB_FOCUS_OUT && event->detail == XCB_NOTIFY_DETAIL_INFERIOR) return false;
   if (event->detail >= XCB_NOTIFY_DETAIL_POINTER) return false;
-  controller_.onProgramFocus(kind == XCB_FOCUS_IN);
+  focusChanged_(kind == XCB_FOCUS_IN);
   return false;  // the toolkit needs them too
 }
 

@@ -1,71 +1,18 @@
-#include "common/AtomicFile.h"
+#include "platform/ReplaceFile.h"
 
-#include <filesystem>
-
-#include "common/FileRead.h"
-#include "common/Paths.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#else
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
+
+#include "platform/FileRead.h"
 
 namespace lumivox {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Where a path leads through any symbolic links: the file that is replaced,
-// so a link stays a link.
-fs::path finalTarget(const std::string& utf8Path) {
-  fs::path path = toFsPath(utf8Path);
-  for (int hops = 0; hops < 40; ++hops) {
-    std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
-    const fs::path target = fs::read_symlink(path, ec);
-    if (ec) break;
-    path = target.is_absolute() ? target : path.parent_path() / target;
-  }
-  throw FileError("cannot follow the link " + utf8Path);
-}
-
-}  // namespace
-
-#ifdef _WIN32
-
-void writeFileAtomically(const std::string& utf8Path, std::string_view bytes, Temporary) {
-  const std::wstring target = finalTarget(utf8Path).wstring();
-  // Replacing a read-only file fails on Windows itself but not everywhere
-  // its API is offered; refuse it here so the rule holds wherever we run.
-  const DWORD attributes = GetFileAttributesW(target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
-      !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-    throw FileError(utf8Path + " is read-only");
-  // One name a file: what a killed save left there is overwritten by the next.
-  const std::wstring temp = target + L".lumivox-tmp";
-  HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) throw FileError("cannot create " + utf8Path);
-  DWORD written = 0;
-  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size() && FlushFileBuffers(file);
-  CloseHandle(file);
-  if (!ok || !MoveFileExW(temp.c_str(), target.c_str(),
-                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileW(temp.c_str());
-    throw FileError("cannot write " + utf8Path);
-  }
-}
-
-#else
-
-namespace {
 
 constexpr const char* kTemporaryMark = ".lumivox-tmp-";
 
@@ -129,8 +76,7 @@ int openUnnamed([[maybe_unused]] const fs::path& folder) {
 
 }  // namespace
 
-void writeFileAtomically(const std::string& utf8Path, std::string_view bytes, Temporary temporary) {
-  fs::path target = finalTarget(utf8Path);
+void replaceFile(fs::path target, std::string_view bytes, Temporary temporary, const std::string& utf8Path) {
   if (!target.has_parent_path()) target = "." / target;
   refuseToReplace(target.string());
   const mode_t mode = modeForReplacement(target.string());
@@ -158,7 +104,5 @@ void writeFileAtomically(const std::string& utf8Path, std::string_view bytes, Te
   ::close(fd);
   if (!ok) throw FileError("cannot write " + utf8Path + ": " + std::strerror(error));
 }
-
-#endif
 
 }  // namespace lumivox

@@ -1,11 +1,11 @@
-#include "qt/SingleInstance.h"
+#include "platform/SingleInstanceQt.h"
 
 #include <QDir>
 #include <QStandardPaths>
 
 namespace lumivox {
 
-SingleInstance::SingleInstance() {
+QtSingleInstance::QtSingleInstance() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (folder.isEmpty()) folder = QDir::tempPath();
   lock_ = std::make_unique<QLockFile>(folder + QStringLiteral("/lumivox.lock"));

@@ -1,4 +1,4 @@
-#include "qt/QtClipboard.h"
+#include "platform/ClipboardQt.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -12,8 +12,8 @@
 #include <thread>
 #endif
 
-#include "common/AtomicFile.h"
-#include "common/FileRead.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileRead.h"
 #include "support/Files.h"
 #include "support/TempWorkDir.h"
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/FieldReader.h"
-#include "common/FileRead.h"
+#include "platform/FileRead.h"
 #include "support/Files.h"
 #include "support/TempWorkDir.h"
 
@@ -106,23 +105,6 @@ TEST_F(HostileFile, APipeWithAWriterIsUnreadableToo) {
                     }),
             0);
   ::close(writer);
-}
-
-// The progress files and the hotkey file are read through the field reader:
-// each hostile kind is a read error there, which the callers already report
-// as an unreadable file.
-TEST_F(HostileFile, FieldFilesReportAnUnreadableFile) {
-  for (const fs::path& path : hostileFiles()) {
-    const int code = inChild(std::chrono::seconds(5), [&] {
-      try {
-        lumivox::readLastField(path.string());
-      } catch (const FileError&) {
-        return 0;
-      }
-      return 1;
-    });
-    EXPECT_EQ(code, 0) << path;
-  }
 }
 
 // A file whose size says nothing of its content (the kernel's own files say

@@ -6,9 +6,9 @@ namespace lumivox {
 
 // Holds a lock in the user's runtime folder for as long as this copy of the
 // program runs; a second copy finds the lock taken.
-class SingleInstance {
+class QtSingleInstance {
  public:
-  SingleInstance();
+  QtSingleInstance();
   bool anotherInstanceRunning() const { return !ownsLock_; }
 
  private:

@@ -1,10 +1,10 @@
 #include <QtTest>
 
-#include "qt/WindowOpacity.h"
+#include "platform/WindowOpacityQt.h"
 
 using lumivox::SetWindowOpacity;
 
-class WindowOpacityTest : public QObject {
+class WindowOpacityQtTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -36,5 +36,5 @@ class WindowOpacityTest : public QObject {
   }
 };
 
-QTEST_MAIN(WindowOpacityTest)
-#include "WindowOpacityTest.moc"
+QTEST_MAIN(WindowOpacityQtTest)
+#include "WindowOpacityQtTest.moc"

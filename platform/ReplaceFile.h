@@ -1,0 +1,17 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/AtomicFile.h"
+
+namespace lumivox {
+
+// The system's part of writeFileAtomically, one file per platform
+// (ReplaceFilePosix.cpp, ReplaceFileWin.cpp): the file at `target`, reached
+// through any links already, replaced by the bytes through a temporary
+// beside it. Throws FileError naming `utf8Path`, the path the caller gave.
+void replaceFile(std::filesystem::path target, std::string_view bytes, Temporary temporary,
+                 const std::string& utf8Path);
+
+}  // namespace lumivox
