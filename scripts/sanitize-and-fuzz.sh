@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the plain C++ logic and its unit tests with the address and
-# undefined-behaviour sanitizers in build-san/ and runs them: any report fails
-# the run. With clang present, it also builds the libFuzzer targets of fuzz/
+# undefined-behaviour sanitizers in build-san/ (the sanitize preset) and runs
+# them, two at a time: any report fails the run. With clang present (the
+# preset's compiler), it also builds the libFuzzer targets of fuzz/
 # and runs each on its seed files for FUZZ_SECONDS seconds (20 by default),
 # two at a time; a crash, a sanitizer report or a mismatch with the reference
 # model fails the run and leaves the input in build-san/fuzz-findings/.
@@ -13,19 +14,18 @@ cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-20}
 
 if command -v clang++ >/dev/null 2>&1; then
-  compiler=clang++ fuzzers=ON
+  fuzzers=ON
+  cmake --preset sanitize >/dev/null
 else
   echo "sanitize-and-fuzz: no clang, so the sanitizers run under g++ and no fuzzer is built"
-  compiler=g++ fuzzers=OFF
+  fuzzers=OFF
+  cmake --preset sanitize -DCMAKE_CXX_COMPILER=g++ -DLUMIVOX_BUILD_FUZZERS=OFF >/dev/null
 fi
+cmake --build --preset sanitize
+ctest --preset sanitize
+
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-
-cmake -S . -B build-san -DCMAKE_CXX_COMPILER="$compiler" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLUMIVOX_SANITIZE=ON -DLUMIVOX_BUILD_FUZZERS="$fuzzers" \
-  -DLUMIVOX_BUILD_GUI=OFF -DLUMIVOX_BUILD_BENCH=OFF >/dev/null
-cmake --build build-san -j"$(nproc)"
-ctest --test-dir build-san --output-on-failure --timeout 300 -j"$(nproc)"
 
 [ "$fuzzers" = ON ] && [ "$seconds" -gt 0 ] || exit 0
 

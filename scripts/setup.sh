@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Lumivox needs to build, run and test, if any
-# are missing, then configures and builds it in build/.
+# are missing, then configures and builds it in build/ (the linux preset).
 #   --wine  also what the tests that run Windows programs under Wine need
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,5 +9,5 @@ groups=(base)
 [ "${1:-}" = "--wine" ] && groups+=(wine)
 ./scripts/install-packages.sh "${groups[@]}"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+cmake --preset linux >/dev/null
+cmake --build --preset linux

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the plain C++ logic, Lumivox.exe and their tests for Windows with
-# mingw-w64 and runs them under Wine, in build-win/ (Lumivox.exe end to end
-# on a virtual display). Installs what is missing.
+# mingw-w64 and runs them under Wine, two at a time, in build-win/ (the
+# windows preset; Lumivox.exe end to end on a virtual display). Installs what
+# is missing. The test programs of the logic share one Wine prefix, as
+# programs share one Windows; the end-to-end and registry tests have their own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,9 +15,8 @@ if [ -z "${WINEPREFIX:-}" ]; then
   export WINEPREFIX="$PWD/build-win/wineprefix"
   own_prefix=yes
 fi
-cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-  -DLUMIVOX_BUILD_GUI=OFF -DLUMIVOX_BUILD_BENCH=OFF >/dev/null
-cmake --build build-win -j"$(nproc)"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
 # Mono and Gecko are not needed: the prefix is made quicker without them.
 WINEDLLOVERRIDES="mscoree=;mshtml=" wineboot -i >/dev/null 2>&1 || true
 if [ -n "$own_prefix" ]; then
@@ -24,4 +25,4 @@ if [ -n "$own_prefix" ]; then
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
   wineserver -w
 fi
-ctest --test-dir build-win --output-on-failure --timeout 300
+ctest --preset windows

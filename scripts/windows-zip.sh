@@ -7,7 +7,6 @@ cd "$(dirname "$0")/.."
 
 ./scripts/install-packages.sh wine
 
-cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-  -DLUMIVOX_BUILD_GUI=OFF -DLUMIVOX_BUILD_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build build-win -j2 --target Lumivox lumivox-check
+cmake --preset windows -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+cmake --build --preset windows --target Lumivox lumivox-check
 (cd build-win && cpack -G ZIP)
