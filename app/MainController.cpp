@@ -4,6 +4,7 @@
 
 #include "common/Prompter.h"
 #include "dialogue/DebugMode.h"
+#include "dialogue/Hotkeys.h"
 #include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
 #include "app/IndexTimers.h"
@@ -62,6 +63,7 @@ MainController::MainController(IndexView& view, MainServices services)
     if (entry.kind == MenuEntry::Kind::Item) enabled_[entry.command] = entry.initiallyEnabled;
   for (const ControlRow& control : indexForm().controls)
     if (control.click != CommandId::None) enabled_[control.click] = true;
+  playerKeys_.set(defaultPlayerKeys());
   showBar();
 }
 
@@ -176,10 +178,35 @@ void MainController::keyPollTick() {
     // Dropped once the focus has gone: dropping waits for the key watch to
     // catch up, and while the focus stays nothing is counted anyway.
     if (!ownFocus_.oursNow()) services_.keys->forgetPresses();
+    playerKeys_.forgetHeldKey();
     return refreshLibraryPaths(state_, *this);
   }
-  pollTick(state_, *services_.keys, *this);
+  const PlayerKeys::Tick tick = playerKeys_.tick(*services_.keys, virtualKeyForToken(state_.hotkeyToken));
+  pollTick(state_, tick.advance && !paused_, *this);
+  for (const PlayerKeyRow& row : playerKeyRows())
+    if (tick.acted[static_cast<std::size_t>(row.action)]) onPlayerKey(row.action);
 }
+
+// Pressed in the game: each does what its menu row does, with no box unless
+// the row has one for the same case.
+void MainController::onPlayerKey(PlayerAction action) {
+  switch (action) {
+    case PlayerAction::Pause: return togglePause();
+    case PlayerAction::StepBack: return onCommand(CommandId::StepBack1);
+    case PlayerAction::StepForward: return onCommand(CommandId::StepForward1);
+    case PlayerAction::Lines: return;
+  }
+}
+
+void MainController::togglePause() {
+  paused_ = !paused_;
+  if (!paused_) return setStatusText("已继续计数：游戏中的按键又会翻页了。");
+  const KeyCombo& key = playerKeys_.key(PlayerAction::Pause);
+  setStatusText(key.none() ? "已暂停计数：游戏中的按键不再翻页。再选一次「对话」菜单的「暂停计数」继续。"
+                           : "已暂停计数：游戏中的按键不再翻页。按 " + formatKeyCombo(key) + " 继续。");
+}
+
+void MainController::setPlayerKeys(const PlayerKeySet& keys) { playerKeys_.set(keys); }
 
 // The window holds the focus as it opens, and a modal one again as it returns.
 void MainController::openOwnWindow(const std::function<void()>& open) {

@@ -8,8 +8,10 @@
 #include "common/ControlTable.h"
 #include "common/TimerSwitches.h"
 #include "dialogue/DialogueState.h"
+#include "dialogue/HotkeySetup.h"
 #include "dialogue/IndexModel.h"
 #include "dialogue/OwnFocusLatch.h"
+#include "dialogue/PlayerKeys.h"
 #include "dialogue/ProgressRange.h"
 #include "app/ShowController.h"
 #include "show/ShowFrmSteps.h"
@@ -45,7 +47,7 @@ struct MainServices {
 // The main window's logic: it owns the program-wide dialogue state and
 // decides what every command, tick, focus change and close request does.
 // The front end shows it through the view and forwards events to it.
-class MainController final : public IndexModel, public ShowHost {
+class MainController final : public IndexModel, public ShowHost, public PlayerKeysHost {
  public:
   MainController(IndexView& view, MainServices services);
 
@@ -95,11 +97,18 @@ class MainController final : public IndexModel, public ShowHost {
   void pauseForShowWindow() override;
   void resumeAfterShowWindow() override;
 
+  // PlayerKeysHost
+  const PlayerKeySet& playerKeys() const override { return playerKeys_.keys(); }
+  void setPlayerKeys(const PlayerKeySet& keys) override;
+  bool countingPaused() const { return paused_; }
+
  private:
   bool askToExit();
   void showBar();
   void counterPageTick();
   void keyPollTick();
+  void onPlayerKey(PlayerAction action);
+  void togglePause();
   void openOwnWindow(const std::function<void()>& open);
 
   IndexView& view_;
@@ -113,6 +122,8 @@ class MainController final : public IndexModel, public ShowHost {
   std::map<CommandId, bool> enabled_;
   bool counterPageLoading_ = false;
   bool aboutOpen_ = false;
+  PlayerKeys playerKeys_;
+  bool paused_ = false;  // the dialogue key counts nothing
   ShowFrmMembers showMembers_;
   // The timers as they were when the show window opened.
   std::optional<std::map<TimerId, bool>> beforeShowWindow_;

@@ -126,7 +126,7 @@ void IndexWindow::setOuterHeightTwips(int twips) {
 
 void IndexWindow::setControlShown(std::string_view control, bool shown) { this->control(control)->setVisible(shown); }
 
-void IndexWindow::openHotkeys() { HotkeysWindow::open(this, prompter()); }
+void IndexWindow::openHotkeys() { HotkeysWindow::open(this, *controller_, prompter()); }
 void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(this, state, prompter()); }
 void IndexWindow::openAutoSave(IndexModel& index) { AutoSaveWindow::open(this, index, prompter()); }
 void IndexWindow::openHelp() { HelpWindow::open(this); }

@@ -92,7 +92,7 @@ void IndexWindow::setControlShown(std::string_view control, bool shown) {
   ShowWindow(form_->control(control), shown ? SW_SHOWNA : SW_HIDE);
 }
 
-void IndexWindow::openHotkeys() { HotkeysWindow::open(window_, controller_->prompter()); }
+void IndexWindow::openHotkeys() { HotkeysWindow::open(window_, *controller_, controller_->prompter()); }
 void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(window_, state, controller_->prompter()); }
 void IndexWindow::openAutoSave(IndexModel& index) { AutoSaveWindow::open(window_, index, controller_->prompter()); }
 void IndexWindow::openHelp() { HelpWindow::open(window_); }

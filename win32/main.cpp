@@ -13,7 +13,7 @@
 #include "win32/Win32Prompter.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&controls);
   OleInitialize(nullptr);  // the show window's picture is decoded through OLE
 

@@ -2,6 +2,7 @@
 // front end drives it: commands, ticks and focus, with a recording front end.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 
 #include "common/Paths.h"
@@ -517,4 +518,94 @@ TEST(MainControllerWindows, AboutOpensOnceAndDisabledCommandsDoNothing) {
   l.item("保存当前的对话进度");  // usable only after an advance
   EXPECT_EQ(l.front.opened, (std::vector<std::string>{"About", "About raised", "About"}));
   EXPECT_TRUE(l.prompter.boxes.empty());
+}
+
+namespace {
+
+// A combination pressed in the game: its modifiers held around one press of
+// its key, then everything let go after the tick that sees it.
+void combination(Lumivox& l, std::initializer_list<int> modifiers, int key) {
+  for (int modifier : modifiers) l.keys.hold(modifier);
+  l.keys.press(key);
+  l.tick(TimerId::TimeChr);
+  for (int modifier : modifiers) l.keys.release(modifier);
+}
+
+}  // namespace
+
+TEST(MainControllerPlayerKeys, PauseStopsCountingSaysHowToResumeAndKeepsAutoSave) {
+  Lumivox l;
+  l.start();
+  l.settle();
+  l.press();
+  combination(l, {}, vk::Pause);
+  EXPECT_EQ(l.text("状态提示"), "已暂停计数：游戏中的按键不再翻页。按 Pause 继续。");
+  EXPECT_TRUE(l.main->countingPaused());
+  l.press();
+  EXPECT_EQ(l.state().mainLineNumber, 1);
+  l.tick(TimerId::Timer3);
+  EXPECT_EQ(readBytes(l.dir.dataDir() / "AutoSave.sav"), "0\r\n");
+  combination(l, {}, vk::Pause);
+  EXPECT_FALSE(l.main->countingPaused());
+  l.press();
+  EXPECT_EQ(l.state().mainLineNumber, 2);
+  EXPECT_TRUE(l.prompter.boxes.empty());
+}
+
+TEST(MainControllerPlayerKeys, StepsDoWhatTheMenuDoesAtTheEndsToo) {
+  Lumivox l;
+  l.start();
+  l.settle();
+  l.state().mainLineNumber = 5;
+  combination(l, {vk::Control, vk::Menu}, vk::PageUp);
+  EXPECT_EQ(l.state().mainLineNumber, 4);
+  EXPECT_EQ(l.text("状态提示"), "已成功将对话往前一个屏幕。对话数：5");
+  combination(l, {vk::Control, vk::Menu}, vk::PageDown);
+  EXPECT_EQ(l.state().mainLineNumber, 5);
+  EXPECT_TRUE(l.prompter.boxes.empty());
+  l.state().mainLineNumber = std::numeric_limits<std::int32_t>::max();
+  combination(l, {vk::Control, vk::Menu}, vk::PageDown);
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_EQ(l.prompter.boxes[0].title, "出错了");
+  EXPECT_EQ(l.text("状态提示"), "发生错误！");
+  EXPECT_EQ(l.state().mainLineNumber, std::numeric_limits<std::int32_t>::max());
+}
+
+// Exactly its modifiers, and its own keys never advance the dialogue: its
+// key when that is the dialogue key, its modifier when that is.
+TEST(MainControllerPlayerKeys, ACombinationIsNeverCountedAsAnAdvance) {
+  Lumivox l;
+  l.start();
+  l.settle();
+  combination(l, {vk::Control, vk::Menu, vk::Shift}, vk::PageUp);
+  EXPECT_EQ(l.state().mainLineNumber, 0) << "a modifier more is another combination";
+
+  PlayerKeySet keys = defaultPlayerKeys();
+  keys[static_cast<std::size_t>(PlayerAction::Pause)] = *parseKeyCombo("Ctrl+Space");
+  l.main->setPlayerKeys(keys);
+  combination(l, {vk::Control}, vk::Space);
+  EXPECT_TRUE(l.main->countingPaused());
+  combination(l, {vk::Control}, vk::Space);
+  EXPECT_EQ(l.state().mainLineNumber, 0) << "the dialogue key as a combination's key";
+  l.press();
+  EXPECT_EQ(l.state().mainLineNumber, 1);
+
+  // Ctrl advances the dialogue: it counts once let go, unless a combination
+  // acted while it was held.
+  l.state().hotkeyToken = "KXQ2M-7TRW4-HPN8V-3GZL6-YJC9B";
+  l.keys.hold(vk::Control);
+  l.tick(TimerId::TimeChr);
+  combination(l, {vk::Menu}, vk::PageDown);
+  l.keys.release(vk::Control);
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 2) << "stepped forward, not advanced";
+  l.keys.hold(vk::Control);
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 2) << "held: not yet";
+  l.keys.release(vk::Control);
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 3);
+  l.keys.press(vk::Control);  // a tap between two ticks
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 4);
 }
