@@ -91,6 +91,23 @@ file_is "$rival" 10 || fail "ten quick taps counted $(cat "$rival") times by the
 expect_lumivox 确认用户跳过对话。对话数：11 11 "after ten quick taps"
 is_focused FocusGame || fail "the stand-in game lost the focus: $(probe --foreground)"
 
+echo "== player keys pressed in the stand-in game: Ctrl+Alt+PgUp steps back, Pause pauses and resumes"
+tap() { xdotool keydown "$1"; sleep 0.06; xdotool keyup "$1"; sleep 0.1; }
+xdotool keydown ctrl+alt
+sleep 0.1
+tap Prior
+xdotool keyup ctrl+alt
+expect_lumivox 已成功将对话往前一个屏幕。对话数：12 12 "after Ctrl+Alt+PgUp"
+tap Pause
+expect_lumivox "已暂停计数：游戏中的按键不再翻页。按 Pause 继续。" 12 "after Pause"
+tap space
+sleep 0.3
+expect_lumivox "已暂停计数：游戏中的按键不再翻页。按 Pause 继续。" 12 "after Space while paused"
+tap Pause
+tap space
+expect_lumivox 确认用户跳过对话。对话数：11 11 "after Pause again and Space"
+is_focused FocusGame || fail "the stand-in game lost the focus to a player key: $(probe --foreground)"
+
 echo "== Ctrl as the dialogue key: 5 ms taps of either Ctrl key count"
 # Wine gives the generic Ctrl key no bit 0: a tap between two ticks shows in
 # the left or right key's state alone.
