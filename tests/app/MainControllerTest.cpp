@@ -43,6 +43,7 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   }
   double barShare() const { return static_cast<double>(barPosition) / barSteps; }
   void setCommandEnabled(CommandId, bool) override {}
+  void setCommandChecked(CommandId, bool) override {}
   void popUpGateMenu() override { opened.push_back("gate menu"); }
   void setOuterHeightTwips(int twips) override { heights.push_back(twips); }
   void setControlShown(std::string_view control, bool on) override { shown[std::string(control)] = on; }
