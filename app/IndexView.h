@@ -23,6 +23,10 @@ class IndexView : public WindowHeight {
   // The submenu whose row pops up, as a popup menu where a mouse button was
   // last released over a label.
   virtual void popUpGateMenu() = 0;
+  // Above every other window or not; shown and in its place either way.
+  virtual void setStayOnTop(bool onTop) = 0;
+  // 100 is opaque.
+  virtual void setOpacityPercent(int percent) = 0;
 };
 
 }  // namespace lumivox

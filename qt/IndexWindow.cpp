@@ -11,6 +11,8 @@
 #include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
 #include "app/IndexTimers.h"
+#include "app/WindowLook.h"
+#include "platform/WindowOpacityQt.h"
 #include "qt/AboutWindow.h"
 #include "qt/FormBuilder.h"
 #include "qt/LabelMouse.h"
@@ -137,6 +139,24 @@ void IndexWindow::setOuterHeightTwips(int twips) {
 }
 
 void IndexWindow::setControlShown(std::string_view control, bool shown) { this->control(control)->setVisible(shown); }
+
+void IndexWindow::setStayOnTop(bool onTop) {
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+  // A new flag hides a shown window; it comes back where it was.
+  const bool shown = isVisible();
+  const QPoint at = pos();
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (!shown) return;
+  move(at);
+  show();
+}
+
+void IndexWindow::setOpacityPercent(int percent) { SetWindowOpacity(this, opacityLevel(percent)); }
+
+void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
+  followersOnTop_ = onTop;
+  followersOpacity_ = opacityPercent;
+}
 
 void IndexWindow::openHotkeys() { HotkeysWindow::open(this, prompter()); }
 void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(this, state, prompter()); }

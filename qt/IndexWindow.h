@@ -42,6 +42,8 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   void popUpGateMenu() override;
   void setOuterHeightTwips(int twips) override;
   void setControlShown(std::string_view control, bool shown) override;
+  void setStayOnTop(bool onTop) override;
+  void setOpacityPercent(int percent) override;
 
   // IndexWindows
   void openHotkeys() override;
@@ -51,6 +53,7 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   void openAbout(const std::string& mainLibraryPath) override;
   void raiseAbout() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
+  void applyWindowLook(bool onTop, int opacityPercent) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -72,6 +75,9 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   QMenu* gateMenu_ = nullptr;
   QPoint releasedAt_;  // where a mouse button was last released over a label
   QPointer<AboutWindow> about_;
+  // The look the windows that follow the main window take as they open.
+  bool followersOnTop_ = false;
+  int followersOpacity_ = 100;
 };
 
 }  // namespace lumivox

@@ -39,6 +39,8 @@ class IndexWindow final : public IndexView, public IndexWindows {
   void popUpGateMenu() override;
   void setOuterHeightTwips(int twips) override;
   void setControlShown(std::string_view control, bool shown) override;
+  void setStayOnTop(bool onTop) override;
+  void setOpacityPercent(int percent) override;
 
   // IndexWindows
   void openHotkeys() override;
@@ -48,6 +50,7 @@ class IndexWindow final : public IndexView, public IndexWindows {
   void openAbout(const std::string& mainLibraryPath) override;
   void raiseAbout() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
+  void applyWindowLook(bool onTop, int opacityPercent) override;
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -67,6 +70,9 @@ class IndexWindow final : public IndexView, public IndexWindows {
   std::unique_ptr<MainController> controller_;
   POINT releasedAt_{};  // where a mouse button was last released over a label
   class AboutWindow* about_ = nullptr;
+  // The look the windows that follow the main window take as they open.
+  bool followersOnTop_ = false;
+  int followersOpacity_ = 100;
 };
 
 }  // namespace lumivox
