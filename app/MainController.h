@@ -14,6 +14,8 @@
 #include "dialogue/PlayerKeys.h"
 #include "dialogue/ProgressRange.h"
 #include "app/ShowController.h"
+#include "app/UserSettings.h"
+#include "app/WindowLook.h"
 #include "show/ShowFrmSteps.h"
 
 namespace lumivox {
@@ -42,6 +44,9 @@ struct MainServices {
   std::function<void()> endProgram;
   // Why the key watch could not start; empty when it runs.
   std::string keyWatchError;
+  // The player's settings file, read as the window loads; none: kept in
+  // memory for the run only.
+  UserSettings* settings = nullptr;
 };
 
 // The main window's logic: it owns the program-wide dialogue state and
@@ -71,6 +76,9 @@ class MainController final : public IndexModel, public ShowHost, public PlayerKe
   void onAboutClosed();
   // What every box of the program goes through, the secondary windows' too.
   Prompter& prompter() { return prompter_; }
+  // The player's settings, read once at start-up.
+  UserSettings& settings() { return *services_.settings; }
+  const WindowLook& windowLook() const { return look_; }
 
   DialogueState& state() { return state_; }
   bool timerOn(TimerId timer) const { return timers_.on(timer); }
@@ -110,6 +118,8 @@ class MainController final : public IndexModel, public ShowHost, public PlayerKe
   void onPlayerKey(PlayerAction action);
   void togglePause();
   void openOwnWindow(const std::function<void()>& open);
+  void showWindowLook();
+  void changeWindowLook(const WindowLook& look);
 
   IndexView& view_;
   MainServices services_;
@@ -124,6 +134,8 @@ class MainController final : public IndexModel, public ShowHost, public PlayerKe
   bool aboutOpen_ = false;
   PlayerKeys playerKeys_;
   bool paused_ = false;  // the dialogue key counts nothing
+  UserSettings inMemorySettings_;
+  WindowLook look_;
   ShowFrmMembers showMembers_;
   // The timers as they were when the show window opened.
   std::optional<std::map<TimerId, bool>> beforeShowWindow_;
