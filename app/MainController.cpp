@@ -10,6 +10,7 @@
 #include "app/IndexTimers.h"
 #include "app/IndexView.h"
 #include "app/IndexWindows.h"
+#include "app/PlayerKeySettings.h"
 #include "dialogue/KeyPoll.h"
 #include "dialogue/KeyWatchFailure.h"
 #include "dialogue/Startup.h"
@@ -64,13 +65,13 @@ MainController::MainController(IndexView& view, MainServices services)
     if (entry.kind == MenuEntry::Kind::Item) enabled_[entry.command] = entry.initiallyEnabled;
   for (const ControlRow& control : indexForm().controls)
     if (control.click != CommandId::None) enabled_[control.click] = true;
-  playerKeys_.set(defaultPlayerKeys());
   showBar();
 }
 
 bool MainController::start() {
   settings().load();
   look_ = readWindowLook(settings());
+  playerKeys_.set(readPlayerKeys(settings()));
   showWindowLook();
   StartupServices startup;
   startup.prompter = services_.prompter;
@@ -176,8 +177,8 @@ void MainController::onCommand(CommandId command) {
       if (aboutOpen_) return openOwnWindow([&] { windows.raiseAbout(); });
       aboutOpen_ = true;
       return openOwnWindow([&] { windows.openAbout(mainLibraryPath()); });
+    case CommandId::PauseCounting: return togglePause();
     // Each answered by the feature it belongs to.
-    case CommandId::PauseCounting:
     case CommandId::ShowLines:
     case CommandId::StayOnTop:
     case CommandId::Opacity100:
@@ -224,19 +225,24 @@ void MainController::onPlayerKey(PlayerAction action) {
     case PlayerAction::Pause: return togglePause();
     case PlayerAction::StepBack: return onCommand(CommandId::StepBack1);
     case PlayerAction::StepForward: return onCommand(CommandId::StepForward1);
-    case PlayerAction::Lines: return;
+    case PlayerAction::Lines: return onCommand(CommandId::ShowLines);
   }
 }
 
 void MainController::togglePause() {
   paused_ = !paused_;
+  view_.setCommandChecked(CommandId::PauseCounting, paused_);
   if (!paused_) return setStatusText("已继续计数：游戏中的按键又会翻页了。");
   const KeyCombo& key = playerKeys_.key(PlayerAction::Pause);
   setStatusText(key.none() ? "已暂停计数：游戏中的按键不再翻页。再选一次「对话」菜单的「暂停计数」继续。"
                            : "已暂停计数：游戏中的按键不再翻页。按 " + formatKeyCombo(key) + " 继续。");
 }
 
-void MainController::setPlayerKeys(const PlayerKeySet& keys) { playerKeys_.set(keys); }
+void MainController::setPlayerKeys(const PlayerKeySet& keys) {
+  playerKeys_.set(keys);
+  storePlayerKeys(settings(), keys);
+  if (const auto failure = settings().save()) services_.prompter->inform(*failure, "发生错误", Prompter::Icon::Critical);
+}
 
 // The window holds the focus as it opens, and a modal one again as it returns.
 void MainController::openOwnWindow(const std::function<void()>& open) {

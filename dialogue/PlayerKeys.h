@@ -50,7 +50,7 @@ class PlayerKeys {
  private:
   bool modifierOfACombination(int dialogueKey) const;
 
-  PlayerKeySet keys_{};
+  PlayerKeySet keys_ = defaultPlayerKeys();
   bool waiting_ = false;              // the dialogue key, a modifier, is held
   bool actedWhileWaiting_ = false;
 };

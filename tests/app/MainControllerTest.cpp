@@ -47,7 +47,8 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   }
   double barShare() const { return static_cast<double>(barPosition) / barSteps; }
   void setCommandEnabled(CommandId, bool) override {}
-  void setCommandChecked(CommandId, bool) override {}
+  std::map<CommandId, bool> checked;
+  void setCommandChecked(CommandId command, bool on) override { checked[command] = on; }
   void popUpGateMenu() override { opened.push_back("gate menu"); }
   void setStayOnTop(bool on) override { onTop = on; }
   void setOpacityPercent(int percent) override { opacity = percent; }
@@ -565,15 +566,48 @@ TEST(MainControllerPlayerKeys, PauseStopsCountingSaysHowToResumeAndKeepsAutoSave
   combination(l, {}, vk::Pause);
   EXPECT_EQ(l.text("状态提示"), "已暂停计数：游戏中的按键不再翻页。按 Pause 继续。");
   EXPECT_TRUE(l.main->countingPaused());
+  EXPECT_TRUE(l.front.checked.at(CommandId::PauseCounting));
   l.press();
   EXPECT_EQ(l.state().mainLineNumber, 1);
   l.tick(TimerId::Timer3);
   EXPECT_EQ(readBytes(l.dir.dataDir() / "AutoSave.sav"), "0\r\n");
-  combination(l, {}, vk::Pause);
+  l.item("暂停计数");  // the menu row resumes it as well
   EXPECT_FALSE(l.main->countingPaused());
+  EXPECT_FALSE(l.front.checked.at(CommandId::PauseCounting));
   l.press();
   EXPECT_EQ(l.state().mainLineNumber, 2);
   EXPECT_TRUE(l.prompter.boxes.empty());
+}
+
+// Read from [Keys] at start, a bad one its default and one sentence; set
+// from the hotkey window, acting at once and written back.
+TEST(MainControllerPlayerKeys, KeptInTheSettingsFile) {
+  Lumivox l;
+  writeBytes(l.dir.path() / "settings.ini", "[Keys]\nPause=num+0\nStepBack=Meta+X\nLines=\n");
+  UserSettings settings(l.dir.file("settings.ini"));
+  l.settings = &settings;
+  l.start();
+  l.settle();
+  const PlayerKeySet& keys = l.main->playerKeys();
+  EXPECT_EQ(formatKeyCombo(keys[0]), "Num+0");
+  EXPECT_EQ(formatKeyCombo(keys[1]), "Ctrl+Alt+PgUp");
+  EXPECT_EQ(formatKeyCombo(keys[2]), "Ctrl+Alt+PgDown");
+  EXPECT_TRUE(keys[3].none());
+  l.main->onShown();
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_NE(l.prompter.boxes[0].text.find("StepBack=Meta+X"), std::string::npos);
+  EXPECT_NE(l.prompter.boxes[0].text.find("Ctrl+Alt+PgUp"), std::string::npos);
+
+  l.settle();  // the box held the focus
+  PlayerKeySet changed = keys;
+  changed[0] = *parseKeyCombo("F9");
+  l.main->setPlayerKeys(changed);
+  combination(l, {}, vk::F1 + 8);
+  EXPECT_TRUE(l.main->countingPaused());
+  const std::string written = readBytes(l.dir.path() / "settings.ini");
+  for (const char* line : {"Pause=F9", "StepBack=Ctrl+Alt+PgUp", "Lines="})
+    EXPECT_NE(written.find(line), std::string::npos) << line << " in " << written;
+  EXPECT_EQ(written.find("Lines=Ctrl"), std::string::npos);
 }
 
 TEST(MainControllerPlayerKeys, StepsDoWhatTheMenuDoesAtTheEndsToo) {
