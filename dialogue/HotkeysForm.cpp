@@ -30,11 +30,11 @@ ControlTable buildHotkeysForm() {
     const int top = 300 + static_cast<int>(row) * 405;
     const std::string n = std::to_string(row + 1);
     c.push_back({.kind = K::Label, .name = playerKeyLabelName(row), .parent = "Frame2",
-                 .caption = std::string(keys[row].caption), .left = 120, .top = top + 45, .width = 1095, .height = 255});
-    c.push_back({.kind = K::KeyField, .name = playerKeyFieldName(row), .parent = "Frame2", .left = 1215, .top = top,
-                 .width = 1200, .height = 315});
-    c.push_back({.kind = K::Button, .name = "KeyNone" + n, .parent = "Frame2", .caption = "无", .left = 2475,
-                 .top = top, .width = 420, .height = 315, .command = ButtonCommand::ClearKey,
+                 .caption = std::string(keys[row].caption), .left = 120, .top = top + 45, .width = 780, .height = 255});
+    c.push_back({.kind = K::KeyField, .name = playerKeyFieldName(row), .parent = "Frame2", .left = 930, .top = top,
+                 .width = 1620, .height = 315});
+    c.push_back({.kind = K::Button, .name = "KeyNone" + n, .parent = "Frame2", .caption = "无", .left = 2580,
+                 .top = top, .width = 315, .height = 315, .command = ButtonCommand::ClearKey,
                  .target = playerKeyFieldName(row)});
   }
   c.push_back({.kind = K::Button, .name = "Command1", .caption = "应用新设置", .left = 195, .top = 6705, .width = 1455,

@@ -10,10 +10,10 @@ namespace lumivox {
 // locks a KDE session.
 const std::array<PlayerKeyRow, kPlayerActionCount>& playerKeyRows() {
   static const std::array<PlayerKeyRow, kPlayerActionCount> rows{{
-      {PlayerAction::Pause, "Pause", "暂停/继续计数", "Pause"},
-      {PlayerAction::StepBack, "StepBack", "返回对话*1", "Ctrl+Alt+PgUp"},
-      {PlayerAction::StepForward, "StepForward", "快进对话*1", "Ctrl+Alt+PgDown"},
-      {PlayerAction::Lines, "Lines", "打开对话列表", "Ctrl+Alt+Home"},
+      {PlayerAction::Pause, "Pause", "暂停计数", "Pause"},
+      {PlayerAction::StepBack, "StepBack", "返回一句", "Ctrl+Alt+PgUp"},
+      {PlayerAction::StepForward, "StepForward", "快进一句", "Ctrl+Alt+PgDown"},
+      {PlayerAction::Lines, "Lines", "对话列表", "Ctrl+Alt+Home"},
   }};
   return rows;
 }

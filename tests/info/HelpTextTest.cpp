@@ -21,8 +21,8 @@ TEST(HelpTextTest, ThirtyLinesInSixParagraphs) {
   EXPECT_EQ(paragraphs[3], usage);
   // The player keys by their defaults.
   ASSERT_EQ(paragraphs[4].size(), 6u);
-  EXPECT_EQ(paragraphs[4][2], "Pause：暂停/继续计数");
-  EXPECT_EQ(paragraphs[4][5], "Ctrl+Alt+Home：打开对话列表");
+  EXPECT_EQ(paragraphs[4][2], "Pause：暂停计数");
+  EXPECT_EQ(paragraphs[4][5], "Ctrl+Alt+Home：对话列表");
   EXPECT_EQ(paragraphs[5].size(), 7u);
   EXPECT_EQ(paragraphs[5][0], "注意：");
 

@@ -196,7 +196,7 @@ void DialogueCommandsTest::hotkeyWindowLayout() {
   }
   // The player keys in use, each with a button that sets none.
   QCOMPARE(in<QGroupBox>(w, "Frame2")->title(), u("游戏中的按键[立即生效]"));
-  QCOMPARE(in<QLabel>(w, "KeyLabel4")->text(), u("打开对话列表"));
+  QCOMPARE(in<QLabel>(w, "KeyLabel4")->text(), u("对话列表"));
   auto* pause = in<QKeySequenceEdit>(w, "Key1");
   QCOMPARE(pause->keySequence().toString(), u("Pause"));
   QCOMPARE(in<QKeySequenceEdit>(w, "Key2")->keySequence().toString(), u("Ctrl+Alt+PgUp"));
