@@ -248,7 +248,9 @@ focus_window Lumivox
 xdotool key alt+o h  # 程序(&O), 切换按键设置...(&H)
 wait_for 10 has_x_window '^热键设置$' || fail "the hotkey window did not open"
 focus_box 热键设置
-xdotool key Down Tab space  # the second choice, 回车; 应用新设置
+shot hotkey-window
+# The second choice, 回车; past the four player keys and their 无 to 应用新设置.
+xdotool key Down Tab Tab Tab Tab Tab Tab Tab Tab Tab space
 wait_for 10 has_x_window '^恭喜$' || fail "applying the hotkey showed no box \"恭喜\""
 hotkey_is() { cmp -s "$work/run/Data/HotKeys.opi" <(printf 'B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n'); }
 hotkey_is || fail "HotKeys.opi holds \"$(od -c "$work/run/Data/HotKeys.opi" | head -n2)\""
