@@ -174,6 +174,15 @@ void MainController::onCommand(CommandId command) {
       if (aboutOpen_) return openOwnWindow([&] { windows.raiseAbout(); });
       aboutOpen_ = true;
       return openOwnWindow([&] { windows.openAbout(mainLibraryPath()); });
+    // Each answered by the feature it belongs to.
+    case CommandId::PauseCounting:
+    case CommandId::ShowLines:
+    case CommandId::StayOnTop:
+    case CommandId::Opacity100:
+    case CommandId::Opacity85:
+    case CommandId::Opacity70:
+    case CommandId::Opacity55:
+    case CommandId::CheckLibrary:
     case CommandId::None: return;
   }
 }

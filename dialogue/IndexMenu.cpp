@@ -18,6 +18,10 @@ struct MenuBuilder {
             bool enabled = true) {
     rows.push_back({Kind::Item, depth, name, caption, command, shortcut, enabled});
   }
+  // An item with a check mark; radio items of one submenu are one choice.
+  void checkItem(int depth, const char* name, const char* caption, CommandId command, bool radio = false) {
+    rows.push_back({Kind::Item, depth, name, caption, command, "", true, false, true, radio});
+  }
   void separator(int depth) { rows.push_back({Kind::Separator, depth, "", "", C::None, "", true}); }
   // Door items are captioned with their own names.
   void doors(int depth, std::size_t first, std::size_t last) {
@@ -30,6 +34,7 @@ struct MenuBuilder {
 
 constexpr bool kOff = false;
 constexpr bool kPopsUp = true;
+constexpr bool kRadio = true;
 
 std::vector<MenuEntry> buildIndexMenu() {
   MenuBuilder m;
@@ -64,6 +69,9 @@ std::vector<MenuEntry> buildIndexMenu() {
   m.item(1, "快进对话1", "快进对话*1(&G)", C::StepForward1, "Ctrl+G");
   m.item(1, "快进对话10", "快进对话*10(&H)", C::StepForward10, "Ctrl+H");
   m.separator(1);
+  m.checkItem(1, "暂停计数", "暂停计数(&P)", C::PauseCounting);
+  m.item(1, "对话列表", "对话列表...(&L)", C::ShowLines);
+  m.separator(1);
   m.item(1, "新建对话进度", "新建对话进度(&N)", C::NewProgress);
   m.separator(1);
   m.item(1, "Debug模式", "Debug模式(&D)", C::DebugMode, "", kOff);
@@ -81,8 +89,17 @@ std::vector<MenuEntry> buildIndexMenu() {
   m.separator(2);
   m.item(2, "载入自动存档的对话2", "载入自动存档的对话(&A)", C::LoadAutoSaveDoor, "", kOff);
 
+  m.submenu(0, "窗口", "窗口(&W)");
+  m.checkItem(1, "总在最前", "总在最前(&T)", C::StayOnTop);
+  m.submenu(1, "透明度", "透明度(&O)");
+  m.checkItem(2, "透明度100", "100 %", C::Opacity100, kRadio);
+  m.checkItem(2, "透明度85", "85 %", C::Opacity85, kRadio);
+  m.checkItem(2, "透明度70", "70 %", C::Opacity70, kRadio);
+  m.checkItem(2, "透明度55", "55 %", C::Opacity55, kRadio);
+
   m.submenu(0, "帮助", "帮助(&H)");
   m.item(1, "使用帮助", "使用帮助(&U)", C::Help);
+  m.item(1, "检查词库", "检查词库(&C)...", C::CheckLibrary);
   m.submenu(1, "发送报告", "发送报告(&S)");
   m.item(2, "错误报告", "错误报告(&E)...", C::ErrorReport);
   m.item(2, "建议报告", "建议报告(&J)...", C::SuggestionReport);

@@ -1,6 +1,7 @@
 #include "qt/IndexWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -77,6 +78,13 @@ void IndexWindow::buildMenus() {
     action->setObjectName(toQString(entry.name));
     action->setShortcut(QKeySequence(toQString(entry.shortcut)));
     action->setEnabled(entry.initiallyEnabled);
+    action->setCheckable(entry.checkable);
+    if (entry.radio) {
+      // One exclusive group per submenu draws its rows as radio items.
+      QActionGroup*& group = radioGroups_[parent];
+      if (!group) group = new QActionGroup(parent);
+      group->addAction(action);
+    }
     connect(action, &QAction::triggered, this, [this, command = entry.command] { controller_->onCommand(command); });
     addTo(action);
     actions_[entry.command].push_back(action);
@@ -113,6 +121,10 @@ void IndexWindow::setBar(std::string_view control, int position, int steps) {
 
 void IndexWindow::setCommandEnabled(CommandId command, bool enabled) {
   for (QAction* action : actions_[command]) action->setEnabled(enabled);
+}
+
+void IndexWindow::setCommandChecked(CommandId command, bool checked) {
+  for (QAction* action : actions_[command]) action->setChecked(checked);
 }
 
 void IndexWindow::popUpGateMenu() { gateMenu_->popup(releasedAt_); }

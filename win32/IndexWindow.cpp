@@ -74,6 +74,8 @@ void IndexWindow::setBar(std::string_view control, int position, int steps) {
 
 void IndexWindow::setCommandEnabled(CommandId command, bool enabled) { menu_.setEnabled(command, enabled); }
 
+void IndexWindow::setCommandChecked(CommandId command, bool checked) { menu_.setChecked(command, checked); }
+
 void IndexWindow::popUpGateMenu() {
   // Without the window in front the menu would not close when clicked away from.
   SetForegroundWindow(window_);

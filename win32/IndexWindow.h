@@ -35,6 +35,7 @@ class IndexWindow final : public IndexView, public IndexWindows {
   void setControlText(std::string_view control, const std::string& text) override;
   void setBar(std::string_view control, int position, int steps) override;
   void setCommandEnabled(CommandId command, bool enabled) override;
+  void setCommandChecked(CommandId command, bool checked) override;
   void popUpGateMenu() override;
   void setOuterHeightTwips(int twips) override;
   void setControlShown(std::string_view control, bool shown) override;

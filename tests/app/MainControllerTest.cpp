@@ -46,6 +46,7 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   }
   double barShare() const { return static_cast<double>(barPosition) / barSteps; }
   void setCommandEnabled(CommandId, bool) override {}
+  void setCommandChecked(CommandId, bool) override {}
   void popUpGateMenu() override { opened.push_back("gate menu"); }
   void setStayOnTop(bool on) override { onTop = on; }
   void setOpacityPercent(int percent) override { opacity = percent; }
