@@ -47,13 +47,12 @@ not_above() { find_window && ! xprop -id "$window" _NET_WM_STATE | grep -q _NET_
 opacity() { xprop -id "$window" _NET_WM_WINDOW_OPACITY | sed -n 's/.*= //p'; }
 opacity_is() { find_window && [ "$(opacity)" = "$1" ]; }
 place() { xdotool getwindowgeometry "$window" | sed -n 's/ *Position: \([0-9]*,[0-9]*\).*/\1/p'; }
-holds() { grep -qx "$1"$'\r\?' "$settings" 2>/dev/null; }
+holds() { tr -d '\r' <"$settings" 2>/dev/null | grep -qx "$1"; }
 menu() {  # the keys after Alt+W, in Lumivox
   xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
   sleep 0.3
   xdotool key alt+w
-  sleep 0.5
-  [ -z "${2:-}" ] || shot "$2"
+  sleep 0.3
   # shellcheck disable=SC2086  # several keys
   xdotool key --delay 200 $1
 }
@@ -64,7 +63,7 @@ not_above || fail "the window starts above the others without a setting"
 before=$(place)
 
 echo "== 总在最前 puts the window above the others; it stays shown and in its place"
-menu t qt-window-menu
+menu t
 wait_for 10 above || fail "总在最前 did not set _NET_WM_STATE_ABOVE: $(xprop -id "$window" _NET_WM_STATE)"
 [ "$(place)" = "$before" ] || fail "the window moved from $before to $(place)"
 wait_for 5 holds StayOnTop=true || fail "settings.ini holds \"$(cat "$settings" 2>&1)\""
@@ -74,7 +73,9 @@ menu "o Down Down Return"
 wait_for 10 opacity_is 3014898611 || fail "70 % set the opacity \"$(opacity)\""  # 179 / 255 of 0xffffffff
 wait_for 5 holds Opacity=70 || fail "settings.ini holds \"$(cat "$settings")\""
 above || fail "the opacity took the window from above the others"
-menu o qt-opacity-menu
+menu o
+sleep 0.5
+shot qt-window-menu
 xdotool key Escape Escape
 
 echo "== after a restart both are back"
