@@ -46,6 +46,14 @@ std::vector<MenuEntry> buildIndexMenu() {
   m.item(1, "保存设置系统", "自动保存设置...(&S)", C::AutoSaveSettings);
   m.item(1, "对话进程设置", "对话进程设置...(&T)", C::JumpSettings);
   m.item(1, "切换按键设置", "切换按键设置...(&H)", C::HotkeySettings);
+  // Under 程序: a fifth menu on the bar would not fit the window's width.
+  m.submenu(1, "窗口", "窗口(&W)");
+  m.checkItem(2, "总在最前", "总在最前(&T)", C::StayOnTop);
+  m.submenu(2, "透明度", "透明度(&O)");
+  m.checkItem(3, "透明度100", "100 %", C::Opacity100, kRadio);
+  m.checkItem(3, "透明度85", "85 %", C::Opacity85, kRadio);
+  m.checkItem(3, "透明度70", "70 %", C::Opacity70, kRadio);
+  m.checkItem(3, "透明度55", "55 %", C::Opacity55, kRadio);
   m.separator(1);
   m.item(1, "退出", "退出(&E)", C::Exit, "Del");
 
@@ -88,14 +96,6 @@ std::vector<MenuEntry> buildIndexMenu() {
   m.item(2, "保存当前的对话进度2", "保存当前的对话进度(&S)", C::SaveDoor, "Ctrl+M", kOff);
   m.separator(2);
   m.item(2, "载入自动存档的对话2", "载入自动存档的对话(&A)", C::LoadAutoSaveDoor, "", kOff);
-
-  m.submenu(0, "窗口", "窗口(&W)");
-  m.checkItem(1, "总在最前", "总在最前(&T)", C::StayOnTop);
-  m.submenu(1, "透明度", "透明度(&O)");
-  m.checkItem(2, "透明度100", "100 %", C::Opacity100, kRadio);
-  m.checkItem(2, "透明度85", "85 %", C::Opacity85, kRadio);
-  m.checkItem(2, "透明度70", "70 %", C::Opacity70, kRadio);
-  m.checkItem(2, "透明度55", "55 %", C::Opacity55, kRadio);
 
   m.submenu(0, "帮助", "帮助(&H)");
   m.item(1, "使用帮助", "使用帮助(&U)", C::Help);
