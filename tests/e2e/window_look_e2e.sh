@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# 窗口 menu of the real program under openbox, on a virtual display
+# The 窗口 menu (under 程序) of the real program under openbox, on a virtual display
 # (with_xvfb.sh): 总在最前 puts the window manager's above state on the main
 # window, which stays shown and in its place; 透明度 sets the window's
 # opacity; both are kept in settings.ini under XDG_CONFIG_HOME and are there
@@ -48,13 +48,13 @@ opacity() { xprop -id "$window" _NET_WM_WINDOW_OPACITY | sed -n 's/.*= //p'; }
 opacity_is() { find_window && [ "$(opacity)" = "$1" ]; }
 place() { xdotool getwindowgeometry "$window" | sed -n 's/ *Position: \([0-9]*,[0-9]*\).*/\1/p'; }
 holds() { tr -d '\r' <"$settings" 2>/dev/null | grep -qx "$1"; }
-menu() {  # the keys after Alt+W, in Lumivox
+menu() {  # the keys after 程序(&O), 窗口(&W), in Lumivox
   xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
   sleep 0.3
-  xdotool key alt+w
+  xdotool key alt+o
   sleep 0.3
   # shellcheck disable=SC2086  # several keys
-  xdotool key --delay 200 $1
+  xdotool key --delay 200 w $1
 }
 
 start_lumivox

@@ -310,10 +310,10 @@ settings_hold() {
 }
 look_is "normal 255" || fail "without settings the main window stands \"$(probe LumivoxIndex '*' %)\""
 focus_window Lumivox
-xdotool key alt+w t  # 窗口(&W), 总在最前(&T)
+xdotool key alt+o w t  # 程序(&O), 窗口(&W), 总在最前(&T)
 wait_for 10 look_is "topmost 255" || fail "总在最前 left the main window \"$(probe LumivoxIndex '*' %)\""
 focus_window Lumivox
-xdotool key alt+w o Down Down  # 窗口(&W), 透明度(&O), past 100 % and 85 %
+xdotool key alt+o w o Down Down  # 程序(&O), 窗口(&W), 透明度(&O), past 100 % and 85 %
 sleep 0.5
 shot window-menu
 xdotool key Return
@@ -329,9 +329,9 @@ wait_for 10 no_x_window '^Lumivox$' || fail "Lumivox did not end"
 wait_for 30 has_x_window '^Lumivox$' || fail "the Lumivox window did not appear again"
 wait_for 10 look_is "topmost 179" || fail "after a restart the main window stands \"$(probe LumivoxIndex '*' %)\""
 focus_window Lumivox
-xdotool key alt+w t
+xdotool key alt+o w t
 focus_window Lumivox
-xdotool key alt+w o Return  # 100 %
+xdotool key alt+o w o Return  # 100 %
 wait_for 10 look_is "normal 255" || fail "back to the defaults the main window stands \"$(probe LumivoxIndex '*' %)\""
 wait_for 5 settings_hold "StayOnTop=false Opacity=100" || fail "settings.ini holds no StayOnTop=false and Opacity=100"
 
