@@ -11,6 +11,7 @@
 #include "dialogue/IndexModel.h"
 #include "dialogue/OwnFocusLatch.h"
 #include "dialogue/ProgressRange.h"
+#include "app/CheckReportController.h"
 #include "app/ShowController.h"
 #include "show/ShowFrmSteps.h"
 
@@ -40,6 +41,9 @@ struct MainServices {
   std::function<void()> endProgram;
   // Why the key watch could not start; empty when it runs.
   std::string keyWatchError;
+  // Hands a call to the GUI thread from any thread without waiting: the
+  // library check's result. Empty: the check runs where it is asked for.
+  CheckReportController::Post postToGui;
 };
 
 // The main window's logic: it owns the program-wide dialogue state and
@@ -114,6 +118,7 @@ class MainController final : public IndexModel, public ShowHost {
   bool counterPageLoading_ = false;
   bool aboutOpen_ = false;
   ShowFrmMembers showMembers_;
+  CheckReportController checkReport_{services_.postToGui};
   // The timers as they were when the show window opened.
   std::optional<std::map<TimerId, bool>> beforeShowWindow_;
 };

@@ -17,6 +17,7 @@ class QProgressBar;
 namespace lumivox {
 
 class AboutWindow;
+class CheckReportWindow;
 class QtTicker;
 
 // The main window Index as the Qt front end draws it: controls and menus
@@ -47,6 +48,8 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   void openHelp() override;
   void openAbout(const std::string& mainLibraryPath) override;
   void raiseAbout() override;
+  CheckReportView* openCheckReport(CheckReportController& controller) override;
+  void raiseCheckReport() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
 
  protected:
@@ -68,6 +71,7 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   QMenu* gateMenu_ = nullptr;
   QPoint releasedAt_;  // where a mouse button was last released over a label
   QPointer<AboutWindow> about_;
+  QPointer<CheckReportWindow> checkReport_;
 };
 
 }  // namespace lumivox

@@ -46,6 +46,8 @@ class IndexWindow final : public IndexView, public IndexWindows {
   void openHelp() override;
   void openAbout(const std::string& mainLibraryPath) override;
   void raiseAbout() override;
+  CheckReportView* openCheckReport(CheckReportController& controller) override;
+  void raiseCheckReport() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
 
  private:
@@ -66,6 +68,7 @@ class IndexWindow final : public IndexView, public IndexWindows {
   std::unique_ptr<MainController> controller_;
   POINT releasedAt_{};  // where a mouse button was last released over a label
   class AboutWindow* about_ = nullptr;
+  class CheckReportWindow* checkReport_ = nullptr;
 };
 
 }  // namespace lumivox
