@@ -153,6 +153,9 @@ void MainController::onCommand(CommandId command) {
       if (aboutOpen_) return openOwnWindow([&] { windows.raiseAbout(); });
       aboutOpen_ = true;
       return openOwnWindow([&] { windows.openAbout(mainLibraryPath()); });
+    case CommandId::CheckLibrary:
+      // The Data folder the program reads, named as the console program names it.
+      return openOwnWindow([&] { checkReport_.open(windows, "Data"); });
     case CommandId::None: return;
   }
 }
