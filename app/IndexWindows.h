@@ -30,6 +30,9 @@ class IndexWindows {
   virtual void raiseCheckReport() = 0;
   // ShowFrm: created (its load runs) and opened with its logic.
   virtual void openShowWindow(ShowFrmMembers& members, ShowHost& host) = 0;
+  // The main window's stay-on-top and opacity, told at start and on every
+  // change, for the windows that follow it (now and when they open later).
+  virtual void applyWindowLook(bool onTop, int opacityPercent) = 0;
 };
 
 }  // namespace lumivox

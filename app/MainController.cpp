@@ -58,6 +58,7 @@ MainController::MainController(IndexView& view, MainServices services)
       prompter_(*services_.prompter, ownFocus_),
       timers_(*services_.ticker, indexTimers()) {
   services_.prompter = &prompter_;
+  if (!services_.settings) services_.settings = &inMemorySettings_;
   for (const MenuEntry& entry : indexMenu())
     if (entry.kind == MenuEntry::Kind::Item) enabled_[entry.command] = entry.initiallyEnabled;
   for (const ControlRow& control : indexForm().controls)
@@ -66,6 +67,9 @@ MainController::MainController(IndexView& view, MainServices services)
 }
 
 bool MainController::start() {
+  settings().load();
+  look_ = readWindowLook(settings());
+  showWindowLook();
   StartupServices startup;
   startup.prompter = services_.prompter;
   startup.anotherInstanceRunning = services_.anotherInstanceRunning;
@@ -87,6 +91,23 @@ bool MainController::start() {
 void MainController::onShown() {
   // Said once the window shows, so the status line stands behind the box.
   if (!services_.keyWatchError.empty()) reportKeyWatchFailure(*this, *services_.prompter);
+  if (const std::string problems = settings().problemsText(); !problems.empty())
+    services_.prompter->inform(problems, "个人设置有误", Prompter::Icon::Information);
+}
+
+// On the main window, the rows of the 窗口 menu, and every other window that follows it.
+void MainController::showWindowLook() {
+  view_.setStayOnTop(look_.onTop);
+  view_.setOpacityPercent(look_.opacityPercent);
+  services_.windows->applyWindowLook(look_.onTop, look_.opacityPercent);
+}
+
+void MainController::changeWindowLook(const WindowLook& look) {
+  if (look == look_) return;
+  look_ = look;
+  showWindowLook();
+  storeWindowLook(settings(), look_);
+  if (const auto failure = settings().save()) services_.prompter->inform(*failure, "发生错误", Prompter::Icon::Critical);
 }
 
 void MainController::onLabelReleased(const ControlRow& label, bool leftButton) {
@@ -156,6 +177,14 @@ void MainController::onCommand(CommandId command) {
     case CommandId::CheckLibrary:
       // The Data folder the program reads, named as the console program names it.
       return openOwnWindow([&] { checkReport_.open(windows, "Data"); });
+    // Each answered by the feature it belongs to.
+    case CommandId::PauseCounting:
+    case CommandId::ShowLines:
+    case CommandId::StayOnTop:
+    case CommandId::Opacity100:
+    case CommandId::Opacity85:
+    case CommandId::Opacity70:
+    case CommandId::Opacity55:
     case CommandId::None: return;
   }
 }

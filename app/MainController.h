@@ -13,6 +13,8 @@
 #include "dialogue/ProgressRange.h"
 #include "app/CheckReportController.h"
 #include "app/ShowController.h"
+#include "app/UserSettings.h"
+#include "app/WindowLook.h"
 #include "show/ShowFrmSteps.h"
 
 namespace lumivox {
@@ -44,6 +46,9 @@ struct MainServices {
   // Hands a call to the GUI thread from any thread without waiting: the
   // library check's result. Empty: the check runs where it is asked for.
   CheckReportController::Post postToGui;
+  // The player's settings file, read as the window loads; none: kept in
+  // memory for the run only.
+  UserSettings* settings = nullptr;
 };
 
 // The main window's logic: it owns the program-wide dialogue state and
@@ -73,6 +78,9 @@ class MainController final : public IndexModel, public ShowHost {
   void onAboutClosed();
   // What every box of the program goes through, the secondary windows' too.
   Prompter& prompter() { return prompter_; }
+  // The player's settings, read once at start-up.
+  UserSettings& settings() { return *services_.settings; }
+  const WindowLook& windowLook() const { return look_; }
 
   DialogueState& state() { return state_; }
   bool timerOn(TimerId timer) const { return timers_.on(timer); }
@@ -105,6 +113,8 @@ class MainController final : public IndexModel, public ShowHost {
   void counterPageTick();
   void keyPollTick();
   void openOwnWindow(const std::function<void()>& open);
+  void showWindowLook();
+  void changeWindowLook(const WindowLook& look);
 
   IndexView& view_;
   MainServices services_;
@@ -117,6 +127,8 @@ class MainController final : public IndexModel, public ShowHost {
   std::map<CommandId, bool> enabled_;
   bool counterPageLoading_ = false;
   bool aboutOpen_ = false;
+  UserSettings inMemorySettings_;
+  WindowLook look_;
   ShowFrmMembers showMembers_;
   CheckReportController checkReport_{services_.postToGui};
   // The timers as they were when the show window opened.

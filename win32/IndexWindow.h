@@ -35,9 +35,12 @@ class IndexWindow final : public IndexView, public IndexWindows {
   void setControlText(std::string_view control, const std::string& text) override;
   void setBar(std::string_view control, int position, int steps) override;
   void setCommandEnabled(CommandId command, bool enabled) override;
+  void setCommandChecked(CommandId command, bool checked) override;
   void popUpGateMenu() override;
   void setOuterHeightTwips(int twips) override;
   void setControlShown(std::string_view control, bool shown) override;
+  void setStayOnTop(bool onTop) override;
+  void setOpacityPercent(int percent) override;
 
   // IndexWindows
   void openHotkeys() override;
@@ -49,6 +52,7 @@ class IndexWindow final : public IndexView, public IndexWindows {
   CheckReportView* openCheckReport(CheckReportController& controller) override;
   void raiseCheckReport() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
+  void applyWindowLook(bool onTop, int opacityPercent) override;
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -69,6 +73,9 @@ class IndexWindow final : public IndexView, public IndexWindows {
   POINT releasedAt_{};  // where a mouse button was last released over a label
   class AboutWindow* about_ = nullptr;
   class CheckReportWindow* checkReport_ = nullptr;
+  // The look the windows that follow the main window take as they open.
+  bool followersOnTop_ = false;
+  int followersOpacity_ = 100;
 };
 
 }  // namespace lumivox

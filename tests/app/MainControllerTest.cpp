@@ -53,6 +53,9 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   ShowHost* showHost = nullptr;
   FakeCheckReport report;
   CheckReportController* reportController = nullptr;
+  bool onTop = false;
+  int opacity = 0;
+  WindowLook followers{false, 0};
 
   void setControlText(std::string_view control, const std::string& text) override { texts[std::string(control)] = text; }
   void setBar(std::string_view control, int position, int steps) override {
@@ -61,7 +64,11 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   }
   double barShare() const { return static_cast<double>(barPosition) / barSteps; }
   void setCommandEnabled(CommandId, bool) override {}
+  void setCommandChecked(CommandId, bool) override {}
   void popUpGateMenu() override { opened.push_back("gate menu"); }
+  void setStayOnTop(bool on) override { onTop = on; }
+  void setOpacityPercent(int percent) override { opacity = percent; }
+  void applyWindowLook(bool on, int percent) override { followers = {on, percent}; }
   void setOuterHeightTwips(int twips) override { heights.push_back(twips); }
   void setControlShown(std::string_view control, bool on) override { shown[std::string(control)] = on; }
 
@@ -95,6 +102,7 @@ struct Lumivox {
   // Calls handed to the GUI thread, run by runPosted.
   std::mutex postedLock;
   std::vector<std::function<void()>> posted;
+  UserSettings* settings = nullptr;
   std::unique_ptr<MainController> main;
 
   Lumivox& start() {
@@ -109,6 +117,7 @@ struct Lumivox {
       const std::lock_guard lock(postedLock);
       posted.push_back(std::move(call));
     };
+    services.settings = settings;
     main = std::make_unique<MainController>(front, services);
     started = main->start();
     return *this;
@@ -242,6 +251,21 @@ TEST(MainControllerStart, CounterPageShowsItsTextThenTheTimerStops) {
   l.tick(TimerId::UserNumberTi);
   EXPECT_EQ(l.text("状态提示"), "获取完毕...待命中...");
   EXPECT_FALSE(l.on(TimerId::UserNumberTi));
+}
+
+TEST(MainControllerStart, TheWindowLookComesFromTheSettingsAndTheirProblemsShowOnceShown) {
+  Lumivox l;
+  writeBytes(l.dir.path() / "settings.ini", "[Window]\nStayOnTop=true\nOpacity=7O\n");
+  UserSettings settings(l.dir.file("settings.ini"));
+  l.settings = &settings;
+  l.start();
+  EXPECT_TRUE(l.front.onTop);
+  EXPECT_EQ(l.front.opacity, 100);
+  EXPECT_EQ(l.front.followers, (WindowLook{true, 100}));
+  EXPECT_TRUE(l.prompter.boxes.empty());
+  l.main->onShown();
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_NE(l.prompter.boxes[0].text.find("Opacity=7O"), std::string::npos);
 }
 
 TEST(MainControllerLineCount, ReadOnceWhenUsableElseRetriedSilently) {
