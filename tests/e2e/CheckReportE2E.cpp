@@ -106,12 +106,6 @@ void CheckReportE2E::theSampleDataHasNoErrorOrWarning() {
   for (const QString& row : rows(report))
     QVERIFY2(!row.contains(u(": error: ")) && !row.contains(u(": warning: ")), qPrintable(row));
   shoot(report, "check-report-sample-qt.png");
-  // Closed before a fresh check ends: the result has nowhere to go, and nothing breaks.
-  lumivox.chooseFromMenuBar("帮助", "检查词库");
-  report->close();
-  QTRY_COMPARE(reportWindows().size(), 0);
-  QTest::qWait(500);
-  QVERIFY(lumivox.window->isVisible());
 }
 
 QTEST_MAIN(CheckReportE2E)
