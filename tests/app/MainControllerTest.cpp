@@ -56,6 +56,7 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   bool onTop = false;
   int opacity = 0;
   WindowLook followers{false, 0};
+  std::map<CommandId, bool> checked;
 
   void setControlText(std::string_view control, const std::string& text) override { texts[std::string(control)] = text; }
   void setBar(std::string_view control, int position, int steps) override {
@@ -64,7 +65,7 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   }
   double barShare() const { return static_cast<double>(barPosition) / barSteps; }
   void setCommandEnabled(CommandId, bool) override {}
-  void setCommandChecked(CommandId, bool) override {}
+  void setCommandChecked(CommandId command, bool on) override { checked[command] = on; }
   void popUpGateMenu() override { opened.push_back("gate menu"); }
   void setStayOnTop(bool on) override { onTop = on; }
   void setOpacityPercent(int percent) override { opacity = percent; }
@@ -266,6 +267,45 @@ TEST(MainControllerStart, TheWindowLookComesFromTheSettingsAndTheirProblemsShowO
   l.main->onShown();
   ASSERT_EQ(l.prompter.boxes.size(), 1u);
   EXPECT_NE(l.prompter.boxes[0].text.find("Opacity=7O"), std::string::npos);
+}
+
+TEST(MainControllerWindowLook, TheMenuChangesTheLookEverywhereAndRemembersIt) {
+  Lumivox l;
+  UserSettings settings(l.dir.file("config/settings.ini"));
+  l.settings = &settings;
+  l.start();
+  EXPECT_EQ(l.front.checked, (std::map<CommandId, bool>{{CommandId::StayOnTop, false},
+                                                        {CommandId::Opacity100, true},
+                                                        {CommandId::Opacity85, false},
+                                                        {CommandId::Opacity70, false},
+                                                        {CommandId::Opacity55, false}}));
+  l.item("总在最前");
+  l.item("透明度55");
+  EXPECT_TRUE(l.front.onTop);
+  EXPECT_EQ(l.front.opacity, 55);
+  EXPECT_EQ(l.front.followers, (WindowLook{true, 55}));
+  EXPECT_TRUE(l.front.checked[CommandId::StayOnTop]);
+  EXPECT_TRUE(l.front.checked[CommandId::Opacity55]);
+  EXPECT_FALSE(l.front.checked[CommandId::Opacity100]);
+  UserSettings saved(l.dir.file("config/settings.ini"));
+  saved.load();
+  EXPECT_EQ(readWindowLook(saved), (WindowLook{true, 55}));
+  l.item("总在最前");
+  EXPECT_FALSE(l.front.onTop);
+  EXPECT_TRUE(l.prompter.boxes.empty());
+}
+
+TEST(MainControllerWindowLook, AnUnwritableFolderIsSaidOnceAndTheLookStillChanges) {
+  Lumivox l;
+  writeBytes(l.dir.path() / "config", "a file, not a folder");
+  UserSettings settings(l.dir.file("config/lumivox/settings.ini"));
+  l.settings = &settings;
+  l.start();
+  l.item("总在最前");
+  l.item("透明度85");
+  EXPECT_EQ(l.front.followers, (WindowLook{true, 85}));
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_EQ(l.prompter.boxes[0].icon, Prompter::Icon::Critical);
 }
 
 TEST(MainControllerLineCount, ReadOnceWhenUsableElseRetriedSilently) {

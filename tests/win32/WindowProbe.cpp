@@ -7,6 +7,8 @@
 // the screen and the width its text takes on one line ("left top right
 // bottom width"). A list box gives its rows, one a line. Fails when the
 // window or a control is not there.
+// "%" gives how the window stands over others: "topmost" or "normal", then
+// its layered alpha (255 when it is not layered).
 // "--foreground" prints the title of the window Wine sends the keys to,
 // which is not always the one holding the X focus.
 // Usage: WindowProbe <class> <title|*> [<control id or name>|@|@name|#name...]
@@ -85,6 +87,16 @@ int wmain(int argc, wchar_t** argv) {
     const bool where = argv[i][0] == L'@', extent = argv[i][0] == L'#';
     const wchar_t* name = argv[i] + (where || extent ? 1 : 0);
     RECT place;
+    if (std::wcscmp(argv[i], L"%") == 0) {
+      const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+      BYTE alpha = 255;
+      DWORD flags = 0;
+      if (!(style & WS_EX_LAYERED) || !GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) ||
+          !(flags & LWA_ALPHA))
+        alpha = 255;
+      std::printf("%s %d\n", (style & WS_EX_TOPMOST) ? "topmost" : "normal", alpha);
+      continue;
+    }
     if (where && *name == L'\0') {
       GetWindowRect(window, &place);
       std::printf("%ld %ld %ld %ld\n", place.right - place.left, place.bottom - place.top, place.left, place.top);
