@@ -176,6 +176,9 @@ void MainController::onCommand(CommandId command) {
       if (aboutOpen_) return openOwnWindow([&] { windows.raiseAbout(); });
       aboutOpen_ = true;
       return openOwnWindow([&] { windows.openAbout(mainLibraryPath()); });
+    case CommandId::CheckLibrary:
+      // The Data folder the program reads, named as the console program names it.
+      return openOwnWindow([&] { checkReport_.open(windows, "Data"); });
     case CommandId::StayOnTop: return changeWindowLook({!look_.onTop, look_.opacityPercent});
     case CommandId::Opacity100:
     case CommandId::Opacity85:
@@ -187,7 +190,6 @@ void MainController::onCommand(CommandId command) {
     // Each answered by the feature it belongs to.
     case CommandId::PauseCounting:
     case CommandId::ShowLines:
-    case CommandId::CheckLibrary:
     case CommandId::None: return;
   }
 }
