@@ -180,6 +180,9 @@ void MainController::onCommand(CommandId command) {
       aboutOpen_ = true;
       return openOwnWindow([&] { windows.openAbout(mainLibraryPath()); });
     case CommandId::PauseCounting: return togglePause();
+    case CommandId::CheckLibrary:
+      // The Data folder the program reads, named as the console program names it.
+      return openOwnWindow([&] { checkReport_.open(windows, "Data"); });
     case CommandId::StayOnTop: return changeWindowLook({!look_.onTop, look_.opacityPercent});
     case CommandId::Opacity100:
     case CommandId::Opacity85:
@@ -190,7 +193,6 @@ void MainController::onCommand(CommandId command) {
       return;
     // Each answered by the feature it belongs to.
     case CommandId::ShowLines:
-    case CommandId::CheckLibrary:
     case CommandId::None: return;
   }
 }

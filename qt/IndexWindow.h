@@ -19,6 +19,7 @@ class QActionGroup;
 namespace lumivox {
 
 class AboutWindow;
+class CheckReportWindow;
 class QtTicker;
 
 // The main window Index as the Qt front end draws it: controls and menus
@@ -52,6 +53,8 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   void openHelp() override;
   void openAbout(const std::string& mainLibraryPath) override;
   void raiseAbout() override;
+  CheckReportView* openCheckReport(CheckReportController& controller) override;
+  void raiseCheckReport() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
   void applyWindowLook(bool onTop, int opacityPercent) override;
 
@@ -75,6 +78,7 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   QMenu* gateMenu_ = nullptr;
   QPoint releasedAt_;  // where a mouse button was last released over a label
   QPointer<AboutWindow> about_;
+  QPointer<CheckReportWindow> checkReport_;
   // The look the windows that follow the main window take as they open.
   bool followersOnTop_ = false;
   int followersOpacity_ = 100;

@@ -49,6 +49,8 @@ class IndexWindow final : public IndexView, public IndexWindows {
   void openHelp() override;
   void openAbout(const std::string& mainLibraryPath) override;
   void raiseAbout() override;
+  CheckReportView* openCheckReport(CheckReportController& controller) override;
+  void raiseCheckReport() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
   void applyWindowLook(bool onTop, int opacityPercent) override;
 
@@ -70,6 +72,7 @@ class IndexWindow final : public IndexView, public IndexWindows {
   std::unique_ptr<MainController> controller_;
   POINT releasedAt_{};  // where a mouse button was last released over a label
   class AboutWindow* about_ = nullptr;
+  class CheckReportWindow* checkReport_ = nullptr;
   // The look the windows that follow the main window take as they open.
   bool followersOnTop_ = false;
   int followersOpacity_ = 100;

@@ -8,6 +8,7 @@
 #include "platform/ProgramStartWin.h"
 #include "platform/RegistryWin.h"
 #include "platform/SingleInstanceWin.h"
+#include "win32/CheckReportWindow.h"
 #include "win32/FormWindow.h"
 #include "win32/IndexWindow.h"
 #include "win32/Win32Prompter.h"
@@ -47,6 +48,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     const bool forMain = message.hwnd == window.handle() || IsChild(window.handle(), message.hwnd);
     if (forMain && TranslateAcceleratorW(window.handle(), window.accelerators(), &message)) continue;
     if (lumivox::FormWindow::translateKeys(message)) continue;
+    if (lumivox::CheckReportWindow::translateKeys(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -2,14 +2,20 @@
 // front end drives it: commands, ticks and focus, with a recording front end.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <limits>
 #include <map>
+#include <mutex>
+#include <thread>
 
 #include "common/Paths.h"
 #include "dialogue/DataFiles.h"
 #include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
 #include "app/IndexView.h"
+#include "app/CheckReportController.h"
 #include "app/IndexWindows.h"
 #include "dialogue/KeyPoll.h"
 #include "app/MainController.h"
@@ -26,6 +32,16 @@ using namespace lumivox;
 
 namespace {
 
+// The report window as what it was last told to show.
+struct FakeCheckReport final : CheckReportView {
+  std::string summary;
+  std::vector<std::string> rows;
+  std::thread::id shownOn;
+  void showReport(const std::string& text, const std::vector<std::string>& lines) override {
+    summary = text, rows = lines, shownOn = std::this_thread::get_id();
+  }
+};
+
 // The front end as plain fields: the texts of the controls, the bar, the
 // running timers and the windows asked for.
 struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
@@ -36,6 +52,8 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   std::vector<std::string> opened;
   std::vector<int> heights;
   ShowHost* showHost = nullptr;
+  FakeCheckReport report;
+  CheckReportController* reportController = nullptr;
   bool onTop = false;
   int opacity = 0;
   WindowLook followers{false, 0};
@@ -63,6 +81,11 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   void openAbout(const std::string&) override { opened.push_back("About"); }
   void raiseAbout() override { opened.push_back("About raised"); }
   void openShowWindow(ShowFrmMembers&, ShowHost& host) override { showHost = &host, opened.push_back("ShowFrm"); }
+  CheckReportView* openCheckReport(CheckReportController& controller) override {
+    reportController = &controller, opened.push_back("检查报告");
+    return &report;
+  }
+  void raiseCheckReport() override { opened.push_back("检查报告 raised"); }
 
   void start(TimerId timer, int intervalMs) override { running[timer] = intervalMs; }
   void stop(TimerId timer) override { running.erase(timer); }
@@ -78,6 +101,9 @@ struct Lumivox {
   bool otherInstance = false;
   int endCalls = 0;
   bool started = false;
+  // Calls handed to the GUI thread, run by runPosted.
+  std::mutex postedLock;
+  std::vector<std::function<void()>> posted;
   UserSettings* settings = nullptr;
   std::unique_ptr<MainController> main;
 
@@ -89,6 +115,10 @@ struct Lumivox {
     services.windows = &front;
     services.anotherInstanceRunning = [this] { return otherInstance; };
     services.endProgram = [this] { ++endCalls; };
+    services.postToGui = [this](std::function<void()> call) {
+      const std::lock_guard lock(postedLock);
+      posted.push_back(std::move(call));
+    };
     services.settings = settings;
     main = std::make_unique<MainController>(front, services);
     started = main->start();
@@ -103,6 +133,20 @@ struct Lumivox {
   void press() {
     keys.press(vk::Space);
     tick(TimerId::TimeChr);
+  }
+  // Waits for a call handed to the GUI thread and runs what has come.
+  bool runPosted() {
+    for (int waited = 0; waited < 1000; ++waited) {
+      std::vector<std::function<void()>> calls;
+      {
+        const std::lock_guard lock(postedLock);
+        calls.swap(posted);
+      }
+      for (auto& call : calls) call();
+      if (!calls.empty()) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
   }
   // Poll and line count until both have settled.
   void settle() {
@@ -705,4 +749,42 @@ TEST(MainControllerPlayerKeys, ACombinationIsNeverCountedAsAnAdvance) {
   l.keys.press(vk::Control);  // a tap between two ticks
   l.tick(TimerId::TimeChr);
   EXPECT_EQ(l.state().mainLineNumber, 4);
+}
+
+// 帮助 › 检查词库 on the checker's broken folder: the window says it is
+// checking, and the console program's report (rows, then the summary line)
+// comes only through the GUI thread; a window closed before it is left alone.
+TEST(MainControllerWindows, CheckLibraryShowsTheConsoleReportFromAWorkerThread) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the broken folder is made by a shell script";
+#else
+  Lumivox l(TempWorkDir::Data::None);
+  ASSERT_EQ(std::system(("'" LUMIVOX_MAKE_BROKEN_FOLDER "' '" + l.dir.path().string() + "'").c_str()), 0);
+  std::vector<std::string> expected;
+  std::ifstream report(LUMIVOX_BROKEN_FOLDER_REPORT);
+  for (std::string row; std::getline(report, row);) expected.push_back(row);
+  const std::string summary = expected.back();
+  expected.pop_back();
+  l.start();
+
+  l.item("检查词库");
+  l.item("检查词库");  // while it checks: only raised, no second check
+  EXPECT_EQ(l.front.report.summary, kCheckingText);
+  EXPECT_TRUE(l.front.report.rows.empty());
+  ASSERT_TRUE(l.runPosted());
+  EXPECT_EQ(l.front.report.shownOn, std::this_thread::get_id());
+  EXPECT_EQ(l.front.report.summary, summary);
+  EXPECT_EQ(l.front.report.rows, expected);
+
+  l.item("检查词库");  // asked again: a fresh check
+  EXPECT_EQ(l.front.report.summary, kCheckingText);
+  l.front.reportController->onWindowClosed();
+  ASSERT_TRUE(l.runPosted());
+  EXPECT_EQ(l.front.report.summary, kCheckingText);
+  l.item("检查词库");
+  ASSERT_TRUE(l.runPosted());
+  EXPECT_EQ(l.front.report.summary, summary);
+  EXPECT_EQ(l.front.opened,
+            (std::vector<std::string>{"检查报告", "检查报告 raised", "检查报告 raised", "检查报告"}));
+#endif
 }
