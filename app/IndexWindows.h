@@ -4,6 +4,7 @@
 namespace lumivox {
 
 class IndexModel;
+class LinesController;
 class ShowHost;
 struct DialogueState;
 struct ShowFrmMembers;
@@ -23,6 +24,13 @@ class IndexWindows {
   virtual void raiseAbout() = 0;
   // ShowFrm: created (its load runs) and opened with its logic.
   virtual void openShowWindow(ShowFrmMembers& members, ShowHost& host) = 0;
+  // The lines window (对话列表), modeless and without an owner; it attaches
+  // itself to its controller as it opens and detaches as it goes.
+  virtual void openLines(LinesController& lines) = 0;
+  virtual void raiseLines() = 0;
+  // Stay on top and opacity (100, 85, 70, 55) for the main window and the
+  // lines window; a lines window opened later takes the last look given.
+  virtual void applyWindowLook(bool onTop, int opacityPercent) = 0;
 };
 
 }  // namespace lumivox

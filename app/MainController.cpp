@@ -56,7 +56,8 @@ MainController::MainController(IndexView& view, MainServices services)
     : view_(view),
       services_(std::move(services)),
       prompter_(*services_.prompter, ownFocus_),
-      timers_(*services_.ticker, indexTimers()) {
+      timers_(*services_.ticker, indexTimers()),
+      lines_(state_, *this, [this] { ownFocus_.ownWindowMoment(); }) {
   services_.prompter = &prompter_;
   for (const MenuEntry& entry : indexMenu())
     if (entry.kind == MenuEntry::Kind::Item) enabled_[entry.command] = entry.initiallyEnabled;
@@ -99,6 +100,7 @@ bool MainController::commandEnabled(CommandId command) const {
 }
 
 void MainController::onCommand(CommandId command) {
+  const FollowAfter follow{lines_};
   // A command whose items are disabled cannot be chosen, whatever reaches here.
   if (!commandEnabled(command)) return;
   Prompter& prompter = *services_.prompter;
@@ -160,6 +162,7 @@ void MainController::onCommand(CommandId command) {
 void MainController::onTimer(TimerId timer) {
   // A tick already on its way when its timer stopped is not one.
   if (!timers_.on(timer)) return;
+  const FollowAfter follow{lines_};
   switch (timer) {
     case TimerId::TimeChr: return keyPollTick();
     case TimerId::Timer2: return lineCountTick(state_, *this);
@@ -205,6 +208,7 @@ void MainController::counterPageTick() {
 }
 
 void MainController::onFocus(bool gained) {
+  const FollowAfter follow{lines_};
   setTimerEnabled(TimerId::TimeChr, gained);
   setTimerEnabled(TimerId::Timer2, gained);
   setStatusText(gained ? "程序获得焦点，重新开始判断按键。" : "程序失去焦点，停止判断按键。");

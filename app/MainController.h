@@ -11,6 +11,7 @@
 #include "dialogue/IndexModel.h"
 #include "dialogue/OwnFocusLatch.h"
 #include "dialogue/ProgressRange.h"
+#include "app/LinesController.h"
 #include "app/ShowController.h"
 #include "show/ShowFrmSteps.h"
 
@@ -63,7 +64,10 @@ class MainController final : public IndexModel, public ShowHost {
   void onFocus(bool gained);
   // The keyboard focus entering or leaving the program's windows and boxes,
   // reported as the platform tells it.
-  void onProgramFocus(bool ours) { ownFocus_.focusChanged(ours); }
+  void onProgramFocus(bool ours) {
+    ownFocus_.focusChanged(ours);
+    lines_.follow();
+  }
   // True when the window may close; the program has then been ended.
   bool onCloseRequested();
   void onAboutClosed();
@@ -112,6 +116,12 @@ class MainController final : public IndexModel, public ShowHost {
   std::string mainPath_, doorPath_;
   std::map<CommandId, bool> enabled_;
   bool counterPageLoading_ = false;
+  // The lines window follows every event that may move a counter or the track.
+  LinesController lines_;
+  struct FollowAfter {
+    LinesController& lines;
+    ~FollowAfter() { lines.follow(); }
+  };
   bool aboutOpen_ = false;
   ShowFrmMembers showMembers_;
   // The timers as they were when the show window opened.

@@ -13,6 +13,7 @@
 #include "qt/AboutWindow.h"
 #include "qt/FormBuilder.h"
 #include "qt/LabelMouse.h"
+#include "qt/LinesWindow.h"
 #include "qt/QtText.h"
 #include "qt/QtTicker.h"
 #include "qt/SettingsWindows.h"
@@ -46,6 +47,7 @@ IndexWindow::IndexWindow(MainServices services, QWidget* parent)
 
 IndexWindow::~IndexWindow() {
   delete about_.data();
+  delete lines_.data();  // it tells the controller as it goes
   // The ticker's timers go with the window; no tick reaches the controller after it.
   delete ticker_;
 }
@@ -146,6 +148,25 @@ void IndexWindow::raiseAbout() {
 
 void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
   (new ShowFrm(members, host, *this, prompter()))->open();
+}
+
+void IndexWindow::openLines(LinesController& lines) {
+  lines_ = new LinesWindow(lines);
+  lines_->applyLook(onTop_, opacityPercent_);
+  lines_->show();
+}
+
+void IndexWindow::raiseLines() {
+  if (!lines_) return;
+  if (lines_->isMinimized()) lines_->showNormal();
+  lines_->raise();
+  lines_->activateWindow();
+}
+
+void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
+  onTop_ = onTop;
+  opacityPercent_ = opacityPercent;
+  if (lines_) lines_->applyLook(onTop, opacityPercent);
 }
 
 void IndexWindow::closeEvent(QCloseEvent* event) {

@@ -17,6 +17,7 @@ class QProgressBar;
 namespace lumivox {
 
 class AboutWindow;
+class LinesWindow;
 class QtTicker;
 
 // The main window Index as the Qt front end draws it: controls and menus
@@ -48,6 +49,9 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   void openAbout(const std::string& mainLibraryPath) override;
   void raiseAbout() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
+  void openLines(LinesController& lines) override;
+  void raiseLines() override;
+  void applyWindowLook(bool onTop, int opacityPercent) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -68,6 +72,9 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   QMenu* gateMenu_ = nullptr;
   QPoint releasedAt_;  // where a mouse button was last released over a label
   QPointer<AboutWindow> about_;
+  QPointer<LinesWindow> lines_;
+  bool onTop_ = false;
+  int opacityPercent_ = 100;
 };
 
 }  // namespace lumivox

@@ -7,6 +7,7 @@
 #include "dialogue/IndexForm.h"
 #include "win32/AboutWindow.h"
 #include "win32/Dpi.h"
+#include "win32/LinesWindow.h"
 #include "win32/SettingsWindows.h"
 #include "win32/ShowFrmWindow.h"
 #include "win32/WideText.h"
@@ -26,6 +27,8 @@ IndexWindow::IndexWindow(HINSTANCE instance, MainServices services)
 IndexWindow::~IndexWindow() {
   // No tick reaches the controller after it.
   ticker_.reset();
+  // It tells the controller as it goes.
+  if (lines_) DestroyWindow(lines_->handle());
   if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
 
@@ -113,6 +116,22 @@ void IndexWindow::raiseAbout() {
 
 void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
   if (ShowFrmWindow* show = ShowFrmWindow::create(members, host, window_, controller_->prompter())) show->open();
+}
+
+void IndexWindow::openLines(LinesController& lines) {
+  lines_ = LinesWindow::open(lines, onTop_, opacityPercent_, [this] { lines_ = nullptr; });
+}
+
+void IndexWindow::raiseLines() {
+  if (!lines_) return;
+  if (IsIconic(lines_->handle())) ShowWindow(lines_->handle(), SW_RESTORE);
+  SetForegroundWindow(lines_->handle());
+}
+
+void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
+  onTop_ = onTop;
+  opacityPercent_ = opacityPercent;
+  if (lines_) lines_->applyLook(onTop, opacityPercent);
 }
 
 LRESULT CALLBACK IndexWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

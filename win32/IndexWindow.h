@@ -47,6 +47,9 @@ class IndexWindow final : public IndexView, public IndexWindows {
   void openAbout(const std::string& mainLibraryPath) override;
   void raiseAbout() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
+  void openLines(LinesController& lines) override;
+  void raiseLines() override;
+  void applyWindowLook(bool onTop, int opacityPercent) override;
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -66,6 +69,9 @@ class IndexWindow final : public IndexView, public IndexWindows {
   std::unique_ptr<MainController> controller_;
   POINT releasedAt_{};  // where a mouse button was last released over a label
   class AboutWindow* about_ = nullptr;
+  class LinesWindow* lines_ = nullptr;
+  bool onTop_ = false;
+  int opacityPercent_ = 100;
 };
 
 }  // namespace lumivox
