@@ -5,6 +5,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "common/Twips.h"
 #include "dialogue/IndexForm.h"
@@ -152,7 +155,14 @@ void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
 
 void IndexWindow::openLines(LinesController& lines) {
   lines_ = new LinesWindow(lines);
-  lines_->applyLook(onTop_, opacityPercent_);
+  lines_->applyLook(followersOnTop_, followersOpacity_);
+  // Beside the main window, where it covers neither it nor, as far as the
+  // screen allows, more of the game.
+  const QRect screen = this->screen()->availableGeometry();
+  const QRect main = frameGeometry();
+  QPoint at(main.right() + 1, main.top());
+  if (at.x() + lines_->width() > screen.right()) at.setX(std::max(screen.left(), main.left() - lines_->width()));
+  lines_->move(at);
   lines_->show();
 }
 
@@ -164,8 +174,8 @@ void IndexWindow::raiseLines() {
 }
 
 void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
-  onTop_ = onTop;
-  opacityPercent_ = opacityPercent;
+  followersOnTop_ = onTop;
+  followersOpacity_ = opacityPercent;
   if (lines_) lines_->applyLook(onTop, opacityPercent);
 }
 

@@ -73,8 +73,8 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   QPoint releasedAt_;  // where a mouse button was last released over a label
   QPointer<AboutWindow> about_;
   QPointer<LinesWindow> lines_;
-  bool onTop_ = false;
-  int opacityPercent_ = 100;
+  bool followersOnTop_ = false;
+  int followersOpacity_ = 100;
 };
 
 }  // namespace lumivox

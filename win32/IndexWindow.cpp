@@ -119,7 +119,7 @@ void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
 }
 
 void IndexWindow::openLines(LinesController& lines) {
-  lines_ = LinesWindow::open(lines, onTop_, opacityPercent_, [this] { lines_ = nullptr; });
+  lines_ = LinesWindow::open(lines, followersOnTop_, followersOpacity_, [this] { lines_ = nullptr; });
 }
 
 void IndexWindow::raiseLines() {
@@ -129,8 +129,8 @@ void IndexWindow::raiseLines() {
 }
 
 void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
-  onTop_ = onTop;
-  opacityPercent_ = opacityPercent;
+  followersOnTop_ = onTop;
+  followersOpacity_ = opacityPercent;
   if (lines_) lines_->applyLook(onTop, opacityPercent);
 }
 

@@ -70,8 +70,8 @@ class IndexWindow final : public IndexView, public IndexWindows {
   POINT releasedAt_{};  // where a mouse button was last released over a label
   class AboutWindow* about_ = nullptr;
   class LinesWindow* lines_ = nullptr;
-  bool onTop_ = false;
-  int opacityPercent_ = 100;
+  bool followersOnTop_ = false;
+  int followersOpacity_ = 100;
 };
 
 }  // namespace lumivox

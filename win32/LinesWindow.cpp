@@ -106,7 +106,13 @@ void LinesWindow::layOut() {
 
 void LinesWindow::applyLook(bool onTop, int opacityPercent) {
   SetWindowPos(window_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetWindowOpacity(reinterpret_cast<NativeWindowHandle>(window_), static_cast<std::int16_t>(opacityPercent * 255 / 100));
+  if (opacityPercent < 100) {
+    SetWindowOpacity(reinterpret_cast<NativeWindowHandle>(window_), static_cast<std::int16_t>(opacityPercent * 255 / 100));
+    return;
+  }
+  // Opaque: a layered window costs every paint a copy, so it stops being one.
+  const LONG_PTR style = GetWindowLongPtrW(window_, GWL_EXSTYLE);
+  if (style & WS_EX_LAYERED) SetWindowLongPtrW(window_, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
 }
 
 bool LinesWindow::translateKeys(MSG& message) {
