@@ -119,7 +119,7 @@ void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
 }
 
 void IndexWindow::openLines(LinesController& lines) {
-  lines_ = LinesWindow::open(lines, followersOnTop_, followersOpacity_, [this] { lines_ = nullptr; });
+  lines_ = LinesWindow::open(lines, window_, followersOnTop_, followersOpacity_, [this] { lines_ = nullptr; });
 }
 
 void IndexWindow::raiseLines() {

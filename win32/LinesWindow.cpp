@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/LinesController.h"
 #include "platform/LayeredWindow.h"
 #include "win32/Dpi.h"
@@ -21,7 +23,7 @@ HMENU idOf(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
 }  // namespace
 
-LinesWindow* LinesWindow::open(LinesController& lines, bool onTop, int opacityPercent,
+LinesWindow* LinesWindow::open(LinesController& lines, HWND mainWindow, bool onTop, int opacityPercent,
                                std::function<void()> onGone) {
   auto* window = new LinesWindow(lines, nullptr);
   if (!window->create()) {
@@ -35,7 +37,7 @@ LinesWindow* LinesWindow::open(LinesController& lines, bool onTop, int opacityPe
   window->attached_ = true;
   lines.attach(*window);
   window->applyLook(onTop, opacityPercent);
-  centreOnScreen(window->window_);
+  window->placeBeside(mainWindow);
   ShowWindow(window->window_, SW_SHOW);
   SetFocus(window->list_);
   return window;
@@ -84,6 +86,23 @@ bool LinesWindow::create() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   layOut();
   return true;
+}
+
+// To the right of the main window, or to its left where the screen ends,
+// covering neither it nor more of the game than it must.
+void LinesWindow::placeBeside(HWND mainWindow) {
+  RECT main, own;
+  MONITORINFO screen{};
+  screen.cbSize = sizeof screen;
+  if (!mainWindow || !GetWindowRect(mainWindow, &main) || !GetWindowRect(window_, &own) ||
+      !GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &screen)) {
+    centreOnScreen(window_);
+    return;
+  }
+  const LONG width = own.right - own.left;
+  LONG left = main.right;
+  if (left + width > screen.rcWork.right) left = std::max(screen.rcWork.left, main.left - width);
+  SetWindowPos(window_, nullptr, left, main.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void LinesWindow::layOut() {

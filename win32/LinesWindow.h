@@ -21,8 +21,9 @@ class LinesWindow final : public LinesView {
   enum ControlId { kFindLabelId = 100, kFindTextId, kFindNextId, kListId, kFindResultId };
 
   // Creates, fills and shows it; null when the system refuses the window.
-  // onGone is told when it has gone.
-  static LinesWindow* open(LinesController& lines, bool onTop, int opacityPercent, std::function<void()> onGone);
+  // It stands beside the main window; onGone is told when it has gone.
+  static LinesWindow* open(LinesController& lines, HWND mainWindow, bool onTop, int opacityPercent,
+                           std::function<void()> onGone);
   HWND handle() const { return window_; }
   // Above other windows or not, and how opaque, as the main window is.
   void applyLook(bool onTop, int opacityPercent);
@@ -44,6 +45,7 @@ class LinesWindow final : public LinesView {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT notified(const NMHDR& header);
   void layOut();
+  void placeBeside(HWND mainWindow);
   std::string findText() const;
 
   LinesController& lines_;
