@@ -28,8 +28,8 @@ class IndexWindows {
   // itself to its controller as it opens and detaches as it goes.
   virtual void openLines(LinesController& lines) = 0;
   virtual void raiseLines() = 0;
-  // Stay on top and opacity (100, 85, 70, 55) for the main window and the
-  // lines window; a lines window opened later takes the last look given.
+  // The main window's stay-on-top and opacity, told at start and on every
+  // change, for the windows that follow it (now and when they open later).
   virtual void applyWindowLook(bool onTop, int opacityPercent) = 0;
 };
 

@@ -59,6 +59,7 @@ MainController::MainController(IndexView& view, MainServices services)
       timers_(*services_.ticker, indexTimers()),
       lines_(state_, *this, [this] { ownFocus_.ownWindowMoment(); }) {
   services_.prompter = &prompter_;
+  if (!services_.settings) services_.settings = &inMemorySettings_;
   for (const MenuEntry& entry : indexMenu())
     if (entry.kind == MenuEntry::Kind::Item) enabled_[entry.command] = entry.initiallyEnabled;
   for (const ControlRow& control : indexForm().controls)
@@ -67,6 +68,9 @@ MainController::MainController(IndexView& view, MainServices services)
 }
 
 bool MainController::start() {
+  settings().load();
+  look_ = readWindowLook(settings());
+  showWindowLook();
   StartupServices startup;
   startup.prompter = services_.prompter;
   startup.anotherInstanceRunning = services_.anotherInstanceRunning;
@@ -88,6 +92,23 @@ bool MainController::start() {
 void MainController::onShown() {
   // Said once the window shows, so the status line stands behind the box.
   if (!services_.keyWatchError.empty()) reportKeyWatchFailure(*this, *services_.prompter);
+  if (const std::string problems = settings().problemsText(); !problems.empty())
+    services_.prompter->inform(problems, "个人设置有误", Prompter::Icon::Information);
+}
+
+// On the main window, the rows of the 窗口 menu, and every other window that follows it.
+void MainController::showWindowLook() {
+  view_.setStayOnTop(look_.onTop);
+  view_.setOpacityPercent(look_.opacityPercent);
+  services_.windows->applyWindowLook(look_.onTop, look_.opacityPercent);
+}
+
+void MainController::changeWindowLook(const WindowLook& look) {
+  if (look == look_) return;
+  look_ = look;
+  showWindowLook();
+  storeWindowLook(settings(), look_);
+  if (const auto failure = settings().save()) services_.prompter->inform(*failure, "发生错误", Prompter::Icon::Critical);
 }
 
 void MainController::onLabelReleased(const ControlRow& label, bool leftButton) {
@@ -155,6 +176,18 @@ void MainController::onCommand(CommandId command) {
       if (aboutOpen_) return openOwnWindow([&] { windows.raiseAbout(); });
       aboutOpen_ = true;
       return openOwnWindow([&] { windows.openAbout(mainLibraryPath()); });
+    case CommandId::ShowLines:
+      // One lines window: asked again, it comes forward as it is.
+      if (lines_.isOpen()) return openOwnWindow([&] { windows.raiseLines(); });
+      return openOwnWindow([&] { windows.openLines(lines_); });
+    // Each answered by the feature it belongs to.
+    case CommandId::PauseCounting:
+    case CommandId::StayOnTop:
+    case CommandId::Opacity100:
+    case CommandId::Opacity85:
+    case CommandId::Opacity70:
+    case CommandId::Opacity55:
+    case CommandId::CheckLibrary:
     case CommandId::None: return;
   }
 }

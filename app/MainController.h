@@ -13,6 +13,8 @@
 #include "dialogue/ProgressRange.h"
 #include "app/LinesController.h"
 #include "app/ShowController.h"
+#include "app/UserSettings.h"
+#include "app/WindowLook.h"
 #include "show/ShowFrmSteps.h"
 
 namespace lumivox {
@@ -41,6 +43,9 @@ struct MainServices {
   std::function<void()> endProgram;
   // Why the key watch could not start; empty when it runs.
   std::string keyWatchError;
+  // The player's settings file, read as the window loads; none: kept in
+  // memory for the run only.
+  UserSettings* settings = nullptr;
 };
 
 // The main window's logic: it owns the program-wide dialogue state and
@@ -73,6 +78,9 @@ class MainController final : public IndexModel, public ShowHost {
   void onAboutClosed();
   // What every box of the program goes through, the secondary windows' too.
   Prompter& prompter() { return prompter_; }
+  // The player's settings, read once at start-up.
+  UserSettings& settings() { return *services_.settings; }
+  const WindowLook& windowLook() const { return look_; }
 
   DialogueState& state() { return state_; }
   bool timerOn(TimerId timer) const { return timers_.on(timer); }
@@ -105,6 +113,8 @@ class MainController final : public IndexModel, public ShowHost {
   void counterPageTick();
   void keyPollTick();
   void openOwnWindow(const std::function<void()>& open);
+  void showWindowLook();
+  void changeWindowLook(const WindowLook& look);
 
   IndexView& view_;
   MainServices services_;
@@ -123,6 +133,8 @@ class MainController final : public IndexModel, public ShowHost {
     ~FollowAfter() { lines.follow(); }
   };
   bool aboutOpen_ = false;
+  UserSettings inMemorySettings_;
+  WindowLook look_;
   ShowFrmMembers showMembers_;
   // The timers as they were when the show window opened.
   std::optional<std::map<TimerId, bool>> beforeShowWindow_;

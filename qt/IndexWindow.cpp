@@ -1,6 +1,7 @@
 #include "qt/IndexWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -13,6 +14,8 @@
 #include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
 #include "app/IndexTimers.h"
+#include "app/WindowLook.h"
+#include "platform/WindowOpacityQt.h"
 #include "qt/AboutWindow.h"
 #include "qt/FormBuilder.h"
 #include "qt/LabelMouse.h"
@@ -80,6 +83,13 @@ void IndexWindow::buildMenus() {
     action->setObjectName(toQString(entry.name));
     action->setShortcut(QKeySequence(toQString(entry.shortcut)));
     action->setEnabled(entry.initiallyEnabled);
+    action->setCheckable(entry.checkable);
+    if (entry.radio) {
+      // One exclusive group per submenu draws its rows as radio items.
+      QActionGroup*& group = radioGroups_[parent];
+      if (!group) group = new QActionGroup(parent);
+      group->addAction(action);
+    }
     connect(action, &QAction::triggered, this, [this, command = entry.command] { controller_->onCommand(command); });
     addTo(action);
     actions_[entry.command].push_back(action);
@@ -118,6 +128,10 @@ void IndexWindow::setCommandEnabled(CommandId command, bool enabled) {
   for (QAction* action : actions_[command]) action->setEnabled(enabled);
 }
 
+void IndexWindow::setCommandChecked(CommandId command, bool checked) {
+  for (QAction* action : actions_[command]) action->setChecked(checked);
+}
+
 void IndexWindow::popUpGateMenu() { gateMenu_->popup(releasedAt_); }
 
 void IndexWindow::setOuterHeightTwips(int twips) {
@@ -130,6 +144,19 @@ void IndexWindow::setOuterHeightTwips(int twips) {
 }
 
 void IndexWindow::setControlShown(std::string_view control, bool shown) { this->control(control)->setVisible(shown); }
+
+void IndexWindow::setStayOnTop(bool onTop) {
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+  // A new flag hides a shown window; it comes back where it was.
+  const bool shown = isVisible();
+  const QPoint at = pos();
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (!shown) return;
+  move(at);
+  show();
+}
+
+void IndexWindow::setOpacityPercent(int percent) { SetWindowOpacity(this, opacityLevel(percent)); }
 
 void IndexWindow::openHotkeys() { HotkeysWindow::open(this, prompter()); }
 void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(this, state, prompter()); }

@@ -14,6 +14,8 @@ class QAction;
 class QMenu;
 class QProgressBar;
 
+class QActionGroup;
+
 namespace lumivox {
 
 class AboutWindow;
@@ -37,9 +39,12 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   void setControlText(std::string_view control, const std::string& text) override;
   void setBar(std::string_view control, int position, int steps) override;
   void setCommandEnabled(CommandId command, bool enabled) override;
+  void setCommandChecked(CommandId command, bool checked) override;
   void popUpGateMenu() override;
   void setOuterHeightTwips(int twips) override;
   void setControlShown(std::string_view control, bool shown) override;
+  void setStayOnTop(bool onTop) override;
+  void setOpacityPercent(int percent) override;
 
   // IndexWindows
   void openHotkeys() override;
@@ -69,10 +74,12 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   std::unique_ptr<MainController> controller_;
   std::map<std::string, QWidget*, std::less<>> controls_;
   std::map<CommandId, std::vector<QAction*>> actions_;
+  std::map<QWidget*, QActionGroup*> radioGroups_;
   QMenu* gateMenu_ = nullptr;
   QPoint releasedAt_;  // where a mouse button was last released over a label
   QPointer<AboutWindow> about_;
   QPointer<LinesWindow> lines_;
+  // The look the windows that follow the main window take as they open.
   bool followersOnTop_ = false;
   int followersOpacity_ = 100;
 };

@@ -4,7 +4,9 @@
 #include <windowsx.h>
 
 #include "common/Prompter.h"
+#include "app/WindowLook.h"
 #include "dialogue/IndexForm.h"
+#include "platform/LayeredWindow.h"
 #include "win32/AboutWindow.h"
 #include "win32/Dpi.h"
 #include "win32/LinesWindow.h"
@@ -75,6 +77,8 @@ void IndexWindow::setBar(std::string_view control, int position, int steps) {
 
 void IndexWindow::setCommandEnabled(CommandId command, bool enabled) { menu_.setEnabled(command, enabled); }
 
+void IndexWindow::setCommandChecked(CommandId command, bool checked) { menu_.setChecked(command, checked); }
+
 void IndexWindow::popUpGateMenu() {
   // Without the window in front the menu would not close when clicked away from.
   SetForegroundWindow(window_);
@@ -93,6 +97,20 @@ void IndexWindow::setOuterHeightTwips(int twips) {
 
 void IndexWindow::setControlShown(std::string_view control, bool shown) {
   ShowWindow(form_->control(control), shown ? SW_SHOWNA : SW_HIDE);
+}
+
+void IndexWindow::setStayOnTop(bool onTop) {
+  SetWindowPos(window_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void IndexWindow::setOpacityPercent(int percent) {
+  if (percent < 100) {
+    SetWindowOpacity(reinterpret_cast<NativeWindowHandle>(window_), opacityLevel(percent));
+    return;
+  }
+  // Opaque again: a layered window costs every paint a copy, so it stops being one.
+  const LONG_PTR style = GetWindowLongPtrW(window_, GWL_EXSTYLE);
+  if (style & WS_EX_LAYERED) SetWindowLongPtrW(window_, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
 }
 
 void IndexWindow::openHotkeys() { HotkeysWindow::open(window_, controller_->prompter()); }

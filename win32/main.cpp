@@ -25,6 +25,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   lumivox::WindowsClipboard clipboard;
   lumivox::WindowsRegistry registry;
   lumivox::WindowsProgramStarter programs;
+  lumivox::UserSettings settings(lumivox::UserSettings::defaultPath());
 
   lumivox::MainServices services;
   services.prompter = &prompter;
@@ -32,6 +33,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   services.clipboard = &clipboard;
   services.registry = &registry;
   services.programs = &programs;
+  services.settings = &settings;
   services.anotherInstanceRunning = [&singleInstance] { return singleInstance.anotherInstanceRunning(); };
   // At once: no tick, box or window may follow, and nothing is saved.
   services.endProgram = [] { ExitProcess(0); };

@@ -35,6 +35,9 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   std::vector<std::string> opened;
   std::vector<int> heights;
   ShowHost* showHost = nullptr;
+  bool onTop = false;
+  int opacity = 0;
+  WindowLook followers{false, 0};
 
   void setControlText(std::string_view control, const std::string& text) override { texts[std::string(control)] = text; }
   void setBar(std::string_view control, int position, int steps) override {
@@ -43,7 +46,11 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   }
   double barShare() const { return static_cast<double>(barPosition) / barSteps; }
   void setCommandEnabled(CommandId, bool) override {}
+  void setCommandChecked(CommandId, bool) override {}
   void popUpGateMenu() override { opened.push_back("gate menu"); }
+  void setStayOnTop(bool on) override { onTop = on; }
+  void setOpacityPercent(int percent) override { opacity = percent; }
+  void applyWindowLook(bool on, int percent) override { followers = {on, percent}; }
   void setOuterHeightTwips(int twips) override { heights.push_back(twips); }
   void setControlShown(std::string_view control, bool on) override { shown[std::string(control)] = on; }
 
@@ -56,7 +63,6 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   void openShowWindow(ShowFrmMembers&, ShowHost& host) override { showHost = &host, opened.push_back("ShowFrm"); }
   void openLines(LinesController& lines) override { linesOpened = &lines, opened.push_back("Lines"); }
   void raiseLines() override { opened.push_back("Lines raised"); }
-  void applyWindowLook(bool, int) override {}
   LinesController* linesOpened = nullptr;
 
   void start(TimerId timer, int intervalMs) override { running[timer] = intervalMs; }
@@ -73,6 +79,7 @@ struct Lumivox {
   bool otherInstance = false;
   int endCalls = 0;
   bool started = false;
+  UserSettings* settings = nullptr;
   std::unique_ptr<MainController> main;
 
   Lumivox& start() {
@@ -83,6 +90,7 @@ struct Lumivox {
     services.windows = &front;
     services.anotherInstanceRunning = [this] { return otherInstance; };
     services.endProgram = [this] { ++endCalls; };
+    services.settings = settings;
     main = std::make_unique<MainController>(front, services);
     started = main->start();
     return *this;
@@ -202,6 +210,21 @@ TEST(MainControllerStart, CounterPageShowsItsTextThenTheTimerStops) {
   l.tick(TimerId::UserNumberTi);
   EXPECT_EQ(l.text("状态提示"), "获取完毕...待命中...");
   EXPECT_FALSE(l.on(TimerId::UserNumberTi));
+}
+
+TEST(MainControllerStart, TheWindowLookComesFromTheSettingsAndTheirProblemsShowOnceShown) {
+  Lumivox l;
+  writeBytes(l.dir.path() / "settings.ini", "[Window]\nStayOnTop=true\nOpacity=7O\n");
+  UserSettings settings(l.dir.file("settings.ini"));
+  l.settings = &settings;
+  l.start();
+  EXPECT_TRUE(l.front.onTop);
+  EXPECT_EQ(l.front.opacity, 100);
+  EXPECT_EQ(l.front.followers, (WindowLook{true, 100}));
+  EXPECT_TRUE(l.prompter.boxes.empty());
+  l.main->onShown();
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_NE(l.prompter.boxes[0].text.find("Opacity=7O"), std::string::npos);
 }
 
 TEST(MainControllerLineCount, ReadOnceWhenUsableElseRetriedSilently) {

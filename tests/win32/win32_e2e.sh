@@ -290,7 +290,9 @@ second=$!
 wait_for 30 has_x_window '^我想对你说$' || fail "a second copy did not ask whether to stay"
 shot second-copy
 focus_box 我想对你说
-xdotool key Return
+# Space on the focused 确定, not Enter: Enter is the first copy's advance key
+# here, and a press that reaches the other copy's box is not the first copy's own.
+xdotool key space
 wait_for 20 bash -c "! kill -0 $second 2>/dev/null" || fail "确定 did not end the second copy"
 [ "$(xdotool search --name '^Lumivox$' | wc -l)" = 1 ] || fail "the second copy left a main window"
 focus_window FocusGame

@@ -1,0 +1,28 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+namespace lumivox {
+
+class UserSettings;
+
+// How the program's windows stand over the game: above every other window or
+// not, and how opaque, in the steps the 窗口 menu offers.
+inline constexpr std::array<int, 4> kOpacityPercents = {100, 85, 70, 55};
+
+struct WindowLook {
+  bool onTop = false;
+  int opacityPercent = 100;
+  bool operator==(const WindowLook&) const = default;
+};
+
+// [Window] StayOnTop=true|false and Opacity=100|85|70|55 of the settings; a
+// value that is none of those keeps its default and becomes a problem.
+WindowLook readWindowLook(UserSettings& settings);
+// Sets both values; the caller saves.
+void storeWindowLook(UserSettings& settings, const WindowLook& look);
+
+// A percentage as an alpha level, 0 transparent to 255 opaque.
+std::int16_t opacityLevel(int percent);
+
+}  // namespace lumivox
