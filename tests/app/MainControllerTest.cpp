@@ -61,9 +61,8 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   void openAbout(const std::string&) override { opened.push_back("About"); }
   void raiseAbout() override { opened.push_back("About raised"); }
   void openShowWindow(ShowFrmMembers&, ShowHost& host) override { showHost = &host, opened.push_back("ShowFrm"); }
-  void openLines(LinesController& lines) override { linesOpened = &lines, opened.push_back("Lines"); }
+  void openLines(LinesController&) override { opened.push_back("Lines"); }
   void raiseLines() override { opened.push_back("Lines raised"); }
-  LinesController* linesOpened = nullptr;
 
   void start(TimerId timer, int intervalMs) override { running[timer] = intervalMs; }
   void stop(TimerId timer) override { running.erase(timer); }
