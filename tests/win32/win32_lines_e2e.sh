@@ -66,6 +66,14 @@ line=${status#"$chosen"}
 expect_lumivox "$status" "$line" "after the click"
 shot lines-window-clicked
 
+echo "== text no line holds is said so below the list"
+read -r x y <<<"$(probe LumivoxLines '*' @101)"  # the search field, LinesWindow::kFindTextId
+xdotool mousemove --sync "$x" "$y" click 1
+xdotool type --delay 100 zzz
+result_is() { [ "$(probe LumivoxLines '*' 104)" = "$1" ]; }
+wait_for 10 result_is 没有找到含有「zzz」的对话。 || fail "the search says \"$(probe LumivoxLines '*' 104)\""
+shot lines-window-none-found
+
 echo "== Esc closes the window; the next press in the game shows the line after the one chosen"
 xdotool key Escape
 wait_for 10 no_x_window '^对话列表$' || fail "Esc did not close the lines window"
