@@ -3,6 +3,8 @@
 
 namespace lumivox {
 
+class CheckReportController;
+class CheckReportView;
 class IndexModel;
 class LinesController;
 class ShowHost;
@@ -22,6 +24,11 @@ class IndexWindows {
   // when it has gone.
   virtual void openAbout(const std::string& mainLibraryPath) = 0;
   virtual void raiseAbout() = 0;
+  // The library check's report, modeless and without an owner; the front end
+  // tells `controller` (onWindowClosed) when it has gone. Null when the
+  // system refuses the window.
+  virtual CheckReportView* openCheckReport(CheckReportController& controller) = 0;
+  virtual void raiseCheckReport() = 0;
   // ShowFrm: created (its load runs) and opened with its logic.
   virtual void openShowWindow(ShowFrmMembers& members, ShowHost& host) = 0;
   // The lines window (对话列表), modeless and without an owner; it attaches

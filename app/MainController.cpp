@@ -100,6 +100,8 @@ void MainController::onShown() {
 void MainController::showWindowLook() {
   view_.setStayOnTop(look_.onTop);
   view_.setOpacityPercent(look_.opacityPercent);
+  view_.setCommandChecked(CommandId::StayOnTop, look_.onTop);
+  for (const OpacityStep& step : kOpacitySteps) view_.setCommandChecked(step.command, step.percent == look_.opacityPercent);
   services_.windows->applyWindowLook(look_.onTop, look_.opacityPercent);
 }
 
@@ -180,14 +182,19 @@ void MainController::onCommand(CommandId command) {
       // One lines window: asked again, it comes forward as it is.
       if (lines_.isOpen()) return openOwnWindow([&] { windows.raiseLines(); });
       return openOwnWindow([&] { windows.openLines(lines_); });
-    // Each answered by the feature it belongs to.
-    case CommandId::PauseCounting:
-    case CommandId::StayOnTop:
+    case CommandId::CheckLibrary:
+      // The Data folder the program reads, named as the console program names it.
+      return openOwnWindow([&] { checkReport_.open(windows, "Data"); });
+    case CommandId::StayOnTop: return changeWindowLook({!look_.onTop, look_.opacityPercent});
     case CommandId::Opacity100:
     case CommandId::Opacity85:
     case CommandId::Opacity70:
     case CommandId::Opacity55:
-    case CommandId::CheckLibrary:
+      for (const OpacityStep& step : kOpacitySteps)
+        if (step.command == command) changeWindowLook({look_.onTop, step.percent});
+      return;
+    // Each answered by the feature it belongs to.
+    case CommandId::PauseCounting:
     case CommandId::None: return;
   }
 }

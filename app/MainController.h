@@ -12,6 +12,7 @@
 #include "dialogue/OwnFocusLatch.h"
 #include "dialogue/ProgressRange.h"
 #include "app/LinesController.h"
+#include "app/CheckReportController.h"
 #include "app/ShowController.h"
 #include "app/UserSettings.h"
 #include "app/WindowLook.h"
@@ -43,6 +44,9 @@ struct MainServices {
   std::function<void()> endProgram;
   // Why the key watch could not start; empty when it runs.
   std::string keyWatchError;
+  // Hands a call to the GUI thread from any thread without waiting: the
+  // library check's result. Empty: the check runs where it is asked for.
+  CheckReportController::Post postToGui;
   // The player's settings file, read as the window loads; none: kept in
   // memory for the run only.
   UserSettings* settings = nullptr;
@@ -136,6 +140,7 @@ class MainController final : public IndexModel, public ShowHost {
   UserSettings inMemorySettings_;
   WindowLook look_;
   ShowFrmMembers showMembers_;
+  CheckReportController checkReport_{services_.postToGui};
   // The timers as they were when the show window opened.
   std::optional<std::map<TimerId, bool>> beforeShowWindow_;
 };

@@ -23,10 +23,10 @@ WindowLook readWindowLook(UserSettings& settings) {
     }
   }
   if (const auto opacity = settings.text(kSection, "Opacity")) {
-    const auto known = std::find_if(kOpacityPercents.begin(), kOpacityPercents.end(),
-                                    [&](int percent) { return *opacity == std::to_string(percent); });
-    if (known != kOpacityPercents.end()) {
-      look.opacityPercent = *known;
+    const auto known = std::find_if(kOpacitySteps.begin(), kOpacitySteps.end(),
+                                    [&](const OpacityStep& step) { return *opacity == std::to_string(step.percent); });
+    if (known != kOpacitySteps.end()) {
+      look.opacityPercent = known->percent;
     } else {
       settings.addProblem("[Window] 中的「Opacity=" + UserSettings::excerpt(*opacity) + "」只能是 100、85、70 或 55，这次按 100（不透明）。");
     }

@@ -2,13 +2,22 @@
 #include <array>
 #include <cstdint>
 
+#include "common/CommandId.h"
+
 namespace lumivox {
 
 class UserSettings;
 
 // How the program's windows stand over the game: above every other window or
 // not, and how opaque, in the steps the 窗口 menu offers.
-inline constexpr std::array<int, 4> kOpacityPercents = {100, 85, 70, 55};
+struct OpacityStep {
+  CommandId command;
+  int percent;
+};
+inline constexpr std::array<OpacityStep, 4> kOpacitySteps = {{{CommandId::Opacity100, 100},
+                                                             {CommandId::Opacity85, 85},
+                                                             {CommandId::Opacity70, 70},
+                                                             {CommandId::Opacity55, 55}}};
 
 struct WindowLook {
   bool onTop = false;

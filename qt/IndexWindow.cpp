@@ -17,6 +17,7 @@
 #include "app/WindowLook.h"
 #include "platform/WindowOpacityQt.h"
 #include "qt/AboutWindow.h"
+#include "qt/CheckReportWindow.h"
 #include "qt/FormBuilder.h"
 #include "qt/LabelMouse.h"
 #include "qt/LinesWindow.h"
@@ -46,6 +47,10 @@ IndexWindow::IndexWindow(MainServices services, QWidget* parent)
   ticker_ = new QtTicker(this, indexTimers(), [this](TimerId timer) { controller_->onTimer(timer); });
   services.ticker = ticker_;
   services.windows = this;
+  // The queued call is dropped if the window has gone by then.
+  services.postToGui = [this](std::function<void()> call) {
+    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+  };
   controller_ = std::make_unique<MainController>(*this, std::move(services));
 
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -54,6 +59,7 @@ IndexWindow::IndexWindow(MainServices services, QWidget* parent)
 IndexWindow::~IndexWindow() {
   delete about_.data();
   delete lines_.data();  // it tells the controller as it goes
+  delete checkReport_.data();
   // The ticker's timers go with the window; no tick reaches the controller after it.
   delete ticker_;
 }
@@ -174,6 +180,19 @@ void IndexWindow::raiseAbout() {
   if (about_->isMinimized()) about_->showNormal();
   about_->raise();
   about_->activateWindow();
+}
+
+CheckReportView* IndexWindow::openCheckReport(CheckReportController& controller) {
+  checkReport_ = new CheckReportWindow(controller);
+  checkReport_->show();
+  return checkReport_;
+}
+
+void IndexWindow::raiseCheckReport() {
+  if (!checkReport_) return;
+  if (checkReport_->isMinimized()) checkReport_->showNormal();
+  checkReport_->raise();
+  checkReport_->activateWindow();
 }
 
 void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {

@@ -20,6 +20,7 @@ namespace lumivox {
 
 class AboutWindow;
 class LinesWindow;
+class CheckReportWindow;
 class QtTicker;
 
 // The main window Index as the Qt front end draws it: controls and menus
@@ -53,6 +54,8 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   void openHelp() override;
   void openAbout(const std::string& mainLibraryPath) override;
   void raiseAbout() override;
+  CheckReportView* openCheckReport(CheckReportController& controller) override;
+  void raiseCheckReport() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
   void openLines(LinesController& lines) override;
   void raiseLines() override;
@@ -79,6 +82,7 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   QPoint releasedAt_;  // where a mouse button was last released over a label
   QPointer<AboutWindow> about_;
   QPointer<LinesWindow> lines_;
+  QPointer<CheckReportWindow> checkReport_;
   // The look the windows that follow the main window take as they open.
   bool followersOnTop_ = false;
   int followersOpacity_ = 100;

@@ -9,6 +9,7 @@
 #include <QShortcut>
 
 #include "app/LinesController.h"
+#include "app/WindowLook.h"
 #include "platform/WindowOpacityQt.h"
 #include "qt/QtText.h"
 
@@ -84,7 +85,7 @@ void LinesWindow::applyLook(bool onTop, int opacityPercent) {
     setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     if (shown) show();  // a changed flag hides the window
   }
-  SetWindowOpacity(this, static_cast<std::int16_t>(opacityPercent * 255 / 100));
+  SetWindowOpacity(this, opacityLevel(opacityPercent));
 }
 
 bool LinesWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -3,11 +3,15 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <functional>
+#include <memory>
+
 #include "common/Prompter.h"
 #include "app/WindowLook.h"
 #include "dialogue/IndexForm.h"
 #include "platform/LayeredWindow.h"
 #include "win32/AboutWindow.h"
+#include "win32/CheckReportWindow.h"
 #include "win32/Dpi.h"
 #include "win32/LinesWindow.h"
 #include "win32/SettingsWindows.h"
@@ -20,6 +24,8 @@ namespace lumivox {
 namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// A call handed over from another thread, run on the window's own (lParam: the call).
+constexpr UINT kPostedCall = WM_APP + 1;
 
 }  // namespace
 
@@ -31,6 +37,8 @@ IndexWindow::~IndexWindow() {
   ticker_.reset();
   // It tells the controller as it goes.
   if (lines_) DestroyWindow(lines_->handle());
+  // It speaks to the controller as it goes.
+  if (checkReport_) DestroyWindow(checkReport_->handle());
   if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
 
@@ -46,6 +54,10 @@ bool IndexWindow::create() {
   ticker_ = std::make_unique<Win32Ticker>([this](TimerId timer) { controller_->onTimer(timer); });
   services_.ticker = ticker_.get();
   services_.windows = this;
+  services_.postToGui = [window = window_](std::function<void()> call) {
+    auto* posted = new std::function<void()>(std::move(call));
+    if (!PostMessageW(window, kPostedCall, 0, reinterpret_cast<LPARAM>(posted))) delete posted;  // the window has gone
+  };
   controller_ = std::make_unique<MainController>(*this, services_);
   return controller_->start();
 }
@@ -130,6 +142,20 @@ void IndexWindow::raiseAbout() {
   if (!about_) return;
   if (IsIconic(about_->handle())) ShowWindow(about_->handle(), SW_RESTORE);
   SetForegroundWindow(about_->handle());
+}
+
+CheckReportView* IndexWindow::openCheckReport(CheckReportController& controller) {
+  checkReport_ = CheckReportWindow::open([this, &controller] {
+    checkReport_ = nullptr;
+    controller.onWindowClosed();
+  });
+  return checkReport_;
+}
+
+void IndexWindow::raiseCheckReport() {
+  if (!checkReport_) return;
+  if (IsIconic(checkReport_->handle())) ShowWindow(checkReport_->handle(), SW_RESTORE);
+  SetForegroundWindow(checkReport_->handle());
 }
 
 void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
@@ -222,6 +248,11 @@ LRESULT IndexWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const RECT& proposed = *reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(window_, nullptr, proposed.left, proposed.top, proposed.right - proposed.left,
                    proposed.bottom - proposed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case kPostedCall: {
+      const std::unique_ptr<std::function<void()>> call(reinterpret_cast<std::function<void()>*>(lParam));
+      (*call)();
       return 0;
     }
     case WM_DESTROY:

@@ -49,6 +49,8 @@ class IndexWindow final : public IndexView, public IndexWindows {
   void openHelp() override;
   void openAbout(const std::string& mainLibraryPath) override;
   void raiseAbout() override;
+  CheckReportView* openCheckReport(CheckReportController& controller) override;
+  void raiseCheckReport() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
   void openLines(LinesController& lines) override;
   void raiseLines() override;
@@ -73,6 +75,7 @@ class IndexWindow final : public IndexView, public IndexWindows {
   POINT releasedAt_{};  // where a mouse button was last released over a label
   class AboutWindow* about_ = nullptr;
   class LinesWindow* lines_ = nullptr;
+  class CheckReportWindow* checkReport_ = nullptr;
   // The look the windows that follow the main window take as they open.
   bool followersOnTop_ = false;
   int followersOpacity_ = 100;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/LinesController.h"
+#include "app/WindowLook.h"
 #include "platform/LayeredWindow.h"
 #include "win32/Dpi.h"
 #include "win32/ScreenCentre.h"
@@ -126,7 +127,7 @@ void LinesWindow::layOut() {
 void LinesWindow::applyLook(bool onTop, int opacityPercent) {
   SetWindowPos(window_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (opacityPercent < 100) {
-    SetWindowOpacity(reinterpret_cast<NativeWindowHandle>(window_), static_cast<std::int16_t>(opacityPercent * 255 / 100));
+    SetWindowOpacity(reinterpret_cast<NativeWindowHandle>(window_), opacityLevel(opacityPercent));
     return;
   }
   // Opaque: a layered window costs every paint a copy, so it stops being one.

@@ -8,6 +8,7 @@
 #include "platform/ProgramStartWin.h"
 #include "platform/RegistryWin.h"
 #include "platform/SingleInstanceWin.h"
+#include "win32/CheckReportWindow.h"
 #include "win32/FormWindow.h"
 #include "win32/IndexWindow.h"
 #include "win32/LinesWindow.h"
@@ -49,6 +50,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     if (forMain && TranslateAcceleratorW(window.handle(), window.accelerators(), &message)) continue;
     if (lumivox::FormWindow::translateKeys(message)) continue;
     if (lumivox::LinesWindow::translateKeys(message)) continue;
+    if (lumivox::CheckReportWindow::translateKeys(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

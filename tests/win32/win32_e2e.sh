@@ -301,6 +301,40 @@ sleep 0.06
 xdotool keyup Return
 expect_lumivox 确认用户跳过对话。对话数：1 1 "after Enter once the second copy ended"
 
+echo "== 总在最前 makes the main window topmost, 透明度 70 % layers it; both come back after a restart"
+look_is() { [ "$(probe LumivoxIndex '*' %)" = "$1" ]; }
+settings_hold() {
+  local file
+  file=$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Roaming/Lumivox/settings.ini' 2>/dev/null | head -n1)
+  [ -n "$file" ] && [ "$(tr -d '\r' <"$file" | grep -E '^(StayOnTop|Opacity)=' | paste -sd ' ')" = "$1" ]
+}
+look_is "normal 255" || fail "without settings the main window stands \"$(probe LumivoxIndex '*' %)\""
+focus_window Lumivox
+xdotool key alt+o w t  # 程序(&O), 窗口(&W), 总在最前(&T)
+wait_for 10 look_is "topmost 255" || fail "总在最前 left the main window \"$(probe LumivoxIndex '*' %)\""
+focus_window Lumivox
+xdotool key alt+o w o Down Down  # 程序(&O), 窗口(&W), 透明度(&O), past 100 % and 85 %
+sleep 0.5
+shot window-menu
+xdotool key Return
+wait_for 10 look_is "topmost 179" || fail "70 % left the main window \"$(probe LumivoxIndex '*' %)\""
+wait_for 5 settings_hold "StayOnTop=true Opacity=70" || fail "settings.ini holds no StayOnTop=true and Opacity=70"
+focus_window Lumivox
+xdotool key Delete  # 退出, answered 是(&Y)
+wait_for 10 has_x_window '^退出确认$' || fail "Del showed no box \"退出确认\""
+focus_box 退出确认
+xdotool key y
+wait_for 10 no_x_window '^Lumivox$' || fail "Lumivox did not end"
+(cd "$work/run" && exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &
+wait_for 30 has_x_window '^Lumivox$' || fail "the Lumivox window did not appear again"
+wait_for 10 look_is "topmost 179" || fail "after a restart the main window stands \"$(probe LumivoxIndex '*' %)\""
+focus_window Lumivox
+xdotool key alt+o w t
+focus_window Lumivox
+xdotool key alt+o w o Return  # 100 %
+wait_for 10 look_is "normal 255" || fail "back to the defaults the main window stands \"$(probe LumivoxIndex '*' %)\""
+wait_for 5 settings_hold "StayOnTop=false Opacity=100" || fail "settings.ini holds no StayOnTop=false and Opacity=100"
+
 echo "== boxes speak Chinese whatever the system's language; the answers come back"
 answer="$work/answer.txt"
 # Shows a box of the prompter ($1: ask or input) under the locale $2 and
