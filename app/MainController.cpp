@@ -58,7 +58,8 @@ MainController::MainController(IndexView& view, MainServices services)
     : view_(view),
       services_(std::move(services)),
       prompter_(*services_.prompter, ownFocus_),
-      timers_(*services_.ticker, indexTimers()) {
+      timers_(*services_.ticker, indexTimers()),
+      lines_(state_, *this, [this] { ownFocus_.ownWindowMoment(); }) {
   services_.prompter = &prompter_;
   if (!services_.settings) services_.settings = &inMemorySettings_;
   for (const MenuEntry& entry : indexMenu())
@@ -125,6 +126,7 @@ bool MainController::commandEnabled(CommandId command) const {
 }
 
 void MainController::onCommand(CommandId command) {
+  const FollowAfter follow{lines_};
   // A command whose items are disabled cannot be chosen, whatever reaches here.
   if (!commandEnabled(command)) return;
   Prompter& prompter = *services_.prompter;
@@ -180,6 +182,10 @@ void MainController::onCommand(CommandId command) {
       aboutOpen_ = true;
       return openOwnWindow([&] { windows.openAbout(mainLibraryPath()); });
     case CommandId::PauseCounting: return togglePause();
+    case CommandId::ShowLines:
+      // One lines window: asked again, it comes forward as it is.
+      if (lines_.isOpen()) return openOwnWindow([&] { windows.raiseLines(); });
+      return openOwnWindow([&] { windows.openLines(lines_); });
     case CommandId::CheckLibrary:
       // The Data folder the program reads, named as the console program names it.
       return openOwnWindow([&] { checkReport_.open(windows, "Data"); });
@@ -191,8 +197,6 @@ void MainController::onCommand(CommandId command) {
       for (const OpacityStep& step : kOpacitySteps)
         if (step.command == command) changeWindowLook({look_.onTop, step.percent});
       return;
-    // Each answered by the feature it belongs to.
-    case CommandId::ShowLines:
     case CommandId::None: return;
   }
 }
@@ -200,6 +204,7 @@ void MainController::onCommand(CommandId command) {
 void MainController::onTimer(TimerId timer) {
   // A tick already on its way when its timer stopped is not one.
   if (!timers_.on(timer)) return;
+  const FollowAfter follow{lines_};
   switch (timer) {
     case TimerId::TimeChr: return keyPollTick();
     case TimerId::Timer2: return lineCountTick(state_, *this);
@@ -275,6 +280,7 @@ void MainController::counterPageTick() {
 }
 
 void MainController::onFocus(bool gained) {
+  const FollowAfter follow{lines_};
   setTimerEnabled(TimerId::TimeChr, gained);
   setTimerEnabled(TimerId::Timer2, gained);
   setStatusText(gained ? "程序获得焦点，重新开始判断按键。" : "程序失去焦点，停止判断按键。");

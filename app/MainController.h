@@ -13,6 +13,7 @@
 #include "dialogue/OwnFocusLatch.h"
 #include "dialogue/PlayerKeys.h"
 #include "dialogue/ProgressRange.h"
+#include "app/LinesController.h"
 #include "app/CheckReportController.h"
 #include "app/ShowController.h"
 #include "app/UserSettings.h"
@@ -74,7 +75,10 @@ class MainController final : public IndexModel, public ShowHost, public PlayerKe
   void onFocus(bool gained);
   // The keyboard focus entering or leaving the program's windows and boxes,
   // reported as the platform tells it.
-  void onProgramFocus(bool ours) { ownFocus_.focusChanged(ours); }
+  void onProgramFocus(bool ours) {
+    ownFocus_.focusChanged(ours);
+    lines_.follow();
+  }
   // True when the window may close; the program has then been ended.
   bool onCloseRequested();
   void onAboutClosed();
@@ -135,6 +139,12 @@ class MainController final : public IndexModel, public ShowHost, public PlayerKe
   std::string mainPath_, doorPath_;
   std::map<CommandId, bool> enabled_;
   bool counterPageLoading_ = false;
+  // The lines window follows every event that may move a counter or the track.
+  LinesController lines_;
+  struct FollowAfter {
+    LinesController& lines;
+    ~FollowAfter() { lines.follow(); }
+  };
   bool aboutOpen_ = false;
   PlayerKeys playerKeys_;
   bool paused_ = false;  // the dialogue key counts nothing

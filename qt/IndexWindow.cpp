@@ -6,6 +6,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "common/Twips.h"
 #include "dialogue/IndexForm.h"
@@ -17,6 +20,7 @@
 #include "qt/CheckReportWindow.h"
 #include "qt/FormBuilder.h"
 #include "qt/LabelMouse.h"
+#include "qt/LinesWindow.h"
 #include "qt/QtText.h"
 #include "qt/QtTicker.h"
 #include "qt/SettingsWindows.h"
@@ -54,6 +58,7 @@ IndexWindow::IndexWindow(MainServices services, QWidget* parent)
 
 IndexWindow::~IndexWindow() {
   delete about_.data();
+  delete lines_.data();  // it tells the controller as it goes
   delete checkReport_.data();
   // The ticker's timers go with the window; no tick reaches the controller after it.
   delete ticker_;
@@ -159,11 +164,6 @@ void IndexWindow::setStayOnTop(bool onTop) {
 
 void IndexWindow::setOpacityPercent(int percent) { SetWindowOpacity(this, opacityLevel(percent)); }
 
-void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
-  followersOnTop_ = onTop;
-  followersOpacity_ = opacityPercent;
-}
-
 void IndexWindow::openHotkeys() { HotkeysWindow::open(this, *controller_, prompter()); }
 void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(this, state, prompter()); }
 void IndexWindow::openAutoSave(IndexModel& index) { AutoSaveWindow::open(this, index, prompter()); }
@@ -197,6 +197,32 @@ void IndexWindow::raiseCheckReport() {
 
 void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
   (new ShowFrm(members, host, *this, prompter()))->open();
+}
+
+void IndexWindow::openLines(LinesController& lines) {
+  lines_ = new LinesWindow(lines);
+  lines_->applyLook(followersOnTop_, followersOpacity_);
+  // Beside the main window, where it covers neither it nor, as far as the
+  // screen allows, more of the game.
+  const QRect screen = this->screen()->availableGeometry();
+  const QRect main = frameGeometry();
+  QPoint at(main.right() + 1, main.top());
+  if (at.x() + lines_->width() > screen.right()) at.setX(std::max(screen.left(), main.left() - lines_->width()));
+  lines_->move(at);
+  lines_->show();
+}
+
+void IndexWindow::raiseLines() {
+  if (!lines_) return;
+  if (lines_->isMinimized()) lines_->showNormal();
+  lines_->raise();
+  lines_->activateWindow();
+}
+
+void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
+  followersOnTop_ = onTop;
+  followersOpacity_ = opacityPercent;
+  if (lines_) lines_->applyLook(onTop, opacityPercent);
 }
 
 void IndexWindow::closeEvent(QCloseEvent* event) {

@@ -19,6 +19,7 @@ class QActionGroup;
 namespace lumivox {
 
 class AboutWindow;
+class LinesWindow;
 class CheckReportWindow;
 class QtTicker;
 
@@ -56,6 +57,8 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   CheckReportView* openCheckReport(CheckReportController& controller) override;
   void raiseCheckReport() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
+  void openLines(LinesController& lines) override;
+  void raiseLines() override;
   void applyWindowLook(bool onTop, int opacityPercent) override;
 
  protected:
@@ -78,6 +81,7 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   QMenu* gateMenu_ = nullptr;
   QPoint releasedAt_;  // where a mouse button was last released over a label
   QPointer<AboutWindow> about_;
+  QPointer<LinesWindow> lines_;
   QPointer<CheckReportWindow> checkReport_;
   // The look the windows that follow the main window take as they open.
   bool followersOnTop_ = false;

@@ -13,6 +13,7 @@
 #include "win32/AboutWindow.h"
 #include "win32/CheckReportWindow.h"
 #include "win32/Dpi.h"
+#include "win32/LinesWindow.h"
 #include "win32/SettingsWindows.h"
 #include "win32/ShowFrmWindow.h"
 #include "win32/WideText.h"
@@ -34,6 +35,8 @@ IndexWindow::IndexWindow(HINSTANCE instance, MainServices services)
 IndexWindow::~IndexWindow() {
   // No tick reaches the controller after it.
   ticker_.reset();
+  // It tells the controller as it goes.
+  if (lines_) DestroyWindow(lines_->handle());
   // It speaks to the controller as it goes.
   if (checkReport_) DestroyWindow(checkReport_->handle());
   if (window_ && IsWindow(window_)) DestroyWindow(window_);
@@ -122,11 +125,6 @@ void IndexWindow::setOpacityPercent(int percent) {
   if (style & WS_EX_LAYERED) SetWindowLongPtrW(window_, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
 }
 
-void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
-  followersOnTop_ = onTop;
-  followersOpacity_ = opacityPercent;
-}
-
 void IndexWindow::openHotkeys() { HotkeysWindow::open(window_, *controller_, controller_->prompter()); }
 
 void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(window_, state, controller_->prompter()); }
@@ -163,6 +161,22 @@ void IndexWindow::raiseCheckReport() {
 
 void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
   if (ShowFrmWindow* show = ShowFrmWindow::create(members, host, window_, controller_->prompter())) show->open();
+}
+
+void IndexWindow::openLines(LinesController& lines) {
+  lines_ = LinesWindow::open(lines, window_, followersOnTop_, followersOpacity_, [this] { lines_ = nullptr; });
+}
+
+void IndexWindow::raiseLines() {
+  if (!lines_) return;
+  if (IsIconic(lines_->handle())) ShowWindow(lines_->handle(), SW_RESTORE);
+  SetForegroundWindow(lines_->handle());
+}
+
+void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
+  followersOnTop_ = onTop;
+  followersOpacity_ = opacityPercent;
+  if (lines_) lines_->applyLook(onTop, opacityPercent);
 }
 
 LRESULT CALLBACK IndexWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -52,6 +52,8 @@ class IndexWindow final : public IndexView, public IndexWindows {
   CheckReportView* openCheckReport(CheckReportController& controller) override;
   void raiseCheckReport() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
+  void openLines(LinesController& lines) override;
+  void raiseLines() override;
   void applyWindowLook(bool onTop, int opacityPercent) override;
 
  private:
@@ -72,6 +74,7 @@ class IndexWindow final : public IndexView, public IndexWindows {
   std::unique_ptr<MainController> controller_;
   POINT releasedAt_{};  // where a mouse button was last released over a label
   class AboutWindow* about_ = nullptr;
+  class LinesWindow* lines_ = nullptr;
   class CheckReportWindow* checkReport_ = nullptr;
   // The look the windows that follow the main window take as they open.
   bool followersOnTop_ = false;

@@ -11,10 +11,12 @@
 #include "win32/CheckReportWindow.h"
 #include "win32/FormWindow.h"
 #include "win32/IndexWindow.h"
+#include "win32/LinesWindow.h"
 #include "win32/Win32Prompter.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS};
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   OleInitialize(nullptr);  // the show window's picture is decoded through OLE
 
@@ -48,6 +50,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     const bool forMain = message.hwnd == window.handle() || IsChild(window.handle(), message.hwnd);
     if (forMain && TranslateAcceleratorW(window.handle(), window.accelerators(), &message)) continue;
     if (lumivox::FormWindow::translateKeys(message)) continue;
+    if (lumivox::LinesWindow::translateKeys(message)) continue;
     if (lumivox::CheckReportWindow::translateKeys(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

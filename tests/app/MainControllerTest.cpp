@@ -81,6 +81,8 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   void openAbout(const std::string&) override { opened.push_back("About"); }
   void raiseAbout() override { opened.push_back("About raised"); }
   void openShowWindow(ShowFrmMembers&, ShowHost& host) override { showHost = &host, opened.push_back("ShowFrm"); }
+  void openLines(LinesController&) override { opened.push_back("Lines"); }
+  void raiseLines() override { opened.push_back("Lines raised"); }
   CheckReportView* openCheckReport(CheckReportController& controller) override {
     reportController = &controller, opened.push_back("检查报告");
     return &report;
