@@ -57,7 +57,10 @@ void LinesController::follow() noexcept {
 void LinesController::show(const Place& now) {
   // The line shown is the track's key; before the track's first advance
   // there is none, and the view stands at the line the next press shows.
-  const auto shown = now.key.empty() ? std::nullopt : toInt32(now.key);
+  const bool afterLoad = loadedAt_ && loadedAt_->track == now.track && loadedAt_->key == now.key;
+  if (!afterLoad) loadedAt_.reset();
+  const auto shown = afterLoad ? std::optional<std::int32_t>(now.counter)
+                               : now.key.empty() ? std::nullopt : toInt32(now.key);
   const std::int32_t marked = shown && *shown >= 0 ? *shown : -1;
   const std::int64_t around = marked >= 0 ? marked : std::max<std::int32_t>(now.counter, 0);
   // The lines past the library's last one are listed as far as the view

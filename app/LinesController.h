@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "dialogue/DialogueLines.h"
@@ -29,6 +30,9 @@ class LinesController {
   // Called after anything that may have moved a counter or the track; the
   // window follows when something did. A compare when nothing changed.
   void follow() noexcept;
+  // A load shows the line its counter names and leaves the key alone: that
+  // line is the one marked until the key moves.
+  void loadShowedTheCounter() noexcept { loadedAt_ = place(); }
 
   std::int32_t rowCount() const { return rows_; }
   // A row as listed: the mark, the line's number and its text.
@@ -58,6 +62,7 @@ class LinesController {
   std::function<void()> windowGone_;
   LinesView* view_ = nullptr;
   Place seen_;
+  std::optional<Place> loadedAt_;
   std::int32_t rows_ = 0;
   std::int32_t marked_ = -1;
 };

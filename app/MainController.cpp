@@ -158,14 +158,10 @@ void MainController::onCommand(CommandId command) {
     case CommandId::LeaveDebugMode: return leaveDebugMode(*this, prompter);
     case CommandId::SaveMain: return saveProgressCommand(state_, Track::Main, *this, prompter);
     case CommandId::SaveDoor: return saveProgressCommand(state_, Track::Door, *this, prompter);
-    case CommandId::LoadMain:
-      return loadProgressCommand(state_, Track::Main, progressFiles(Track::Main).saveFile, *this, prompter);
-    case CommandId::LoadDoor:
-      return loadProgressCommand(state_, Track::Door, progressFiles(Track::Door).saveFile, *this, prompter);
-    case CommandId::LoadAutoSaveMain:
-      return loadProgressCommand(state_, Track::Main, progressFiles(Track::Main).autoSaveFile, *this, prompter);
-    case CommandId::LoadAutoSaveDoor:
-      return loadProgressCommand(state_, Track::Door, progressFiles(Track::Door).autoSaveFile, *this, prompter);
+    case CommandId::LoadMain: return loadProgress(Track::Main, progressFiles(Track::Main).saveFile);
+    case CommandId::LoadDoor: return loadProgress(Track::Door, progressFiles(Track::Door).saveFile);
+    case CommandId::LoadAutoSaveMain: return loadProgress(Track::Main, progressFiles(Track::Main).autoSaveFile);
+    case CommandId::LoadAutoSaveDoor: return loadProgress(Track::Door, progressFiles(Track::Door).autoSaveFile);
     case CommandId::Help: return openOwnWindow([&] { windows.openHelp(); });
     case CommandId::ErrorReport: {
       MissingClipboard missing;
@@ -199,6 +195,11 @@ void MainController::onCommand(CommandId command) {
       return;
     case CommandId::None: return;
   }
+}
+
+void MainController::loadProgress(Track track, std::string_view relativePath) {
+  loadProgressCommand(state_, track, relativePath, *this, *services_.prompter);
+  if (track == state_.track()) lines_.loadShowedTheCounter();
 }
 
 void MainController::onTimer(TimerId timer) {

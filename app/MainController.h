@@ -120,6 +120,7 @@ class MainController final : public IndexModel, public ShowHost, public PlayerKe
 
  private:
   bool askToExit();
+  void loadProgress(Track track, std::string_view relativePath);
   void showBar();
   void counterPageTick();
   void keyPollTick();

@@ -88,6 +88,16 @@ TEST_F(LinesControllerTest, OpensOnTheLineShownAndFollowsAdvancesAndTrackChanges
   EXPECT_EQ(view.last, 38);
   EXPECT_EQ(lines.rowText(35), "    35  " + std::string(kEndOfDialogueText));
 
+  // A load shows the counter's line without moving the key; the next press shows it again.
+  state.mainLineNumber = 5;
+  lines.loadShowedTheCounter();
+  lines.follow();
+  EXPECT_EQ(view.selected, 5);
+  EXPECT_EQ(lines.rowText(5).find(kLineMark), 0u);
+  advance();
+  advance();
+  EXPECT_EQ(view.selected, 6);
+
   enterDoor(state, index);
   lines.follow();
   EXPECT_EQ(view.rows.back(), 11);  // the door library holds 0 to 3; ten past its counter
