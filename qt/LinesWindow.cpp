@@ -73,6 +73,8 @@ LinesWindow::LinesWindow(LinesController& lines) : lines_(lines) {
   connect(next, &QPushButton::clicked, this, [this] { lines_.findNext(find_->text().toStdString()); });
   connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this,
           [this] { lines_.findNext(find_->text().toStdString()); });
+  // Esc closes it as it closes the Windows program's window.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
   connect(list_, &QListView::clicked, this, [this](const QModelIndex& index) { lines_.choose(index.row()); });
   lines_.attach(*this);
 }

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QListView>
+#include <QPointer>
 #include <QScreen>
 #include <QtTest>
 
@@ -86,6 +87,10 @@ void LinesWindowE2E::openFromTheMenuAndAClickOnALineResyncs() {
   QTRY_COMPARE(lumivox.text("对话内容"), mainLine(8));
   QTRY_COMPARE(list->currentIndex().row(), 8);
   QVERIFY(lumivox.prompter.boxes.empty());
+
+  QPointer<QWidget> closing = lines;
+  QTest::keyClick(list, Qt::Key_Escape);
+  QTRY_VERIFY(!closing);
 }
 
 QTEST_MAIN(LinesWindowE2E)
