@@ -3,7 +3,10 @@
 
 namespace lumivox {
 
+class CheckReportController;
+class CheckReportView;
 class IndexModel;
+class LinesController;
 class ShowHost;
 struct DialogueState;
 struct ShowFrmMembers;
@@ -21,8 +24,20 @@ class IndexWindows {
   // when it has gone.
   virtual void openAbout(const std::string& mainLibraryPath) = 0;
   virtual void raiseAbout() = 0;
+  // The library check's report, modeless and without an owner; the front end
+  // tells `controller` (onWindowClosed) when it has gone. Null when the
+  // system refuses the window.
+  virtual CheckReportView* openCheckReport(CheckReportController& controller) = 0;
+  virtual void raiseCheckReport() = 0;
   // ShowFrm: created (its load runs) and opened with its logic.
   virtual void openShowWindow(ShowFrmMembers& members, ShowHost& host) = 0;
+  // The lines window (对话列表), modeless and without an owner; it attaches
+  // itself to its controller as it opens and detaches as it goes.
+  virtual void openLines(LinesController& lines) = 0;
+  virtual void raiseLines() = 0;
+  // The main window's stay-on-top and opacity, told at start and on every
+  // change, for the windows that follow it (now and when they open later).
+  virtual void applyWindowLook(bool onTop, int opacityPercent) = 0;
 };
 
 }  // namespace lumivox

@@ -4,11 +4,13 @@
 
 #include "common/Prompter.h"
 #include "dialogue/DebugMode.h"
+#include "dialogue/Hotkeys.h"
 #include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
 #include "app/IndexTimers.h"
 #include "app/IndexView.h"
 #include "app/IndexWindows.h"
+#include "app/PlayerKeySettings.h"
 #include "dialogue/KeyPoll.h"
 #include "dialogue/KeyWatchFailure.h"
 #include "dialogue/Startup.h"
@@ -56,8 +58,10 @@ MainController::MainController(IndexView& view, MainServices services)
     : view_(view),
       services_(std::move(services)),
       prompter_(*services_.prompter, ownFocus_),
-      timers_(*services_.ticker, indexTimers()) {
+      timers_(*services_.ticker, indexTimers()),
+      lines_(state_, *this, [this] { ownFocus_.ownWindowMoment(); }) {
   services_.prompter = &prompter_;
+  if (!services_.settings) services_.settings = &inMemorySettings_;
   for (const MenuEntry& entry : indexMenu())
     if (entry.kind == MenuEntry::Kind::Item) enabled_[entry.command] = entry.initiallyEnabled;
   for (const ControlRow& control : indexForm().controls)
@@ -66,6 +70,10 @@ MainController::MainController(IndexView& view, MainServices services)
 }
 
 bool MainController::start() {
+  settings().load();
+  look_ = readWindowLook(settings());
+  playerKeys_.set(readPlayerKeys(settings()));
+  showWindowLook();
   StartupServices startup;
   startup.prompter = services_.prompter;
   startup.anotherInstanceRunning = services_.anotherInstanceRunning;
@@ -87,6 +95,25 @@ bool MainController::start() {
 void MainController::onShown() {
   // Said once the window shows, so the status line stands behind the box.
   if (!services_.keyWatchError.empty()) reportKeyWatchFailure(*this, *services_.prompter);
+  if (const std::string problems = settings().problemsText(); !problems.empty())
+    services_.prompter->inform(problems, "个人设置有误", Prompter::Icon::Information);
+}
+
+// On the main window, the rows of the 窗口 menu, and every other window that follows it.
+void MainController::showWindowLook() {
+  view_.setStayOnTop(look_.onTop);
+  view_.setOpacityPercent(look_.opacityPercent);
+  view_.setCommandChecked(CommandId::StayOnTop, look_.onTop);
+  for (const OpacityStep& step : kOpacitySteps) view_.setCommandChecked(step.command, step.percent == look_.opacityPercent);
+  services_.windows->applyWindowLook(look_.onTop, look_.opacityPercent);
+}
+
+void MainController::changeWindowLook(const WindowLook& look) {
+  if (look == look_) return;
+  look_ = look;
+  showWindowLook();
+  storeWindowLook(settings(), look_);
+  if (const auto failure = settings().save()) services_.prompter->inform(*failure, "发生错误", Prompter::Icon::Critical);
 }
 
 void MainController::onLabelReleased(const ControlRow& label, bool leftButton) {
@@ -99,6 +126,7 @@ bool MainController::commandEnabled(CommandId command) const {
 }
 
 void MainController::onCommand(CommandId command) {
+  const FollowAfter follow{lines_};
   // A command whose items are disabled cannot be chosen, whatever reaches here.
   if (!commandEnabled(command)) return;
   Prompter& prompter = *services_.prompter;
@@ -130,14 +158,10 @@ void MainController::onCommand(CommandId command) {
     case CommandId::LeaveDebugMode: return leaveDebugMode(*this, prompter);
     case CommandId::SaveMain: return saveProgressCommand(state_, Track::Main, *this, prompter);
     case CommandId::SaveDoor: return saveProgressCommand(state_, Track::Door, *this, prompter);
-    case CommandId::LoadMain:
-      return loadProgressCommand(state_, Track::Main, progressFiles(Track::Main).saveFile, *this, prompter);
-    case CommandId::LoadDoor:
-      return loadProgressCommand(state_, Track::Door, progressFiles(Track::Door).saveFile, *this, prompter);
-    case CommandId::LoadAutoSaveMain:
-      return loadProgressCommand(state_, Track::Main, progressFiles(Track::Main).autoSaveFile, *this, prompter);
-    case CommandId::LoadAutoSaveDoor:
-      return loadProgressCommand(state_, Track::Door, progressFiles(Track::Door).autoSaveFile, *this, prompter);
+    case CommandId::LoadMain: return loadProgress(Track::Main, progressFiles(Track::Main).saveFile);
+    case CommandId::LoadDoor: return loadProgress(Track::Door, progressFiles(Track::Door).saveFile);
+    case CommandId::LoadAutoSaveMain: return loadProgress(Track::Main, progressFiles(Track::Main).autoSaveFile);
+    case CommandId::LoadAutoSaveDoor: return loadProgress(Track::Door, progressFiles(Track::Door).autoSaveFile);
     case CommandId::Help: return openOwnWindow([&] { windows.openHelp(); });
     case CommandId::ErrorReport: {
       MissingClipboard missing;
@@ -153,13 +177,35 @@ void MainController::onCommand(CommandId command) {
       if (aboutOpen_) return openOwnWindow([&] { windows.raiseAbout(); });
       aboutOpen_ = true;
       return openOwnWindow([&] { windows.openAbout(mainLibraryPath()); });
+    case CommandId::PauseCounting: return togglePause();
+    case CommandId::ShowLines:
+      // One lines window: asked again, it comes forward as it is.
+      if (lines_.isOpen()) return openOwnWindow([&] { windows.raiseLines(); });
+      return openOwnWindow([&] { windows.openLines(lines_); });
+    case CommandId::CheckLibrary:
+      // The Data folder the program reads, named as the console program names it.
+      return openOwnWindow([&] { checkReport_.open(windows, "Data"); });
+    case CommandId::StayOnTop: return changeWindowLook({!look_.onTop, look_.opacityPercent});
+    case CommandId::Opacity100:
+    case CommandId::Opacity85:
+    case CommandId::Opacity70:
+    case CommandId::Opacity55:
+      for (const OpacityStep& step : kOpacitySteps)
+        if (step.command == command) changeWindowLook({look_.onTop, step.percent});
+      return;
     case CommandId::None: return;
   }
+}
+
+void MainController::loadProgress(Track track, std::string_view relativePath) {
+  loadProgressCommand(state_, track, relativePath, *this, *services_.prompter);
+  if (track == state_.track()) lines_.loadShowedTheCounter();
 }
 
 void MainController::onTimer(TimerId timer) {
   // A tick already on its way when its timer stopped is not one.
   if (!timers_.on(timer)) return;
+  const FollowAfter follow{lines_};
   switch (timer) {
     case TimerId::TimeChr: return keyPollTick();
     case TimerId::Timer2: return lineCountTick(state_, *this);
@@ -176,9 +222,39 @@ void MainController::keyPollTick() {
     // Dropped once the focus has gone: dropping waits for the key watch to
     // catch up, and while the focus stays nothing is counted anyway.
     if (!ownFocus_.oursNow()) services_.keys->forgetPresses();
+    playerKeys_.forgetHeldKey();
     return refreshLibraryPaths(state_, *this);
   }
-  pollTick(state_, *services_.keys, *this);
+  const PlayerKeys::Tick tick = playerKeys_.tick(*services_.keys, virtualKeyForToken(state_.hotkeyToken));
+  pollTick(state_, tick.advance && !paused_, *this);
+  for (const PlayerKeyRow& row : playerKeyRows())
+    if (tick.acted[static_cast<std::size_t>(row.action)]) onPlayerKey(row.action);
+}
+
+// Pressed in the game: each does what its menu row does, with no box unless
+// the row has one for the same case.
+void MainController::onPlayerKey(PlayerAction action) {
+  switch (action) {
+    case PlayerAction::Pause: return togglePause();
+    case PlayerAction::StepBack: return onCommand(CommandId::StepBack1);
+    case PlayerAction::StepForward: return onCommand(CommandId::StepForward1);
+    case PlayerAction::Lines: return onCommand(CommandId::ShowLines);
+  }
+}
+
+void MainController::togglePause() {
+  paused_ = !paused_;
+  view_.setCommandChecked(CommandId::PauseCounting, paused_);
+  if (!paused_) return setStatusText("已继续计数：游戏中的按键又会翻页了。");
+  const KeyCombo& key = playerKeys_.key(PlayerAction::Pause);
+  setStatusText(key.none() ? "已暂停计数：游戏中的按键不再翻页。再选一次「对话」菜单的「暂停计数」继续。"
+                           : "已暂停计数：游戏中的按键不再翻页。按 " + formatKeyCombo(key) + " 继续。");
+}
+
+void MainController::setPlayerKeys(const PlayerKeySet& keys) {
+  playerKeys_.set(keys);
+  storePlayerKeys(settings(), keys);
+  if (const auto failure = settings().save()) services_.prompter->inform(*failure, "发生错误", Prompter::Icon::Critical);
 }
 
 // The window holds the focus as it opens, and a modal one again as it returns.
@@ -205,6 +281,7 @@ void MainController::counterPageTick() {
 }
 
 void MainController::onFocus(bool gained) {
+  const FollowAfter follow{lines_};
   setTimerEnabled(TimerId::TimeChr, gained);
   setTimerEnabled(TimerId::Timer2, gained);
   setStatusText(gained ? "程序获得焦点，重新开始判断按键。" : "程序失去焦点，停止判断按键。");

@@ -8,10 +8,16 @@
 #include "common/ControlTable.h"
 #include "common/TimerSwitches.h"
 #include "dialogue/DialogueState.h"
+#include "dialogue/HotkeySetup.h"
 #include "dialogue/IndexModel.h"
 #include "dialogue/OwnFocusLatch.h"
+#include "dialogue/PlayerKeys.h"
 #include "dialogue/ProgressRange.h"
+#include "app/LinesController.h"
+#include "app/CheckReportController.h"
 #include "app/ShowController.h"
+#include "app/UserSettings.h"
+#include "app/WindowLook.h"
 #include "show/ShowFrmSteps.h"
 
 namespace lumivox {
@@ -40,12 +46,18 @@ struct MainServices {
   std::function<void()> endProgram;
   // Why the key watch could not start; empty when it runs.
   std::string keyWatchError;
+  // Hands a call to the GUI thread from any thread without waiting: the
+  // library check's result. Empty: the check runs where it is asked for.
+  CheckReportController::Post postToGui;
+  // The player's settings file, read as the window loads; none: kept in
+  // memory for the run only.
+  UserSettings* settings = nullptr;
 };
 
 // The main window's logic: it owns the program-wide dialogue state and
 // decides what every command, tick, focus change and close request does.
 // The front end shows it through the view and forwards events to it.
-class MainController final : public IndexModel, public ShowHost {
+class MainController final : public IndexModel, public ShowHost, public PlayerKeysHost {
  public:
   MainController(IndexView& view, MainServices services);
 
@@ -63,12 +75,18 @@ class MainController final : public IndexModel, public ShowHost {
   void onFocus(bool gained);
   // The keyboard focus entering or leaving the program's windows and boxes,
   // reported as the platform tells it.
-  void onProgramFocus(bool ours) { ownFocus_.focusChanged(ours); }
+  void onProgramFocus(bool ours) {
+    ownFocus_.focusChanged(ours);
+    lines_.follow();
+  }
   // True when the window may close; the program has then been ended.
   bool onCloseRequested();
   void onAboutClosed();
   // What every box of the program goes through, the secondary windows' too.
   Prompter& prompter() { return prompter_; }
+  // The player's settings, read once at start-up.
+  UserSettings& settings() { return *services_.settings; }
+  const WindowLook& windowLook() const { return look_; }
 
   DialogueState& state() { return state_; }
   bool timerOn(TimerId timer) const { return timers_.on(timer); }
@@ -95,12 +113,22 @@ class MainController final : public IndexModel, public ShowHost {
   void pauseForShowWindow() override;
   void resumeAfterShowWindow() override;
 
+  // PlayerKeysHost
+  const PlayerKeySet& playerKeys() const override { return playerKeys_.keys(); }
+  void setPlayerKeys(const PlayerKeySet& keys) override;
+  bool countingPaused() const { return paused_; }
+
  private:
   bool askToExit();
+  void loadProgress(Track track, std::string_view relativePath);
   void showBar();
   void counterPageTick();
   void keyPollTick();
+  void onPlayerKey(PlayerAction action);
+  void togglePause();
   void openOwnWindow(const std::function<void()>& open);
+  void showWindowLook();
+  void changeWindowLook(const WindowLook& look);
 
   IndexView& view_;
   MainServices services_;
@@ -112,8 +140,19 @@ class MainController final : public IndexModel, public ShowHost {
   std::string mainPath_, doorPath_;
   std::map<CommandId, bool> enabled_;
   bool counterPageLoading_ = false;
+  // The lines window follows every event that may move a counter or the track.
+  LinesController lines_;
+  struct FollowAfter {
+    LinesController& lines;
+    ~FollowAfter() { lines.follow(); }
+  };
   bool aboutOpen_ = false;
+  PlayerKeys playerKeys_;
+  bool paused_ = false;  // the dialogue key counts nothing
+  UserSettings inMemorySettings_;
+  WindowLook look_;
   ShowFrmMembers showMembers_;
+  CheckReportController checkReport_{services_.postToGui};
   // The timers as they were when the show window opened.
   std::optional<std::map<TimerId, bool>> beforeShowWindow_;
 };

@@ -21,6 +21,7 @@ enum class ControlKind {
   TextBox,       // read-only text of many lines, with a scroll bar
   Button,
   OptionButton,  // one group per container: choosing one clears the others there
+  KeyField,      // records the next key combination pressed in it; its text is KeyCombo's
   Picture,       // a picture at its natural size, from the top-left corner
 };
 
@@ -28,9 +29,9 @@ enum class ControlKind {
 // and starts it at the top, as a Windows label draws it.
 enum class Align { Left, Centre, CentreTop };
 
-// What pressing a button does: close its window, or run the window's confirm,
-// which its logic defines.
-enum class ButtonCommand { None, Close, Confirm };
+// What pressing a button does: close its window, run the window's confirm,
+// which its logic defines, or empty the key field it names as its target.
+enum class ButtonCommand { None, Close, Confirm, ClearKey };
 
 struct Rgb {
   int red, green, blue;
@@ -59,6 +60,7 @@ struct ControlRow {
   bool anyButton = false;
   ButtonCommand command = ButtonCommand::None;  // a button's
   bool checked = false;                         // an option button selected when the window opens
+  std::string target = {};                      // the key field a ClearKey button empties
 };
 
 struct ControlTable {

@@ -1,5 +1,6 @@
 #include "dialogue/HotkeySetup.h"
 
+#include <optional>
 #include <string>
 
 #include "common/Paths.h"
@@ -10,7 +11,40 @@
 
 namespace lumivox {
 
-void applyHotkeySetup(HotkeySetupView& view, Prompter& prompter) {
+namespace {
+
+// The keys as the fields hold them, or nothing once the first that cannot be
+// used was said.
+std::optional<PlayerKeySet> checkedPlayerKeys(const HotkeySetupView& view, Prompter& prompter) {
+  PlayerKeySet keys;
+  const auto& rows = playerKeyRows();
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    const std::string text = view.playerKeyText(row);
+    const std::optional<KeyCombo> combo = parseKeyCombo(text);
+    std::string problem;
+    if (!combo) problem = "「" + text + "」不能在游戏中使用：请用一个键，可以再加 Ctrl、Alt、Shift。";
+    for (std::size_t before = 0; combo && !combo->none() && before < row && problem.empty(); ++before)
+      if (keys[before] == *combo)
+        problem = "「" + text + "」已经是「" + std::string(rows[before].caption) + "」的按键了：每个按键只能做一件事。";
+    if (!problem.empty()) {
+      prompter.inform("「" + std::string(rows[row].caption) + "」的按键" + problem, "出错了", Prompter::Icon::Critical);
+      return std::nullopt;
+    }
+    keys[row] = *combo;
+  }
+  return keys;
+}
+
+}  // namespace
+
+void loadHotkeySetup(HotkeySetupView& view, const PlayerKeysHost& keys) {
+  for (std::size_t row = 0; row < kPlayerActionCount; ++row)
+    view.setPlayerKeyText(row, formatKeyCombo(keys.playerKeys()[row]));
+}
+
+void applyHotkeySetup(HotkeySetupView& view, PlayerKeysHost& keys, Prompter& prompter) {
+  const std::optional<PlayerKeySet> playerKeys = checkedPlayerKeys(view, prompter);
+  if (!playerKeys) return;
   std::string chosenToken;
   const auto& choices = hotkeyChoices();
   for (std::size_t row = 0; row < choices.size(); ++row)
@@ -21,6 +55,7 @@ void applyHotkeySetup(HotkeySetupView& view, Prompter& prompter) {
     prompter.inform(kHotkeyWriteFailedText, "发生错误", Prompter::Icon::Critical);
     return;
   }
+  keys.setPlayerKeys(*playerKeys);
   prompter.inform(kHotkeySavedText, "恭喜", Prompter::Icon::Information);
   view.closeWindow();
 }

@@ -1,6 +1,7 @@
 #include "dialogue/HotkeysForm.h"
 
 #include "dialogue/Hotkeys.h"
+#include "dialogue/PlayerKeys.h"
 
 namespace lumivox {
 namespace {
@@ -8,7 +9,7 @@ namespace {
 using K = ControlKind;
 
 ControlTable buildHotkeysForm() {
-  ControlTable form{.name = "HotkeysSetup", .title = "热键设置", .clientWidth = 3285, .clientHeight = 5175,
+  ControlTable form{.name = "HotkeysSetup", .title = "热键设置", .clientWidth = 3285, .clientHeight = 7200,
                     .controls = {}, .firstFocus = "Option1"};
   auto& c = form.controls;
   c.push_back({.kind = K::Label, .name = "Label1",
@@ -22,14 +23,31 @@ ControlTable buildHotkeysForm() {
     c.push_back({.kind = K::OptionButton, .name = "Option" + std::to_string(row + 1), .parent = "Frame1",
                  .caption = std::string(choices[row].caption), .left = 120, .top = tops[row], .width = 2775,
                  .height = row == 4 ? 375 : 255, .checked = row == 0});
-  c.push_back({.kind = K::Button, .name = "Command1", .caption = "应用新设置", .left = 195, .top = 4680, .width = 1455,
+  // The player keys: each acts at once, pressed in the game; 无 sets none.
+  c.push_back({K::Frame, "Frame2", "", "游戏中的按键[立即生效]", 120, 4560, 3015, 1980});
+  const auto& keys = playerKeyRows();
+  for (std::size_t row = 0; row < keys.size(); ++row) {
+    const int top = 300 + static_cast<int>(row) * 405;
+    const std::string n = std::to_string(row + 1);
+    c.push_back({.kind = K::Label, .name = playerKeyLabelName(row), .parent = "Frame2",
+                 .caption = std::string(keys[row].caption), .left = 120, .top = top + 45, .width = 780, .height = 255});
+    c.push_back({.kind = K::KeyField, .name = playerKeyFieldName(row), .parent = "Frame2", .left = 930, .top = top,
+                 .width = 1620, .height = 315});
+    c.push_back({.kind = K::Button, .name = "KeyNone" + n, .parent = "Frame2", .caption = "无", .left = 2580,
+                 .top = top, .width = 315, .height = 315, .command = ButtonCommand::ClearKey,
+                 .target = playerKeyFieldName(row)});
+  }
+  c.push_back({.kind = K::Button, .name = "Command1", .caption = "应用新设置", .left = 195, .top = 6705, .width = 1455,
                .height = 375, .command = ButtonCommand::Confirm});
-  c.push_back({.kind = K::Button, .name = "Command2", .caption = "取消", .left = 1875, .top = 4680, .width = 1215,
+  c.push_back({.kind = K::Button, .name = "Command2", .caption = "取消", .left = 1875, .top = 6705, .width = 1215,
                .height = 375, .command = ButtonCommand::Close});
   return form;
 }
 
 }  // namespace
+
+std::string playerKeyLabelName(std::size_t row) { return "KeyLabel" + std::to_string(row + 1); }
+std::string playerKeyFieldName(std::size_t row) { return "Key" + std::to_string(row + 1); }
 
 const ControlTable& hotkeysForm() {
   static const ControlTable form = buildHotkeysForm();

@@ -18,6 +18,10 @@ struct MenuBuilder {
             bool enabled = true) {
     rows.push_back({Kind::Item, depth, name, caption, command, shortcut, enabled});
   }
+  // An item with a check mark; radio items of one submenu are one choice.
+  void checkItem(int depth, const char* name, const char* caption, CommandId command, bool radio = false) {
+    rows.push_back({Kind::Item, depth, name, caption, command, "", true, false, true, radio});
+  }
   void separator(int depth) { rows.push_back({Kind::Separator, depth, "", "", C::None, "", true}); }
   // Door items are captioned with their own names.
   void doors(int depth, std::size_t first, std::size_t last) {
@@ -30,6 +34,7 @@ struct MenuBuilder {
 
 constexpr bool kOff = false;
 constexpr bool kPopsUp = true;
+constexpr bool kRadio = true;
 
 std::vector<MenuEntry> buildIndexMenu() {
   MenuBuilder m;
@@ -41,6 +46,14 @@ std::vector<MenuEntry> buildIndexMenu() {
   m.item(1, "保存设置系统", "自动保存设置...(&S)", C::AutoSaveSettings);
   m.item(1, "对话进程设置", "对话进程设置...(&T)", C::JumpSettings);
   m.item(1, "切换按键设置", "切换按键设置...(&H)", C::HotkeySettings);
+  // Under 程序: a fifth menu on the bar would not fit the window's width.
+  m.submenu(1, "窗口", "窗口(&W)");
+  m.checkItem(2, "总在最前", "总在最前(&T)", C::StayOnTop);
+  m.submenu(2, "透明度", "透明度(&O)");
+  m.checkItem(3, "透明度100", "100 %", C::Opacity100, kRadio);
+  m.checkItem(3, "透明度85", "85 %", C::Opacity85, kRadio);
+  m.checkItem(3, "透明度70", "70 %", C::Opacity70, kRadio);
+  m.checkItem(3, "透明度55", "55 %", C::Opacity55, kRadio);
   m.separator(1);
   m.item(1, "退出", "退出(&E)", C::Exit, "Del");
 
@@ -64,6 +77,9 @@ std::vector<MenuEntry> buildIndexMenu() {
   m.item(1, "快进对话1", "快进对话*1(&G)", C::StepForward1, "Ctrl+G");
   m.item(1, "快进对话10", "快进对话*10(&H)", C::StepForward10, "Ctrl+H");
   m.separator(1);
+  m.checkItem(1, "暂停计数", "暂停计数(&P)", C::PauseCounting);
+  m.item(1, "对话列表", "对话列表...(&L)", C::ShowLines);
+  m.separator(1);
   m.item(1, "新建对话进度", "新建对话进度(&N)", C::NewProgress);
   m.separator(1);
   m.item(1, "Debug模式", "Debug模式(&D)", C::DebugMode, "", kOff);
@@ -83,6 +99,7 @@ std::vector<MenuEntry> buildIndexMenu() {
 
   m.submenu(0, "帮助", "帮助(&H)");
   m.item(1, "使用帮助", "使用帮助(&U)", C::Help);
+  m.item(1, "检查词库", "检查词库(&C)...", C::CheckLibrary);
   m.submenu(1, "发送报告", "发送报告(&S)");
   m.item(2, "错误报告", "错误报告(&E)...", C::ErrorReport);
   m.item(2, "建议报告", "建议报告(&J)...", C::SuggestionReport);

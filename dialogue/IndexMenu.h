@@ -18,6 +18,8 @@ struct MenuEntry {
   std::string shortcut;  // "Ctrl+O", "Del" or empty
   bool initiallyEnabled;
   bool popsUp = false;   // a submenu that OpenGateMenu also pops up at the pointer
+  bool checkable = false;  // an item that shows a check mark
+  bool radio = false;      // checkable, and one of its submenu's group of choices
 };
 
 // The whole menu tree of the main window, read by every front end.

@@ -50,10 +50,14 @@ void refreshLibraryPaths(DialogueState& state, IndexModel& view) {
 }
 
 void pollTick(DialogueState& state, KeyWatch& keys, IndexModel& view) {
+  pollTick(state, keys.pressedSinceLastAsked(virtualKeyForToken(state.hotkeyToken)), view);
+}
+
+void pollTick(DialogueState& state, bool advancePressed, IndexModel& view) {
   try {
     refreshLibraryPaths(state, view);
     const Track track = state.track();
-    if (!keys.pressedSinceLastAsked(virtualKeyForToken(state.hotkeyToken))) return;
+    if (!advancePressed) return;
     advance(state, track, view);
   } catch (const std::exception&) {
     // A tick that fails is simply over; the next one runs as usual.

@@ -16,6 +16,8 @@ void refreshLibraryPaths(DialogueState& state, IndexModel& view);
 // last tick, the active track shows the line its counter names and moves on.
 // A failure ends the tick silently with what was done so far kept.
 void pollTick(DialogueState& state, KeyWatch& keys, IndexModel& view);
+// The same, told whether the tick advances.
+void pollTick(DialogueState& state, bool advancePressed, IndexModel& view);
 
 // One tick of the one-shot read of the active track's line count into the
 // progress bar's maximum; the timer switches itself off after a good read and

@@ -1,8 +1,26 @@
 #include "info/HelpText.h"
 
+#include <string>
+
+#include "dialogue/PlayerKeys.h"
 #include "platform/KeyWatchText.h"
 
 namespace lumivox {
+
+namespace {
+
+// The player keys with their defaults, one a line, from the table they are set by.
+const std::vector<std::string>& playerKeyLines() {
+  static const std::vector<std::string> lines = [] {
+    std::vector<std::string> all;
+    for (const PlayerKeyRow& row : playerKeyRows())
+      all.push_back(std::string(row.defaultKeys) + "：" + std::string(row.caption));
+    return all;
+  }();
+  return lines;
+}
+
+}  // namespace
 
 // Lines are broken by hand so that each fits the help window's text box.
 const std::vector<std::string_view>& helpLines() {
@@ -23,6 +41,12 @@ const std::vector<std::string_view>& helpLines() {
         "",
         "使用方法：",
         "在游戏中用空格或自定义按键代替鼠标进行对话切换、剧情选项。",
+        "",
+        "游戏中另有四个按键（默认如下），可在「切换",
+        "按键设置」里更改或设为无，立即生效：",
+    });
+    all.insert(all.end(), playerKeyLines().begin(), playerKeyLines().end());
+    all.insert(all.end(), {
         "",
         "注意：",
         "因为程序要留意全局的按键，个别杀毒软件可能",

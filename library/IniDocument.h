@@ -33,6 +33,9 @@ class IniDocument {
   std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
   // The whole line that value comes from.
   std::optional<IniLine> findLine(std::string_view section, std::string_view key) const;
+  // The section's index, for many lookups in a row; null when there is no
+  // such section. Valid until the next question about another section.
+  const IniSectionIndex* section(std::string_view name) const;
 
   const std::string& bytes() const { return bytes_; }
   // Gives the bytes back (to read the next version of the file into); the
@@ -48,7 +51,6 @@ class IniDocument {
     std::unique_ptr<IniSectionIndex> index;  // null: no such section
   };
 
-  const IniSectionIndex* section(std::string_view name) const;
   std::optional<std::size_t> bodyOf(std::string_view name) const;
 
   std::string bytes_;

@@ -24,6 +24,11 @@ class IniSectionIndex {
   // The first key line of that name (ASCII case aside), in the same bytes.
   std::optional<IniLine> find(std::string_view bytes, std::string_view key) const;
 
+  // One past the highest line number in the table: a list of the section's
+  // lines runs from 0 to below it. A number far beyond the others (listed
+  // with the other keys) does not stretch it.
+  std::size_t numberedLines() const { return numbered_.size(); }
+
   // Memory held, for tests and the benchmark.
   std::size_t memoryBytes() const;
 

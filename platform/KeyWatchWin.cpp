@@ -47,6 +47,13 @@ bool AsyncKeyStateWatch::pressedSinceLastAsked(int virtualKey) {
   return pressed;
 }
 
+bool AsyncKeyStateWatch::isDown(int virtualKey) {
+  if (virtualKey < 0 || virtualKey >= 256) return false;
+  // Asking clears bit 0 too, but a key's press is asked for before its
+  // state within the same tick, so no tap between two ticks is lost.
+  return (stateOf(virtualKey) & kDownNow) != 0;
+}
+
 void AsyncKeyStateWatch::forgetPresses() {
   // Asking clears bit 0; a key held now counts only once it was let go.
   for (int key = 0; key < 256; ++key)

@@ -24,6 +24,7 @@ class AsyncKeyStateWatch final : public KeyWatch {
   explicit AsyncKeyStateWatch(KeyStateSource source);
 
   bool pressedSinceLastAsked(int virtualKey) override;
+  bool isDown(int virtualKey) override;
   void forgetPresses() override;
 
  private:

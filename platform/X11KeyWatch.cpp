@@ -8,6 +8,8 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <vector>
+
 #include "platform/X11KeyMap.h"
 
 namespace lumivox {
@@ -37,6 +39,7 @@ X11KeyWatch::X11KeyWatch() {
   // window has the focus, and selecting them grabs nothing.
   unsigned char mask[XIMaskLen(XI_LASTEVENT)] = {};
   XISetMask(mask, XI_RawKeyPress);
+  XISetMask(mask, XI_RawKeyRelease);
   XIEventMask eventMask{XIAllMasterDevices, static_cast<int>(sizeof mask), mask};
   XISelectEvents(display_, DefaultRootWindow(display_), &eventMask, 1);
   XFlush(display_);
@@ -78,18 +81,55 @@ void X11KeyWatch::readEvents(int mode) {
     XGenericEventCookie* cookie = &event.xcookie;
     if (cookie->type != GenericEvent || cookie->extension != xinputOpcode_ || !XGetEventData(display_, cookie))
       continue;
-    if (cookie->evtype == XI_RawKeyPress) {
+    if (cookie->evtype == XI_RawKeyPress || cookie->evtype == XI_RawKeyRelease) {
       const auto* raw = static_cast<const XIRawEvent*>(cookie->data);
       const KeySym keysym = XkbKeycodeToKeysym(display_, static_cast<KeyCode>(raw->detail), 0, 0);
-      for (int key : virtualKeysForKeysym(keysym)) press(key);
+      if (cookie->evtype == XI_RawKeyPress)
+        press(keysym);
+      else
+        release(keysym);
     }
     XFreeEventData(display_, cookie);
   }
 }
 
-void X11KeyWatch::press(int virtualKey) {
-  if (virtualKey < 0 || virtualKey >= 256) return;
-  pressed_[static_cast<std::size_t>(virtualKey) / 64].fetch_or(std::uint64_t{1} << (virtualKey % 64));
+namespace {
+
+std::uint64_t bitOf(int virtualKey) { return std::uint64_t{1} << (virtualKey % 64); }
+std::size_t wordOf(int virtualKey) { return static_cast<std::size_t>(virtualKey) / 64; }
+bool watched(int virtualKey) { return virtualKey >= 0 && virtualKey < 256; }
+
+// The side-specific keys a generic modifier stands for; none for other keys.
+std::array<int, 2> sidesOf(int virtualKey) {
+  switch (virtualKey) {
+    case vk::Shift: return {vk::LeftShift, vk::RightShift};
+    case vk::Control: return {vk::LeftControl, vk::RightControl};
+    case vk::Menu: return {vk::LeftMenu, vk::RightMenu};
+  }
+  return {-1, -1};
+}
+
+}  // namespace
+
+bool X11KeyWatch::downNow(int virtualKey) const {
+  const std::array<int, 2> sides = sidesOf(virtualKey);
+  if (sides[0] >= 0) return downNow(sides[0]) || downNow(sides[1]);
+  return (down_[wordOf(virtualKey)].load() & bitOf(virtualKey)) != 0;
+}
+
+// A key already down is held, not pressed again; generic modifiers are
+// down through their sides, so their bits stay clear.
+void X11KeyWatch::press(unsigned long keysym) {
+  const std::vector<int> keys = virtualKeysForKeysym(keysym);
+  for (int key : keys)
+    if (watched(key) && !downNow(key)) pressed_[wordOf(key)].fetch_or(bitOf(key));
+  for (int key : keys)
+    if (watched(key) && sidesOf(key)[0] < 0) down_[wordOf(key)].fetch_or(bitOf(key));
+}
+
+void X11KeyWatch::release(unsigned long keysym) {
+  for (int key : virtualKeysForKeysym(keysym))
+    if (watched(key)) down_[wordOf(key)].fetch_and(~bitOf(key));
 }
 
 void X11KeyWatch::forgetPresses() {
@@ -102,9 +142,10 @@ void X11KeyWatch::forgetPresses() {
 }
 
 bool X11KeyWatch::pressedSinceLastAsked(int virtualKey) {
-  if (virtualKey < 0 || virtualKey >= 256) return false;
-  const std::uint64_t bit = std::uint64_t{1} << (virtualKey % 64);
-  return (pressed_[static_cast<std::size_t>(virtualKey) / 64].fetch_and(~bit) & bit) != 0;
+  if (!watched(virtualKey)) return false;
+  return (pressed_[wordOf(virtualKey)].fetch_and(~bitOf(virtualKey)) & bitOf(virtualKey)) != 0;
 }
+
+bool X11KeyWatch::isDown(int virtualKey) { return watched(virtualKey) && downNow(virtualKey); }
 
 }  // namespace lumivox

@@ -29,6 +29,7 @@ class X11KeyWatch final : public KeyWatch {
   const std::string& error() const { return error_; }
 
   bool pressedSinceLastAsked(int virtualKey) override;
+  bool isDown(int virtualKey) override;
   void forgetPresses() override;
 
  private:
@@ -36,13 +37,18 @@ class X11KeyWatch final : public KeyWatch {
   // Handles the events Xlib has or can read without waiting; the caller
   // holds displayLock_.
   void readEvents(int mode);
-  void press(int virtualKey);
+  void press(unsigned long keysym);
+  void release(unsigned long keysym);
+  bool downNow(int virtualKey) const;
 
   Display* display_ = nullptr;
   int xinputOpcode_ = 0;
   int stopPipe_[2] = {-1, -1};
   std::mutex displayLock_;  // the display is used by the thread and by forgetPresses
-  std::array<std::atomic<std::uint64_t>, 4> pressed_{};  // a bit for each of 256 virtual keys
+  // A bit for each of 256 virtual keys: pressed since asked, held down now.
+  // A generic modifier is down while either side's key is.
+  std::array<std::atomic<std::uint64_t>, 4> pressed_{};
+  std::array<std::atomic<std::uint64_t>, 4> down_{};
   std::thread reader_;
   std::string error_;
 };

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -79,6 +80,16 @@ QLabel* labelOf(QWidget* control) {
   return qobject_cast<QLabel*>(control);
 }
 
+// One combination: a press after it starts the next instead of adding a
+// second key to the sequence.
+QKeySequenceEdit* keyField(QWidget* parent) {
+  auto* field = new QKeySequenceEdit(parent);
+  QObject::connect(field, &QKeySequenceEdit::keySequenceChanged, field, [field](const QKeySequence& keys) {
+    if (keys.count() >= 1) field->setKeySequence(QKeySequence(keys[0]));
+  });
+  return field;
+}
+
 QWidget* create(const ControlRow& row, QWidget* parent, Prompter* prompter) {
   switch (row.kind) {
     case ControlKind::Frame: return new QGroupBox(toQString(row.caption), parent);
@@ -109,6 +120,7 @@ QWidget* create(const ControlRow& row, QWidget* parent, Prompter* prompter) {
     }
     case ControlKind::Button: return new QPushButton(toQString(row.caption), parent);
     case ControlKind::OptionButton: return new QRadioButton(toQString(row.caption), parent);
+    case ControlKind::KeyField: return keyField(parent);
     case ControlKind::Picture: return new QLabel(parent);
     case ControlKind::XpBar:
       if (!prompter) throw std::invalid_argument("an XP bar needs a prompter");
@@ -150,10 +162,14 @@ class DialogKeys final : public QObject {
   QPushButton* cancel_;
 };
 
-void wireButton(QPushButton* button, const ControlRow& row, const ControlTable& form, QWidget* window) {
+void wireButton(QPushButton* button, const ControlRow& row, const ControlTable& form, QWidget* window,
+                const std::map<std::string, QWidget*>& controls) {
   button->setAutoDefault(false);
   button->setDefault(row.name == form.defaultButton);
   if (row.command == ButtonCommand::Close) QObject::connect(button, &QPushButton::clicked, window, &QWidget::close);
+  if (row.command == ButtonCommand::ClearKey)
+    if (auto* field = qobject_cast<QKeySequenceEdit*>(controls.at(row.target)))
+      QObject::connect(button, &QPushButton::clicked, field, &QKeySequenceEdit::clear);
 }
 
 }  // namespace
@@ -188,7 +204,7 @@ std::map<std::string, QWidget*> buildForm(QWidget* client, const ControlTable& f
       if (row.kind != ControlKind::DialogueLine) label->setAlignment(alignmentOf(row));
       label->setText(toQString(row.caption));
     }
-    if (auto* button = qobject_cast<QPushButton*>(control)) wireButton(button, row, form, window);
+    if (auto* button = qobject_cast<QPushButton*>(control)) wireButton(button, row, form, window, controls);
     if (auto* option = qobject_cast<QRadioButton*>(control)) option->setChecked(row.checked);
     if (auto* field = qobject_cast<QLineEdit*>(control)) field->setText(toQString(row.caption));
     if (row.kind == ControlKind::HiddenField) control->setVisible(false);
@@ -214,6 +230,8 @@ std::map<std::string, QWidget*> buildForm(QWidget* client, const ControlTable& f
 void setControlText(QWidget* control, const QString& text) {
   if (QLabel* label = labelOf(control)) return label->setText(text);
   if (auto* field = qobject_cast<QLineEdit*>(control)) return field->setText(text);
+  if (auto* keys = qobject_cast<QKeySequenceEdit*>(control))
+    return keys->setKeySequence(QKeySequence::fromString(text, QKeySequence::PortableText));
   if (auto* box = qobject_cast<QPlainTextEdit*>(control)) return box->setPlainText(text);
   if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->setText(text);
   if (auto* frame = qobject_cast<QGroupBox*>(control)) return frame->setTitle(text);

@@ -1,5 +1,6 @@
 #include "qt/FormWindow.h"
 
+#include <QKeySequenceEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,6 +28,9 @@ void FormWindow::showModal() {
 
 std::string FormWindow::text(const std::string& control) const {
   const auto found = controls_.find(control);
+  if (found != controls_.end())
+    if (const auto* keys = qobject_cast<QKeySequenceEdit*>(found->second))
+      return keys->keySequence().toString(QKeySequence::PortableText).toStdString();
   const auto* field = found == controls_.end() ? nullptr : qobject_cast<QLineEdit*>(found->second);
   return field ? field->text().toStdString() : std::string();
 }

@@ -1,18 +1,26 @@
 #include "qt/IndexWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "common/Twips.h"
 #include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
 #include "app/IndexTimers.h"
+#include "app/WindowLook.h"
+#include "platform/WindowOpacityQt.h"
 #include "qt/AboutWindow.h"
+#include "qt/CheckReportWindow.h"
 #include "qt/FormBuilder.h"
 #include "qt/LabelMouse.h"
+#include "qt/LinesWindow.h"
 #include "qt/QtText.h"
 #include "qt/QtTicker.h"
 #include "qt/SettingsWindows.h"
@@ -39,6 +47,10 @@ IndexWindow::IndexWindow(MainServices services, QWidget* parent)
   ticker_ = new QtTicker(this, indexTimers(), [this](TimerId timer) { controller_->onTimer(timer); });
   services.ticker = ticker_;
   services.windows = this;
+  // The queued call is dropped if the window has gone by then.
+  services.postToGui = [this](std::function<void()> call) {
+    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+  };
   controller_ = std::make_unique<MainController>(*this, std::move(services));
 
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -46,6 +58,8 @@ IndexWindow::IndexWindow(MainServices services, QWidget* parent)
 
 IndexWindow::~IndexWindow() {
   delete about_.data();
+  delete lines_.data();  // it tells the controller as it goes
+  delete checkReport_.data();
   // The ticker's timers go with the window; no tick reaches the controller after it.
   delete ticker_;
 }
@@ -75,6 +89,13 @@ void IndexWindow::buildMenus() {
     action->setObjectName(toQString(entry.name));
     action->setShortcut(QKeySequence(toQString(entry.shortcut)));
     action->setEnabled(entry.initiallyEnabled);
+    action->setCheckable(entry.checkable);
+    if (entry.radio) {
+      // One exclusive group per submenu draws its rows as radio items.
+      QActionGroup*& group = radioGroups_[parent];
+      if (!group) group = new QActionGroup(parent);
+      group->addAction(action);
+    }
     connect(action, &QAction::triggered, this, [this, command = entry.command] { controller_->onCommand(command); });
     addTo(action);
     actions_[entry.command].push_back(action);
@@ -113,6 +134,10 @@ void IndexWindow::setCommandEnabled(CommandId command, bool enabled) {
   for (QAction* action : actions_[command]) action->setEnabled(enabled);
 }
 
+void IndexWindow::setCommandChecked(CommandId command, bool checked) {
+  for (QAction* action : actions_[command]) action->setChecked(checked);
+}
+
 void IndexWindow::popUpGateMenu() { gateMenu_->popup(releasedAt_); }
 
 void IndexWindow::setOuterHeightTwips(int twips) {
@@ -126,7 +151,20 @@ void IndexWindow::setOuterHeightTwips(int twips) {
 
 void IndexWindow::setControlShown(std::string_view control, bool shown) { this->control(control)->setVisible(shown); }
 
-void IndexWindow::openHotkeys() { HotkeysWindow::open(this, prompter()); }
+void IndexWindow::setStayOnTop(bool onTop) {
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+  // A new flag hides a shown window; it comes back where it was.
+  const bool shown = isVisible();
+  const QPoint at = pos();
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (!shown) return;
+  move(at);
+  show();
+}
+
+void IndexWindow::setOpacityPercent(int percent) { SetWindowOpacity(this, opacityLevel(percent)); }
+
+void IndexWindow::openHotkeys() { HotkeysWindow::open(this, *controller_, prompter()); }
 void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(this, state, prompter()); }
 void IndexWindow::openAutoSave(IndexModel& index) { AutoSaveWindow::open(this, index, prompter()); }
 void IndexWindow::openHelp() { HelpWindow::open(this); }
@@ -144,8 +182,47 @@ void IndexWindow::raiseAbout() {
   about_->activateWindow();
 }
 
+CheckReportView* IndexWindow::openCheckReport(CheckReportController& controller) {
+  checkReport_ = new CheckReportWindow(controller);
+  checkReport_->show();
+  return checkReport_;
+}
+
+void IndexWindow::raiseCheckReport() {
+  if (!checkReport_) return;
+  if (checkReport_->isMinimized()) checkReport_->showNormal();
+  checkReport_->raise();
+  checkReport_->activateWindow();
+}
+
 void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
   (new ShowFrm(members, host, *this, prompter()))->open();
+}
+
+void IndexWindow::openLines(LinesController& lines) {
+  lines_ = new LinesWindow(lines);
+  lines_->applyLook(followersOnTop_, followersOpacity_);
+  // Beside the main window, where it covers neither it nor, as far as the
+  // screen allows, more of the game.
+  const QRect screen = this->screen()->availableGeometry();
+  const QRect main = frameGeometry();
+  QPoint at(main.right() + 1, main.top());
+  if (at.x() + lines_->width() > screen.right()) at.setX(std::max(screen.left(), main.left() - lines_->width()));
+  lines_->move(at);
+  lines_->show();
+}
+
+void IndexWindow::raiseLines() {
+  if (!lines_) return;
+  if (lines_->isMinimized()) lines_->showNormal();
+  lines_->raise();
+  lines_->activateWindow();
+}
+
+void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
+  followersOnTop_ = onTop;
+  followersOpacity_ = opacityPercent;
+  if (lines_) lines_->applyLook(onTop, opacityPercent);
 }
 
 void IndexWindow::closeEvent(QCloseEvent* event) {

@@ -14,9 +14,13 @@ class QAction;
 class QMenu;
 class QProgressBar;
 
+class QActionGroup;
+
 namespace lumivox {
 
 class AboutWindow;
+class LinesWindow;
+class CheckReportWindow;
 class QtTicker;
 
 // The main window Index as the Qt front end draws it: controls and menus
@@ -36,9 +40,12 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   void setControlText(std::string_view control, const std::string& text) override;
   void setBar(std::string_view control, int position, int steps) override;
   void setCommandEnabled(CommandId command, bool enabled) override;
+  void setCommandChecked(CommandId command, bool checked) override;
   void popUpGateMenu() override;
   void setOuterHeightTwips(int twips) override;
   void setControlShown(std::string_view control, bool shown) override;
+  void setStayOnTop(bool onTop) override;
+  void setOpacityPercent(int percent) override;
 
   // IndexWindows
   void openHotkeys() override;
@@ -47,7 +54,12 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   void openHelp() override;
   void openAbout(const std::string& mainLibraryPath) override;
   void raiseAbout() override;
+  CheckReportView* openCheckReport(CheckReportController& controller) override;
+  void raiseCheckReport() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
+  void openLines(LinesController& lines) override;
+  void raiseLines() override;
+  void applyWindowLook(bool onTop, int opacityPercent) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -65,9 +77,15 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   std::unique_ptr<MainController> controller_;
   std::map<std::string, QWidget*, std::less<>> controls_;
   std::map<CommandId, std::vector<QAction*>> actions_;
+  std::map<QWidget*, QActionGroup*> radioGroups_;
   QMenu* gateMenu_ = nullptr;
   QPoint releasedAt_;  // where a mouse button was last released over a label
   QPointer<AboutWindow> about_;
+  QPointer<LinesWindow> lines_;
+  QPointer<CheckReportWindow> checkReport_;
+  // The look the windows that follow the main window take as they open.
+  bool followersOnTop_ = false;
+  int followersOpacity_ = 100;
 };
 
 }  // namespace lumivox

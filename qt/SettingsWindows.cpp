@@ -18,11 +18,19 @@ Window* ownedByTheRun(QObject* mainWindow, Window* window) {
 
 }  // namespace
 
-HotkeysWindow::HotkeysWindow(QWidget* mainWindow, Prompter& prompter)
-    : FormWindow(hotkeysForm(), mainWindow), prompter_(prompter) {}
+HotkeysWindow::HotkeysWindow(QWidget* mainWindow, PlayerKeysHost& keys, Prompter& prompter)
+    : FormWindow(hotkeysForm(), mainWindow), keys_(keys), prompter_(prompter) {
+  loadHotkeySetup(*this, keys_);
+}
 
-void HotkeysWindow::open(QWidget* mainWindow, Prompter& prompter) {
-  (new HotkeysWindow(mainWindow, prompter))->showModal();
+void HotkeysWindow::open(QWidget* mainWindow, PlayerKeysHost& keys, Prompter& prompter) {
+  (new HotkeysWindow(mainWindow, keys, prompter))->showModal();
+}
+
+std::string HotkeysWindow::playerKeyText(std::size_t row) const { return text(playerKeyFieldName(row)); }
+
+void HotkeysWindow::setPlayerKeyText(std::size_t row, const std::string& text) {
+  setText(playerKeyFieldName(row), text);
 }
 
 JumpWindow::JumpWindow(DialogueState& state, Prompter& prompter)

@@ -15,17 +15,21 @@ struct DialogueState;
 // The main window's small modal windows, each drawn from its control table
 // over its own logic. Each opens centred and deletes itself when closed.
 
-// HotkeysSetup: the advance key, taken at the next start.
+// HotkeysSetup: the advance key, taken at the next start, and the player
+// keys, taken at once.
 class HotkeysWindow final : public FormWindow, public HotkeySetupView {
   Q_OBJECT
  public:
-  static void open(QWidget* mainWindow, Prompter& prompter);
+  static void open(QWidget* mainWindow, PlayerKeysHost& keys, Prompter& prompter);
   bool isOptionSelected(std::size_t row) const override { return isChecked("Option" + std::to_string(row + 1)); }
+  std::string playerKeyText(std::size_t row) const override;
+  void setPlayerKeyText(std::size_t row, const std::string& text) override;
   void closeWindow() override { close(); }
 
  private:
-  HotkeysWindow(QWidget* mainWindow, Prompter& prompter);
-  void onConfirm() override { applyHotkeySetup(*this, prompter_); }
+  HotkeysWindow(QWidget* mainWindow, PlayerKeysHost& keys, Prompter& prompter);
+  void onConfirm() override { applyHotkeySetup(*this, keys_, prompter_); }
+  PlayerKeysHost& keys_;
   Prompter& prompter_;
 };
 

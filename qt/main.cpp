@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
   lumivox::WineRegistry registry(winePrefix);
   lumivox::WineProgramStarter programs(winePrefix);
   lumivox::X11KeyWatch keys;
+  lumivox::UserSettings settings(lumivox::UserSettings::defaultPath());
   if (!keys.error().empty())
     std::fprintf(stderr, "lumivox: %s; key presses cannot be counted\n", keys.error().c_str());
 
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
   services.clipboard = &clipboard;
   services.registry = &registry;
   services.programs = &programs;
+  services.settings = &settings;
   services.keyWatchError = keys.error();
   services.anotherInstanceRunning = [&instance] { return instance.anotherInstanceRunning(); };
   services.endProgram = [&ended] {

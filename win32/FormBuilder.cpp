@@ -8,6 +8,7 @@
 #include <cwchar>
 
 #include "common/LabelFitting.h"
+#include "dialogue/KeyCombo.h"
 #include "win32/ControlIds.h"
 #include "win32/Dpi.h"
 #include "win32/WideText.h"
@@ -50,6 +51,7 @@ WindowKind windowKind(const ControlRow& row) {
     // Tab reaches a group of options at its selected one.
     case ControlKind::OptionButton: return {WC_BUTTONW, visible | (row.checked ? WS_TABSTOP : 0) | BS_AUTORADIOBUTTON};
     case ControlKind::Picture: return {WC_STATICW, visible | SS_BITMAP};
+    case ControlKind::KeyField: return {HOTKEY_CLASSW, visible | WS_BORDER | WS_TABSTOP};
     case ControlKind::XpBar: break;  // made by its window: it needs the window's properties
   }
   return {nullptr, 0};
@@ -113,6 +115,35 @@ std::wstring withWindowsLineEnds(const std::wstring& text) {
     out += text[i];
   }
   return out;
+}
+
+// The keys the hotkey control shows by their extended names.
+bool extendedKey(int key) {
+  return (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE || key == VK_DIVIDE;
+}
+
+// A hotkey control's combination as text; a key outside the watch's
+// vocabulary by the name Windows gives it, which reading then refuses.
+std::string hotkeyText(HWND control) {
+  const auto hotkey = static_cast<WORD>(SendMessageW(control, HKM_GETHOTKEY, 0, 0));
+  const BYTE flags = HIBYTE(hotkey);
+  KeyCombo combo{LOBYTE(hotkey), (flags & HOTKEYF_CONTROL) != 0, (flags & HOTKEYF_ALT) != 0,
+                 (flags & HOTKEYF_SHIFT) != 0};
+  if (combo.none()) return {};
+  if (std::string text = formatKeyCombo(combo); !text.empty()) return text;
+  wchar_t name[64] = L"?";
+  const UINT scanCode = MapVirtualKeyW(static_cast<UINT>(combo.key), MAPVK_VK_TO_VSC);
+  GetKeyNameTextW(static_cast<LONG>(scanCode << 16), name, 64);
+  combo.key = 'A';  // only the modifiers' text is kept
+  std::string text = formatKeyCombo(combo);
+  return text.substr(0, text.size() - 1) + fromWide(name);
+}
+
+void setHotkeyText(HWND control, const std::string& text) {
+  const KeyCombo combo = parseKeyCombo(text).value_or(KeyCombo{});
+  const BYTE flags = static_cast<BYTE>((combo.ctrl ? HOTKEYF_CONTROL : 0) | (combo.alt ? HOTKEYF_ALT : 0) |
+                                       (combo.shift ? HOTKEYF_SHIFT : 0) | (extendedKey(combo.key) ? HOTKEYF_EXT : 0));
+  SendMessageW(control, HKM_SETHOTKEY, MAKEWORD(static_cast<BYTE>(combo.key), flags), 0);
 }
 
 }  // namespace
@@ -244,6 +275,7 @@ void Win32Form::fitDialogueLine(HWND control, const ControlRow& row) {
 
 std::string Win32Form::text(std::string_view name) const {
   HWND control = this->control(name);
+  if (control && rows_.at(control)->kind == ControlKind::KeyField) return hotkeyText(control);
   return control ? fromWide(textOf(control)) : std::string();
 }
 
@@ -251,6 +283,7 @@ void Win32Form::setText(std::string_view name, const std::string& text) {
   HWND control = this->control(name);
   if (!control) return;
   const ControlRow& row = *rows_.at(control);
+  if (row.kind == ControlKind::KeyField) return setHotkeyText(control, text);
   std::wstring wide = toWide(text);
   if (row.kind == ControlKind::TextBox || row.scrolls) wide = withWindowsLineEnds(wide);
   SetWindowTextW(control, wide.c_str());

@@ -100,6 +100,7 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (const ControlRow* row = form_->row(reinterpret_cast<HWND>(lParam))) {
           if (row->command == ButtonCommand::Close) closeSoon();
           if (row->command == ButtonCommand::Confirm) onConfirm();
+          if (row->command == ButtonCommand::ClearKey) form_->setText(row->target, "");
         }
       return 0;
     case WM_CTLCOLORSTATIC:

@@ -49,6 +49,13 @@ IndexMenuBar::IndexMenuBar() {
     if (!row.shortcut.empty()) caption += "\t" + row.shortcut;
     AppendMenuW(parent, MF_STRING | (row.initiallyEnabled ? MF_ENABLED : MF_GRAYED), static_cast<UINT_PTR>(id),
                 toWide(caption).c_str());
+    if (row.radio) {
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof info;
+      info.fMask = MIIM_FTYPE;
+      info.fType = MFT_STRING | MFT_RADIOCHECK;
+      SetMenuItemInfoW(parent, static_cast<UINT>(id), FALSE, &info);
+    }
     commands_[id] = row.command;
     items_[row.command].push_back(id);
     if (const auto shortcut = accelerator(row.shortcut, id)) accelerators.push_back(*shortcut);
@@ -67,6 +74,10 @@ CommandId IndexMenuBar::command(int itemId) const {
 
 void IndexMenuBar::setEnabled(CommandId command, bool enabled) {
   for (int id : items_[command]) EnableMenuItem(bar_, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void IndexMenuBar::setChecked(CommandId command, bool checked) {
+  for (int id : items_[command]) CheckMenuItem(bar_, static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 }  // namespace lumivox

@@ -26,6 +26,7 @@ class IndexMenuBar {
   // CommandId::None for an identifier that is no item of the table.
   CommandId command(int itemId) const;
   void setEnabled(CommandId command, bool enabled);
+  void setChecked(CommandId command, bool checked);
 
  private:
   HMENU bar_ = nullptr;

@@ -3,10 +3,17 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <functional>
+#include <memory>
+
 #include "common/Prompter.h"
+#include "app/WindowLook.h"
 #include "dialogue/IndexForm.h"
+#include "platform/LayeredWindow.h"
 #include "win32/AboutWindow.h"
+#include "win32/CheckReportWindow.h"
 #include "win32/Dpi.h"
+#include "win32/LinesWindow.h"
 #include "win32/SettingsWindows.h"
 #include "win32/ShowFrmWindow.h"
 #include "win32/WideText.h"
@@ -17,6 +24,8 @@ namespace lumivox {
 namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// A call handed over from another thread, run on the window's own (lParam: the call).
+constexpr UINT kPostedCall = WM_APP + 1;
 
 }  // namespace
 
@@ -26,6 +35,10 @@ IndexWindow::IndexWindow(HINSTANCE instance, MainServices services)
 IndexWindow::~IndexWindow() {
   // No tick reaches the controller after it.
   ticker_.reset();
+  // It tells the controller as it goes.
+  if (lines_) DestroyWindow(lines_->handle());
+  // It speaks to the controller as it goes.
+  if (checkReport_) DestroyWindow(checkReport_->handle());
   if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
 
@@ -41,6 +54,10 @@ bool IndexWindow::create() {
   ticker_ = std::make_unique<Win32Ticker>([this](TimerId timer) { controller_->onTimer(timer); });
   services_.ticker = ticker_.get();
   services_.windows = this;
+  services_.postToGui = [window = window_](std::function<void()> call) {
+    auto* posted = new std::function<void()>(std::move(call));
+    if (!PostMessageW(window, kPostedCall, 0, reinterpret_cast<LPARAM>(posted))) delete posted;  // the window has gone
+  };
   controller_ = std::make_unique<MainController>(*this, services_);
   return controller_->start();
 }
@@ -72,6 +89,8 @@ void IndexWindow::setBar(std::string_view control, int position, int steps) {
 
 void IndexWindow::setCommandEnabled(CommandId command, bool enabled) { menu_.setEnabled(command, enabled); }
 
+void IndexWindow::setCommandChecked(CommandId command, bool checked) { menu_.setChecked(command, checked); }
+
 void IndexWindow::popUpGateMenu() {
   // Without the window in front the menu would not close when clicked away from.
   SetForegroundWindow(window_);
@@ -92,7 +111,22 @@ void IndexWindow::setControlShown(std::string_view control, bool shown) {
   ShowWindow(form_->control(control), shown ? SW_SHOWNA : SW_HIDE);
 }
 
-void IndexWindow::openHotkeys() { HotkeysWindow::open(window_, controller_->prompter()); }
+void IndexWindow::setStayOnTop(bool onTop) {
+  SetWindowPos(window_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void IndexWindow::setOpacityPercent(int percent) {
+  if (percent < 100) {
+    SetWindowOpacity(reinterpret_cast<NativeWindowHandle>(window_), opacityLevel(percent));
+    return;
+  }
+  // Opaque again: a layered window costs every paint a copy, so it stops being one.
+  const LONG_PTR style = GetWindowLongPtrW(window_, GWL_EXSTYLE);
+  if (style & WS_EX_LAYERED) SetWindowLongPtrW(window_, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+}
+
+void IndexWindow::openHotkeys() { HotkeysWindow::open(window_, *controller_, controller_->prompter()); }
+
 void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(window_, state, controller_->prompter()); }
 void IndexWindow::openAutoSave(IndexModel& index) { AutoSaveWindow::open(window_, index, controller_->prompter()); }
 void IndexWindow::openHelp() { HelpWindow::open(window_); }
@@ -111,8 +145,38 @@ void IndexWindow::raiseAbout() {
   SetForegroundWindow(about_->handle());
 }
 
+CheckReportView* IndexWindow::openCheckReport(CheckReportController& controller) {
+  checkReport_ = CheckReportWindow::open([this, &controller] {
+    checkReport_ = nullptr;
+    controller.onWindowClosed();
+  });
+  return checkReport_;
+}
+
+void IndexWindow::raiseCheckReport() {
+  if (!checkReport_) return;
+  if (IsIconic(checkReport_->handle())) ShowWindow(checkReport_->handle(), SW_RESTORE);
+  SetForegroundWindow(checkReport_->handle());
+}
+
 void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
   if (ShowFrmWindow* show = ShowFrmWindow::create(members, host, window_, controller_->prompter())) show->open();
+}
+
+void IndexWindow::openLines(LinesController& lines) {
+  lines_ = LinesWindow::open(lines, window_, followersOnTop_, followersOpacity_, [this] { lines_ = nullptr; });
+}
+
+void IndexWindow::raiseLines() {
+  if (!lines_) return;
+  if (IsIconic(lines_->handle())) ShowWindow(lines_->handle(), SW_RESTORE);
+  SetForegroundWindow(lines_->handle());
+}
+
+void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
+  followersOnTop_ = onTop;
+  followersOpacity_ = opacityPercent;
+  if (lines_) lines_->applyLook(onTop, opacityPercent);
 }
 
 LRESULT CALLBACK IndexWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -185,6 +249,11 @@ LRESULT IndexWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const RECT& proposed = *reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(window_, nullptr, proposed.left, proposed.top, proposed.right - proposed.left,
                    proposed.bottom - proposed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case kPostedCall: {
+      const std::unique_ptr<std::function<void()>> call(reinterpret_cast<std::function<void()>*>(lParam));
+      (*call)();
       return 0;
     }
     case WM_DESTROY:

@@ -7,10 +7,24 @@
 
 namespace lumivox {
 
-HotkeysWindow::HotkeysWindow(HWND mainWindow, Prompter& prompter)
-    : FormWindow(hotkeysForm(), mainWindow), prompter_(prompter) {}
+HotkeysWindow::HotkeysWindow(HWND mainWindow, PlayerKeysHost& keys, Prompter& prompter)
+    : FormWindow(hotkeysForm(), mainWindow), keys_(keys), prompter_(prompter) {}
 
-void HotkeysWindow::open(HWND mainWindow, Prompter& prompter) { openModal(new HotkeysWindow(mainWindow, prompter)); }
+void HotkeysWindow::open(HWND mainWindow, PlayerKeysHost& keys, Prompter& prompter) {
+  auto* window = new HotkeysWindow(mainWindow, keys, prompter);
+  if (!window->create()) {
+    delete window;
+    return;
+  }
+  loadHotkeySetup(*window, keys);
+  window->showModal();
+}
+
+std::string HotkeysWindow::playerKeyText(std::size_t row) const { return form().text(playerKeyFieldName(row)); }
+
+void HotkeysWindow::setPlayerKeyText(std::size_t row, const std::string& text) {
+  form().setText(playerKeyFieldName(row), text);
+}
 
 JumpWindow::JumpWindow(HWND mainWindow, DialogueState& state, Prompter& prompter)
     : FormWindow(jumpForm(), mainWindow), state_(state), prompter_(prompter) {}

@@ -16,16 +16,20 @@ struct DialogueState;
 // over its own logic. Each opens centred, returns at once and deletes itself
 // when its window goes.
 
-// HotkeysSetup: the advance key, taken at the next start.
+// HotkeysSetup: the advance key, taken at the next start, and the player
+// keys, taken at once.
 class HotkeysWindow final : public FormWindow, public HotkeySetupView {
  public:
-  static void open(HWND mainWindow, Prompter& prompter);
+  static void open(HWND mainWindow, PlayerKeysHost& keys, Prompter& prompter);
   bool isOptionSelected(std::size_t row) const override { return form().isChecked("Option" + std::to_string(row + 1)); }
+  std::string playerKeyText(std::size_t row) const override;
+  void setPlayerKeyText(std::size_t row, const std::string& text) override;
   void closeWindow() override { closeSoon(); }
 
  private:
-  HotkeysWindow(HWND mainWindow, Prompter& prompter);
-  void onConfirm() override { applyHotkeySetup(*this, prompter_); }
+  HotkeysWindow(HWND mainWindow, PlayerKeysHost& keys, Prompter& prompter);
+  void onConfirm() override { applyHotkeySetup(*this, keys_, prompter_); }
+  PlayerKeysHost& keys_;
   Prompter& prompter_;
 };
 

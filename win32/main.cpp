@@ -8,12 +8,15 @@
 #include "platform/ProgramStartWin.h"
 #include "platform/RegistryWin.h"
 #include "platform/SingleInstanceWin.h"
+#include "win32/CheckReportWindow.h"
 #include "win32/FormWindow.h"
 #include "win32/IndexWindow.h"
+#include "win32/LinesWindow.h"
 #include "win32/Win32Prompter.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   OleInitialize(nullptr);  // the show window's picture is decoded through OLE
 
@@ -24,6 +27,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   lumivox::WindowsClipboard clipboard;
   lumivox::WindowsRegistry registry;
   lumivox::WindowsProgramStarter programs;
+  lumivox::UserSettings settings(lumivox::UserSettings::defaultPath());
 
   lumivox::MainServices services;
   services.prompter = &prompter;
@@ -31,6 +35,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   services.clipboard = &clipboard;
   services.registry = &registry;
   services.programs = &programs;
+  services.settings = &settings;
   services.anotherInstanceRunning = [&singleInstance] { return singleInstance.anotherInstanceRunning(); };
   // At once: no tick, box or window may follow, and nothing is saved.
   services.endProgram = [] { ExitProcess(0); };
@@ -45,6 +50,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     const bool forMain = message.hwnd == window.handle() || IsChild(window.handle(), message.hwnd);
     if (forMain && TranslateAcceleratorW(window.handle(), window.accelerators(), &message)) continue;
     if (lumivox::FormWindow::translateKeys(message)) continue;
+    if (lumivox::LinesWindow::translateKeys(message)) continue;
+    if (lumivox::CheckReportWindow::translateKeys(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -2,13 +2,20 @@
 // front end drives it: commands, ticks and focus, with a recording front end.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <limits>
 #include <map>
+#include <mutex>
+#include <thread>
 
 #include "common/Paths.h"
 #include "dialogue/DataFiles.h"
 #include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
 #include "app/IndexView.h"
+#include "app/CheckReportController.h"
 #include "app/IndexWindows.h"
 #include "dialogue/KeyPoll.h"
 #include "app/MainController.h"
@@ -25,6 +32,16 @@ using namespace lumivox;
 
 namespace {
 
+// The report window as what it was last told to show.
+struct FakeCheckReport final : CheckReportView {
+  std::string summary;
+  std::vector<std::string> rows;
+  std::thread::id shownOn;
+  void showReport(const std::string& text, const std::vector<std::string>& lines) override {
+    summary = text, rows = lines, shownOn = std::this_thread::get_id();
+  }
+};
+
 // The front end as plain fields: the texts of the controls, the bar, the
 // running timers and the windows asked for.
 struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
@@ -35,6 +52,12 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   std::vector<std::string> opened;
   std::vector<int> heights;
   ShowHost* showHost = nullptr;
+  FakeCheckReport report;
+  CheckReportController* reportController = nullptr;
+  bool onTop = false;
+  int opacity = 0;
+  WindowLook followers{false, 0};
+  std::map<CommandId, bool> checked;
 
   void setControlText(std::string_view control, const std::string& text) override { texts[std::string(control)] = text; }
   void setBar(std::string_view control, int position, int steps) override {
@@ -43,7 +66,11 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   }
   double barShare() const { return static_cast<double>(barPosition) / barSteps; }
   void setCommandEnabled(CommandId, bool) override {}
+  void setCommandChecked(CommandId command, bool on) override { checked[command] = on; }
   void popUpGateMenu() override { opened.push_back("gate menu"); }
+  void setStayOnTop(bool on) override { onTop = on; }
+  void setOpacityPercent(int percent) override { opacity = percent; }
+  void applyWindowLook(bool on, int percent) override { followers = {on, percent}; }
   void setOuterHeightTwips(int twips) override { heights.push_back(twips); }
   void setControlShown(std::string_view control, bool on) override { shown[std::string(control)] = on; }
 
@@ -54,6 +81,13 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   void openAbout(const std::string&) override { opened.push_back("About"); }
   void raiseAbout() override { opened.push_back("About raised"); }
   void openShowWindow(ShowFrmMembers&, ShowHost& host) override { showHost = &host, opened.push_back("ShowFrm"); }
+  void openLines(LinesController&) override { opened.push_back("Lines"); }
+  void raiseLines() override { opened.push_back("Lines raised"); }
+  CheckReportView* openCheckReport(CheckReportController& controller) override {
+    reportController = &controller, opened.push_back("检查报告");
+    return &report;
+  }
+  void raiseCheckReport() override { opened.push_back("检查报告 raised"); }
 
   void start(TimerId timer, int intervalMs) override { running[timer] = intervalMs; }
   void stop(TimerId timer) override { running.erase(timer); }
@@ -69,6 +103,10 @@ struct Lumivox {
   bool otherInstance = false;
   int endCalls = 0;
   bool started = false;
+  // Calls handed to the GUI thread, run by runPosted.
+  std::mutex postedLock;
+  std::vector<std::function<void()>> posted;
+  UserSettings* settings = nullptr;
   std::unique_ptr<MainController> main;
 
   Lumivox& start() {
@@ -79,6 +117,11 @@ struct Lumivox {
     services.windows = &front;
     services.anotherInstanceRunning = [this] { return otherInstance; };
     services.endProgram = [this] { ++endCalls; };
+    services.postToGui = [this](std::function<void()> call) {
+      const std::lock_guard lock(postedLock);
+      posted.push_back(std::move(call));
+    };
+    services.settings = settings;
     main = std::make_unique<MainController>(front, services);
     started = main->start();
     return *this;
@@ -92,6 +135,20 @@ struct Lumivox {
   void press() {
     keys.press(vk::Space);
     tick(TimerId::TimeChr);
+  }
+  // Waits for a call handed to the GUI thread and runs what has come.
+  bool runPosted() {
+    for (int waited = 0; waited < 1000; ++waited) {
+      std::vector<std::function<void()>> calls;
+      {
+        const std::lock_guard lock(postedLock);
+        calls.swap(posted);
+      }
+      for (auto& call : calls) call();
+      if (!calls.empty()) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
   }
   // Poll and line count until both have settled.
   void settle() {
@@ -198,6 +255,60 @@ TEST(MainControllerStart, CounterPageShowsItsTextThenTheTimerStops) {
   l.tick(TimerId::UserNumberTi);
   EXPECT_EQ(l.text("状态提示"), "获取完毕...待命中...");
   EXPECT_FALSE(l.on(TimerId::UserNumberTi));
+}
+
+TEST(MainControllerStart, TheWindowLookComesFromTheSettingsAndTheirProblemsShowOnceShown) {
+  Lumivox l;
+  writeBytes(l.dir.path() / "settings.ini", "[Window]\nStayOnTop=true\nOpacity=7O\n");
+  UserSettings settings(l.dir.file("settings.ini"));
+  l.settings = &settings;
+  l.start();
+  EXPECT_TRUE(l.front.onTop);
+  EXPECT_EQ(l.front.opacity, 100);
+  EXPECT_EQ(l.front.followers, (WindowLook{true, 100}));
+  EXPECT_TRUE(l.prompter.boxes.empty());
+  l.main->onShown();
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_NE(l.prompter.boxes[0].text.find("Opacity=7O"), std::string::npos);
+}
+
+TEST(MainControllerWindowLook, TheMenuChangesTheLookEverywhereAndRemembersIt) {
+  Lumivox l;
+  UserSettings settings(l.dir.file("config/settings.ini"));
+  l.settings = &settings;
+  l.start();
+  EXPECT_EQ(l.front.checked, (std::map<CommandId, bool>{{CommandId::StayOnTop, false},
+                                                        {CommandId::Opacity100, true},
+                                                        {CommandId::Opacity85, false},
+                                                        {CommandId::Opacity70, false},
+                                                        {CommandId::Opacity55, false}}));
+  l.item("总在最前");
+  l.item("透明度55");
+  EXPECT_TRUE(l.front.onTop);
+  EXPECT_EQ(l.front.opacity, 55);
+  EXPECT_EQ(l.front.followers, (WindowLook{true, 55}));
+  EXPECT_TRUE(l.front.checked[CommandId::StayOnTop]);
+  EXPECT_TRUE(l.front.checked[CommandId::Opacity55]);
+  EXPECT_FALSE(l.front.checked[CommandId::Opacity100]);
+  UserSettings saved(l.dir.file("config/settings.ini"));
+  saved.load();
+  EXPECT_EQ(readWindowLook(saved), (WindowLook{true, 55}));
+  l.item("总在最前");
+  EXPECT_FALSE(l.front.onTop);
+  EXPECT_TRUE(l.prompter.boxes.empty());
+}
+
+TEST(MainControllerWindowLook, AnUnwritableFolderIsSaidOnceAndTheLookStillChanges) {
+  Lumivox l;
+  writeBytes(l.dir.path() / "config", "a file, not a folder");
+  UserSettings settings(l.dir.file("config/lumivox/settings.ini"));
+  l.settings = &settings;
+  l.start();
+  l.item("总在最前");
+  l.item("透明度85");
+  EXPECT_EQ(l.front.followers, (WindowLook{true, 85}));
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_EQ(l.prompter.boxes[0].icon, Prompter::Icon::Critical);
 }
 
 TEST(MainControllerLineCount, ReadOnceWhenUsableElseRetriedSilently) {
@@ -517,4 +628,165 @@ TEST(MainControllerWindows, AboutOpensOnceAndDisabledCommandsDoNothing) {
   l.item("保存当前的对话进度");  // usable only after an advance
   EXPECT_EQ(l.front.opened, (std::vector<std::string>{"About", "About raised", "About"}));
   EXPECT_TRUE(l.prompter.boxes.empty());
+}
+
+namespace {
+
+// A combination pressed in the game: its modifiers held around one press of
+// its key, then everything let go after the tick that sees it.
+void combination(Lumivox& l, std::initializer_list<int> modifiers, int key) {
+  for (int modifier : modifiers) l.keys.hold(modifier);
+  l.keys.press(key);
+  l.tick(TimerId::TimeChr);
+  for (int modifier : modifiers) l.keys.release(modifier);
+}
+
+}  // namespace
+
+TEST(MainControllerPlayerKeys, PauseStopsCountingSaysHowToResumeAndKeepsAutoSave) {
+  Lumivox l;
+  l.start();
+  l.settle();
+  l.press();
+  combination(l, {}, vk::Pause);
+  EXPECT_EQ(l.text("状态提示"), "已暂停计数：游戏中的按键不再翻页。按 Pause 继续。");
+  EXPECT_TRUE(l.main->countingPaused());
+  EXPECT_TRUE(l.front.checked.at(CommandId::PauseCounting));
+  l.press();
+  EXPECT_EQ(l.state().mainLineNumber, 1);
+  l.tick(TimerId::Timer3);
+  EXPECT_EQ(readBytes(l.dir.dataDir() / "AutoSave.sav"), "0\r\n");
+  l.item("暂停计数");  // the menu row resumes it as well
+  EXPECT_FALSE(l.main->countingPaused());
+  EXPECT_FALSE(l.front.checked.at(CommandId::PauseCounting));
+  l.press();
+  EXPECT_EQ(l.state().mainLineNumber, 2);
+  EXPECT_TRUE(l.prompter.boxes.empty());
+}
+
+// Read from [Keys] at start, a bad one its default and one sentence; set
+// from the hotkey window, acting at once and written back.
+TEST(MainControllerPlayerKeys, KeptInTheSettingsFile) {
+  Lumivox l;
+  writeBytes(l.dir.path() / "settings.ini", "[Keys]\nPause=num+0\nStepBack=Meta+X\nLines=\n");
+  UserSettings settings(l.dir.file("settings.ini"));
+  l.settings = &settings;
+  l.start();
+  l.settle();
+  const PlayerKeySet& keys = l.main->playerKeys();
+  EXPECT_EQ(formatKeyCombo(keys[0]), "Num+0");
+  EXPECT_EQ(formatKeyCombo(keys[1]), "Ctrl+Alt+PgUp");
+  EXPECT_EQ(formatKeyCombo(keys[2]), "Ctrl+Alt+PgDown");
+  EXPECT_TRUE(keys[3].none());
+  l.main->onShown();
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_NE(l.prompter.boxes[0].text.find("StepBack=Meta+X"), std::string::npos);
+  EXPECT_NE(l.prompter.boxes[0].text.find("Ctrl+Alt+PgUp"), std::string::npos);
+
+  l.settle();  // the box held the focus
+  PlayerKeySet changed = keys;
+  changed[0] = *parseKeyCombo("F9");
+  l.main->setPlayerKeys(changed);
+  combination(l, {}, vk::F1 + 8);
+  EXPECT_TRUE(l.main->countingPaused());
+  const std::string written = readBytes(l.dir.path() / "settings.ini");
+  for (const char* line : {"Pause=F9", "StepBack=Ctrl+Alt+PgUp", "Lines="})
+    EXPECT_NE(written.find(line), std::string::npos) << line << " in " << written;
+  EXPECT_EQ(written.find("Lines=Ctrl"), std::string::npos);
+}
+
+TEST(MainControllerPlayerKeys, StepsDoWhatTheMenuDoesAtTheEndsToo) {
+  Lumivox l;
+  l.start();
+  l.settle();
+  l.state().mainLineNumber = 5;
+  combination(l, {vk::Control, vk::Menu}, vk::PageUp);
+  EXPECT_EQ(l.state().mainLineNumber, 4);
+  EXPECT_EQ(l.text("状态提示"), "已成功将对话往前一个屏幕。对话数：5");
+  combination(l, {vk::Control, vk::Menu}, vk::PageDown);
+  EXPECT_EQ(l.state().mainLineNumber, 5);
+  EXPECT_TRUE(l.prompter.boxes.empty());
+  l.state().mainLineNumber = std::numeric_limits<std::int32_t>::max();
+  combination(l, {vk::Control, vk::Menu}, vk::PageDown);
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_EQ(l.prompter.boxes[0].title, "出错了");
+  EXPECT_EQ(l.text("状态提示"), "发生错误！");
+  EXPECT_EQ(l.state().mainLineNumber, std::numeric_limits<std::int32_t>::max());
+}
+
+// Exactly its modifiers, and its own keys never advance the dialogue: its
+// key when that is the dialogue key, its modifier when that is.
+TEST(MainControllerPlayerKeys, ACombinationIsNeverCountedAsAnAdvance) {
+  Lumivox l;
+  l.start();
+  l.settle();
+  combination(l, {vk::Control, vk::Menu, vk::Shift}, vk::PageUp);
+  EXPECT_EQ(l.state().mainLineNumber, 0) << "a modifier more is another combination";
+
+  PlayerKeySet keys = defaultPlayerKeys();
+  keys[static_cast<std::size_t>(PlayerAction::Pause)] = *parseKeyCombo("Ctrl+Space");
+  l.main->setPlayerKeys(keys);
+  combination(l, {vk::Control}, vk::Space);
+  EXPECT_TRUE(l.main->countingPaused());
+  combination(l, {vk::Control}, vk::Space);
+  EXPECT_EQ(l.state().mainLineNumber, 0) << "the dialogue key as a combination's key";
+  l.press();
+  EXPECT_EQ(l.state().mainLineNumber, 1);
+
+  // Ctrl advances the dialogue: it counts once let go, unless a combination
+  // acted while it was held.
+  l.state().hotkeyToken = "KXQ2M-7TRW4-HPN8V-3GZL6-YJC9B";
+  l.keys.hold(vk::Control);
+  l.tick(TimerId::TimeChr);
+  combination(l, {vk::Menu}, vk::PageDown);
+  l.keys.release(vk::Control);
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 2) << "stepped forward, not advanced";
+  l.keys.hold(vk::Control);
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 2) << "held: not yet";
+  l.keys.release(vk::Control);
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 3);
+  l.keys.press(vk::Control);  // a tap between two ticks
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 4);
+}
+
+// 帮助 › 检查词库 on the checker's broken folder: the window says it is
+// checking, and the console program's report (rows, then the summary line)
+// comes only through the GUI thread; a window closed before it is left alone.
+TEST(MainControllerWindows, CheckLibraryShowsTheConsoleReportFromAWorkerThread) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the broken folder is made by a shell script";
+#else
+  Lumivox l(TempWorkDir::Data::None);
+  ASSERT_EQ(std::system(("'" LUMIVOX_MAKE_BROKEN_FOLDER "' '" + l.dir.path().string() + "'").c_str()), 0);
+  std::vector<std::string> expected;
+  std::ifstream report(LUMIVOX_BROKEN_FOLDER_REPORT);
+  for (std::string row; std::getline(report, row);) expected.push_back(row);
+  const std::string summary = expected.back();
+  expected.pop_back();
+  l.start();
+
+  l.item("检查词库");
+  l.item("检查词库");  // while it checks: only raised, no second check
+  EXPECT_EQ(l.front.report.summary, kCheckingText);
+  EXPECT_TRUE(l.front.report.rows.empty());
+  ASSERT_TRUE(l.runPosted());
+  EXPECT_EQ(l.front.report.shownOn, std::this_thread::get_id());
+  EXPECT_EQ(l.front.report.summary, summary);
+  EXPECT_EQ(l.front.report.rows, expected);
+
+  l.item("检查词库");  // asked again: a fresh check
+  EXPECT_EQ(l.front.report.summary, kCheckingText);
+  l.front.reportController->onWindowClosed();
+  ASSERT_TRUE(l.runPosted());
+  EXPECT_EQ(l.front.report.summary, kCheckingText);
+  l.item("检查词库");
+  ASSERT_TRUE(l.runPosted());
+  EXPECT_EQ(l.front.report.summary, summary);
+  EXPECT_EQ(l.front.opened,
+            (std::vector<std::string>{"检查报告", "检查报告 raised", "检查报告 raised", "检查报告"}));
+#endif
 }

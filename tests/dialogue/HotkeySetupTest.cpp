@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <string>
 #include <vector>
 
 #include "dialogue/HotkeySetup.h"
@@ -17,8 +19,18 @@ namespace {
 struct FakeHotkeyWindow final : HotkeySetupView {
   int selected = 0;
   bool closed = false;
+  std::array<std::string, kPlayerActionCount> keyTexts;
   bool isOptionSelected(std::size_t row) const override { return static_cast<int>(row) == selected; }
+  std::string playerKeyText(std::size_t row) const override { return keyTexts[row]; }
+  void setPlayerKeyText(std::size_t row, const std::string& text) override { keyTexts[row] = text; }
   void closeWindow() override { closed = true; }
+};
+
+struct FakeKeysHost final : PlayerKeysHost {
+  PlayerKeySet keys = defaultPlayerKeys();
+  int handedOver = 0;
+  const PlayerKeySet& playerKeys() const override { return keys; }
+  void setPlayerKeys(const PlayerKeySet& set) override { keys = set, ++handedOver; }
 };
 
 std::vector<fs::path> everything(const TempWorkDir& dir) {
@@ -35,7 +47,8 @@ TEST(HotkeySetup, ApplyWritesTheChosenTokenAndALineEnd) {
     FakeHotkeyWindow window;
     window.selected = row;
     ScriptedPrompter prompter;
-    applyHotkeySetup(window, prompter);
+    FakeKeysHost host;
+    applyHotkeySetup(window, host, prompter);
     const std::string written = readBytes(dir.dataDir() / "HotKeys.opi");
     EXPECT_EQ(written.size(), 31u);
     EXPECT_EQ(written, std::string(hotkeyChoices()[static_cast<std::size_t>(row)].token) + "\r\n");
@@ -83,13 +96,47 @@ TEST(HotkeySetup, UnwritableFileGivesTheErrorAndKeepsWhatWasThere) {
     FakeHotkeyWindow window;
     window.selected = 1;
     ScriptedPrompter prompter;
-    applyHotkeySetup(window, prompter);
+    FakeKeysHost host;
+    applyHotkeySetup(window, host, prompter);
     ASSERT_EQ(prompter.boxes.size(), 1u);
     EXPECT_EQ(prompter.boxes[0].text, kHotkeyWriteFailedText);
     EXPECT_EQ(prompter.boxes[0].title, "发生错误");
     EXPECT_EQ(prompter.boxes[0].icon, Prompter::Icon::Critical);
     EXPECT_FALSE(window.closed);
+    EXPECT_EQ(host.handedOver, 0);
     EXPECT_EQ(everything(dir), entriesBefore);  // no folder made, no temporary left
     c.check(dir);
+  }
+}
+
+// The player keys as the window shows them go back as they were, a cleared
+// one as none; one the watch cannot see, or set twice, is refused before the
+// hotkey file is touched.
+TEST(HotkeySetup, PlayerKeysAreHandedOverOrRefusedBeforeAnythingIsWritten) {
+  TempWorkDir dir;
+  FakeKeysHost host;
+  FakeHotkeyWindow window;
+  loadHotkeySetup(window, host);
+  EXPECT_EQ(window.keyTexts[0], "Pause");
+  window.keyTexts[3] = "";
+  ScriptedPrompter prompter;
+  applyHotkeySetup(window, host, prompter);
+  EXPECT_TRUE(window.closed);
+  EXPECT_EQ(host.handedOver, 1);
+  EXPECT_TRUE(host.keys[3].none());
+  EXPECT_EQ(host.keys[0], defaultPlayerKeys()[0]);
+
+  for (const char* bad : {"Meta+X", "Pause"}) {
+    fs::remove(dir.dataDir() / "HotKeys.opi");
+    FakeHotkeyWindow refused;
+    loadHotkeySetup(refused, host);
+    refused.keyTexts[1] = bad;
+    ScriptedPrompter said;
+    applyHotkeySetup(refused, host, said);
+    ASSERT_EQ(said.boxes.size(), 1u);
+    EXPECT_NE(said.boxes[0].text.find(std::string("「") + bad + "」"), std::string::npos) << said.boxes[0].text;
+    EXPECT_FALSE(refused.closed);
+    EXPECT_EQ(host.handedOver, 1);
+    EXPECT_FALSE(fs::exists(dir.dataDir() / "HotKeys.opi"));
   }
 }

@@ -20,6 +20,7 @@ class KeyAdvanceE2E : public QObject {
  private slots:
   void threeSpacePressesShowLineTwo();
   void enterChosenIgnoresSpace();
+  void playerKeysPauseAndStepFromTheGame();
 };
 
 void KeyAdvanceE2E::threeSpacePressesShowLineTwo() {
@@ -58,6 +59,32 @@ void KeyAdvanceE2E::enterChosenIgnoresSpace() {
   xdotool({u("key"), u("Return")});
   QTRY_COMPARE(window->controller().state().mainLineNumber, 1);
   QCOMPARE(window->findChild<QLabel*>(u("状态提示"))->text(), u("确认用户跳过对话。对话数：0"));
+}
+
+void KeyAdvanceE2E::playerKeysPauseAndStepFromTheGame() {
+  TempWorkDir dir;
+  Lumivox lumivox;
+  auto& window = lumivox.window;
+  GameWindow game;
+  const auto& state = window->controller().state();
+
+  xdotool({u("key"), u("--delay"), u("150"), u("space"), u("space")});
+  QTRY_COMPARE(state.mainLineNumber, 2);
+  // The modifiers held over a tick or two, as a hand holds them.
+  xdotool({u("keydown"), u("ctrl+alt"), u("sleep"), u("0.1"), u("key"), u("Prior"), u("sleep"), u("0.1"),
+           u("keyup"), u("ctrl+alt")});
+  QTRY_COMPARE(state.mainLineNumber, 1);
+  QCOMPARE(window->findChild<QLabel*>(u("状态提示"))->text(), u("已成功将对话往前一个屏幕。对话数：2"));
+
+  xdotool({u("key"), u("Pause")});
+  QTRY_VERIFY(window->controller().countingPaused());
+  xdotool({u("key"), u("space")});
+  QTest::qWait(300);
+  QCOMPARE(state.mainLineNumber, 1);
+  xdotool({u("key"), u("Pause"), u("sleep"), u("0.2"), u("key"), u("space")});
+  QTRY_COMPARE(state.mainLineNumber, 2);
+  QVERIFY(game.hasFocus());
+  QVERIFY(lumivox.prompter.boxes.empty());
 }
 
 QTEST_MAIN(KeyAdvanceE2E)

@@ -2,9 +2,11 @@
 # Runs a command on a virtual X display of its own, then stops the display.
 set -euo pipefail
 fdfile=$(mktemp)
+# The player's own settings stay out of the tests: a fresh settings folder each run.
+config=$(mktemp -d)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -f "$fdfile"' EXIT
+trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$fdfile" "$config"' EXIT
 for _ in $(seq 100); do
   [ -s "$fdfile" ] && break
   sleep 0.1
@@ -14,4 +16,4 @@ if [ -z "$display" ]; then
   echo "with_xvfb: Xvfb did not start" >&2
   exit 1
 fi
-DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$@"
+XDG_CONFIG_HOME="$config" DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$@"

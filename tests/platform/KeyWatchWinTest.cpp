@@ -122,3 +122,12 @@ TEST(KeyWatchWinModifier, ATapOfEitherSideCountsOnceForTheModifier) {
     EXPECT_FALSE(tick()) << modifier;
   }
 }
+
+TEST_F(KeyWatchWin, IsDownIsTheHighBitAndLeavesThePressToBeCounted) {
+  EXPECT_FALSE(watch.isDown(vk::Space));
+  space.press();
+  EXPECT_TRUE(watch.isDown(vk::Space));
+  EXPECT_TRUE(tick()) << "the press is still there to count";
+  space.release();
+  EXPECT_FALSE(watch.isDown(vk::Space));
+}

@@ -27,5 +27,15 @@ TEST(X11KeyMap, EitherSideOfAModifierCountsAsTheGenericKey) {
 TEST(X11KeyMap, LettersDigitsAndUnknownKeys) {
   EXPECT_EQ(virtualKeysForKeysym(XK_a), std::vector<int>{'A'});
   EXPECT_EQ(virtualKeysForKeysym(XK_7), std::vector<int>{'7'});
-  EXPECT_TRUE(virtualKeysForKeysym(XK_F1).empty());
+  EXPECT_TRUE(virtualKeysForKeysym(XK_Menu).empty());
+}
+
+TEST(X11KeyMap, PlayerKeys) {
+  EXPECT_EQ(virtualKeysForKeysym(XK_Pause), std::vector<int>{vk::Pause});
+  EXPECT_EQ(virtualKeysForKeysym(XK_Prior), std::vector<int>{vk::PageUp});
+  EXPECT_EQ(virtualKeysForKeysym(XK_Next), std::vector<int>{vk::PageDown});
+  EXPECT_EQ(virtualKeysForKeysym(XK_F1), std::vector<int>{vk::F1});
+  EXPECT_EQ(virtualKeysForKeysym(XK_F24), std::vector<int>{vk::F1 + 23});
+  EXPECT_EQ(virtualKeysForKeysym(XK_KP_Home), std::vector<int>{vk::Numpad0 + 7});
+  EXPECT_EQ(virtualKeysForKeysym(XK_KP_7), std::vector<int>{vk::Numpad0 + 7});
 }

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -14,6 +15,7 @@
 #include "dialogue/DataFiles.h"
 #include "dialogue/HotkeySetup.h"
 #include "dialogue/Hotkeys.h"
+#include "dialogue/KeyCombo.h"
 #include "library/LookupLine.h"
 #include "dialogue/Tracks.h"
 #include "support/Files.h"
@@ -168,10 +170,10 @@ void DialogueCommandsTest::hotkeyWindowLayout() {
   QVERIFY(w && w->isVisible() && w->isWindow());
   QCOMPARE(w->windowTitle(), u("热键设置"));
   QCOMPARE(w->windowModality(), Qt::ApplicationModal);
-  // 3285 by 5175 twips, and taller by what Label1's lines need in the platform's font.
+  // 3285 by 7200 twips, and taller by what Label1's lines need in the platform's font.
   QCOMPARE(w->width(), 219);
   auto* label1 = in<QLabel>(w, "Label1");
-  QCOMPARE(w->height(), 345 + std::max(0, label1->heightForWidth(label1->width()) - 73));
+  QCOMPARE(w->height(), 480 + std::max(0, label1->heightForWidth(label1->width()) - 73));
   QCOMPARE(w->minimumSize(), w->maximumSize());
   QCOMPARE(w->focusWidget(), in<QRadioButton>(w, "Option1"));
   QVERIFY(in<QLabel>(w, "Label1")->text().startsWith(u("    本系统允许您定义自己的『对话切换热键』。")));
@@ -192,6 +194,14 @@ void DialogueCommandsTest::hotkeyWindowLayout() {
     QCOMPARE(button->text(), u(caption));
     QVERIFY(!button->isDefault() && !button->autoDefault());
   }
+  // The player keys in use, each with a button that sets none.
+  QCOMPARE(in<QGroupBox>(w, "Frame2")->title(), u("游戏中的按键[立即生效]"));
+  QCOMPARE(in<QLabel>(w, "KeyLabel4")->text(), u("对话列表"));
+  auto* pause = in<QKeySequenceEdit>(w, "Key1");
+  QCOMPARE(pause->keySequence().toString(), u("Pause"));
+  QCOMPARE(in<QKeySequenceEdit>(w, "Key2")->keySequence().toString(), u("Ctrl+Alt+PgUp"));
+  in<QPushButton>(w, "KeyNone1")->click();
+  QVERIFY(pause->keySequence().isEmpty());
   w->close();
   QTRY_VERIFY(!hotkeyWindow(h));
 
@@ -206,6 +216,7 @@ void DialogueCommandsTest::hotkeyWindowApplyWritesTheTokenOnly() {
   h.action("切换按键设置")->trigger();
   QPointer<QWidget> w = hotkeyWindow(h);
   in<QRadioButton>(w, "Option2")->click();
+  in<QKeySequenceEdit>(w, "Key2")->setKeySequence(QKeySequence(u("Ctrl+Shift+F9")));
   bool openBehindTheBox = false;
   h.prompter.onBox = [&](const Box&) { openBehindTheBox = w && w->isVisible(); };
   QTest::mouseClick(in<QPushButton>(w, "Command1"), Qt::LeftButton);
@@ -216,6 +227,7 @@ void DialogueCommandsTest::hotkeyWindowApplyWritesTheTokenOnly() {
   QVERIFY(openBehindTheBox);
   QTRY_VERIFY(!w);
   QCOMPARE(h.state().hotkeyToken, token);  // the running program keeps its key
+  QCOMPARE(formatKeyCombo(h.window->controller().playerKeys()[1]), std::string("Ctrl+Shift+F9"));  // but not these
   h.advance(h.state().mainLineNumber);
 }
 

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QActionGroup>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,7 +72,7 @@ void IndexWindowTest::menuTree() {
       {"程序设置", "程序(&O)"}, {"对话", "对话(&T)"}, {"记忆之门", "记忆之门(&R)"}, {"星之扉", "星之扉(&S)"},
       {"月之扉", "月之扉(&M)"}, {"月之扉1", "月之扉1"}, {"太阳之扉", "太阳之扉(&S)"}, {"保存", "保存(&S)"},
       {"主线对话内容", "主线对话内容(&I)"}, {"记忆之门对话内容", "记忆之门对话内容(&D)"}, {"帮助", "帮助(&H)"},
-      {"发送报告", "发送报告(&S)"}};
+      {"发送报告", "发送报告(&S)"}, {"窗口", "窗口(&W)"}, {"透明度", "透明度(&O)"}};
   for (const auto& [name, caption] : menus) {
     auto* menu = w.findChild<QMenu*>(u(name));
     QVERIFY2(menu, name);
@@ -88,6 +89,11 @@ void IndexWindowTest::menuTree() {
   QCOMPARE(h.action("星之扉12")->text(), u("星之扉12"));
   QCOMPARE(h.action("太阳之扉5")->text(), u("太阳之扉5"));
   QCOMPARE(w.findChild<QMenu*>(u("星之扉"))->actions().size(), 15);
+  QVERIFY(h.action("暂停计数")->isCheckable() && !h.action("暂停计数")->actionGroup());
+  QVERIFY(h.action("透明度85")->actionGroup()->isExclusive());
+  QCOMPARE(h.action("透明度85")->actionGroup(), h.action("透明度55")->actionGroup());
+  w.setCommandChecked(lumivox::CommandId::Opacity70, true);
+  QVERIFY(h.action("透明度70")->isChecked());
   for (const char* off : {"显示主支线对话选择", "Debug模式", "退出Debug模式", "载入上次保存的对话", "保存当前的对话进度",
                           "载入自动存档的对话", "载入上次保存的对话2", "保存当前的对话进度2", "载入自动存档的对话2"})
     QVERIFY2(!h.action(off)->isEnabled(), off);

@@ -268,7 +268,6 @@ void InfoWindowsTest::helpIsModalWithItsText() {
     QCOMPARE(button, u("明白了"));
     QString expected = QString::fromStdString(helpText());
     QCOMPARE(text, expected.replace(u("\r\n"), u("\n")));
-    QCOMPARE(text.count(QLatin1Char('\n')), 23);
   }
 }
 

@@ -5,7 +5,10 @@
 // outer size and place instead ("width height left top"), "@name" the centre
 // of a control on the screen ("x y"), for clicks, and "#name" its place on
 // the screen and the width its text takes on one line ("left top right
-// bottom width"). Fails when the window or a control is not there.
+// bottom width"). A list box gives its rows, one a line. Fails when the
+// window or a control is not there.
+// "%" gives how the window stands over others: "topmost" or "normal", then
+// its layered alpha (255 when it is not layered).
 // "--foreground" prints the title of the window Wine sends the keys to,
 // which is not always the one holding the X focus.
 // Usage: WindowProbe <class> <title|*> [<control id or name>|@|@name|#name...]
@@ -46,6 +49,20 @@ void printLine(const std::wstring& text) {
   std::fwrite(utf8.data(), 1, utf8.size(), stdout);
 }
 
+bool isListBox(HWND control) {
+  wchar_t name[32];
+  return GetClassNameW(control, name, 32) && _wcsicmp(name, L"ListBox") == 0;
+}
+
+void printRows(HWND list) {
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring row(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+    row.resize(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()))));
+    printLine(row);
+  }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -70,6 +87,16 @@ int wmain(int argc, wchar_t** argv) {
     const bool where = argv[i][0] == L'@', extent = argv[i][0] == L'#';
     const wchar_t* name = argv[i] + (where || extent ? 1 : 0);
     RECT place;
+    if (std::wcscmp(argv[i], L"%") == 0) {
+      const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+      BYTE alpha = 255;
+      DWORD flags = 0;
+      if (!(style & WS_EX_LAYERED) || !GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) ||
+          !(flags & LWA_ALPHA))
+        alpha = 255;
+      std::printf("%s %d\n", (style & WS_EX_TOPMOST) ? "topmost" : "normal", alpha);
+      continue;
+    }
     if (where && *name == L'\0') {
       GetWindowRect(window, &place);
       std::printf("%ld %ld %ld %ld\n", place.right - place.left, place.bottom - place.top, place.left, place.top);
@@ -88,6 +115,8 @@ int wmain(int argc, wchar_t** argv) {
     GetWindowRect(control, &place);
     if (extent)
       std::printf("%ld %ld %ld %ld %ld\n", place.left, place.top, place.right, place.bottom, oneLineWidth(control));
+    else if (!where && isListBox(control))
+      printRows(control);
     else if (!where)
       printLine(textOf(control));
     else

@@ -91,6 +91,23 @@ file_is "$rival" 10 || fail "ten quick taps counted $(cat "$rival") times by the
 expect_lumivox 确认用户跳过对话。对话数：11 11 "after ten quick taps"
 is_focused FocusGame || fail "the stand-in game lost the focus: $(probe --foreground)"
 
+echo "== player keys pressed in the stand-in game: Ctrl+Alt+PgUp steps back, Pause pauses and resumes"
+tap() { xdotool keydown "$1"; sleep 0.06; xdotool keyup "$1"; sleep 0.1; }
+xdotool keydown ctrl+alt
+sleep 0.1
+tap Prior
+xdotool keyup ctrl+alt
+expect_lumivox 已成功将对话往前一个屏幕。对话数：12 12 "after Ctrl+Alt+PgUp"
+tap Pause
+expect_lumivox "已暂停计数：游戏中的按键不再翻页。按 Pause 继续。" 12 "after Pause"
+tap space
+sleep 0.3
+expect_lumivox "已暂停计数：游戏中的按键不再翻页。按 Pause 继续。" 12 "after Space while paused"
+tap Pause
+tap space
+expect_lumivox 确认用户跳过对话。对话数：11 11 "after Pause again and Space"
+is_focused FocusGame || fail "the stand-in game lost the focus to a player key: $(probe --foreground)"
+
 echo "== Ctrl as the dialogue key: 5 ms taps of either Ctrl key count"
 # Wine gives the generic Ctrl key no bit 0: a tap between two ticks shows in
 # the left or right key's state alone.
@@ -231,7 +248,9 @@ focus_window Lumivox
 xdotool key alt+o h  # 程序(&O), 切换按键设置...(&H)
 wait_for 10 has_x_window '^热键设置$' || fail "the hotkey window did not open"
 focus_box 热键设置
-xdotool key Down Tab space  # the second choice, 回车; 应用新设置
+shot hotkey-window
+# The second choice, 回车; past the four player keys and their 无 to 应用新设置.
+xdotool key Down Tab Tab Tab Tab Tab Tab Tab Tab Tab space
 wait_for 10 has_x_window '^恭喜$' || fail "applying the hotkey showed no box \"恭喜\""
 hotkey_is() { cmp -s "$work/run/Data/HotKeys.opi" <(printf 'B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n'); }
 hotkey_is || fail "HotKeys.opi holds \"$(od -c "$work/run/Data/HotKeys.opi" | head -n2)\""
@@ -290,7 +309,9 @@ second=$!
 wait_for 30 has_x_window '^我想对你说$' || fail "a second copy did not ask whether to stay"
 shot second-copy
 focus_box 我想对你说
-xdotool key Return
+# Space on the focused 确定, not Enter: Enter is the first copy's advance key
+# here, and a press that reaches the other copy's box is not the first copy's own.
+xdotool key space
 wait_for 20 bash -c "! kill -0 $second 2>/dev/null" || fail "确定 did not end the second copy"
 [ "$(xdotool search --name '^Lumivox$' | wc -l)" = 1 ] || fail "the second copy left a main window"
 focus_window FocusGame
@@ -298,6 +319,40 @@ xdotool keydown Return
 sleep 0.06
 xdotool keyup Return
 expect_lumivox 确认用户跳过对话。对话数：1 1 "after Enter once the second copy ended"
+
+echo "== 总在最前 makes the main window topmost, 透明度 70 % layers it; both come back after a restart"
+look_is() { [ "$(probe LumivoxIndex '*' %)" = "$1" ]; }
+settings_hold() {
+  local file
+  file=$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Roaming/Lumivox/settings.ini' 2>/dev/null | head -n1)
+  [ -n "$file" ] && [ "$(tr -d '\r' <"$file" | grep -E '^(StayOnTop|Opacity)=' | paste -sd ' ')" = "$1" ]
+}
+look_is "normal 255" || fail "without settings the main window stands \"$(probe LumivoxIndex '*' %)\""
+focus_window Lumivox
+xdotool key alt+o w t  # 程序(&O), 窗口(&W), 总在最前(&T)
+wait_for 10 look_is "topmost 255" || fail "总在最前 left the main window \"$(probe LumivoxIndex '*' %)\""
+focus_window Lumivox
+xdotool key alt+o w o Down Down  # 程序(&O), 窗口(&W), 透明度(&O), past 100 % and 85 %
+sleep 0.5
+shot window-menu
+xdotool key Return
+wait_for 10 look_is "topmost 179" || fail "70 % left the main window \"$(probe LumivoxIndex '*' %)\""
+wait_for 5 settings_hold "StayOnTop=true Opacity=70" || fail "settings.ini holds no StayOnTop=true and Opacity=70"
+focus_window Lumivox
+xdotool key Delete  # 退出, answered 是(&Y)
+wait_for 10 has_x_window '^退出确认$' || fail "Del showed no box \"退出确认\""
+focus_box 退出确认
+xdotool key y
+wait_for 10 no_x_window '^Lumivox$' || fail "Lumivox did not end"
+(cd "$work/run" && exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &
+wait_for 30 has_x_window '^Lumivox$' || fail "the Lumivox window did not appear again"
+wait_for 10 look_is "topmost 179" || fail "after a restart the main window stands \"$(probe LumivoxIndex '*' %)\""
+focus_window Lumivox
+xdotool key alt+o w t
+focus_window Lumivox
+xdotool key alt+o w o Return  # 100 %
+wait_for 10 look_is "normal 255" || fail "back to the defaults the main window stands \"$(probe LumivoxIndex '*' %)\""
+wait_for 5 settings_hold "StayOnTop=false Opacity=100" || fail "settings.ini holds no StayOnTop=false and Opacity=100"
 
 echo "== boxes speak Chinese whatever the system's language; the answers come back"
 answer="$work/answer.txt"

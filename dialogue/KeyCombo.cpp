@@ -1,0 +1,130 @@
+#include "dialogue/KeyCombo.h"
+
+#include <array>
+#include <vector>
+
+#include "platform/KeyWatch.h"
+
+namespace lumivox {
+namespace {
+
+struct NamedKey {
+  std::string_view name;
+  int key;
+};
+
+// The names Qt writes; a few more that people type are read as well.
+constexpr NamedKey kNamedKeys[] = {
+    {"Backspace", vk::Backspace}, {"Tab", vk::Tab},         {"Return", vk::Return},     {"Pause", vk::Pause},
+    {"Esc", vk::Escape},          {"Space", vk::Space},     {"PgUp", vk::PageUp},       {"PgDown", vk::PageDown},
+    {"End", vk::End},             {"Home", vk::Home},       {"Left", vk::Left},         {"Up", vk::Up},
+    {"Right", vk::Right},         {"Down", vk::Down},       {"Print", vk::Print},       {"Ins", vk::Insert},
+    {"Del", vk::Delete},          {"ScrollLock", vk::ScrollLock},
+    // Read only: the canonical names above come first.
+    {"Enter", vk::Return},        {"Escape", vk::Escape},   {"PageUp", vk::PageUp},     {"PageDown", vk::PageDown},
+    {"Insert", vk::Insert},       {"Delete", vk::Delete},
+};
+
+constexpr NamedKey kKeypadKeys[] = {
+    {"*", vk::Multiply}, {"+", vk::Add}, {"-", vk::Subtract}, {".", vk::Decimal}, {"/", vk::Divide},
+};
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool sameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (lower(a[i]) != lower(b[i])) return false;
+  return true;
+}
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+// The parts between the plus signs; a plus sign that is a part of its own
+// (the keypad's "Num++") stays one.
+std::vector<std::string_view> partsOf(std::string_view text) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '+') continue;
+    if (trimmed(text.substr(start, i - start)).empty() && i + 1 == text.size()) break;
+    parts.push_back(trimmed(text.substr(start, i - start)));
+    start = i + 1;
+  }
+  parts.push_back(trimmed(text.substr(start)));
+  return parts;
+}
+
+// The key of a name without modifiers, or 0.
+int keyNamed(std::string_view name) {
+  if (name.empty()) return 0;
+  if (name.size() == 1) {
+    const char c = upper(name[0]);
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
+    return 0;
+  }
+  if ((name[0] == 'F' || name[0] == 'f') && name.size() <= 3) {
+    int number = 0;
+    for (char c : name.substr(1)) {
+      if (c < '0' || c > '9') return 0;
+      number = number * 10 + (c - '0');
+    }
+    return number >= 1 && number <= 24 && name[1] != '0' ? vk::F1 + number - 1 : 0;
+  }
+  for (const NamedKey& named : kNamedKeys)
+    if (sameName(name, named.name)) return named.key;
+  return 0;
+}
+
+int keypadKeyNamed(std::string_view name) {
+  if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return vk::Numpad0 + (name[0] - '0');
+  for (const NamedKey& named : kKeypadKeys)
+    if (name == named.name) return named.key;
+  return 0;
+}
+
+}  // namespace
+
+std::optional<KeyCombo> parseKeyCombo(std::string_view text) {
+  text = trimmed(text);
+  if (text.empty()) return KeyCombo{};
+  const std::vector<std::string_view> parts = partsOf(text);
+  KeyCombo combo;
+  bool keypad = false;
+  for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+    bool* modifier = sameName(parts[i], "Ctrl") || sameName(parts[i], "Control") ? &combo.ctrl
+                     : sameName(parts[i], "Alt")                                 ? &combo.alt
+                     : sameName(parts[i], "Shift")                               ? &combo.shift
+                     : sameName(parts[i], "Num")                                 ? &keypad
+                                                                                 : nullptr;
+    if (!modifier || *modifier) return std::nullopt;
+    *modifier = true;
+  }
+  combo.key = keypad ? keypadKeyNamed(parts.back()) : keyNamed(parts.back());
+  if (combo.none()) return std::nullopt;
+  return combo;
+}
+
+std::string formatKeyCombo(const KeyCombo& combo) {
+  if (combo.none()) return {};
+  std::string text;
+  if (combo.ctrl) text += "Ctrl+";
+  if (combo.alt) text += "Alt+";
+  if (combo.shift) text += "Shift+";
+  const int key = combo.key;
+  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return text + static_cast<char>(key);
+  if (key >= vk::F1 && key < vk::F1 + 24) return text + "F" + std::to_string(key - vk::F1 + 1);
+  if (key >= vk::Numpad0 && key <= vk::Numpad0 + 9) return text + "Num+" + static_cast<char>('0' + key - vk::Numpad0);
+  for (const NamedKey& named : kKeypadKeys)
+    if (named.key == key) return text + "Num+" + std::string(named.name);
+  for (const NamedKey& named : kNamedKeys)
+    if (named.key == key) return text + std::string(named.name);
+  return {};
+}
+
+}  // namespace lumivox
