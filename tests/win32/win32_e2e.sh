@@ -243,6 +243,18 @@ focus_window FocusGame
 press_space
 expect_lumivox 确认用户跳过对话。对话数：7 7 "after a jump to 7 and a press"
 
+# Ends Lumivox with Del, answered 是(&Y), and starts it again in the same folder.
+restart_lumivox() {
+  focus_window Lumivox
+  xdotool key Delete
+  wait_for 10 has_x_window '^退出确认$' || fail "Del showed no box \"退出确认\""
+  focus_box 退出确认
+  xdotool key y
+  wait_for 10 no_x_window '^Lumivox$' || fail "Lumivox did not end"
+  (cd "$work/run" && exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &
+  wait_for 30 has_x_window '^Lumivox$' || fail "the Lumivox window did not appear again"
+}
+
 echo "== the hotkey window sets Enter as the advance key; it counts after a restart"
 focus_window Lumivox
 xdotool key alt+o h  # 程序(&O), 切换按键设置...(&H)
@@ -257,14 +269,7 @@ hotkey_is || fail "HotKeys.opi holds \"$(od -c "$work/run/Data/HotKeys.opi" | he
 focus_box 恭喜
 xdotool key Return
 wait_for 10 no_x_window '^热键设置$' || fail "the hotkey window stayed open"
-focus_window Lumivox
-xdotool key Delete  # 退出, answered 是(&Y)
-wait_for 10 has_x_window '^退出确认$' || fail "Del showed no box \"退出确认\""
-focus_box 退出确认
-xdotool key y
-wait_for 10 no_x_window '^Lumivox$' || fail "Lumivox did not end"
-(cd "$work/run" && exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &
-wait_for 30 has_x_window '^Lumivox$' || fail "the Lumivox window did not appear again"
+restart_lumivox
 focus_window FocusGame
 press_space
 sleep 0.5  # some ticks: Space is no longer the advance key
@@ -340,14 +345,7 @@ shot window-menu
 xdotool key Return
 wait_for 10 look_is "topmost 179" || fail "70 % left the main window \"$(probe LumivoxIndex '*' %)\""
 wait_for 5 settings_hold "StayOnTop=true Opacity=70" || fail "settings.ini holds no StayOnTop=true and Opacity=70"
-focus_window Lumivox
-xdotool key Delete  # 退出, answered 是(&Y)
-wait_for 10 has_x_window '^退出确认$' || fail "Del showed no box \"退出确认\""
-focus_box 退出确认
-xdotool key y
-wait_for 10 no_x_window '^Lumivox$' || fail "Lumivox did not end"
-(cd "$work/run" && exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &
-wait_for 30 has_x_window '^Lumivox$' || fail "the Lumivox window did not appear again"
+restart_lumivox
 wait_for 10 look_is "topmost 179" || fail "after a restart the main window stands \"$(probe LumivoxIndex '*' %)\""
 focus_window Lumivox
 xdotool key alt+o w t
