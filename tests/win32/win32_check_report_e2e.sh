@@ -13,12 +13,7 @@ e2e_name=win32_check_report_e2e
 source "$(dirname "$0")/wine_desktop.sh"
 make_prefix 96
 
-work=$(mktemp -d)
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+start_work
 
 "$make_broken" "$work/run"
 (cd "$work/run" && exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &

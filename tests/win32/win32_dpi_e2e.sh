@@ -12,12 +12,7 @@ source "$(dirname "$0")/wine_desktop.sh"
 dpi=144
 make_prefix $dpi
 
-work=$(mktemp -d)
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+start_work
 
 mkdir "$work/run"
 cp -r "$data" "$work/run/Data"

@@ -14,12 +14,7 @@ e2e_name=win32_e2e
 source "$(dirname "$0")/wine_desktop.sh"
 make_prefix 96
 
-work=$(mktemp -d)
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+start_work
 windows_work="Z:${work//\//\\}"
 
 # The game's folder as its set-up records it, read at Lumivox's start: a

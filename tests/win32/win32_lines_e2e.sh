@@ -11,12 +11,7 @@ e2e_name=win32_lines_e2e
 source "$(dirname "$0")/wine_desktop.sh"
 make_prefix 96
 
-work=$(mktemp -d)
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+start_work
 
 wine "$helper_dir/FocusGame.exe" >/dev/null 2>&1 &
 wait_for 60 has_x_window '^FocusGame$' || fail "the stand-in game's window did not appear"

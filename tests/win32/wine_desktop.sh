@@ -89,3 +89,9 @@ is_centred() {
   [ -n "${top:-}" ] && (((left - (screen_width - width) / 2) ** 2 <= 1)) &&
     (((top - (screen_height - height) / 2) ** 2 <= 1))
 }
+
+# The run's scratch folder in $work, removed at the end with the prefix's programs.
+start_work() {
+  work=$(mktemp -d)
+  trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+}
