@@ -28,7 +28,7 @@ cp -r "$root/data" "$work/Data"
 # Starts an X server of its own; sets server (its pid) and display.
 start_display() {
   local fdfile="$work/display.$1"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
   server=$!
   pids+=("$server")
   for _ in $(seq 100); do
