@@ -13,17 +13,26 @@ constexpr const char* kSection = "Keys";
 
 PlayerKeySet readPlayerKeys(UserSettings& settings) {
   PlayerKeySet keys = defaultPlayerKeys();
+  const auto& rows = playerKeyRows();
   for (std::size_t i = 0; i < kPlayerActionCount; ++i) {
-    const PlayerKeyRow& row = playerKeyRows()[i];
-    const auto text = settings.text(kSection, row.name);
-    if (!text) continue;
-    if (const auto combo = parseKeyCombo(*text)) {
-      keys[i] = *combo;
-      continue;
+    const PlayerKeyRow& row = rows[i];
+    if (const auto text = settings.text(kSection, row.name)) {
+      if (const auto combo = parseKeyCombo(*text))
+        keys[i] = *combo;
+      else
+        settings.addProblem("[Keys] 中的「" + std::string(row.name) + "=" + UserSettings::excerpt(*text) +
+                            "」不是能用的按键（一个键，可以再加 Ctrl、Alt、Shift），这次按默认的 " +
+                            std::string(row.defaultKeys) + "。");
     }
-    settings.addProblem("[Keys] 中的「" + std::string(row.name) + "=" + UserSettings::excerpt(*text) +
-                        "」不是能用的按键（一个键，可以再加 Ctrl、Alt、Shift），这次按默认的 " +
-                        std::string(row.defaultKeys) + "。");
+    // One press must not do two things: an edited file may give an earlier
+    // row's keys again, or a default another row now uses.
+    for (std::size_t before = 0; before < i && !keys[i].none(); ++before)
+      if (keys[before] == keys[i]) {
+        settings.addProblem("「" + std::string(row.caption) + "」的按键 " + formatKeyCombo(keys[i]) + " 已经是「" +
+                            std::string(rows[before].caption) + "」的按键了，每个按键只能做一件事：这次「" +
+                            std::string(row.caption) + "」没有按键，请在「热键设置」中另选。");
+        keys[i] = KeyCombo{};
+      }
   }
   return keys;
 }
