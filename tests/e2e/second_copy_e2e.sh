@@ -10,18 +10,9 @@ set -euo pipefail
 lumivox=$(realpath "$1") data=$2
 support="$(cd "$(dirname "$0")/../support" && pwd)"
 source "$support/wait_for.sh"
+source "$support/run_folder.sh"
+make_run_folder "$data"
 
-work=$(mktemp -d)
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
-fail() {
-  echo "second_copy_e2e: $*" >&2
-  exit 1
-}
-
-mkdir "$work/run" "$work/runtime"
-chmod 700 "$work/runtime"
-cp -r "$data" "$work/run/Data"
 start_copy() {
   (cd "$work/run" && XDG_RUNTIME_DIR="$work/runtime" exec "$lumivox" >/dev/null 2>&1) &
   pids+=($!)

@@ -10,14 +10,8 @@ set -euo pipefail
 lumivox=$(realpath "$1") data=$2
 support="$(cd "$(dirname "$0")/../support" && pwd)"
 source "$support/wait_for.sh"
-
-work=$(mktemp -d)
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
-fail() {
-  echo "window_look_e2e: $*" >&2
-  exit 1
-}
+source "$support/run_folder.sh"
+make_run_folder "$data"
 shot() {
   [ -n "${LUMIVOX_E2E_SHOTS:-}" ] || return 0
   mkdir -p "$LUMIVOX_E2E_SHOTS"
@@ -28,9 +22,7 @@ openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
 wait_for 20 bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
 
-mkdir "$work/run" "$work/runtime" "$work/config"
-chmod 700 "$work/runtime"
-cp -r "$data" "$work/run/Data"
+mkdir "$work/config"
 settings="$work/config/lumivox/settings.ini"
 lumivox_pid=
 start_lumivox() {
