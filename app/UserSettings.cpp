@@ -3,6 +3,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "common/AsciiCase.h"
 #include "common/Blanks.h"
 #include "common/Paths.h"
 #include "library/IniLines.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/UserSettings.h"
-#include "library/IniLines.h"
+#include "common/AsciiCase.h"
 
 namespace lumivox {
 namespace {

@@ -4,8 +4,8 @@
 #include <system_error>
 
 #include "check/FileFindings.h"
+#include "common/AsciiCase.h"
 #include "common/Paths.h"
-#include "library/IniLines.h"
 #include "platform/FileRead.h"
 
 namespace lumivox {

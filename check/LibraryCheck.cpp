@@ -7,6 +7,7 @@
 #include "check/FileFindings.h"
 #include "check/TextEncoding.h"
 #include "check/ValueChecks.h"
+#include "common/AsciiCase.h"
 #include "common/Blanks.h"
 #include "dialogue/DialogueState.h"
 #include "dialogue/KeyPoll.h"

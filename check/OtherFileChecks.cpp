@@ -6,6 +6,7 @@
 #include "check/DataFile.h"
 #include "check/FileFindings.h"
 #include "check/TextEncoding.h"
+#include "common/AsciiCase.h"
 #include "common/FieldReader.h"
 #include "common/NumberConversion.h"
 #include "dialogue/DataFiles.h"
@@ -30,13 +31,6 @@ std::pair<std::size_t, std::size_t> placeOf(std::string_view content, std::size_
     lineStart = at + 1;
   }
   return {line, columnAt(content.substr(lineStart), offset - lineStart, false)};
-}
-
-std::string asciiLower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-  return lower;
 }
 
 bool isUtf8Charset(const std::string& charset) {
@@ -75,7 +69,7 @@ void checkHotkeyFile(const DataFolder& folder, FileFindings& findings) {
   } else if (std::any_of(choices.begin(), choices.end(), [&](const HotkeyChoice& c) { return c.token == trimmed; })) {
     why = say(lang, "按键记号后面有多余的空格", "the key's token has blanks after it");
   } else if (std::any_of(choices.begin(), choices.end(),
-                         [&](const HotkeyChoice& c) { return asciiLower(c.token) == asciiLower(token.text); })) {
+                         [&](const HotkeyChoice& c) { return equalsIgnoringAsciiCase(c.token, token.text); })) {
     why = say(lang, "按键记号的大小写不对", "the key's token is in the wrong case");
   } else {
     why = say(lang, "「{}」不是七个按键记号之一", "\"{}\" is not one of the seven key tokens",

@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+#include "common/AsciiCase.h"
+#include "common/Blanks.h"
 #include "platform/KeyWatch.h"
 
 namespace lumivox {
@@ -29,22 +31,6 @@ constexpr NamedKey kKeypadKeys[] = {
     {"*", vk::Multiply}, {"+", vk::Add}, {"-", vk::Subtract}, {".", vk::Decimal}, {"/", vk::Divide},
 };
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool sameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (lower(a[i]) != lower(b[i])) return false;
-  return true;
-}
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 // The parts between the plus signs; a plus sign that is a part of its own
 // (the keypad's "Num++") stays one.
 std::vector<std::string_view> partsOf(std::string_view text) {
@@ -52,11 +38,11 @@ std::vector<std::string_view> partsOf(std::string_view text) {
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '+') continue;
-    if (trimmed(text.substr(start, i - start)).empty() && i + 1 == text.size()) break;
-    parts.push_back(trimmed(text.substr(start, i - start)));
+    if (trimSpacesAndTabs(text.substr(start, i - start)).empty() && i + 1 == text.size()) break;
+    parts.push_back(trimSpacesAndTabs(text.substr(start, i - start)));
     start = i + 1;
   }
-  parts.push_back(trimmed(text.substr(start)));
+  parts.push_back(trimSpacesAndTabs(text.substr(start)));
   return parts;
 }
 
@@ -64,7 +50,7 @@ std::vector<std::string_view> partsOf(std::string_view text) {
 int keyNamed(std::string_view name) {
   if (name.empty()) return 0;
   if (name.size() == 1) {
-    const char c = upper(name[0]);
+    const char c = upperAscii(name[0]);
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
     return 0;
   }
@@ -77,7 +63,7 @@ int keyNamed(std::string_view name) {
     return number >= 1 && number <= 24 && name[1] != '0' ? vk::F1 + number - 1 : 0;
   }
   for (const NamedKey& named : kNamedKeys)
-    if (sameName(name, named.name)) return named.key;
+    if (equalsIgnoringAsciiCase(name, named.name)) return named.key;
   return 0;
 }
 
@@ -91,17 +77,18 @@ int keypadKeyNamed(std::string_view name) {
 }  // namespace
 
 std::optional<KeyCombo> parseKeyCombo(std::string_view text) {
-  text = trimmed(text);
+  text = trimSpacesAndTabs(text);
   if (text.empty()) return KeyCombo{};
   const std::vector<std::string_view> parts = partsOf(text);
   KeyCombo combo;
   bool keypad = false;
   for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
-    bool* modifier = sameName(parts[i], "Ctrl") || sameName(parts[i], "Control") ? &combo.ctrl
-                     : sameName(parts[i], "Alt")                                 ? &combo.alt
-                     : sameName(parts[i], "Shift")                               ? &combo.shift
-                     : sameName(parts[i], "Num")                                 ? &keypad
-                                                                                 : nullptr;
+    const auto is = [&](std::string_view name) { return equalsIgnoringAsciiCase(parts[i], name); };
+    bool* modifier = is("Ctrl") || is("Control") ? &combo.ctrl
+                     : is("Alt")                 ? &combo.alt
+                     : is("Shift")               ? &combo.shift
+                     : is("Num")                 ? &keypad
+                                                 : nullptr;
     if (!modifier || *modifier) return std::nullopt;
     *modifier = true;
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/AsciiCase.h"
 #include "common/Blanks.h"
 #include "info/PageText.h"
 #include "platform/FileRead.h"
@@ -13,19 +14,18 @@ namespace {
 // Browsers look for the declaration only this far into the page.
 constexpr std::size_t kPrescanBytes = 1024;
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 std::string lowered(std::string_view text) {
   std::string result(text);
-  std::transform(result.begin(), result.end(), result.begin(), lower);
+  std::transform(result.begin(), result.end(), result.begin(), lowerAscii);
   return result;
 }
 
 bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix) {
   if (text.size() - at < prefix.size()) return false;
   for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (lower(text[at + i]) != prefix[i]) return false;
+    if (lowerAscii(text[at + i]) != prefix[i]) return false;
   return true;
 }
 

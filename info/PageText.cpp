@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "common/AsciiCase.h"
 #include "common/Blanks.h"
 
 namespace lumivox {
@@ -9,15 +10,14 @@ namespace {
 
 constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isHexDigit(char c) { return isDigit(c) || (lower(c) >= 'a' && lower(c) <= 'f'); }
+bool isHexDigit(char c) { return isDigit(c) || (lowerAscii(c) >= 'a' && lowerAscii(c) <= 'f'); }
 
 bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view lowerPrefix) {
   if (text.size() - at < lowerPrefix.size()) return false;
   for (std::size_t i = 0; i < lowerPrefix.size(); ++i)
-    if (lower(text[at + i]) != lowerPrefix[i]) return false;
+    if (lowerAscii(text[at + i]) != lowerPrefix[i]) return false;
   return true;
 }
 
@@ -61,7 +61,7 @@ bool belongsInHead(std::string_view name) {
 std::string lowerName(std::string_view html, std::size_t start, std::size_t end) {
   if (end - start > 10) return {};
   std::string name;
-  for (std::size_t i = start; i < end; ++i) name += lower(html[i]);
+  for (std::size_t i = start; i < end; ++i) name += lowerAscii(html[i]);
   return name;
 }
 
@@ -130,14 +130,14 @@ std::size_t readReference(std::string_view html, std::size_t at, Text& text) {
   std::size_t pos = at + 1;
   if (pos < html.size() && html[pos] == '#') {
     ++pos;
-    const bool hex = pos < html.size() && lower(html[pos]) == 'x';
+    const bool hex = pos < html.size() && lowerAscii(html[pos]) == 'x';
     if (hex) ++pos;
     const std::size_t digitsStart = pos;
     char32_t value = 0;
     bool tooLarge = false;
     for (; pos < html.size() && (hex ? isHexDigit(html[pos]) : isDigit(html[pos])); ++pos) {
       if (tooLarge) continue;
-      const char c = lower(html[pos]);
+      const char c = lowerAscii(html[pos]);
       value = value * (hex ? 16 : 10) + static_cast<char32_t>(isDigit(c) ? c - '0' : c - 'a' + 10);
       tooLarge = value > 0x10FFFF;
     }

@@ -1,5 +1,6 @@
 #include "library/IniDocument.h"
 
+#include "common/AsciiCase.h"
 #include "common/Blanks.h"
 #include "library/IniLines.h"
 #include "library/IniSectionIndex.h"

@@ -38,7 +38,4 @@ class IniLineReader {
   std::size_t lineNumber_ = 0;
 };
 
-// ASCII letters compared without regard to case; other bytes as they are.
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
-
 }  // namespace lumivox

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/AsciiCase.h"
 #include "common/Blanks.h"
 
 namespace lumivox {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "common/AsciiCase.h"
 #include "common/Paths.h"
 #include "library/IniCache.h"
 #include "library/IniDocument.h"
