@@ -60,10 +60,7 @@ std::optional<std::int32_t> TrackLines::find(std::string_view needle, std::int32
     const auto end = std::to_chars(key, key + sizeof key, number).ptr;
     const auto line = index->find(document->bytes(), std::string_view(key, static_cast<std::size_t>(end - key)));
     if (!line) continue;
-    // Only what a lookup shows: the first 255 bytes, up to a NUL.
-    std::string_view shown = line->value.substr(0, kMaxValueBytes);
-    shown = shown.substr(0, shown.find('\0'));
-    if (containsOnCharacterBoundary(shown, bytes)) return number;
+    if (containsOnCharacterBoundary(shownBytes(line->value), bytes)) return number;
   }
   return std::nullopt;
 }

@@ -36,9 +36,11 @@ std::string LookupLine(const std::string& path, std::string_view section, std::s
   }
 }
 
-std::string shownText(std::string_view valueBytes) {
+std::string_view shownBytes(std::string_view valueBytes) {
   valueBytes = valueBytes.substr(0, kMaxValueBytes);
-  return gbkToUtf8(valueBytes.substr(0, valueBytes.find('\0')));
+  return valueBytes.substr(0, valueBytes.find('\0'));
 }
+
+std::string shownText(std::string_view valueBytes) { return gbkToUtf8(shownBytes(valueBytes)); }
 
 }  // namespace lumivox

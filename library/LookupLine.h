@@ -16,9 +16,10 @@ constexpr std::size_t kMaxValueBytes = 255;
 std::string LookupLine(const std::string& path, std::string_view section, std::string_view key,
                        std::string_view fallback);
 
-// What a lookup gives for a value's bytes as they stand in the file: the
-// first 255 bytes, up to the first NUL, as UTF-8 (a character cut in two at
-// the end is dropped).
+// The bytes of a value a lookup shows: the first 255, up to the first NUL.
+std::string_view shownBytes(std::string_view valueBytes);
+// What a lookup gives for a value's bytes as they stand in the file: its
+// shown bytes as UTF-8 (a character cut in two at the end is dropped).
 std::string shownText(std::string_view valueBytes);
 
 }  // namespace lumivox
