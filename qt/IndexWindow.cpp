@@ -14,8 +14,7 @@
 #include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
 #include "app/IndexTimers.h"
-#include "app/WindowLook.h"
-#include "platform/WindowOpacityQt.h"
+#include "qt/ApplyWindowLook.h"
 #include "qt/AboutWindow.h"
 #include "qt/CheckReportWindow.h"
 #include "qt/FormBuilder.h"
@@ -151,18 +150,9 @@ void IndexWindow::setOuterHeightTwips(int twips) {
 
 void IndexWindow::setControlShown(std::string_view control, bool shown) { this->control(control)->setVisible(shown); }
 
-void IndexWindow::setStayOnTop(bool onTop) {
-  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
-  // A new flag hides a shown window; it comes back where it was.
-  const bool shown = isVisible();
-  const QPoint at = pos();
-  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-  if (!shown) return;
-  move(at);
-  show();
-}
+void IndexWindow::setStayOnTop(bool onTop) { setStaysOnTop(*this, onTop); }
 
-void IndexWindow::setOpacityPercent(int percent) { SetWindowOpacity(this, opacityLevel(percent)); }
+void IndexWindow::setOpacityPercent(int percent) { lumivox::setOpacityPercent(*this, percent); }
 
 void IndexWindow::openHotkeys() { HotkeysWindow::open(this, *controller_, prompter()); }
 void IndexWindow::openJump(DialogueState& state) { JumpWindow::open(this, state, prompter()); }

@@ -9,8 +9,7 @@
 #include <QShortcut>
 
 #include "app/LinesController.h"
-#include "app/WindowLook.h"
-#include "platform/WindowOpacityQt.h"
+#include "qt/ApplyWindowLook.h"
 #include "qt/QtText.h"
 
 namespace lumivox {
@@ -82,12 +81,8 @@ LinesWindow::LinesWindow(LinesController& lines) : lines_(lines) {
 LinesWindow::~LinesWindow() { lines_.detach(); }
 
 void LinesWindow::applyLook(bool onTop, int opacityPercent) {
-  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (shown) show();  // a changed flag hides the window
-  }
-  SetWindowOpacity(this, opacityLevel(opacityPercent));
+  setStaysOnTop(*this, onTop);
+  setOpacityPercent(*this, opacityPercent);
 }
 
 bool LinesWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -7,10 +7,9 @@
 #include <memory>
 
 #include "common/Prompter.h"
-#include "app/WindowLook.h"
 #include "dialogue/IndexForm.h"
-#include "platform/LayeredWindow.h"
 #include "win32/AboutWindow.h"
+#include "win32/ApplyWindowLook.h"
 #include "win32/CheckReportWindow.h"
 #include "win32/Dpi.h"
 #include "win32/LinesWindow.h"
@@ -111,19 +110,9 @@ void IndexWindow::setControlShown(std::string_view control, bool shown) {
   ShowWindow(form_->control(control), shown ? SW_SHOWNA : SW_HIDE);
 }
 
-void IndexWindow::setStayOnTop(bool onTop) {
-  SetWindowPos(window_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
+void IndexWindow::setStayOnTop(bool onTop) { lumivox::setStaysOnTop(window_, onTop); }
 
-void IndexWindow::setOpacityPercent(int percent) {
-  if (percent < 100) {
-    SetWindowOpacity(reinterpret_cast<NativeWindowHandle>(window_), opacityLevel(percent));
-    return;
-  }
-  // Opaque again: a layered window costs every paint a copy, so it stops being one.
-  const LONG_PTR style = GetWindowLongPtrW(window_, GWL_EXSTYLE);
-  if (style & WS_EX_LAYERED) SetWindowLongPtrW(window_, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
-}
+void IndexWindow::setOpacityPercent(int percent) { lumivox::setOpacityPercent(window_, percent); }
 
 void IndexWindow::openHotkeys() { HotkeysWindow::open(window_, *controller_, controller_->prompter()); }
 

@@ -5,8 +5,7 @@
 #include <algorithm>
 
 #include "app/LinesController.h"
-#include "app/WindowLook.h"
-#include "platform/LayeredWindow.h"
+#include "win32/ApplyWindowLook.h"
 #include "win32/Dpi.h"
 #include "win32/ScreenCentre.h"
 #include "win32/WideText.h"
@@ -125,14 +124,8 @@ void LinesWindow::layOut() {
 }
 
 void LinesWindow::applyLook(bool onTop, int opacityPercent) {
-  SetWindowPos(window_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  if (opacityPercent < 100) {
-    SetWindowOpacity(reinterpret_cast<NativeWindowHandle>(window_), opacityLevel(opacityPercent));
-    return;
-  }
-  // Opaque: a layered window costs every paint a copy, so it stops being one.
-  const LONG_PTR style = GetWindowLongPtrW(window_, GWL_EXSTYLE);
-  if (style & WS_EX_LAYERED) SetWindowLongPtrW(window_, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+  setStaysOnTop(window_, onTop);
+  setOpacityPercent(window_, opacityPercent);
 }
 
 bool LinesWindow::translateKeys(MSG& message) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "common/AsciiCase.h"
 #include "library/IniDocument.h"
 #include "library/IniLines.h"
 #include "library/LookupLine.h"
