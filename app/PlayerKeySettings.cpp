@@ -24,15 +24,14 @@ PlayerKeySet readPlayerKeys(UserSettings& settings) {
                             "」不是能用的按键（一个键，可以再加 Ctrl、Alt、Shift），这次按默认的 " +
                             std::string(row.defaultKeys) + "。");
     }
-    // One press must not do two things: an edited file may give an earlier
-    // row's keys again, or a default another row now uses.
-    for (std::size_t before = 0; before < i && !keys[i].none(); ++before)
-      if (keys[before] == keys[i]) {
-        settings.addProblem("「" + std::string(row.caption) + "」的按键 " + formatKeyCombo(keys[i]) + " 已经是「" +
-                            std::string(rows[before].caption) + "」的按键了，每个按键只能做一件事：这次「" +
-                            std::string(row.caption) + "」没有按键，请在「热键设置」中另选。");
-        keys[i] = KeyCombo{};
-      }
+    // An edited file may give an earlier row's keys again, or a default
+    // another row now uses.
+    if (const auto before = rowWithSameKeysBefore(keys, i)) {
+      settings.addProblem("「" + std::string(row.caption) + "」的按键 " + formatKeyCombo(keys[i]) + " 已经是「" +
+                          std::string(rows[*before].caption) + "」的按键了，每个按键只能做一件事：这次「" +
+                          std::string(row.caption) + "」没有按键，请在「热键设置」中另选。");
+      keys[i] = KeyCombo{};
+    }
   }
   return keys;
 }

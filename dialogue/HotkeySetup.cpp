@@ -22,15 +22,17 @@ std::optional<PlayerKeySet> checkedPlayerKeys(const HotkeySetupView& view, Promp
     const std::string text = view.playerKeyText(row);
     const std::optional<KeyCombo> combo = parseKeyCombo(text);
     std::string problem;
-    if (!combo) problem = "「" + text + "」不能在游戏中使用：请用一个键，可以再加 Ctrl、Alt、Shift。";
-    for (std::size_t before = 0; combo && !combo->none() && before < row && problem.empty(); ++before)
-      if (keys[before] == *combo)
-        problem = "「" + text + "」已经是「" + std::string(rows[before].caption) + "」的按键了：每个按键只能做一件事。";
+    if (!combo) {
+      problem = "「" + text + "」不能在游戏中使用：请用一个键，可以再加 Ctrl、Alt、Shift。";
+    } else {
+      keys[row] = *combo;
+      if (const auto before = rowWithSameKeysBefore(keys, row))
+        problem = "「" + text + "」已经是「" + std::string(rows[*before].caption) + "」的按键了：每个按键只能做一件事。";
+    }
     if (!problem.empty()) {
       prompter.inform("「" + std::string(rows[row].caption) + "」的按键" + problem, "出错了", Prompter::Icon::Critical);
       return std::nullopt;
     }
-    keys[row] = *combo;
   }
   return keys;
 }

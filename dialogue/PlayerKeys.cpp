@@ -25,6 +25,13 @@ PlayerKeySet defaultPlayerKeys() {
   return keys;
 }
 
+std::optional<std::size_t> rowWithSameKeysBefore(const PlayerKeySet& keys, std::size_t row) {
+  if (keys[row].none()) return std::nullopt;
+  for (std::size_t before = 0; before < row; ++before)
+    if (keys[before] == keys[row]) return before;
+  return std::nullopt;
+}
+
 void PlayerKeys::set(const PlayerKeySet& keys) {
   keys_ = keys;
   waiting_ = false;

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "dialogue/KeyCombo.h"
@@ -25,6 +26,10 @@ const std::array<PlayerKeyRow, kPlayerActionCount>& playerKeyRows();
 
 using PlayerKeySet = std::array<KeyCombo, kPlayerActionCount>;
 PlayerKeySet defaultPlayerKeys();
+
+// One press must not do two things: the earlier row that has the same keys
+// as this row, if any. A row without keys repeats none.
+std::optional<std::size_t> rowWithSameKeysBefore(const PlayerKeySet& keys, std::size_t row);
 
 // Decides, tick by tick, which player keys were pressed and whether the
 // dialogue key's press counts as an advance. A combination acts once a press
