@@ -59,7 +59,7 @@ MainController::MainController(IndexView& view, MainServices services)
       services_(std::move(services)),
       prompter_(*services_.prompter, ownFocus_),
       timers_(*services_.ticker, indexTimers()),
-      lines_(state_, *this, [this] { ownFocus_.ownWindowMoment(); }) {
+      lines_(state_, *this, services_.windowFocus, [this] { ownFocus_.ownWindowMoment(); }) {
   services_.prompter = &prompter_;
   if (!services_.settings) services_.settings = &inMemorySettings_;
   for (const MenuEntry& entry : indexMenu())
@@ -179,9 +179,9 @@ void MainController::onCommand(CommandId command) {
       return openOwnWindow([&] { windows.openAbout(mainLibraryPath()); });
     case CommandId::PauseCounting: return togglePause();
     case CommandId::ShowLines:
-      // One lines window: asked again, it comes forward as it is.
-      if (lines_.isOpen()) return openOwnWindow([&] { windows.raiseLines(); });
-      return openOwnWindow([&] { windows.openLines(lines_); });
+      // Shown without the focus, the window leaves the game's next press to count.
+      if (lines_.askTakesFocus()) return openOwnWindow([&] { lines_.ask(windows); });
+      return lines_.ask(windows);
     case CommandId::CheckLibrary:
       // The Data folder the program reads, named as the console program names it.
       return openOwnWindow([&] { checkReport_.open(windows, "Data"); });
@@ -199,7 +199,6 @@ void MainController::onCommand(CommandId command) {
 
 void MainController::loadProgress(Track track, std::string_view relativePath) {
   loadProgressCommand(state_, track, relativePath, *this, *services_.prompter);
-  if (track == state_.track()) lines_.loadShowedTheCounter();
 }
 
 void MainController::onTimer(TimerId timer) {

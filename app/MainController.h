@@ -52,6 +52,9 @@ struct MainServices {
   // The player's settings file, read as the window loads; none: kept in
   // memory for the run only.
   UserSettings* settings = nullptr;
+  // The focused window of any program, for the lines window; none: it opens
+  // where the game may be and Esc leaves the focus to the system.
+  WindowFocus* windowFocus = nullptr;
 };
 
 // The main window's logic: it owns the program-wide dialogue state and

@@ -81,8 +81,7 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   void openAbout(const std::string&) override { opened.push_back("About"); }
   void raiseAbout() override { opened.push_back("About raised"); }
   void openShowWindow(ShowFrmMembers&, ShowHost& host) override { showHost = &host, opened.push_back("ShowFrm"); }
-  void openLines(LinesController&) override { opened.push_back("Lines"); }
-  void raiseLines() override { opened.push_back("Lines raised"); }
+  void openLines(LinesController&, const std::optional<ScreenRect>&) override { opened.push_back("Lines"); }
   CheckReportView* openCheckReport(CheckReportController& controller) override {
     reportController = &controller, opened.push_back("检查报告");
     return &report;
@@ -339,6 +338,16 @@ TEST(MainControllerAdvance, PressesShowLinesStatusBarAndPercentage) {
   EXPECT_EQ(l.text("Dirurl"), pathInCurrentDirectory(kMainLibraryFile));
   EXPECT_TRUE(l.main->commandEnabled(CommandId::SaveMain));
   EXPECT_FALSE(l.main->commandEnabled(CommandId::SaveDoor));  // the door track has not advanced
+}
+
+TEST(MainControllerAdvance, TheLinesWindowOpensWithoutTakingTheNextPressFromTheGame) {
+  Lumivox l;
+  l.start();
+  l.settle();
+  l.item("对话列表");
+  EXPECT_EQ(l.front.opened, std::vector<std::string>{"Lines"});
+  l.press();
+  EXPECT_EQ(l.state().mainLineNumber, 1);
 }
 
 TEST(MainControllerAdvance, BrokenLibrariesShowWhatTheyHoldWithoutABox) {
