@@ -71,13 +71,16 @@ void LinesController::ask(IndexWindows& windows) {
   if (!view_->active()) {
     focusBefore_.reset();
     if (focused) focusBefore_ = focused->id;
+    // Through the system: a toolkit's own request is refused to a program
+    // the player is not in.
+    if (focus_) focus_->focus(view_->windowId());
   }
   view_->focusSearch();
 }
 
 void LinesController::escape() {
   const auto before = focusBefore_;
-  if (view_) view_->close();
+  if (view_) view_->closeWindow();
   if (before && focus_) focus_->focus(*before);
 }
 

@@ -30,7 +30,9 @@ class LinesView {
   // Takes the focus, into the search field with its text selected.
   virtual void focusSearch() = 0;
   // Closes the window, which detaches it.
-  virtual void close() = 0;
+  virtual void closeWindow() = 0;
+  // The window as the system's focus knows it.
+  virtual std::uintptr_t windowId() const = 0;
 };
 
 // The window's texts and its controls' names, the same in both front ends.

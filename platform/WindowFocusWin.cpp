@@ -7,7 +7,8 @@ namespace lumivox {
 std::optional<WindowFocus::Focused> WinWindowFocus::focused() {
   const HWND window = GetForegroundWindow();
   if (!window) return std::nullopt;
-  Focused focused{reinterpret_cast<WindowId>(window)};
+  Focused focused;
+  focused.id = reinterpret_cast<WindowId>(window);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   focused.ours = process == GetCurrentProcessId();

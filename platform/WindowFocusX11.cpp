@@ -84,7 +84,8 @@ std::optional<WindowFocus::Focused> X11WindowFocus::focused() {
   }
   if (window == None) return std::nullopt;
 
-  Focused focused{window};
+  Focused focused;
+  focused.id = window;
   const auto pid = property(display_, window, "_NET_WM_PID", XA_CARDINAL, 1);
   focused.ours = !pid.empty() && pid[0] == static_cast<unsigned long>(getpid());
   XWindowAttributes attributes{};

@@ -37,7 +37,8 @@ class RecordingLinesView final : public LinesView {
   bool active() const override { return focused; }
   void showWithoutFocus() override { shown = true, calls.push_back("show"); }
   void focusSearch() override { focused = true, calls.push_back("focus search"); }
-  void close() override { calls.push_back("close"); }
+  void closeWindow() override { calls.push_back("close"); }
+  std::uintptr_t windowId() const override { return 0x99; }
 
   std::vector<std::int32_t> rows, changed;
   std::int32_t selected = -1, first = -1, last = -1;
@@ -325,7 +326,7 @@ TEST_F(LinesControllerTest, TheKeyShowsTheWindowWithoutTheFocusThenFocusesTheSea
   keyed.ask(windows);
   keyed.escape();
   EXPECT_EQ(view.calls, (std::vector<std::string>{"show", "focus search", "focus search", "close"}));
-  EXPECT_EQ(focus.given, std::vector<WindowFocus::WindowId>{0x42});
+  EXPECT_EQ(focus.given, (std::vector<WindowFocus::WindowId>{0x99, 0x42}));
   EXPECT_EQ(windows.opened, 1);
 
   // From the menu the main window has the focus: no game to keep clear of.
