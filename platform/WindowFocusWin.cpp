@@ -21,7 +21,15 @@ bool WinWindowFocus::focus(WindowId id) {
   const auto window = reinterpret_cast<HWND>(id);
   if (!IsWindow(window)) return false;
   if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
-  return SetForegroundWindow(window) != FALSE;
+  // The system lets only the foreground's input thread hand the foreground
+  // on: the game's, when the lines key asks for the lines window.
+  const DWORD own = GetCurrentThreadId();
+  const HWND foreground = GetForegroundWindow();
+  const DWORD input = foreground ? GetWindowThreadProcessId(foreground, nullptr) : own;
+  const bool attached = input != own && AttachThreadInput(own, input, TRUE);
+  const bool done = SetForegroundWindow(window) != FALSE;
+  if (attached) AttachThreadInput(own, input, FALSE);
+  return done;
 }
 
 }  // namespace lumivox
