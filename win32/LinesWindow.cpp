@@ -241,6 +241,10 @@ LRESULT LinesWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (attached_) return notified(*reinterpret_cast<const NMHDR*>(lParam));
       return 0;
     case WM_SIZE: layOut(); return 0;
+    // Activated by a click or the system, the keys go to the list.
+    case WM_SETFOCUS:
+      if (list_) SetFocus(list_);
+      return 0;
     case WM_GETMINMAXINFO: {
       auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
       const int dpi = dotsPerInch(window_);
