@@ -26,6 +26,7 @@
 #include "app/LinesView.h"
 #include "common/Ticker.h"
 #include "dialogue/IndexModel.h"
+#include "dialogue/KeyPoll.h"
 #include "library/LookupLine.h"
 
 #include "BenchSupport.h"
@@ -140,6 +141,7 @@ int main(int argc, char** argv) {
     state.activeTrack = "IndexText";
     state.mainLineNumber = static_cast<std::int32_t>(count / 2);
     state.mainLineKey = std::to_string(state.mainLineNumber - 1);
+    state.shown = {Track::Main, state.mainLineKey, kEndOfDialogueText};
     BenchIndex index(path);
     LinesController lines(state, index, nullptr, nullptr);
     BenchView view(lines);
@@ -174,6 +176,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < kAdvances; ++i) {
       start = Clock::now();
       state.mainLineKey = std::to_string(state.mainLineNumber);
+      state.shown.key = state.mainLineKey;
       ++state.mainLineNumber;
       lines.follow();
       follows.push_back(nsSince(start));
