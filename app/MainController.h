@@ -116,6 +116,7 @@ class MainController final : public IndexModel, public ShowHost, public PlayerKe
   // PlayerKeysHost
   const PlayerKeySet& playerKeys() const override { return playerKeys_.keys(); }
   void setPlayerKeys(const PlayerKeySet& keys) override;
+  int dialogueKey() const override;
   bool countingPaused() const { return paused_; }
 
  private:

@@ -32,6 +32,10 @@ std::optional<std::size_t> rowWithSameKeysBefore(const PlayerKeySet& keys, std::
   return std::nullopt;
 }
 
+bool takesTheDialogueKey(const KeyCombo& keys, int dialogueKey) {
+  return !keys.none() && keys == KeyCombo{dialogueKey};
+}
+
 void PlayerKeys::set(const PlayerKeySet& keys) {
   keys_ = keys;
   waiting_ = false;

@@ -696,6 +696,28 @@ TEST(MainControllerPlayerKeys, KeptInTheSettingsFile) {
   EXPECT_EQ(written.find("Lines=Ctrl"), std::string::npos);
 }
 
+// The dialogue key of HotKeys.opi alone as a player key would take every
+// press: that key is left without one, and the box says so.
+TEST(MainControllerPlayerKeys, OneThatIsTheDialogueKeyIsRefusedAtTheStart) {
+  Lumivox l;
+  writeBytes(l.dir.dataDir() / "HotKeys.opi", "B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n");  // Enter
+  writeBytes(l.dir.path() / "settings.ini", "[Keys]\nStepForward=Return\nLines=Space\n");
+  UserSettings settings(l.dir.file("settings.ini"));
+  l.settings = &settings;
+  l.start();
+  l.settle();
+  EXPECT_TRUE(l.main->playerKeys()[2].none());
+  EXPECT_EQ(formatKeyCombo(l.main->playerKeys()[3]), "Space");
+  l.main->onShown();
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_NE(l.prompter.boxes[0].text.find("「快进一句」的按键 Return 是切换对话的热键"), std::string::npos)
+      << l.prompter.boxes[0].text;
+  l.settle();
+  l.keys.press(vk::Return);
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 1);
+}
+
 TEST(MainControllerPlayerKeys, StepsDoWhatTheMenuDoesAtTheEndsToo) {
   Lumivox l;
   l.start();
