@@ -36,7 +36,8 @@ bool takesTheDialogueKey(const KeyCombo& keys, int dialogueKey);
 
 // Decides, tick by tick, which player keys were pressed and whether the
 // dialogue key's press counts as an advance. A combination acts once a press
-// of its key, with exactly its modifiers held. Its own keys never count as a
+// of its key, with exactly its modifiers held, also when all of them went
+// down and up between two ticks. Its own keys never count as a
 // dialogue advance: a tick where it acts does not advance on its key, and a
 // dialogue key that is one of its modifiers counts when let go, unless a
 // combination acted while it was held.

@@ -121,8 +121,13 @@ bool X11KeyWatch::downNow(int virtualKey) const {
 // down through their sides, so their bits stay clear.
 void X11KeyWatch::press(unsigned long keysym) {
   const std::vector<int> keys = virtualKeysForKeysym(keysym);
+  const auto modifiers = static_cast<std::uint8_t>((downNow(vk::Control) ? 1 : 0) | (downNow(vk::Menu) ? 2 : 0) |
+                                                   (downNow(vk::Shift) ? 4 : 0));
   for (int key : keys)
-    if (watched(key) && !downNow(key)) pressed_[wordOf(key)].fetch_or(bitOf(key));
+    if (watched(key) && !downNow(key)) {
+      modifiersAtPress_[static_cast<std::size_t>(key)].store(modifiers);
+      pressed_[wordOf(key)].fetch_or(bitOf(key));
+    }
   for (int key : keys)
     if (watched(key) && sidesOf(key)[0] < 0) down_[wordOf(key)].fetch_or(bitOf(key));
 }
@@ -147,5 +152,11 @@ bool X11KeyWatch::pressedSinceLastAsked(int virtualKey) {
 }
 
 bool X11KeyWatch::isDown(int virtualKey) { return watched(virtualKey) && downNow(virtualKey); }
+
+std::optional<Modifiers> X11KeyWatch::modifiersAtLastPress(int virtualKey) {
+  if (!watched(virtualKey)) return Modifiers{};
+  const std::uint8_t held = modifiersAtPress_[static_cast<std::size_t>(virtualKey)].load();
+  return Modifiers{(held & 1) != 0, (held & 2) != 0, (held & 4) != 0};
+}
 
 }  // namespace lumivox
