@@ -96,7 +96,9 @@ bool MainController::start() {
 
 void MainController::onShown() {
   // Said once the window shows, so the status line stands behind the box.
-  if (!services_.keyWatchError.empty()) reportKeyWatchFailure(*this, *services_.prompter);
+  const KeyWatchNotice notice = keyWatchNotice(services_.keyWatchProblem, services_.waylandSession);
+  if (!notice.status.empty()) setStatusText(startupLastStatus_ = notice.status);
+  if (!notice.box.empty()) services_.prompter->inform(notice.box, "出错了", Prompter::Icon::Critical);
   if (const std::string problems = settings().problemsText(); !problems.empty())
     services_.prompter->inform(problems, "个人设置有误", Prompter::Icon::Information);
 }
@@ -281,7 +283,7 @@ void MainController::counterPageTick() {
     return;
   }
   setTimerEnabled(TimerId::UserNumberTi, false);
-  setStatusText(kCounterPageReadyText);
+  setStatusText(startupLastStatus_.empty() ? kCounterPageReadyText : startupLastStatus_);
 }
 
 void MainController::onFocus(bool gained) {

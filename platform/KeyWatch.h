@@ -43,6 +43,14 @@ constexpr int LeftMenu = 0xA4;
 constexpr int RightMenu = 0xA5;
 }  // namespace vk
 
+// Why a key watch hears nothing.
+enum class KeyWatchProblem {
+  None,
+  NoXDisplay,      // no X display to connect to (a Wayland desktop without Xwayland, say)
+  NoRawKeyEvents,  // the X server lacks XInput 2.1
+  NoResources,     // the system refused what the watch needs
+};
+
 // Which of Ctrl, Alt and Shift (either side's key) are held.
 struct Modifiers {
   bool ctrl = false;

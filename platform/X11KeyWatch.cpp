@@ -8,6 +8,8 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <string_view>
 #include <vector>
 
 #include "platform/X11KeyMap.h"
@@ -18,6 +20,7 @@ X11KeyWatch::X11KeyWatch() {
   display_ = XOpenDisplay(nullptr);
   if (!display_) {
     error_ = "cannot open the X display";
+    problem_ = KeyWatchProblem::NoXDisplay;
     return;
   }
   int firstEvent = 0, firstError = 0;
@@ -25,12 +28,14 @@ X11KeyWatch::X11KeyWatch() {
   if (!XQueryExtension(display_, "XInputExtension", &xinputOpcode_, &firstEvent, &firstError) ||
       XIQueryVersion(display_, &major, &minor) != Success || major < 2 || (major == 2 && minor < 1)) {
     error_ = "the X server has no XInput 2.1";
+    problem_ = KeyWatchProblem::NoRawKeyEvents;
     XCloseDisplay(display_);
     display_ = nullptr;
     return;
   }
   if (::pipe2(stopPipe_, O_CLOEXEC) != 0) {
     error_ = "cannot make a pipe to stop the key watch";
+    problem_ = KeyWatchProblem::NoResources;
     XCloseDisplay(display_);
     display_ = nullptr;
     return;
@@ -91,6 +96,12 @@ void X11KeyWatch::readEvents(int mode) {
     }
     XFreeEventData(display_, cookie);
   }
+}
+
+bool X11KeyWatch::inWaylandSession() {
+  const char* display = std::getenv("WAYLAND_DISPLAY");
+  const char* session = std::getenv("XDG_SESSION_TYPE");
+  return (display && *display) || (session && std::string_view(session) == "wayland");
 }
 
 namespace {

@@ -27,6 +27,10 @@ class X11KeyWatch final : public KeyWatch {
 
   // Empty when watching works; otherwise why it does not.
   const std::string& error() const { return error_; }
+  KeyWatchProblem problem() const { return problem_; }
+  // A Wayland desktop: the watch hears the keys typed into X clients
+  // (Xwayland's: Wine and Proton games), not those of Wayland's own windows.
+  static bool inWaylandSession();
 
   bool pressedSinceLastAsked(int virtualKey) override;
   bool isDown(int virtualKey) override;
@@ -56,6 +60,7 @@ class X11KeyWatch final : public KeyWatch {
   std::array<std::atomic<std::uint8_t>, 256> modifiersAtPress_{};
   std::thread reader_;
   std::string error_;
+  KeyWatchProblem problem_ = KeyWatchProblem::None;
 };
 
 }  // namespace lumivox
