@@ -15,8 +15,8 @@ inline constexpr const char* kNoXDisplayText =
 inline constexpr const char* kNoResourcesText =
     "无法监视键盘：系统资源不够用，Lumivox 得不到按键的消息。\n"
     "按键不会被计数，对话也不会前进。请关掉一些程序后重新启动 Lumivox。";
-inline constexpr const char* kXwaylandOnlyStatus =
-    "Wayland 桌面：只有在 Xwayland 上运行的游戏（Wine、Proton 游戏通常如此）的按键会被计数。";
+// Two lines of the status line at most.
+inline constexpr const char* kXwaylandOnlyStatus = "Wayland 桌面：只计数 Xwayland 上的游戏。";
 
 // What the player is told about the key watch once the window shows: the
 // status line the start-up ends with, and the text of an error box. Either
