@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
   services.programs = &programs;
   services.settings = &settings;
   services.windowFocus = &windowFocus;
-  services.keyWatchError = keys.error();
+  services.keyWatchProblem = keys.problem();
+  services.waylandSession = lumivox::X11KeyWatch::inWaylandSession();
   services.anotherInstanceRunning = [&instance] { return instance.anotherInstanceRunning(); };
   services.endProgram = [&ended] {
     ended = true;
