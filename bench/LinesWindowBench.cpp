@@ -93,6 +93,7 @@ class BenchKeys final : public KeyWatch {
     return pressed;
   }
   bool isDown(int) override { return false; }
+  std::optional<Modifiers> modifiersAtLastPress(int) override { return Modifiers{}; }
   void forgetPresses() override { pressed_ = false; }
 
  private:
