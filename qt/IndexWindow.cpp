@@ -188,7 +188,7 @@ void IndexWindow::raiseCheckReport() {
 }
 
 void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
-  (new ShowFrm(members, host, *this, prompter()))->open();
+  (new ShowFrm(members, host, *this, prompter()))->start();
 }
 
 void IndexWindow::openLines(LinesController& lines, const std::optional<ScreenRect>& game) {

@@ -4,7 +4,7 @@
 
 namespace lumivox {
 
-QtTicker::QtTicker(QObject* owner, const std::vector<TimerRow>& timers, std::function<void(TimerId)> onTick)
+QtTicker::QtTicker(QObject* owner, const std::vector<TimerRow>& timers, const std::function<void(TimerId)>& onTick)
     : QObject(owner) {
   for (const TimerRow& row : timers) {
     if (!row.ticks) continue;

@@ -14,7 +14,7 @@ namespace lumivox {
 // window's controller.
 class QtTicker final : public QObject, public Ticker {
  public:
-  QtTicker(QObject* owner, const std::vector<TimerRow>& timers, std::function<void(TimerId)> onTick);
+  QtTicker(QObject* owner, const std::vector<TimerRow>& timers, const std::function<void(TimerId)>& onTick);
 
   void start(TimerId timer, int intervalMs) override;
   void stop(TimerId timer) override;

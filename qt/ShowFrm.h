@@ -24,8 +24,8 @@ class ShowFrm final : public QDialog, public ShowView {
   // of its lifetime; host: whose timers stand still meanwhile.
   ShowFrm(ShowFrmMembers& members, ShowHost& host, QWidget& mainWindow, Prompter& prompter);
 
-  // The menu command, after the load.
-  void open() { controller_->open(); }
+  // The menu command, after the load (not QDialog::open, which it would hide).
+  void start() { controller_->open(); }
   ShowController& controller() { return *controller_; }
 
   // ShowView
