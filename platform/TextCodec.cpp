@@ -80,6 +80,12 @@ GbkUnit readGbkAt(std::string_view gbk, std::size_t at) {
   return c ? GbkUnit{GbkUnit::Kind::Character, 2, c} : GbkUnit{GbkUnit::Kind::Broken, 1, kReplacement};
 }
 
+std::optional<std::uint16_t> gbkCodeOf(char32_t c) {
+  if (c == 0) return 0;
+  const std::uint16_t code = c < 0x10000 ? tables().codes[c] : 0;
+  return code ? std::optional(code) : std::nullopt;
+}
+
 std::string gbkToUtf8(std::string_view gbk) {
   std::string out;
   out.reserve(gbk.size() + gbk.size() / 2);

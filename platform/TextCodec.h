@@ -1,5 +1,7 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +26,10 @@ namespace lumivox {
 //   the text than they need.
 std::string gbkToUtf8(std::string_view gbk);
 std::string utf8ToGbk(std::string_view utf8, std::size_t maxBytes = std::string::npos);
+
+// The GBK code of a character: below 0x100 one byte, else two, the high
+// byte first; nothing when GBK has no form for it.
+std::optional<std::uint16_t> gbkCodeOf(char32_t c);
 
 // The characters code page 936 gives GBK's user-defined areas and
 // unassigned places: no usual font has them, players see a box or nothing.
