@@ -34,15 +34,27 @@ bool isUtf8(std::string_view bytes) {
   return true;
 }
 
-LineOddness lineOddness(std::string_view utf8) {
+LineOddness lineOddness(std::string_view utf8, bool whole) {
   LineOddness odd;
   for (std::size_t at = 0; at < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[at]) < 0x80) {
+      ++at;
+      continue;
+    }
     const std::size_t start = at;
     const char32_t c = decodeUtf8At(utf8, at);
+    if (c == 0xFFFD && at - start == 1) {
+      odd.utf8Broken = true;
+      return odd;
+    }
     odd.utf8 += oddness(c);
     odd.wide = odd.wide || at - start >= 3;
   }
-  for (std::size_t at = 0; at < utf8.size();) {
+  for (std::size_t at = 0; at < utf8.size() && (whole || odd.gbk <= odd.utf8);) {
+    if (static_cast<unsigned char>(utf8[at]) < 0x80) {
+      ++at;
+      continue;
+    }
     const GbkUnit unit = readGbkAt(utf8, at);
     odd.gbk += unit.kind == GbkUnit::Kind::Character ? oddness(unit.character) : 2;
     at += unit.length;
@@ -52,9 +64,8 @@ LineOddness lineOddness(std::string_view utf8) {
 
 LineEncoding lineEncoding(std::string_view line) {
   if (isAscii(line)) return LineEncoding::Ascii;
-  if (!isUtf8(line)) return LineEncoding::Gbk;
-  const LineOddness odd = lineOddness(line);
-  if (!odd.wide) return LineEncoding::Gbk;
+  const LineOddness odd = lineOddness(line, false);
+  if (odd.utf8Broken || !odd.wide) return LineEncoding::Gbk;
   return odd.utf8 < odd.gbk ? LineEncoding::Utf8 : LineEncoding::Unsure;
 }
 

@@ -65,11 +65,14 @@ std::vector<LineEncoding> lineEncodings(std::string_view bytes);
 // character (a rarer one, kana, Greek, Cyrillic, pinyin, box drawing, one
 // GBK lacks); 2 when players see no character there: a byte GBK cannot read,
 // a lead byte cut off at the end, a character of GBK's user-defined areas.
+// Text that is no UTF-8 is not counted further. Unless asked for the whole,
+// the GBK reading is counted only until it is odder than the UTF-8 one.
 struct LineOddness {
   std::size_t utf8 = 0, gbk = 0;
-  bool wide = false;  // the UTF-8 reading has a character of three or four bytes
+  bool wide = false;        // the UTF-8 reading has a character of three or four bytes
+  bool utf8Broken = false;  // there is no UTF-8 reading
 };
-LineOddness lineOddness(std::string_view wellFormedUtf8);
+LineOddness lineOddness(std::string_view line, bool whole = true);
 
 // Where offsets into one line of the reader (which ends at LF alone) stand
 // as an editor shows them: a lone CR ends a line there too, and columns count
