@@ -83,7 +83,6 @@ class Walk {
       return;
     }
     if (bytes.starts_with(kUtf8Mark)) {
-      mark_ = kUtf8Mark.size();  // lines are judged without it
       findings_.add(1, 1, Severity::Error, "L012", [&] {
         return say(lang_, "文件以 UTF-8 的字节顺序标记开头：这三个字节成了第一行的开头，第一行因此读错（不再是节或键）",
                    "the file starts with a UTF-8 byte order mark: its three bytes become the start of the first "
@@ -116,12 +115,7 @@ class Walk {
  private:
   enum class Where { BeforeAnySection, Role, RepeatedSection, OtherSection };
 
-  // A line's text as an editor shows it: without its line end, and the
-  // first without the byte order mark.
-  std::string_view textOf(const IniLine& line) const {
-    const std::size_t start = line.start == 0 ? mark_ : line.start;
-    return bytes_.substr(start, std::max(line.contentEnd, start) - start);
-  }
+  std::string_view textOf(const IniLine& line) const { return lumivox::textOf(bytes_, line); }
   std::size_t offsetOf(std::string_view part) const { return static_cast<std::size_t>(part.data() - bytes_.data()); }
   // The place of a byte of the current line, found when it is listed.
   auto placeOf(const IniLine& line, std::size_t offset) {
@@ -376,7 +370,6 @@ class Walk {
   Language lang_;
   LibraryScan& scan_;
   std::string_view bytes_;
-  std::size_t mark_ = 0;  // the UTF-8 byte order mark's bytes
   std::vector<LineEncoding> encodings_;  // of each of the reader's lines
   // UTF-8 throughout (no line of GBK text): said once, not line by line.
   bool wholeFileUtf8_ = false, utf8Reported_ = false;
@@ -414,8 +407,9 @@ Place LibraryScan::placeIn(const IniLine& line, std::size_t offset) const {
   const auto it = std::lower_bound(valueLines.begin(), valueLines.end(), line.start,
                                    [](const ValueLine& v, std::size_t start) { return v.start < start; });
   if (it == valueLines.end() || it->start != line.start) return {};
-  const std::string_view text = std::string_view(document->bytes()).substr(line.start, line.contentEnd - line.start);
-  return LinePlaces(text, it->number, it->utf8).at(offset - line.start);
+  const std::string_view bytes = document->bytes(), text = textOf(bytes, line);
+  const auto begin = static_cast<std::size_t>(text.data() - bytes.data());
+  return LinePlaces(text, it->number, it->utf8).at(offset > begin ? offset - begin : 0);
 }
 
 LibraryScan scanLibrary(std::string bytes, std::span<const SectionRole> roles, FileFindings& findings) {

@@ -37,18 +37,22 @@ LineEncoding lineEncoding(std::string_view line);
 
 inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
+// A line's text as an editor shows it: without its line end, the first
+// without a UTF-8 byte order mark.
+inline std::string_view textOf(std::string_view bytes, const IniLine& line) {
+  const std::size_t start = line.start == 0 && bytes.starts_with(kUtf8Mark) ? kUtf8Mark.size() : line.start;
+  return bytes.substr(start, std::max(line.contentEnd, start) - start);
+}
+
 // The lines of an initialisation file as the reader splits them (at LF),
-// each with its text as an editor shows it (without its line end, the first
-// without a UTF-8 byte order mark) and the number an editor gives it (a lone
-// CR ends a line too for editors): visit(line, text, number).
+// each with its text and the number an editor gives it (a lone CR ends a
+// line too for editors): visit(line, text, number).
 template <typename Visit>
 void forEachLine(std::string_view bytes, Visit visit) {
-  const std::size_t mark = bytes.starts_with(kUtf8Mark) ? kUtf8Mark.size() : 0;
   IniLineReader reader(bytes);
   IniLine line;
   for (std::size_t number = 1; reader.next(line);) {
-    const std::size_t start = line.start == 0 ? mark : line.start;
-    const std::string_view text = bytes.substr(start, std::max(line.contentEnd, start) - start);
+    const std::string_view text = textOf(bytes, line);
     visit(line, text, number);
     number += 1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
   }

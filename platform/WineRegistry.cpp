@@ -41,7 +41,8 @@ class WineRegistryKey final : public RegistryKey {
     const auto* value = find(valueName);
     if (!value) return std::nullopt;
     if (value->data.size() > capacity) return std::nullopt;
-    if (!value->data.empty()) std::memcpy(buffer, value->data.data(), value->data.size());
+    // The value's bytes as the registry holds them, not a C string: the size says where they end.
+    if (!value->data.empty()) std::memcpy(buffer, value->data.data(), value->data.size());  // NOLINT(bugprone-not-null-terminated-result)
     return static_cast<std::uint32_t>(value->data.size());
   }
 

@@ -1,11 +1,13 @@
 // The windows as a player and a screen reader meet them: each secondary
-// window is announced as a dialog by its caption, About stands on its own,
+// window is announced as a dialog by its caption, the lines window as a
+// window beside the main one, About stands on its own,
 // and the main window's texts sit clear of its frames and its lower edge.
 #include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
@@ -43,6 +45,7 @@ class WindowsAsSeenTest : public QObject {
   Q_OBJECT
  private slots:
   void secondaryWindowsAreDialogs();
+  void theLinesWindowIsAWindowBesideTheMainOne();
   void aboutHasNoOwnerAndShowsLongThanksFromTheirStart();
   void mainWindowTextsStayClearOfFramesAndEdges();
   void aLongCounterPageScrollsInItsArea();
@@ -74,6 +77,23 @@ void WindowsAsSeenTest::secondaryWindowsAreDialogs() {
   });
   h.action("使用帮助")->trigger();
   QVERIFY(helpSeen);
+}
+
+void WindowsAsSeenTest::theLinesWindowIsAWindowBesideTheMainOne() {
+  IndexHarness h;
+  h.open();
+  h.window->move(200, 40);
+  h.window->show();
+  QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+  h.action("对话列表")->trigger();
+  QWidget* lines = nullptr;
+  QTRY_VERIFY((lines = topLevel("Lines")));
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(lines);
+  QVERIFY(accessible);
+  QCOMPARE(accessible->role(), QAccessible::Window);
+  QCOMPARE(accessible->text(QAccessible::Name), lines->windowTitle());
+  QVERIFY(!lines->frameGeometry().intersects(h.window->frameGeometry()));
+  QVERIFY(lines->screen()->availableGeometry().contains(lines->frameGeometry()));
 }
 
 void WindowsAsSeenTest::aboutHasNoOwnerAndShowsLongThanksFromTheirStart() {
