@@ -115,8 +115,7 @@ int main(int argc, char** argv) {
     {
       const bench::TempFolder temp("lumivox-check-bench-");
       fs::create_directories(temp.path() / "Data");
-      const double fileBytes =
-          static_cast<double>(bench::writeLibrary(temp.path() / "Data" / "Quorra.data", lines, 0));
+      const double fileBytes = static_cast<double>(bench::writeLibrary(temp.path() / "Data" / "Quorra.data", lines, 0));
       std::printf("library checker benchmark, %d runs each (medians)\n", kRuns);
       std::printf("%zu lines, %.1f MiB of GBK:\n", lines, fileBytes / (1024 * 1024));
       met = measure(temp.path(), "-f GBK -t UTF-8", lines) && met;

@@ -68,7 +68,8 @@ std::optional<Converted> converted(std::string_view bytes, FileFindings& finding
   if (!unsure.empty()) {
     findings.add(0, 0, Severity::Error, "L061", [&] {
       return say(lang,
-                 "没有转换：第 {} 行读作 UTF-8 和读作 GBK 都像是文字，无法确定是哪一种；文件保持原样。请在编辑器里确认这些行，再把文件另存为 GBK",
+                 "没有转换：第 {} 行读作 UTF-8 和读作 GBK 都像是文字，无法确定是哪一种；"
+                 "文件保持原样。请在编辑器里确认这些行，再把文件另存为 GBK",
                  "not converted: line {} reads as text both in UTF-8 and in GBK, so which one it is cannot be told; "
                  "the file is left as it is. Look at these lines in an editor, then save the file as GBK",
                  {lineList(unsure)});
@@ -96,7 +97,7 @@ void convertFile(const DataFolder& folder, std::string_view name, FileFindings& 
 
   const std::string backupName = std::string(name) + std::string(kBackupSuffix);
   const std::string backup = folder.path(backupName);
-  auto refuse = [&](std::string chinese, std::string english) {
+  auto refuse = [&](std::string_view chinese, std::string_view english) {
     findings.add(0, 0, Severity::Error, "L061", say(lang, chinese, english, {backupName}));
   };
   std::error_code error;

@@ -26,8 +26,10 @@ namespace {
 // "2.14748365e+09").
 std::string number(double value) {
   char text[48];
-  if (value == std::floor(value) && std::fabs(value) < 1e18) std::snprintf(text, sizeof text, "%.0f", value);
-  else std::snprintf(text, sizeof text, "%.9g", value);
+  if (value == std::floor(value) && std::fabs(value) < 1e18)
+    std::snprintf(text, sizeof text, "%.0f", value);
+  else
+    std::snprintf(text, sizeof text, "%.9g", value);
   return text;
 }
 
@@ -179,7 +181,8 @@ class FolderCheck {
     const double present = static_cast<double>(*counted.highest) + 1;
     if (*lines == present) return;
     // The count as written: the bar takes it as a single-precision number.
-    const std::string stated = excerpt(value->shown), real = number(present), lastLine = std::to_string(*counted.highest);
+    const std::string stated = excerpt(value->shown), real = number(present),
+                      lastLine = std::to_string(*counted.highest);
     // The bar takes a line's number as its value only up to its maximum: the
     // percentage of the last line, or the line from which the bar stands still.
     const double lastPercent = roundHalfEven((present - 1) / *lines * 100.0);

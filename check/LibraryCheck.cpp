@@ -22,7 +22,6 @@
 namespace lumivox {
 namespace {
 
-
 // Why a key of a numbered section is never asked for: the program asks for
 // the decimal text of its counter, "0", "1", ... (and "-1", ... after
 // stepping back below 0).
@@ -101,12 +100,9 @@ class Walk {
       reportLoneCrs(line);
       reportEncoding(line);
       switch (line.kind) {
-        case IniLine::Kind::Section:
-          return visitSection(line);
-        case IniLine::Kind::Key:
-          return visitKey(line);
-        case IniLine::Kind::Other:
-          return visitOther(line);
+        case IniLine::Kind::Section: return visitSection(line);
+        case IniLine::Kind::Key: return visitKey(line);
+        case IniLine::Kind::Other: return visitOther(line);
       }
     });
     reportNumbering();
@@ -132,8 +128,8 @@ class Walk {
     const auto count = static_cast<std::size_t>(std::count(text.begin() + first, text.end(), '\r'));
     findings_.add(placeOf(line, offsetOf(text) + first), Severity::Error, "L027", [&] {
       return say(lang_,
-                 "这一行以单独的回车符（CR，旧式 Mac 的换行）结束：编辑器在这里换行，程序只认 LF，把下一行读进这一行（共 {} "
-                 "行读成了一行），它们的键永远读不到",
+                 "这一行以单独的回车符（CR，旧式 Mac 的换行）结束：编辑器在这里换行，程序只认 LF，"
+                 "把下一行读进这一行（共 {} 行读成了一行），它们的键永远读不到",
                  "this line ends in a lone carriage return (CR, the old Mac line end): editors break the line here, "
                  "but the program breaks lines only at LF and reads the next line into this one ({} lines read as "
                  "one), so their keys are never read",
@@ -151,11 +147,12 @@ class Walk {
     });
     if (count == 0) return;
     findings_.add(placeOf(line, offsetOf(text) + first), Severity::Error, "L010", [&] {
-      const std::string many = count == 1 ? std::string()
-                                          : say(lang_, "（这一行共 {} 处）", " ({} on this line)", {std::to_string(count)});
+      const std::string many =
+          count == 1 ? std::string() : say(lang_, "（这一行共 {} 处）", " ({} on this line)", {std::to_string(count)});
       return kind == GbkUnit::Kind::Character
                  ? say(lang_, "这是 GBK 自定义区的字{}：一般的字体里没有它，玩家看到方框或空白",
-                       "a character of GBK's user-defined area{}: the usual fonts lack it, players see a box or nothing",
+                       "a character of GBK's user-defined area{}: the usual fonts lack it, players see a box or "
+                       "nothing",
                        {many})
                  : say(lang_, "这里的字节不是 GBK{}：玩家会看到乱码或缺字",
                        "this byte is not GBK{}: players see a broken or missing character", {many});
@@ -163,13 +160,15 @@ class Walk {
   }
 
   void reportUtf8Line(const IniLine& line, std::string_view text) {
-    const auto wide = std::find_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    const auto wide =
+        std::find_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
     const std::size_t at = offsetOf(text) + static_cast<std::size_t>(wide - text.begin());
     if (!wholeFileUtf8_) {
       findings_.add(placeOf(line, at), Severity::Error, "L011", [&] {
         const std::string_view meant = line.kind == IniLine::Kind::Key ? line.value : text;
         const std::string shown = line.kind == IniLine::Kind::Key ? shownText(meant) : gbkToUtf8(meant);
-        return say(lang_, "这一行存成了 UTF-8，文件的其余部分是 GBK：玩家看到「{}」，而不是「{}」。用 --convert-utf8 转换",
+        return say(lang_,
+                   "这一行存成了 UTF-8，文件的其余部分是 GBK：玩家看到「{}」，而不是「{}」。用 --convert-utf8 转换",
                    "this line is saved as UTF-8 while the rest of the file is GBK: players see \"{}\" instead of "
                    "\"{}\"; convert it with --convert-utf8",
                    {excerpt(shown), excerpt(meant)});
@@ -274,8 +273,8 @@ class Walk {
       });
       return;
     }
-    if (const std::uint32_t first = scan_.numbered.add(static_cast<std::uint32_t>(value),
-                                                       static_cast<std::uint32_t>(number_), line.start)) {
+    if (const std::uint32_t first =
+            scan_.numbered.add(static_cast<std::uint32_t>(value), static_cast<std::uint32_t>(number_), line.start)) {
       reportRepeatedKey(nameAt(line), key(), first);
       return;
     }
@@ -299,7 +298,7 @@ class Walk {
     const std::string_view text = textOf(line);
     const std::size_t start = text.find_first_not_of(" \t");
     if (start == std::string_view::npos || text[start] == ';' || text[start] == '#') return;  // blank, or a comment
-    if (text[start] == '\r') return;                                                       // said as L027
+    if (text[start] == '\r') return;                                                          // said as L027
     findings_.add(placeOf(line, offsetOf(text) + start), Severity::Warning, "L023", [&] {
       return say(lang_, "这一行既不是 [节] 也不是 键=值：程序不读它",
                  "this line is neither [section] nor key=value: the program reads nothing from it");

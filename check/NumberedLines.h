@@ -26,8 +26,7 @@ class NumberedLines {
   // each.
   template <typename Repeated>
   void settle(Repeated repeated) {
-    std::stable_sort(far_.begin(), far_.end(),
-                     [](const Far& a, const Far& b) { return a.number < b.number; });
+    std::stable_sort(far_.begin(), far_.end(), [](const Far& a, const Far& b) { return a.number < b.number; });
     std::size_t kept = 0;
     for (std::size_t i = 0; i < far_.size(); ++i) {
       if (kept > 0 && far_[kept - 1].number == far_[i].number) {

@@ -84,8 +84,7 @@ LineOddness lineOddness(std::string_view line, bool whole = true);
 // order read the line once.
 class LinePlaces {
  public:
-  LinePlaces(std::string_view line, std::size_t lineNumber, bool utf8)
-      : text_(line), first_(lineNumber), utf8_(utf8) {
+  LinePlaces(std::string_view line, std::size_t lineNumber, bool utf8) : text_(line), first_(lineNumber), utf8_(utf8) {
     restart();
   }
   Place at(std::size_t offset);

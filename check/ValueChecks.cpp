@@ -104,12 +104,14 @@ void checkShownValue(FileFindings& findings, LinePlaces& places, std::string_vie
   const Language lang = findings.language();
   const std::size_t valueAt = static_cast<std::size_t>(value.data() - line.data());
   // The place of a byte of the value, found when a finding there is listed.
-  auto at = [&](std::size_t offsetInValue) { return [&places, offset = valueAt + offsetInValue] { return places.at(offset); }; };
+  auto at = [&](std::size_t offsetInValue) {
+    return [&places, offset = valueAt + offsetInValue] { return places.at(offset); };
+  };
 
   if (value.empty()) {
-    findings.add([&] { return places.at(afterEquals); }, Severity::Warning, "L042", [&] {
-      return say(lang, "值是空的：玩家看到一个空行", "the value is empty: players see an empty line");
-    });
+    findings.add(
+        [&] { return places.at(afterEquals); }, Severity::Warning, "L042",
+        [&] { return say(lang, "值是空的：玩家看到一个空行", "the value is empty: players see an empty line"); });
     return;
   }
   if (const std::string_view shown = shownBytes(value); !shown.empty() && isBlank(shown)) {

@@ -15,8 +15,7 @@ void refuseToReplace(const std::filesystem::path& target, const std::string& utf
     throw FileError(utf8Path + " is read-only");
 }
 
-void replaceFile(std::filesystem::path targetPath, std::string_view bytes, Temporary,
-                 const std::string& utf8Path) {
+void replaceFile(std::filesystem::path targetPath, std::string_view bytes, Temporary, const std::string& utf8Path) {
   const std::wstring target = targetPath.wstring();
   refuseToReplace(targetPath, utf8Path);
   // One name a file: what a killed save left there is overwritten by the next.

@@ -113,10 +113,14 @@ std::string utf8ToGbk(std::string_view utf8, std::size_t maxBytes) {
     const bool broken = c == kReplacement && pos - start == 1;
     if (broken) pos = start + brokenSequenceLength(utf8, start);
     const std::uint16_t code = !broken && c < 0x10000 ? codes[c] : 0;
-    if (c == 0) out += '\0';
-    else if (code == 0) out += '?';
-    else if (code < 0x100) out += static_cast<char>(code);
-    else out.append({static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)});
+    if (c == 0)
+      out += '\0';
+    else if (code == 0)
+      out += '?';
+    else if (code < 0x100)
+      out += static_cast<char>(code);
+    else
+      out.append({static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)});
   }
   if (out.size() > maxBytes) out.resize(maxBytes);
   return out;

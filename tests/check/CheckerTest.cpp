@@ -164,10 +164,16 @@ TEST_F(CheckerTest, EachKindOfFault) {
        },
        {}},
       {"a line saved as UTF-8 in a GBK file",
-       [](CheckerTest& t) { t.raw("Door.data", utf8ToGbk(lines({"[Door]", "0=门一"})) + "1=你好\r\n"); },
+       [](CheckerTest& t) {
+         t.raw("Door.data", utf8ToGbk(lines({"[Door]", "0=门一"})) + "1=你好\r\n");
+       },
        {"Door.data:3:3 error L011"}},
       {"bytes of GBK's user-defined area; 0x80 is the euro sign",
-       [](CheckerTest& t) { t.raw("Door.data", utf8ToGbk("[Door]\r\n0=门") + "\xAA\xA1\r\n1=\x80" "5\r\n"); },
+       [](CheckerTest& t) {
+         t.raw("Door.data", utf8ToGbk("[Door]\r\n0=门") +
+                                "\xAA\xA1\r\n1=\x80"
+                                "5\r\n");
+       },
        {"Door.data:2:4 error L010"}},
       {"numbered sections without a line",
        [](CheckerTest& t) {
@@ -181,7 +187,9 @@ TEST_F(CheckerTest, EachKindOfFault) {
        [](CheckerTest& t) { t.gbk("Door.data", "[Door]\r\n0=门一\r1=门二\r\n1=又一\r\n1=再一\r\n"); },
        {"Door.data:2:5 error L027", "Door.data:5:1 error L021", "Door.data:4 note L021"}},
       {"values of blanks in quotes",
-       [](CheckerTest& t) { t.gbk("Door.data", lines({"[Door]", "0=\" \"", "1=\'　\'"})); },
+       [](CheckerTest& t) {
+         t.gbk("Door.data", lines({"[Door]", "0=\" \"", "1=\'　\'"}));
+       },
        {"Door.data:2:4 warning L042", "Door.data:3:4 warning L042"}},
       {"a progress file that points into a gap",
        [](CheckerTest& t) {
@@ -222,7 +230,8 @@ TEST_F(CheckerTest, EachKindOfFault) {
 // a line gets L010 exactly when the reader shows something else than its
 // bytes mean, at the first such character, and L011 only when it is UTF-8.
 TEST_F(CheckerTest, TheScanAndTheReaderAgreeOnEveryByte) {
-  const std::string common = utf8ToGbk("的一是了我不人在他有这个上们来到时大地为子中你说生国年着就那和要她出也得里后自以会");
+  const std::string common =
+      utf8ToGbk("的一是了我不人在他有这个上们来到时大地为子中你说生国年着就那和要她出也得里后自以会");
   for (unsigned seed = 1; seed <= 30; ++seed) {
     std::mt19937 random(seed);
     auto below = [&](unsigned n) { return static_cast<unsigned>(random() % n); };
@@ -233,7 +242,7 @@ TEST_F(CheckerTest, TheScanAndTheReaderAgreeOnEveryByte) {
         case 2: return {static_cast<char>(0xAA + below(6)), static_cast<char>(0xA1 + below(0x5E))};
         case 3: return "\x80";
         case 4: return {static_cast<char>(0x81 + below(0x7E))};  // a lead byte; at a value's end, cut off
-        case 5: return "\xE4\xBD\xA0";                          // UTF-8
+        case 5: return "\xE4\xBD\xA0";                           // UTF-8
         default:
           if (below(3) == 0) return {static_cast<char>('A' + below(26))};
           const std::size_t at = 2 * below(static_cast<unsigned>(common.size() / 2));

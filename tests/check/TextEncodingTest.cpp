@@ -13,6 +13,7 @@ namespace {
 
 // Common words and names, the kind of text a translation holds; names with
 // rarer characters (GB2312's second level) among them.
+// clang-format off
 const char* const kCorpus[] = {
     "你好", "谢谢", "小谢", "谢谢你", "对话就到这里了", "期待更新哦", "第一句", "门一", "测试版", "未知版本",
     "准备开始对话...", "读取完毕，请按您设置的键开始对话", "艾丝蒂尔", "约修亚", "雪拉扎德", "奥利维尔", "科洛丝",
@@ -28,6 +29,7 @@ const char* const kCorpus[] = {
     "春夏秋冬", "东南西北", "红橙黄绿青蓝紫", "《空之轨迹》", "第 3 章：「旅途」", "HP 100／100", "约 5 分钟",
     "喂——小谢！", "啊啊啊啊", "哈哈哈", "呜……", "嘿嘿", "咦？", "哦，是吗。", "嗯嗯", "唔", "呃……",
 };
+// clang-format on
 
 std::string line(const std::string& text) { return "12=" + text; }
 
