@@ -49,10 +49,6 @@ void refreshLibraryPaths(DialogueState& state, IndexModel& view) {
   view.setLibraryPaths(paths[0], paths[1]);
 }
 
-void pollTick(DialogueState& state, KeyWatch& keys, IndexModel& view) {
-  pollTick(state, keys.pressedSinceLastAsked(virtualKeyForToken(state.hotkeyToken)), view);
-}
-
 void pollTick(DialogueState& state, bool advancePressed, IndexModel& view) {
   try {
     refreshLibraryPaths(state, view);

@@ -3,7 +3,6 @@
 namespace lumivox {
 
 class IndexModel;
-class KeyWatch;
 struct DialogueState;
 
 inline constexpr const char* kEndOfDialogueText = "嗯。。对话就到这里了。。期待更新哦。";
@@ -12,11 +11,10 @@ inline constexpr const char* kEndOfDialogueText = "嗯。。对话就到这里�
 // followed by each library's relative path.
 void refreshLibraryPaths(DialogueState& state, IndexModel& view);
 
-// One tick of the 20 ms key poll: when the advance key was pressed since the
-// last tick, the active track shows the line its counter names and moves on.
-// A failure ends the tick silently with what was done so far kept.
-void pollTick(DialogueState& state, KeyWatch& keys, IndexModel& view);
-// The same, told whether the tick advances.
+// One tick of the 20 ms key poll, told whether it advances (the player keys
+// decide that from the advance key's presses): the active track shows the
+// line its counter names and moves on. A failure ends the tick silently with
+// what was done so far kept.
 void pollTick(DialogueState& state, bool advancePressed, IndexModel& view);
 
 // One tick of the one-shot read of the active track's line count into the

@@ -6,7 +6,6 @@
 #include "app/LinesController.h"
 #include "app/LinesView.h"
 #include "common/Ticker.h"
-#include "dialogue/Hotkeys.h"
 #include "dialogue/KeyPoll.h"
 #include "dialogue/ShownLine.h"
 #include "dialogue/Tracks.h"
@@ -16,7 +15,6 @@
 #include "progress/Stepping.h"
 #include "support/FakeIndexModel.h"
 #include "support/Files.h"
-#include "support/ScriptedKeyWatch.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
 
@@ -73,15 +71,13 @@ class LinesControllerTest : public ::testing::Test {
   }
 
   void advance() {
-    keys.press(virtualKeyForToken(state.hotkeyToken));
-    pollTick(state, keys, index);
+    pollTick(state, true, index);
     lines.follow();
   }
 
   TempWorkDir dir{TempWorkDir::Data::None};
   DialogueState state;
   FakeIndexModel index;
-  ScriptedKeyWatch keys;
   int gone = 0;
   LinesController lines{state, index, nullptr, [this] { ++gone; }};
   RecordingLinesView view;

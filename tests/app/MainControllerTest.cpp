@@ -192,6 +192,24 @@ TEST(MainControllerStart, ReadsTheHotkeyAndSaysItIsReady) {
   EXPECT_EQ(l.state().counterPagePath, pathInCurrentDirectory(kCounterPageFile));
 }
 
+// The poll watches the key HotKeys.opi names, and Space for a token it does not know.
+TEST(MainControllerStart, CountsTheChosenKeyAndSpaceForAnUnknownToken) {
+  Lumivox l;
+  writeBytes(l.dir.dataDir() / "HotKeys.opi", "B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n");  // Enter
+  l.start();
+  l.settle();
+  l.keys.press(vk::Space);
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 0);
+  l.keys.press(vk::Return);
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 1);
+  l.state().hotkeyToken = "not a token";
+  l.keys.press(vk::Space);
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 2);
+}
+
 TEST(MainControllerStart, WithoutHotkeyFileOrDataFolderOneErrorAndCountingWorks) {
   for (bool dataFolder : {true, false}) {
     Lumivox l(dataFolder ? TempWorkDir::Data::SampleCopy : TempWorkDir::Data::None);

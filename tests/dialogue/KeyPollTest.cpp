@@ -3,11 +3,9 @@
 #include <limits>
 
 #include "dialogue/DialogueState.h"
-#include "dialogue/Hotkeys.h"
 #include "dialogue/KeyPoll.h"
 #include "support/FakeIndexModel.h"
 #include "support/Files.h"
-#include "support/ScriptedKeyWatch.h"
 #include "support/TempWorkDir.h"
 
 using namespace lumivox;
@@ -26,7 +24,6 @@ class KeyPollTest : public ::testing::Test {
  protected:
   TempWorkDir dir{TempWorkDir::Data::None};
   DialogueState state;
-  ScriptedKeyWatch keys;
   FakeIndexModel view;
 
   void SetUp() override {
@@ -38,10 +35,7 @@ class KeyPollTest : public ::testing::Test {
     state.activeTrack = "IndexText";
   }
 
-  void press(int key = vk::Space) {
-    keys.press(key);
-    pollTick(state, keys, view);
-  }
+  void press() { pollTick(state, true, view); }
 };
 
 TEST_F(KeyPollTest, WorkedExampleRowByRow) {
@@ -72,7 +66,7 @@ TEST_F(KeyPollTest, WorkedExampleRowByRow) {
 }
 
 TEST_F(KeyPollTest, NoPressOnlyRefreshesThePaths) {
-  pollTick(state, keys, view);
+  pollTick(state, false, view);
 #ifdef _WIN32
   EXPECT_EQ(view.mainPath, dir.path().string() + "\\Data\\Quorra.data");
   EXPECT_EQ(view.doorPath, dir.path().string() + "\\Data\\Door.data");
@@ -83,18 +77,6 @@ TEST_F(KeyPollTest, NoPressOnlyRefreshesThePaths) {
   EXPECT_EQ(view.status, "待命...");
   EXPECT_EQ(state.mainLineNumber, 0);
   EXPECT_TRUE(view.menuEnabled.empty());
-}
-
-TEST_F(KeyPollTest, WatchesTheChosenKeyAndSpaceForAnythingElse) {
-  state.hotkeyToken = std::string(hotkeyChoices()[1].token);  // Enter
-  press(vk::Space);
-  EXPECT_EQ(state.mainLineNumber, 0);
-  press(vk::Return);
-  EXPECT_EQ(state.mainLineNumber, 1);
-
-  state.hotkeyToken = "not a token";
-  press(vk::Space);
-  EXPECT_EQ(state.mainLineNumber, 2);
 }
 
 TEST_F(KeyPollTest, DoorTrackUsesItsOwnLibraryCounterAndMenus) {

@@ -44,8 +44,7 @@ TEST_F(ProgressFileTest, SaveThenLoadShowsThatLineAndTheNextAdvanceShowsItAgain)
   EXPECT_EQ(view.dialogue, "主线第57");
   EXPECT_EQ(view.status, kLoadedStatusText);
 
-  keys.press(vk::Space);
-  pollTick(later, keys, view);
+  pollTick(later, true, view);
   EXPECT_EQ(view.dialogue, "主线第57");
   EXPECT_EQ(later.mainLineNumber, 58);
 }

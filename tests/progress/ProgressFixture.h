@@ -4,12 +4,10 @@
 #include <string>
 
 #include "dialogue/DialogueState.h"
-#include "dialogue/Hotkeys.h"
 #include "dialogue/KeyPoll.h"
 #include "platform/KeyWatch.h"
 #include "support/FakeIndexModel.h"
 #include "support/Files.h"
-#include "support/ScriptedKeyWatch.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
 
@@ -21,7 +19,6 @@ class ProgressFixture : public ::testing::Test {
   lumivox::DialogueState state;
   FakeIndexModel view;
   ScriptedPrompter prompter;
-  ScriptedKeyWatch keys;
 
   void SetUp() override {
     std::filesystem::create_directory(dir.dataDir());
@@ -33,8 +30,7 @@ class ProgressFixture : public ::testing::Test {
 
   // One press of the advance key as the poll sees it.
   void advance() {
-    keys.press(lumivox::vk::Space);
-    lumivox::pollTick(state, keys, view);
+    lumivox::pollTick(state, true, view);
   }
 
   std::string data(const char* name) const { return readBytes(dir.dataDir() / name); }
