@@ -1,9 +1,7 @@
 #include "app/CheckReportController.h"
 
 #include <exception>
-#include <memory>
 
-#include "app/IndexWindows.h"
 #include "check/DataFolderCheck.h"
 #include "check/ReportFormat.h"
 
@@ -37,36 +35,18 @@ ReportText runCheck(const std::string& folder) {
 
 }  // namespace
 
-CheckReportController::CheckReportController(Post post) : post_(std::move(post)) {}
-
-CheckReportController::~CheckReportController() {
-  if (worker_.joinable()) worker_.join();
-}
-
-void CheckReportController::open(IndexWindows& windows, const std::string& folder) {
+void CheckReportController::open(CheckReportWindows& windows, const std::string& folder) {
   if (view_) {
     windows.raiseCheckReport();
   } else if (!(view_ = windows.openCheckReport(*this))) {
     return;  // the system refused the window
   }
   view_->showReport(kCheckingText, {});
-  if (checking_) return;
-  checking_ = true;
-  if (!post_) {
-    const ReportText text = runCheck(folder);
-    return finished(text.summary, text.rows);
-  }
-  // The last worker has posted its result already and is ending.
-  if (worker_.joinable()) worker_.join();
-  worker_ = std::thread([this, folder] {
-    auto text = std::make_shared<ReportText>(runCheck(folder));
-    post_([this, text] { finished(text->summary, text->rows); });
-  });
-}
-
-void CheckReportController::finished(const std::string& summary, const std::vector<std::string>& rows) {
-  checking_ = false;
-  if (view_) view_->showReport(summary, rows);
+  if (job_.running()) return;
+  job_.start([folder] { return runCheck(folder); },
+             [this](const ReportText& text) {
+               if (view_) view_->showReport(text.summary, text.rows);
+             });
 }
 
 }  // namespace lumivox

@@ -1,14 +1,13 @@
 #pragma once
-#include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "app/BackgroundJob.h"
 #include "check/CheckReport.h"
 
 namespace lumivox {
 
-class IndexWindows;
+class CheckReportController;
 
 // The report window of 帮助 › 检查词库, as the front ends name and title it.
 inline constexpr const char* kCheckReportWindowName = "检查报告";
@@ -23,39 +22,41 @@ class CheckReportView {
   virtual void showReport(const std::string& summary, const std::vector<std::string>& rows) = 0;
 };
 
+// Where the report window comes from: the main window's secondary windows.
+class CheckReportWindows {
+ public:
+  virtual ~CheckReportWindows() = default;
+  // Modeless and without an owner; the front end tells `controller`
+  // (onWindowClosed) when it has gone. Null when the system refuses the
+  // window.
+  virtual CheckReportView* openCheckReport(CheckReportController& controller) = 0;
+  virtual void raiseCheckReport() = 0;
+};
+
 // The summary line and the rows of a finished check, as the console
 // program prints them.
 std::string checkReportSummary(const CheckReport& report);
 std::vector<std::string> checkReportRows(const CheckReport& report);
 
-// 帮助 › 检查词库: the one report window, and the library checker run on a
-// worker thread so that a big library never holds up the window. The result
-// comes back through `post`, which hands a call to the GUI thread from any
-// thread without waiting; without one the check runs where it is asked for.
+// 帮助 › 检查词库: the one report window, and the library checker run as a
+// background job so that a big library never holds up the window; the
+// result comes back through `post` (BackgroundJob.h).
 class CheckReportController {
  public:
-  using Post = std::function<void(std::function<void()>)>;
-  explicit CheckReportController(Post post);
-  // Waits for a check under way: only when the program ends.
-  ~CheckReportController();
-  CheckReportController(const CheckReportController&) = delete;
-  CheckReportController& operator=(const CheckReportController&) = delete;
+  using Post = PostToGui;
+  explicit CheckReportController(Post post) : job_(std::move(post)) {}
 
   // The command: opens the window, or raises it, and checks `folder` afresh
   // (the player may have fixed a file since). Asked while a check runs, it
   // only raises the window: that check's result is the fresh one.
-  void open(IndexWindows& windows, const std::string& folder);
+  void open(CheckReportWindows& windows, const std::string& folder);
   // The window has gone; a result still on its way is dropped.
   void onWindowClosed() { view_ = nullptr; }
-  bool checking() const { return checking_; }
+  bool checking() const { return job_.running(); }
 
  private:
-  void finished(const std::string& summary, const std::vector<std::string>& rows);
-
-  Post post_;
   CheckReportView* view_ = nullptr;
-  std::thread worker_;
-  bool checking_ = false;
+  BackgroundJob job_;
 };
 
 }  // namespace lumivox

@@ -2,12 +2,11 @@
 #include <optional>
 #include <string>
 
+#include "app/CheckReportController.h"
 #include "common/ScreenRect.h"
 
 namespace lumivox {
 
-class CheckReportController;
-class CheckReportView;
 class IndexModel;
 class LinesController;
 class ShowHost;
@@ -16,7 +15,7 @@ struct ShowFrmMembers;
 
 // The main window's secondary windows, as a front end opens them. Each
 // window runs its own small logic; modal ones return at once all the same.
-class IndexWindows {
+class IndexWindows : public CheckReportWindows {
  public:
   virtual ~IndexWindows() = default;
   virtual void openHotkeys() = 0;                    // HotkeysSetup, modal
@@ -27,11 +26,6 @@ class IndexWindows {
   // when it has gone.
   virtual void openAbout(const std::string& mainLibraryPath) = 0;
   virtual void raiseAbout() = 0;
-  // The library check's report, modeless and without an owner; the front end
-  // tells `controller` (onWindowClosed) when it has gone. Null when the
-  // system refuses the window.
-  virtual CheckReportView* openCheckReport(CheckReportController& controller) = 0;
-  virtual void raiseCheckReport() = 0;
   // ShowFrm: created (its load runs) and opened with its logic.
   virtual void openShowWindow(ShowFrmMembers& members, ShowHost& host) = 0;
   // The lines window (对话列表), modeless and without an owner, shown without

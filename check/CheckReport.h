@@ -11,6 +11,12 @@ namespace lumivox {
 enum class Severity { Error, Warning, Note };
 enum class Language { Chinese, English };
 
+// Where a finding stands: a line from 1 (0: the file as a whole) and a
+// column in characters from 1 (0: none applies), as editors count them.
+struct Place {
+  std::size_t line = 0, column = 0;
+};
+
 struct Finding {
   std::string file;        // the folder as given, joined with the file's name
   std::size_t line = 0;    // from 1; 0: the file as a whole

@@ -22,9 +22,14 @@
 namespace lumivox {
 namespace {
 
+// A figure for a message: whole numbers in full ("2147483648", never
+// "2.14748365e+09").
 std::string number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.9g", value);
+  char text[48];
+  if (value == std::floor(value) && std::fabs(value) < 1e18)
+    std::snprintf(text, sizeof text, "%.0f", value);
+  else
+    std::snprintf(text, sizeof text, "%.9g", value);
   return text;
 }
 
@@ -37,10 +42,9 @@ struct NamedValue {
 std::optional<NamedValue> namedValue(const LibraryScan& scan, std::string_view section, std::string_view key) {
   const auto line = scan.document->findLine(section, key);
   if (!line) return std::nullopt;
-  const std::string_view bytes = scan.document->bytes();
-  const std::string_view text = bytes.substr(line->start, line->contentEnd - line->start);
-  const auto valueAt = static_cast<std::size_t>(line->value.data() - text.data());
-  return NamedValue{shownText(line->value), scan.lineNumberOf(*line), columnAt(text, valueAt, scan.utf8)};
+  const auto valueAt = static_cast<std::size_t>(line->value.data() - scan.document->bytes().data());
+  const Place place = scan.placeIn(*line, valueAt);
+  return NamedValue{shownText(line->value), place.line, place.column};
 }
 
 // A library as the checks across files need it.
@@ -49,6 +53,8 @@ struct Library {
   bool hasSection(std::size_t role) const { return scan && !scan->unreadable && scan->sectionLines[role]; }
   // The numbered lines: how many, and the last one's number.
   std::optional<std::size_t> count, highest;
+  // The numbered lines themselves; null without the section.
+  const NumberedLines* numbered() const { return hasSection(0) ? &scan->numbered : nullptr; }
 };
 
 Library readLibrary(const DataFolder& folder, std::string_view name, std::span<const SectionRole> roles,
@@ -94,7 +100,7 @@ class FolderCheck {
       const Library& library = track == Track::Main ? story : doors;
       for (std::string_view file : {progressFiles(track).saveFile, progressFiles(track).autoSaveFile}) {
         FileFindings progress(folder_.path(fileNameOf(file)), lang_);
-        checkProgressFile(folder_, progress, library.highest);
+        checkProgressFile(folder_, progress, library.numbered());
         progress.moveInto(report);
       }
     }
@@ -174,7 +180,9 @@ class FolderCheck {
     if (!counted.highest) return;  // no lines to compare with: said elsewhere
     const double present = static_cast<double>(*counted.highest) + 1;
     if (*lines == present) return;
-    const std::string stated = number(*lines), real = number(present), lastLine = std::to_string(*counted.highest);
+    // The count as written: the bar takes it as a single-precision number.
+    const std::string stated = excerpt(value->shown), real = number(present),
+                      lastLine = std::to_string(*counted.highest);
     // The bar takes a line's number as its value only up to its maximum: the
     // percentage of the last line, or the line from which the bar stands still.
     const double lastPercent = roundHalfEven((present - 1) / *lines * 100.0);

@@ -29,7 +29,16 @@ class FileFindings {
   template <typename MakeMessage>
   requires std::invocable<MakeMessage&>
   void add(std::size_t line, std::size_t column, Severity severity, std::string_view code, MakeMessage&& message) {
-    if (count(severity, code)) listed_.push_back({file_, line, column, severity, std::string(code), message()});
+    add([&] { return Place{line, column}; }, severity, code, message);
+  }
+  // The same with the place found only when it is listed too: a column
+  // counts the characters before it, and a line can be 100 MB long.
+  template <typename MakePlace, typename MakeMessage>
+  requires std::invocable<MakePlace&> && std::invocable<MakeMessage&>
+  void add(MakePlace&& place, Severity severity, std::string_view code, MakeMessage&& message) {
+    if (!count(severity, code)) return;
+    const Place at = place();
+    listed_.push_back({file_, at.line, at.column, severity, std::string(code), message()});
   }
 
   // Appends the listed findings, a note for each code whose list was cut

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <optional>
 
 #include "check/FileFindings.h"
 #include "check/TextEncoding.h"
@@ -13,18 +14,13 @@
 #include "dialogue/KeyPoll.h"
 #include "info/About.h"
 #include "info/Contact.h"
+#include "library/LookupLine.h"
 #include "platform/TextCodec.h"
 #include "platform/Utf16.h"
 #include "progress/AutoSaveSettings.h"
 
 namespace lumivox {
 namespace {
-
-// Places of broken bytes or characters looked for in one file at most.
-constexpr std::size_t kPlacesSought = 1000;
-
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-
 
 // Why a key of a numbered section is never asked for: the program asks for
 // the decimal text of its counter, "0", "1", ... (and "-1", ... after
@@ -85,110 +81,131 @@ class Walk {
       scan_.unreadable = true;
       return;
     }
-    const bool marked = bytes.starts_with(kUtf8Mark);
-    if (marked) {
+    if (bytes.starts_with(kUtf8Mark)) {
       findings_.add(1, 1, Severity::Error, "L012", [&] {
         return say(lang_, "文件以 UTF-8 的字节顺序标记开头：这三个字节成了第一行的开头，第一行因此读错（不再是节或键）",
                    "the file starts with a UTF-8 byte order mark: its three bytes become the start of the first "
                    "line, which is then misread (no longer a section or key)");
       });
     }
-    const std::string_view text = marked ? bytes.substr(kUtf8Mark.size()) : bytes;
-    scan_.utf8 = !isAscii(text) && isUtf8(text);
-    if (scan_.utf8) {
-      places_ = charactersWithoutGbk(text, kPlacesSought);
-      for (std::size_t& offset : places_.offsets) offset += bytes.size() - text.size();
-    } else {
-      places_ = nonGbkBytes(bytes, kPlacesSought);
-    }
+    encodings_ = lineEncodings(bytes);
+    const auto utf8Lines = std::count(encodings_.begin(), encodings_.end(), LineEncoding::Utf8);
+    wholeFileUtf8_ = utf8Lines > 0 && std::count(encodings_.begin(), encodings_.end(), LineEncoding::Gbk) == 0;
 
-    IniLineReader reader(bytes);
-    IniLine line;
-    while (reader.next(line)) visit(line, reader.lineNumber());
-    if (places_.stopped)
-      findings_.add(0, 0, Severity::Note, scan_.utf8 ? "L013" : "L010", [&] {
-        return say(lang_, "找到 {} 处后不再往下找", "stopped looking after {} of these",
-                   {std::to_string(kPlacesSought)});
-      });
+    std::size_t index = 0;
+    forEachLine(bytes, [&](const IniLine& line, std::string_view text, std::size_t number) {
+      number_ = number;
+      utf8_ = encodings_[index++] == LineEncoding::Utf8;
+      places_.emplace(text, number_, utf8_);
+      reportLoneCrs(line);
+      reportEncoding(line);
+      switch (line.kind) {
+        case IniLine::Kind::Section: return visitSection(line);
+        case IniLine::Kind::Key: return visitKey(line);
+        case IniLine::Kind::Other: return visitOther(line);
+      }
+    });
     reportNumbering();
   }
 
  private:
   enum class Where { BeforeAnySection, Role, RepeatedSection, OtherSection };
 
-  std::string_view textOf(const IniLine& line) const { return bytes_.substr(line.start, line.contentEnd - line.start); }
-  std::size_t column(const IniLine& line, std::size_t offset) const {
-    return columnAt(textOf(line), offset - line.start, scan_.utf8);
-  }
+  std::string_view textOf(const IniLine& line) const { return lumivox::textOf(bytes_, line); }
   std::size_t offsetOf(std::string_view part) const { return static_cast<std::size_t>(part.data() - bytes_.data()); }
-  // The column of a key or section name.
-  std::size_t keyColumn(const IniLine& line) const { return column(line, offsetOf(line.name)); }
-
-  void visit(const IniLine& line, std::size_t number) {
-    reportEncoding(line, number);
-    switch (line.kind) {
-      case IniLine::Kind::Section:
-        return visitSection(line, number);
-      case IniLine::Kind::Key:
-        return visitKey(line, number);
-      case IniLine::Kind::Other:
-        return visitOther(line, number);
-    }
+  // The place of a byte of the current line, found when it is listed.
+  auto placeOf(const IniLine& line, std::size_t offset) {
+    return [this, offset, begin = offsetOf(textOf(line))] { return places_->at(offset > begin ? offset - begin : 0); };
   }
+  auto nameAt(const IniLine& line) { return placeOf(line, offsetOf(line.name)); }
+  std::string decoded(std::string_view bytes) const { return utf8_ ? std::string(bytes) : gbkToUtf8(bytes); }
 
-  void reportEncoding(const IniLine& line, std::size_t number) {
-    if (scan_.utf8 && !utf8Reported_) {
-      const std::string_view text = textOf(line);
-      const std::size_t skip = line.start == 0 && bytes_.starts_with(kUtf8Mark) ? kUtf8Mark.size() : 0;
-      const auto wide = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(skip), text.end(),
-                                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-      if (wide != text.end()) {
-        utf8Reported_ = true;
-        findings_.add(
-            number, columnAt(text, static_cast<std::size_t>(wide - text.begin()), true), Severity::Error, "L011", [&] {
-              return say(lang_, "文件存成了 UTF-8：程序按 GBK 读，玩家会看到乱码。用 --convert-utf8 转成 GBK",
-                         "the file is saved as UTF-8: the program reads GBK, so players see garbled text; convert it "
-                         "with --convert-utf8");
-            });
-      }
-    }
-    std::size_t first = 0, count = 0;
-    for (; next_ < places_.offsets.size() && places_.offsets[next_] < line.next; ++next_) {
-      const std::size_t offset = places_.offsets[next_];
-      if (count++ == 0) first = offset;
-      if (!scan_.utf8) continue;
-      std::size_t end = offset;
-      const char32_t c = decodeUtf8At(bytes_, end);
-      findings_.add(number, column(line, offset), Severity::Error, "L013", [&] {
-        return say(lang_, "「{}」（{}）在 GBK 里没有：转换成 GBK 时无法保留",
-                   "'{}' ({}) has no GBK form: it cannot be kept when converting to GBK",
-                   {bytes_.substr(offset, end - offset), codePointText(c)});
-      });
-    }
-    if (count == 0 || scan_.utf8) return;
-    findings_.add(number, column(line, first), Severity::Error, "L010", [&] {
-      return count == 1 ? say(lang_, "这里的字节不是 GBK：玩家会看到乱码或缺字",
-                              "this byte is not GBK: players see a broken or missing character")
-                        : say(lang_, "这里的字节不是 GBK（这一行共 {} 处）：玩家会看到乱码或缺字",
-                              "this byte is not GBK ({} on this line): players see broken or missing characters",
-                              {std::to_string(count)});
+  // A CR inside a line: editors end a line there, the reader does not.
+  void reportLoneCrs(const IniLine& line) {
+    const std::string_view text = textOf(line);
+    const std::size_t first = text.find('\r');
+    if (first == std::string_view::npos) return;
+    const auto count = static_cast<std::size_t>(std::count(text.begin() + first, text.end(), '\r'));
+    findings_.add(placeOf(line, offsetOf(text) + first), Severity::Error, "L027", [&] {
+      return say(lang_,
+                 "这一行以单独的回车符（CR，旧式 Mac 的换行）结束：编辑器在这里换行，程序只认 LF，"
+                 "把下一行读进这一行（共 {} 行读成了一行），它们的键永远读不到",
+                 "this line ends in a lone carriage return (CR, the old Mac line end): editors break the line here, "
+                 "but the program breaks lines only at LF and reads the next line into this one ({} lines read as "
+                 "one), so their keys are never read",
+                 {std::to_string(count + 1)});
     });
   }
 
-  void visitSection(const IniLine& line, std::size_t number) {
+  void reportEncoding(const IniLine& line) {
+    const std::string_view text = textOf(line);
+    if (utf8_) return reportUtf8Line(line, text);
+    std::size_t count = 0, first = 0;
+    GbkUnit::Kind kind = GbkUnit::Kind::Broken;
+    forEachGbkFault(text, [&](std::size_t offset, const GbkUnit& unit) {
+      if (count++ == 0) first = offset, kind = unit.kind;
+    });
+    if (count == 0) return;
+    findings_.add(placeOf(line, offsetOf(text) + first), Severity::Error, "L010", [&] {
+      const std::string many =
+          count == 1 ? std::string() : say(lang_, "（这一行共 {} 处）", " ({} on this line)", {std::to_string(count)});
+      return kind == GbkUnit::Kind::Character
+                 ? say(lang_, "这是 GBK 自定义区的字{}：一般的字体里没有它，玩家看到方框或空白",
+                       "a character of GBK's user-defined area{}: the usual fonts lack it, players see a box or "
+                       "nothing",
+                       {many})
+                 : say(lang_, "这里的字节不是 GBK{}：玩家会看到乱码或缺字",
+                       "this byte is not GBK{}: players see a broken or missing character", {many});
+    });
+  }
+
+  void reportUtf8Line(const IniLine& line, std::string_view text) {
+    const auto wide =
+        std::find_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    const std::size_t at = offsetOf(text) + static_cast<std::size_t>(wide - text.begin());
+    if (!wholeFileUtf8_) {
+      findings_.add(placeOf(line, at), Severity::Error, "L011", [&] {
+        const std::string_view meant = line.kind == IniLine::Kind::Key ? line.value : text;
+        const std::string shown = line.kind == IniLine::Kind::Key ? shownText(meant) : gbkToUtf8(meant);
+        return say(lang_,
+                   "这一行存成了 UTF-8，文件的其余部分是 GBK：玩家看到「{}」，而不是「{}」。用 --convert-utf8 转换",
+                   "this line is saved as UTF-8 while the rest of the file is GBK: players see \"{}\" instead of "
+                   "\"{}\"; convert it with --convert-utf8",
+                   {excerpt(shown), excerpt(meant)});
+      });
+    } else if (!utf8Reported_) {
+      utf8Reported_ = true;
+      findings_.add(placeOf(line, at), Severity::Error, "L011", [&] {
+        return say(lang_, "文件存成了 UTF-8：程序按 GBK 读，玩家会看到乱码。用 --convert-utf8 转成 GBK",
+                   "the file is saved as UTF-8: the program reads GBK, so players see garbled text; convert it "
+                   "with --convert-utf8");
+      });
+    }
+    forEachCharacterWithoutGbk(text, [&](std::size_t offset, char32_t c) {
+      findings_.add(placeOf(line, offsetOf(text) + offset), Severity::Error, "L013", [&] {
+        std::size_t end = offset;
+        decodeUtf8At(text, end);
+        return say(lang_, "「{}」（{}）在 GBK 里没有：转换成 GBK 时无法保留",
+                   "'{}' ({}) has no GBK form: it cannot be kept when converting to GBK",
+                   {text.substr(offset, end - offset), codePointText(c)});
+      });
+    });
+  }
+
+  void visitSection(const IniLine& line) {
     const auto role = std::find_if(roles_.begin(), roles_.end(),
                                    [&](const SectionRole& r) { return equalsIgnoringAsciiCase(line.name, r.name); });
-    auto name = [&] { return excerpt(gbkOrUtf8(line.name)); };
+    auto name = [&] { return excerpt(decoded(line.name)); };
     if (role == roles_.end()) {
       where_ = Where::OtherSection;
-      findings_.add(number, keyColumn(line), Severity::Note, "L026",
+      findings_.add(nameAt(line), Severity::Note, "L026",
                     [&] { return say(lang_, "程序不读 [{}] 节", "the program never reads section [{}]", {name()}); });
       return;
     }
     const auto index = static_cast<std::size_t>(role - roles_.begin());
     if (const std::size_t first = scan_.sectionLines[index]) {
       where_ = Where::RepeatedSection;
-      findings_.add(number, keyColumn(line), Severity::Error, "L020", [&] {
+      findings_.add(nameAt(line), Severity::Error, "L020", [&] {
         return say(lang_, "[{}] 节又出现一次：程序只读第 {} 行的那一节，这一节的内容永远读不到",
                    "section [{}] is given again: the program reads only the one on line {}; nothing in this one "
                    "is ever read",
@@ -199,107 +216,108 @@ class Walk {
       });
       return;
     }
-    scan_.sectionLines[index] = number;
+    scan_.sectionLines[index] = number_;
     where_ = Where::Role;
     role_ = &*role;
     namedKeys_.clear();
   }
 
-  void visitKey(const IniLine& line, std::size_t number) {
+  void visitKey(const IniLine& line) {
     if (where_ == Where::BeforeAnySection) {
-      findings_.add(number, keyColumn(line), Severity::Warning, "L024", [&] {
+      findings_.add(nameAt(line), Severity::Warning, "L024", [&] {
         return say(lang_, "这一行在所有节之前：程序永远读不到", "this key comes before any section: it is never read");
       });
       return;
     }
     if (where_ != Where::Role) return;
-    if (role_->use == SectionUse::Values) return visitNamedKey(line, number);
-    visitNumberedKey(line, number);
+    if (role_->use == SectionUse::Values) return visitNamedKey(line);
+    visitNumberedKey(line);
   }
 
-  void visitNamedKey(const IniLine& line, std::size_t number) {
+  void visitNamedKey(const IniLine& line) {
     const auto key = std::find_if(role_->keys.begin(), role_->keys.end(),
                                   [&](std::string_view k) { return equalsIgnoringAsciiCase(line.name, k); });
     if (key == role_->keys.end()) return;
-    scan_.valueLines.emplace_back(line.start, number);
+    scan_.valueLines.push_back({line.start, number_, utf8_});
     for (const auto& [seen, firstLine] : namedKeys_) {
       if (seen != *key) continue;
-      reportRepeatedKey(line, number, firstLine);
+      reportRepeatedKey(nameAt(line), excerpt(decoded(line.name)), firstLine);
       return;
     }
-    namedKeys_.emplace_back(*key, number);
+    namedKeys_.emplace_back(*key, number_);
   }
 
-  void visitNumberedKey(const IniLine& line, std::size_t number) {
+  void visitNumberedKey(const IniLine& line) {
     std::int32_t value = 0;
     const KeyShape shape = shapeOf(line.name, value);
     const bool thanks = role_->use == SectionUse::Thanks;
-    auto key = [&] { return excerpt(gbkOrUtf8(line.name)); };
+    auto key = [&] { return excerpt(decoded(line.name)); };
     if (shape != KeyShape::LineNumber) {
-      findings_.add(number, keyColumn(line), Severity::Warning, "L025", [&] {
+      findings_.add(nameAt(line), Severity::Warning, "L025", [&] {
         return say(lang_, "键「{}」{}：程序永远不会查它", "key '{}': {}, so the program never looks it up",
                    {key(), keyShapeText(lang_, shape)});
       });
       return;
     }
     if (thanks && value <= 0) {
-      findings_.add(number, keyColumn(line), Severity::Warning, "L033", [&] {
+      findings_.add(nameAt(line), Severity::Warning, "L033", [&] {
         return say(lang_, "鸣谢从 1 号开始：{} 号永远不会显示", "thanks entries start at 1: entry {} is never shown",
                    {key()});
       });
       return;
     }
     if (value < 0) {
-      findings_.add(number, keyColumn(line), Severity::Warning, "L025", [&] {
+      findings_.add(nameAt(line), Severity::Warning, "L025", [&] {
         return say(lang_, "行号从 0 开始：{} 号只在退到 0 之前时才会显示",
                    "line numbers start at 0: line {} shows only after stepping back before line 0", {key()});
       });
       return;
     }
     if (const std::uint32_t first =
-            scan_.numbered.add(static_cast<std::uint32_t>(value), static_cast<std::uint32_t>(number))) {
-      reportRepeatedKey(line, number, first);
+            scan_.numbered.add(static_cast<std::uint32_t>(value), static_cast<std::uint32_t>(number_), line.start)) {
+      reportRepeatedKey(nameAt(line), key(), first);
       return;
     }
-    if (!scan_.utf8)
-      checkShownValue(findings_, number, textOf(line), line.value, line.afterEquals - line.start,
+    if (!utf8_)
+      checkShownValue(findings_, *places_, textOf(line), line.value, line.afterEquals - offsetOf(textOf(line)),
                       thanks ? ValueUse::ThanksEntry : ValueUse::DialogueLine);
   }
 
-  void reportRepeatedKey(const IniLine& line, std::size_t number, std::size_t first) {
-    auto key = [&] { return excerpt(gbkOrUtf8(line.name)); };
-    findings_.add(number, keyColumn(line), Severity::Error, "L021", [&] {
+  template <typename MakePlace>
+  void reportRepeatedKey(MakePlace place, const std::string& key, std::size_t first) {
+    findings_.add(place, Severity::Error, "L021", [&] {
       return say(lang_, "键「{}」又出现一次：程序只读第 {} 行的那个，这一行永远读不到",
                  "key '{}' is given again: the program reads only the one on line {}; this line is never read",
-                 {key(), std::to_string(first)});
+                 {key, std::to_string(first)});
     });
     findings_.add(first, 0, Severity::Note, "L021",
-                  [&] { return say(lang_, "键「{}」第一次出现在这里", "key '{}' is first given here", {key()}); });
+                  [&] { return say(lang_, "键「{}」第一次出现在这里", "key '{}' is first given here", {key}); });
   }
 
-  void visitOther(const IniLine& line, std::size_t number) {
+  void visitOther(const IniLine& line) {
     const std::string_view text = textOf(line);
     const std::size_t start = text.find_first_not_of(" \t");
     if (start == std::string_view::npos || text[start] == ';' || text[start] == '#') return;  // blank, or a comment
-    findings_.add(number, columnAt(text, start, scan_.utf8), Severity::Warning, "L023", [&] {
+    if (text[start] == '\r') return;                                                          // said as L027
+    findings_.add(placeOf(line, offsetOf(text) + start), Severity::Warning, "L023", [&] {
       return say(lang_, "这一行既不是 [节] 也不是 键=值：程序不读它",
                  "this line is neither [section] nor key=value: the program reads nothing from it");
     });
   }
 
   void reportNumbering() {
-    scan_.numbered.settle([&](std::uint32_t key, std::uint32_t line, std::uint32_t first) {
-      const std::string number = std::to_string(key);
-      findings_.add(line, 0, Severity::Error, "L021", [&] {
-        return say(lang_, "键「{}」又出现一次：程序只读第 {} 行的那个，这一行永远读不到",
-                   "key '{}' is given again: the program reads only the one on line {}; this line is never read",
-                   {number, std::to_string(first)});
-      });
+    scan_.numbered.settle([&](std::uint32_t key, std::uint32_t line, std::size_t lineStart, std::uint32_t first) {
+      const IniLine repeated = lineAt(bytes_, lineStart);
+      places_.emplace(textOf(repeated), line, false);  // a line number is ASCII
+      utf8_ = false;
+      reportRepeatedKey(nameAt(repeated), std::to_string(key), first);
     });
     const auto lines =
         std::find_if(roles_.begin(), roles_.end(), [](const SectionRole& r) { return r.use != SectionUse::Values; });
     if (lines == roles_.end()) return;
     const bool thanks = lines->use == SectionUse::Thanks;
+    const std::size_t sectionLine = scan_.sectionLines[static_cast<std::size_t>(lines - roles_.begin())];
+    if (sectionLine && scan_.numbered.count() == 0) return reportEmptySection(*lines, sectionLine);
     std::uint32_t expected = thanks ? 1 : 0;
     bool reported = false;
     scan_.numbered.forEach([&](std::uint32_t number, std::uint32_t line) {
@@ -329,17 +347,35 @@ class Walk {
     });
   }
 
-  // Names and keys for messages: the file's own encoding, decoded.
-  std::string gbkOrUtf8(std::string_view bytes) const { return scan_.utf8 ? std::string(bytes) : gbkToUtf8(bytes); }
+  // A numbered section without a single numbered line.
+  void reportEmptySection(const SectionRole& role, std::size_t line) {
+    if (role.use == SectionUse::Thanks) {
+      findings_.add(line, 0, Severity::Warning, "L033", [&] {
+        return say(lang_, "[{}] 节里一条鸣谢也没有：关于窗口的鸣谢处只显示邀请语",
+                   "section [{}] holds no thanks entry: the About window's thanks show only the invitation",
+                   {role.name});
+      });
+      return;
+    }
+    findings_.add(line, 0, Severity::Error, "L030", [&] {
+      return say(lang_, "[{}] 节里一行也没有：玩家每一步都只会看到「{}」",
+                 "section [{}] holds no line: players see only \"{}\" at every step",
+                 {role.name, std::string_view(kEndOfDialogueText)});
+    });
+  }
 
   std::span<const SectionRole> roles_;
   FileFindings& findings_;
   Language lang_;
   LibraryScan& scan_;
   std::string_view bytes_;
-  Places places_;
-  std::size_t next_ = 0;  // the next of places_ to report
-  bool utf8Reported_ = false;
+  std::vector<LineEncoding> encodings_;  // of each of the reader's lines
+  // UTF-8 throughout (no line of GBK text): said once, not line by line.
+  bool wholeFileUtf8_ = false, utf8Reported_ = false;
+  // The current line: where it starts as editors count, its places, its encoding.
+  std::size_t number_ = 1;
+  std::optional<LinePlaces> places_;
+  bool utf8_ = false;
   Where where_ = Where::BeforeAnySection;
   const SectionRole* role_ = nullptr;
   std::vector<std::pair<std::string_view, std::size_t>> namedKeys_;  // of the current Values section
@@ -366,9 +402,13 @@ std::span<const SectionRole> thanksListRoles() {
   return roles;
 }
 
-std::size_t LibraryScan::lineNumberOf(const IniLine& line) const {
-  const auto it = std::lower_bound(valueLines.begin(), valueLines.end(), std::make_pair(line.start, std::size_t{0}));
-  return it != valueLines.end() && it->first == line.start ? it->second : 0;
+Place LibraryScan::placeIn(const IniLine& line, std::size_t offset) const {
+  const auto it = std::lower_bound(valueLines.begin(), valueLines.end(), line.start,
+                                   [](const ValueLine& v, std::size_t start) { return v.start < start; });
+  if (it == valueLines.end() || it->start != line.start) return {};
+  const std::string_view bytes = document->bytes(), text = textOf(bytes, line);
+  const auto begin = static_cast<std::size_t>(text.data() - bytes.data());
+  return LinePlaces(text, it->number, it->utf8).at(offset > begin ? offset - begin : 0);
 }
 
 LibraryScan scanLibrary(std::string bytes, std::span<const SectionRole> roles, FileFindings& findings) {

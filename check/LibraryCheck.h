@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "check/CheckReport.h"
 #include "check/NumberedLines.h"
 #include "library/IniDocument.h"
 
@@ -35,23 +36,26 @@ std::span<const SectionRole> thanksListRoles();
 enum MainLibraryRole : std::size_t { kStoryRole, kLineCountRole, kBuildRole, kIntervalRole };
 
 // One initialisation file as the program's reader sees it, after one walk
-// over its lines.
+// over its lines. Line numbers are an editor's (CR LF, LF and a lone CR each
+// end a line), so a finding's place is where the translator looks.
 struct LibraryScan {
   // Nothing else of the file could be read (it is UTF-16).
   bool unreadable = false;
-  // Saved as UTF-8 with text beyond ASCII: its text is not checked further.
-  bool utf8 = false;
   // For each role, the line of the section that counts; 0 when missing.
   std::vector<std::size_t> sectionLines;
   // The numbered section's keys (the file's Lines or Thanks section).
   NumberedLines numbered;
   // The program's reader over the file's bytes, for the named values.
   std::unique_ptr<IniDocument> document;
-  // Where each key line of a Values section starts, and its line number.
-  std::vector<std::pair<std::size_t, std::size_t>> valueLines;
+  // Each key line of a Values section, by where it starts.
+  struct ValueLine {
+    std::size_t start, number;
+    bool utf8;  // saved as UTF-8 (its columns count UTF-8 characters)
+  };
+  std::vector<ValueLine> valueLines;
 
-  // The line number of a key line the document found in a Values section.
-  std::size_t lineNumberOf(const IniLine& line) const;
+  // The place of a byte of a key line the document found in a Values section.
+  Place placeIn(const IniLine& line, std::size_t offset) const;
 };
 
 // Checks the file's bytes: encoding, sections and keys given twice, lines

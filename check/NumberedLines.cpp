@@ -1,12 +1,10 @@
 #include "check/NumberedLines.h"
 
-#include <algorithm>
-
 namespace lumivox {
 
-std::uint32_t NumberedLines::add(std::uint32_t number, std::uint32_t line) {
+std::uint32_t NumberedLines::add(std::uint32_t number, std::uint32_t line, std::size_t lineStart) {
   if (number >= tableLimit_) {
-    far_.emplace_back(number, line);
+    far_.push_back({number, line, lineStart});
     return 0;
   }
   if (number >= byNumber_.size()) byNumber_.resize(std::size_t{number} + 1, 0);
@@ -16,6 +14,10 @@ std::uint32_t NumberedLines::add(std::uint32_t number, std::uint32_t line) {
   return 0;
 }
 
-void NumberedLines::sortFar() { std::sort(far_.begin(), far_.end()); }
+bool NumberedLines::has(std::uint32_t number) const {
+  if (number < byNumber_.size()) return byNumber_[number] != 0;
+  return std::binary_search(far_.begin(), far_.end(), Far{number, 0, 0},
+                            [](const Far& a, const Far& b) { return a.number < b.number; });
+}
 
 }  // namespace lumivox

@@ -5,6 +5,7 @@
 
 #include "check/DataFile.h"
 #include "check/FileFindings.h"
+#include "check/NumberedLines.h"
 #include "check/TextEncoding.h"
 #include "common/AsciiCase.h"
 #include "common/FieldReader.h"
@@ -80,7 +81,7 @@ void checkHotkeyFile(const DataFolder& folder, FileFindings& findings) {
                say(lang, "{}：对话键用空格", "{}: the dialogue key is Space", {why}));
 }
 
-void checkProgressFile(const DataFolder& folder, FileFindings& findings, std::optional<std::size_t> highestLine) {
+void checkProgressFile(const DataFolder& folder, FileFindings& findings, const NumberedLines* lines) {
   const Language lang = findings.language();
   const std::string loadFails = say(lang, "载入这个存档会失败并弹出出错提示", "loading it fails with an error message");
   const auto bytes = readChecked(folder, fileNameOf(findings.file()), findings, kMaxFieldFileBytes,
@@ -99,7 +100,7 @@ void checkProgressFile(const DataFolder& folder, FileFindings& findings, std::op
                  say(lang, "「{}」读作第 {} 行，但载入时先显示「{}」",
                      "\"{}\" loads as line {}, but the load first shows \"{}\"",
                      {excerpt(value), std::to_string(*counter), kLoadFallbackText}));
-  } else if (highestLine && (*counter < 0 || static_cast<std::size_t>(*counter) > *highestLine)) {
+  } else if (lines && (*counter < 0 || !lines->has(static_cast<std::uint32_t>(*counter)))) {
     findings.add(line, column, Severity::Note, "L051",
                  say(lang, "词库里没有第 {} 行：载入时显示「{}」", "the library has no line {}: the load shows \"{}\"",
                      {value, kLoadFallbackText}));
@@ -142,9 +143,12 @@ void checkCounterPage(const DataFolder& folder, FileFindings& findings) {
                      {declared}));
     return;
   }
-  const Places broken = nonGbkBytes(bytes, 1);
-  if (broken.offsets.empty()) return;
-  const auto [line, column] = placeOf(bytes, broken.offsets.front());
+  std::optional<std::size_t> broken;
+  forEachGbkFault(bytes, [&](std::size_t offset, const GbkUnit&) {
+    if (!broken) broken = offset;
+  });
+  if (!broken) return;
+  const auto [line, column] = placeOf(bytes, *broken);
   findings.add(line, column, Severity::Warning, "L055",
                say(lang, "页面{}，又不是 GBK：程序按 GBK 读，这里会显示乱码",
                    "the page {} and is not GBK: the program reads it as GBK, and this shows garbled", {declared}));

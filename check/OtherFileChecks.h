@@ -1,19 +1,18 @@
 #pragma once
 #include <cstddef>
-#include <optional>
 
 namespace lumivox {
 
 class DataFolder;
 class FileFindings;
-enum class Track;
+class NumberedLines;
 
 // The hotkey file: read at every start; its last field names the key.
 void checkHotkeyFile(const DataFolder& folder, FileFindings& findings);
 
 // A progress file, when there is one: its last field must load as a line
-// number; `highestLine` is the track's last numbered line, when known.
-void checkProgressFile(const DataFolder& folder, FileFindings& findings, std::optional<std::size_t> highestLine);
+// number, one of the track's `lines` when they are known.
+void checkProgressFile(const DataFolder& folder, FileFindings& findings, const NumberedLines* lines);
 
 // The counter page: within the size the program shows, and in the
 // character set it is read in.

@@ -1,50 +1,19 @@
 #include "check/TextEncoding.h"
 
 #include <algorithm>
-#include <string>
-
-#include "platform/TextCodec.h"
-#include "platform/Utf16.h"
 
 namespace lumivox {
 namespace {
 
-// Pieces the codec reads at once; a broken piece is gone through again
-// character by character.
-constexpr std::size_t kPieceBytes = 64 * 1024;
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-
-std::size_t codePoints(std::string_view utf8) {
-  return static_cast<std::size_t>(
-      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-// One character of GBK (one or two bytes) that the codec reads as one
-// character of its own.
-bool readsAsOneCharacter(std::string_view unit) {
-  const std::string text = gbkToUtf8(unit);
-  return !text.empty() && text.find(kReplacement) == std::string::npos && codePoints(text) == 1;
-}
-
-// The piece of text that starts at `start`: about kPieceBytes, never ending
-// inside a character of valid text. A GBK piece is cut short when its last
-// lead byte ends the text: the codec drops such a byte without a word.
-struct Piece {
-  std::size_t end;
-  bool cutShort = false;
-};
-
-Piece gbkPiece(std::string_view bytes, std::size_t start) {
-  const std::size_t limit = std::min(bytes.size(), start + kPieceBytes);
-  std::size_t at = start;
-  while (at < limit) at += isGbkLeadByte(static_cast<unsigned char>(bytes[at])) ? 2 : 1;
-  return {std::min(at, bytes.size()), at > bytes.size()};
-}
-
-Piece utf8Piece(std::string_view bytes, std::size_t start) {
-  std::size_t end = std::min(bytes.size(), start + kPieceBytes);
-  while (end < bytes.size() && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80) ++end;
-  return {end};
+std::size_t oddness(char32_t c) {
+  if (c < 0x80) return 0;
+  if (isGbkPrivateUse(c)) return 2;
+  const auto code = gbkCodeOf(c);
+  if (!code) return 1;
+  const unsigned lead = *code >> 8, trail = *code & 0xFF;
+  const bool firstLevel = lead >= 0xB0 && lead <= 0xD7 && trail >= 0xA1;
+  const bool punctuation = (lead == 0xA1 || lead == 0xA3) && trail >= 0xA1;
+  return firstLevel || punctuation ? 0 : 1;
 }
 
 }  // namespace
@@ -60,63 +29,81 @@ bool isUtf8(std::string_view bytes) {
       continue;
     }
     const std::size_t start = at;
-    if (decodeUtf8At(bytes, at) == 0xFFFD && at - start != kReplacement.size()) return false;
+    if (decodeUtf8At(bytes, at) == 0xFFFD && at - start == 1) return false;
   }
   return true;
 }
 
+LineOddness lineOddness(std::string_view utf8, bool whole) {
+  LineOddness odd;
+  for (std::size_t at = 0; at < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[at]) < 0x80) {
+      ++at;
+      continue;
+    }
+    const std::size_t start = at;
+    const char32_t c = decodeUtf8At(utf8, at);
+    if (c == 0xFFFD && at - start == 1) {
+      odd.utf8Broken = true;
+      return odd;
+    }
+    odd.utf8 += oddness(c);
+    odd.wide = odd.wide || at - start >= 3;
+  }
+  for (std::size_t at = 0; at < utf8.size() && (whole || odd.gbk <= odd.utf8);) {
+    if (static_cast<unsigned char>(utf8[at]) < 0x80) {
+      ++at;
+      continue;
+    }
+    const GbkUnit unit = readGbkAt(utf8, at);
+    odd.gbk += unit.kind == GbkUnit::Kind::Character ? oddness(unit.character) : 2;
+    at += unit.length;
+  }
+  return odd;
+}
+
+LineEncoding lineEncoding(std::string_view line) {
+  if (isAscii(line)) return LineEncoding::Ascii;
+  const LineOddness odd = lineOddness(line, false);
+  if (odd.utf8Broken || !odd.wide) return LineEncoding::Gbk;
+  return odd.utf8 < odd.gbk ? LineEncoding::Utf8 : LineEncoding::Unsure;
+}
+
+std::vector<LineEncoding> lineEncodings(std::string_view bytes) {
+  const bool marked = bytes.starts_with(kUtf8Mark);
+  std::vector<LineEncoding> encodings;
+  forEachLine(bytes, [&](const IniLine&, std::string_view text, std::size_t) {
+    const LineEncoding encoding = lineEncoding(text);
+    encodings.push_back(marked && encoding == LineEncoding::Unsure ? LineEncoding::Utf8 : encoding);
+  });
+  return encodings;
+}
+
+Place LinePlaces::at(std::size_t offset) {
+  if (offset < at_) restart();
+  while (at_ < offset && at_ < text_.size()) {
+    const auto byte = static_cast<unsigned char>(text_[at_]);
+    if (byte == '\r') {  // lone: the reader's lines end at LF
+      ++at_;
+      place_ = {place_.line + 1, 1};
+      continue;
+    }
+    if (byte < 0x80) {
+      ++at_;
+    } else if (utf8_) {
+      decodeUtf8At(text_, at_);
+    } else {
+      const GbkUnit unit = readGbkAt(text_, at_);
+      at_ += unit.length;
+      if (unit.kind == GbkUnit::Kind::Cut) continue;  // players see nothing of it
+    }
+    ++place_.column;
+  }
+  return place_;
+}
+
 std::size_t columnAt(std::string_view line, std::size_t offset, bool utf8) {
-  const std::string_view before = line.substr(0, offset);
-  if (utf8 || isAscii(before)) return 1 + codePoints(before);
-  return 1 + codePoints(gbkToUtf8(before));
-}
-
-Places nonGbkBytes(std::string_view bytes, std::size_t limit) {
-  Places places;
-  for (std::size_t start = 0; start < bytes.size();) {
-    const auto [end, cutShort] = gbkPiece(bytes, start);
-    if (cutShort || gbkToUtf8(bytes.substr(start, end - start)).find(kReplacement) != std::string::npos) {
-      for (std::size_t at = start; at < end;) {
-        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
-          ++at;
-        } else if (at + 1 < end && readsAsOneCharacter(bytes.substr(at, 2))) {
-          at += 2;
-        } else if (readsAsOneCharacter(bytes.substr(at, 1))) {
-          ++at;
-        } else {
-          if (places.offsets.size() == limit) {
-            places.stopped = true;
-            return places;
-          }
-          places.offsets.push_back(at++);
-        }
-      }
-    }
-    start = end;
-  }
-  return places;
-}
-
-Places charactersWithoutGbk(std::string_view utf8, std::size_t limit) {
-  Places places;
-  auto survives = [](std::string_view text) { return gbkToUtf8(utf8ToGbk(text)) == text; };
-  for (std::size_t start = 0; start < utf8.size();) {
-    const std::size_t end = utf8Piece(utf8, start).end;
-    if (!survives(utf8.substr(start, end - start))) {
-      for (std::size_t at = start; at < end;) {
-        const std::size_t character = at;
-        decodeUtf8At(utf8, at);
-        if (survives(utf8.substr(character, at - character))) continue;
-        if (places.offsets.size() == limit) {
-          places.stopped = true;
-          return places;
-        }
-        places.offsets.push_back(character);
-      }
-    }
-    start = end;
-  }
-  return places;
+  return LinePlaces(line, 1, utf8).at(offset).column;
 }
 
 }  // namespace lumivox

@@ -6,14 +6,16 @@
 namespace lumivox {
 
 class FileFindings;
+class LinePlaces;
 struct ControlRow;
 
 // The checks of one shown value of a GBK library: a dialogue line or a
 // thanks entry. `line` is the whole line's text (without its line end),
-// `value` the value as the reader gives it, a view into that line, and
-// `afterEquals` the offset in the line just after its '='.
+// `places` its places as editors show them, `value` the value as the reader
+// gives it, a view into that line, and `afterEquals` the offset in the line
+// just after its '='.
 enum class ValueUse { DialogueLine, ThanksEntry };
-void checkShownValue(FileFindings& findings, std::size_t lineNumber, std::string_view line, std::string_view value,
+void checkShownValue(FileFindings& findings, LinePlaces& places, std::string_view line, std::string_view value,
                      std::size_t afterEquals, ValueUse use);
 
 // The dialogue label's fit, estimated: the label's size and design font from

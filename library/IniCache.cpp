@@ -29,7 +29,7 @@ struct IniCache::Entry {
 };
 
 IniCache& IniCache::shared() {
-  static IniCache cache;
+  thread_local IniCache cache;
   return cache;
 }
 

@@ -21,6 +21,8 @@ class IniCache {
   // Drops what is kept of a file, after the program itself wrote it.
   void forget(const std::string& utf8Path);
 
+  // The cache of the calling thread: the GUI thread's, or a background
+  // job's own, so that no two threads ever share one.
   static IniCache& shared();
 
  private:

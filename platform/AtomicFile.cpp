@@ -27,6 +27,8 @@ fs::path finalTarget(const std::string& utf8Path) {
 
 }  // namespace
 
+void checkReplaceable(const std::string& utf8Path) { refuseToReplace(finalTarget(utf8Path), utf8Path); }
+
 void writeFileAtomically(const std::string& utf8Path, std::string_view bytes, Temporary temporary) {
   replaceFile(finalTarget(utf8Path), bytes, temporary, utf8Path);
 }

@@ -19,4 +19,8 @@ enum class Temporary { UnnamedWhereAllowed, Named };
 void writeFileAtomically(const std::string& utf8Path, std::string_view bytes,
                          Temporary temporary = Temporary::UnnamedWhereAllowed);
 
+// Throws FileError when writeFileAtomically would refuse the file for what
+// it is (read-only, not a regular file), without writing anything.
+void checkReplaceable(const std::string& utf8Path);
+
 }  // namespace lumivox

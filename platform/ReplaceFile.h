@@ -14,4 +14,8 @@ namespace lumivox {
 void replaceFile(std::filesystem::path target, std::string_view bytes, Temporary temporary,
                  const std::string& utf8Path);
 
+// replaceFile's first step: throws FileError when the file at `target` is
+// not one to replace (read-only; a pipe, device or folder); a missing one is.
+void refuseToReplace(const std::filesystem::path& target, const std::string& utf8Path);
+
 }  // namespace lumivox

@@ -26,16 +26,6 @@ mode_t modeForReplacement(const std::string& path) {
   return 0666 & ~mask;
 }
 
-// A file marked read-only is not ours to replace, though renaming over it
-// would succeed (for root even writing would): refuse it as Windows does.
-// Nor is a pipe, a device or a folder in the file's place.
-void refuseToReplace(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return;  // a new file
-  if (!S_ISREG(st.st_mode)) throw FileError(path + " is not a regular file");
-  if ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) throw FileError(path + " is read-only");
-}
-
 bool writeAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -76,9 +66,19 @@ int openUnnamed([[maybe_unused]] const fs::path& folder) {
 
 }  // namespace
 
+// A file marked read-only is not ours to replace, though renaming over it
+// would succeed (for root even writing would): refuse it as Windows does.
+// Nor is a pipe, a device or a folder in the file's place.
+void refuseToReplace(const fs::path& target, const std::string& utf8Path) {
+  struct stat st {};
+  if (::stat(target.c_str(), &st) != 0) return;  // a new file
+  if (!S_ISREG(st.st_mode)) throw FileError(utf8Path + " is not a regular file");
+  if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) throw FileError(utf8Path + " is read-only");
+}
+
 void replaceFile(fs::path target, std::string_view bytes, Temporary temporary, const std::string& utf8Path) {
   if (!target.has_parent_path()) target = "." / target;
-  refuseToReplace(target.string());
+  refuseToReplace(target, utf8Path);
   const mode_t mode = modeForReplacement(target.string());
   removeLeftovers(target);
 

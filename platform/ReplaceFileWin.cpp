@@ -6,15 +6,18 @@
 
 namespace lumivox {
 
-void replaceFile(std::filesystem::path targetPath, std::string_view bytes, Temporary,
-                 const std::string& utf8Path) {
-  const std::wstring target = targetPath.wstring();
+void refuseToReplace(const std::filesystem::path& target, const std::string& utf8Path) {
   // Replacing a read-only file fails on Windows itself but not everywhere
   // its API is offered; refuse it here so the rule holds wherever we run.
-  const DWORD attributes = GetFileAttributesW(target.c_str());
+  const DWORD attributes = GetFileAttributesW(target.wstring().c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
       !(attributes & FILE_ATTRIBUTE_DIRECTORY))
     throw FileError(utf8Path + " is read-only");
+}
+
+void replaceFile(std::filesystem::path targetPath, std::string_view bytes, Temporary, const std::string& utf8Path) {
+  const std::wstring target = targetPath.wstring();
+  refuseToReplace(targetPath, utf8Path);
   // One name a file: what a killed save left there is overwritten by the next.
   const std::wstring temp = target + L".lumivox-tmp";
   HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -2,7 +2,9 @@
 # Builds the plain C++ logic and its unit tests with the address and
 # undefined-behaviour sanitizers in build-san/ (the sanitize preset) and runs
 # them, two at a time: any report fails the run. With clang present (the
-# preset's compiler), it also builds the libFuzzer targets of fuzz/
+# preset's compiler), it then runs the unit tests of what runs on a worker
+# thread (the checker, its report window) under the thread sanitizer in
+# build-tsan/ (the tsan preset), and builds the libFuzzer targets of fuzz/
 # and runs each on its seed files for FUZZ_SECONDS seconds (20 by default),
 # two at a time; a crash, a sanitizer report or a mismatch with the reference
 # model fails the run and leaves the input in build-san/fuzz-findings/.
@@ -23,6 +25,12 @@ else
 fi
 cmake --build --preset sanitize
 ctest --preset sanitize
+
+if [ "$fuzzers" = ON ]; then
+  cmake --preset tsan >/dev/null
+  cmake --build --preset tsan
+  ctest --preset tsan
+fi
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

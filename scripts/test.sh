@@ -8,8 +8,9 @@
 #  - build-win/ (scripts/windows-check.sh): the logic and Lumivox.exe for
 #    Windows, their tests under Wine;
 #  - build-san/ (scripts/sanitize-and-fuzz.sh): the logic's unit tests with
-#    the address and undefined-behaviour sanitizers, then each fuzz target for
-#    a short while.
+#    the address and undefined-behaviour sanitizers, then (build-tsan/) the
+#    checker's and its report window's under the thread sanitizer, then each
+#    fuzz target for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-packages.sh base wine
@@ -30,3 +31,4 @@ ctest --preset linux
 all_labelled windows
 ./scripts/sanitize-and-fuzz.sh
 all_labelled sanitize
+if [ -d build-tsan ]; then all_labelled tsan; fi

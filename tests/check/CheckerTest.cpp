@@ -6,10 +6,15 @@
 
 #include <functional>
 #include <map>
+#include <random>
+#include <sstream>
 
 #include "check/DataFolderCheck.h"
 #include "check/ReportFormat.h"
+#include "check/TextEncoding.h"
 #include "info/About.h"
+#include "library/IniDocument.h"
+#include "library/LookupLine.h"
 #include "support/Files.h"
 #include "support/TempWorkDir.h"
 
@@ -96,7 +101,8 @@ TEST_F(CheckerTest, EachKindOfFault) {
          t.gbk("Door.data", kDoor + lines({"1=门三", "5000=远", "5000=又远"}));
        },
        {"Quorra.data:12:2 error L020", "Quorra.data:1 note L020", "Quorra.data:7:16 error L031",
-        "Door.data:4:1 error L021", "Door.data:3 note L021", "Door.data:6 error L021", "Door.data:5 error L030"}},
+        "Door.data:4:1 error L021", "Door.data:3 note L021", "Door.data:6:1 error L021", "Door.data:5 note L021",
+        "Door.data:5 error L030"}},
       {"sections missing",
        [](CheckerTest& t) {
          t.gbk("Quorra.data", lines({"[Quorra]", "0=第一句", "1=第二句", "2=第三句", "[T]", "T=60"}));
@@ -151,6 +157,47 @@ TEST_F(CheckerTest, EachKindOfFault) {
        {"Quorra.data:11:3 warning L052", "HotKeys.opi:1:1 warning L050", "Save.sav:1:1 error L051",
         "AutoSaveForDoor.sav:1:1 note L051", "SpecialThanks.ED63rd:3:3 warning L053",
         "SpecialThanks.ED63rd:4 warning L033", "GoUserNumberFiles.ED63rd warning L055"}},
+      {"GBK whose bytes are well-formed UTF-8 too",
+       [](CheckerTest& t) {
+         t.gbk("SpecialThanks.ED63rd", lines({"[ThanksForYou]", "1=小谢", "2=谢谢"}));
+         t.gbk("Door.data", lines({"[Door]", "0=小谢", "1=谢谢"}));
+       },
+       {}},
+      {"a line saved as UTF-8 in a GBK file",
+       [](CheckerTest& t) {
+         t.raw("Door.data", utf8ToGbk(lines({"[Door]", "0=门一"})) + "1=你好\r\n");
+       },
+       {"Door.data:3:3 error L011"}},
+      {"bytes of GBK's user-defined area; 0x80 is the euro sign",
+       [](CheckerTest& t) {
+         t.raw("Door.data", utf8ToGbk("[Door]\r\n0=门") +
+                                "\xAA\xA1\r\n1=\x80"
+                                "5\r\n");
+       },
+       {"Door.data:2:4 error L010"}},
+      {"numbered sections without a line",
+       [](CheckerTest& t) {
+         t.gbk("Quorra.data", lines({"[Quorra]", "[TextNumber]", "TextNumber=3", "TextNumberDoor=2", "[Build]",
+                                     "Build=1", "[T]", "T=60"}));
+         t.gbk("Door.data", lines({"[Door]", "; 还没有"}));
+         t.gbk("SpecialThanks.ED63rd", lines({"[ThanksForYou]"}));
+       },
+       {"Quorra.data:1 error L030", "Door.data:1 error L030", "SpecialThanks.ED63rd:1 warning L033"}},
+      {"a lone CR, and lines counted as editors count them",
+       [](CheckerTest& t) { t.gbk("Door.data", "[Door]\r\n0=门一\r1=门二\r\n1=又一\r\n1=再一\r\n"); },
+       {"Door.data:2:5 error L027", "Door.data:5:1 error L021", "Door.data:4 note L021"}},
+      {"values of blanks in quotes",
+       [](CheckerTest& t) {
+         t.gbk("Door.data", lines({"[Door]", "0=\" \"", "1=\'　\'"}));
+       },
+       {"Door.data:2:4 warning L042", "Door.data:3:4 warning L042"}},
+      {"a progress file that points into a gap",
+       [](CheckerTest& t) {
+         t.gbk("Quorra.data", lines({"[Quorra]", "0=一", "2=三", "[TextNumber]", "TextNumber=3", "TextNumberDoor=2",
+                                     "[Build]", "Build=1", "[T]", "T=60"}));
+         t.raw("Save.sav", "1\r\n");
+       },
+       {"Quorra.data:3 error L030", "Save.sav:1:1 note L051"}},
       {"files missing or unreadable",
        [](CheckerTest& t) {
          fs::remove(t.data / "Door.data");
@@ -160,29 +207,94 @@ TEST_F(CheckerTest, EachKindOfFault) {
        },
        {"Door.data error L004", "HotKeys.opi error L002", "GoUserNumberFiles.ED63rd warning L054"}},
   };
+  // What --help says of each code: the severities it gives.
+  std::map<std::string, std::string> help;
+  std::istringstream helpLines(codesHelp(Language::English));
+  for (std::string code, severities, rest; helpLines >> code >> severities && std::getline(helpLines, rest);)
+    help[code] = "/" + severities + "/";
   for (const Case& c : cases) {
     fs::remove_all(data);
     SetUp();
     c.breakIt(*this);
-    EXPECT_EQ(places(check()), c.expected) << c.kind;
+    const CheckReport report = check();
+    EXPECT_EQ(places(report), c.expected) << c.kind;
+    for (const Finding& f : report.findings)
+      EXPECT_NE(help[f.code].find(std::string("/") + severityName(f.severity) + "/"), std::string::npos)
+          << f.code << " gives a " << severityName(f.severity) << " that --help does not name";
   }
 }
 
-// The codec reads a file 64 KiB at a time: a lead byte that ends the first
-// piece, and one that ends the file, are still found.
-TEST_F(CheckerTest, BytesThatAreNotGbkAtTheEndsOfPieces) {
-  std::string thanks = "[ThanksForYou]\r\n";
-  std::size_t entries = 0;
-  while (thanks.size() + 100 < 64 * 1024) thanks += std::to_string(++entries) + "=" + std::string(60, 'a') + "\r\n";
-  std::string line = std::to_string(++entries) + "=";
-  line += std::string(64 * 1024 - 1 - thanks.size() - line.size(), 'a') + "\x81";
-  thanks += line + "\r\n" + std::to_string(++entries) + "=\xB0";
-  raw("SpecialThanks.ED63rd", thanks);
-  // Lines count the header; the last entry's lead byte follows its "<number>=".
-  const std::string cut = std::to_string(entries) + ":" + std::to_string(line.size());
-  const std::string last = std::to_string(entries + 1) + ":" + std::to_string(std::to_string(entries).size() + 2);
-  EXPECT_EQ(places(check()), (std::vector<std::string>{"SpecialThanks.ED63rd:" + cut + " error L010",
-                                                       "SpecialThanks.ED63rd:" + last + " error L010"}));
+// The checker's scan against the reader, over generated door libraries of
+// GBK with faults (bytes no GBK, lead bytes cut off, the user-defined area,
+// 0x80 before a lead byte, lines saved as UTF-8) some lines apart:
+// a line gets L010 exactly when the reader shows something else than its
+// bytes mean, at the first such character, and L011 only when it is UTF-8.
+TEST_F(CheckerTest, TheScanAndTheReaderAgreeOnEveryByte) {
+  const std::string common =
+      utf8ToGbk("的一是了我不人在他有这个上们来到时大地为子中你说生国年着就那和要她出也得里后自以会");
+  for (unsigned seed = 1; seed <= 30; ++seed) {
+    std::mt19937 random(seed);
+    auto below = [&](unsigned n) { return static_cast<unsigned>(random() % n); };
+    auto unit = [&]() -> std::string {
+      switch (below(40)) {
+        case 0: return "\xFF";
+        case 1: return {static_cast<char>(0x81 + below(0x7E)), static_cast<char>("0\x7F\xFF"[below(3)])};
+        case 2: return {static_cast<char>(0xAA + below(6)), static_cast<char>(0xA1 + below(0x5E))};
+        case 3: return "\x80";
+        case 4: return {static_cast<char>(0x81 + below(0x7E))};  // a lead byte; at a value's end, cut off
+        case 5: return "\xE4\xBD\xA0";                           // UTF-8
+        default:
+          if (below(3) == 0) return {static_cast<char>('A' + below(26))};
+          const std::size_t at = 2 * below(static_cast<unsigned>(common.size() / 2));
+          return common.substr(at, 2);
+      }
+    };
+    std::string door = "[Door]\r\n";
+    std::vector<std::string> values;
+    while (door.size() < 12 * 1024) {
+      std::string value;
+      if (below(50) == 0) {
+        value = "第" + std::to_string(values.size()) + "句你好";  // a line saved as UTF-8
+      } else {
+        for (unsigned n = 1 + below(60); n > 0; --n) value += below(25) == 0 ? unit() : common.substr(2 * below(40), 2);
+        if (value.back() == '\x80' || below(4) == 0) value += 'a';  // mostly no lead byte at the end
+      }
+      door += std::to_string(values.size()) + "=" + value + "\r\n";
+      values.push_back(value);
+    }
+    raw("Door.data", door);
+    std::map<std::size_t, std::string> found;  // line → "L010:column"
+    for (const Finding& f : check().findings)
+      if (fs::path(f.file).filename() == "Door.data" && (f.code == "L010" || f.code == "L011"))
+        found[f.line] = f.code + ":" + std::to_string(f.column);
+
+    const IniDocument reader(door);
+    std::map<std::size_t, std::string> expected;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      const std::string key = std::to_string(i);
+      const std::string shown = shownText(*reader.find("Door", key));
+      const std::size_t line = i + 2;
+      if (found[line].starts_with("L011")) {  // the checker says UTF-8: it is, and players see other text
+        EXPECT_TRUE(isUtf8(values[i]) && shown != values[i]) << line;
+        expected[line] = found[line];
+        continue;
+      }
+      // The first character that does not give its bytes back, or is of
+      // the user-defined area; or a byte left over at the end.
+      std::size_t byte = 0, column = key.size() + 2;
+      for (std::size_t at = 0; at < shown.size(); ++column) {
+        const std::size_t start = at;
+        const char32_t c = decodeUtf8At(shown, at);
+        const std::string bytes = utf8ToGbk(shown.substr(start, at - start));
+        if (isGbkPrivateUse(c) || values[i].compare(byte, bytes.size(), bytes) != 0) break;
+        byte += bytes.size();
+      }
+      if (byte < values[i].size()) expected[line] = "L010:" + std::to_string(column);
+    }
+    std::erase_if(found, [](const auto& entry) { return entry.second.empty(); });
+    ASSERT_LT(found.size(), 50u) << "more than the report lists";
+    EXPECT_EQ(found, expected) << "seed " << seed;
+  }
 }
 
 TEST_F(CheckerTest, SummaryAndAnUnreadableFolder) {
@@ -194,6 +306,16 @@ TEST_F(CheckerTest, SummaryAndAnUnreadableFolder) {
   const CheckReport none = checkDataFolder("Nowhere", Language::English);
   EXPECT_TRUE(none.folderUnreadable);
   EXPECT_EQ(places(none), std::vector<std::string>{"Nowhere error L001"});
+}
+
+TEST_F(CheckerTest, FiguresAreWrittenInFull) {
+  std::string main = kMain;
+  main.replace(main.find("TextNumber=3"), 12, "TextNumber=2147483647");
+  gbk("Quorra.data", main);
+  const CheckReport report = check();
+  ASSERT_EQ(places(report), std::vector<std::string>{"Quorra.data:6:12 error L031"});
+  EXPECT_NE(report.findings.front().message.find("TextNumber is 2147483647 but"), std::string::npos)
+      << report.findings.front().message;
 }
 
 TEST_F(CheckerTest, TheSampleDataHasNoErrorOrWarning) {
@@ -222,6 +344,39 @@ TEST_F(CheckerTest, ConvertsUtf8LibrariesAndNothingElse) {
   // Converted once, the library is GBK: a second run leaves it alone.
   raw("Door.data", kDoor);
   EXPECT_EQ(places(check(Conversion::Utf8Libraries)), (std::vector<std::string>{"Door.data note L060"}));
+}
+
+// Lines, not files: a GBK file's UTF-8 line is converted alone, GBK that
+// reads as UTF-8 too is never touched, and a file with lines that could be
+// either is left as it is, as is a read-only one, without a backup that
+// would stop the next run.
+TEST_F(CheckerTest, ConvertsOnlyTheLinesItIsSureOf) {
+  const std::string mixed = utf8ToGbk(lines({"[Door]", "0=门一"})) + "1=你好\r\n";
+  raw("Door.data", mixed);
+  gbk("SpecialThanks.ED63rd", lines({"[ThanksForYou]", "1=小谢", "2=谢谢"}));
+  const std::string thanks = readBytes(data / "SpecialThanks.ED63rd");
+  const std::string either = lines({"[Quorra]", "0=第一句", "1=\xE4\xA1\xB0\xE4\xA1\xA1", "2=第三句"});
+  raw("Quorra.data", either);
+
+  const CheckReport report = check(Conversion::Utf8Libraries);
+  EXPECT_EQ(places(report).front(), "Quorra.data error L061");
+  EXPECT_NE(report.findings.front().message.find("line 3 reads as text both"), std::string::npos);
+  EXPECT_EQ(readBytes(data / "Quorra.data"), either);
+  EXPECT_FALSE(fs::exists(data / "Quorra.data.utf8.bak"));
+  EXPECT_EQ(readBytes(data / "Door.data"), utf8ToGbk(lines({"[Door]", "0=门一", "1=你好"})));
+  EXPECT_EQ(readBytes(data / "Door.data.utf8.bak"), mixed);
+  EXPECT_EQ(readBytes(data / "SpecialThanks.ED63rd"), thanks);
+
+  raw("Quorra.data", kMain);
+  fs::permissions(data / "Quorra.data", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  for (int run = 0; run < 2; ++run) {
+    const CheckReport readOnly = check(Conversion::Utf8Libraries);
+    EXPECT_EQ(places(readOnly).front(), "Quorra.data error L061");
+    EXPECT_NE(readOnly.findings.front().message.find("read-only"), std::string::npos) << run;
+    EXPECT_FALSE(fs::exists(data / "Quorra.data.utf8.bak"));
+  }
+  fs::permissions(data / "Quorra.data", fs::perms::owner_write, fs::perm_options::add);
 }
 
 // --- the JSON report read back ---

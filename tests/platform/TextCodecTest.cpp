@@ -1,9 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "platform/TextCodec.h"
 
 using lumivox::gbkToUtf8;
 using lumivox::utf8ToGbk;
+
+// Both programs read GBK as Windows' code page 936 does: the same figure for
+// every byte and every pair of bytes on Linux and under Wine, and the
+// places glibc's GBK leaves empty given the code page's private-use
+// characters.
+TEST(TextCodec, ReadsEveryByteAndPairAsCodePage936) {
+  std::uint64_t hash = 14695981039346656037u;  // FNV-1a over every reading
+  auto add = [&](const std::string& bytes) {
+    for (const char c : gbkToUtf8(bytes) + '|') hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+  };
+  for (int first = 0; first < 0x100; ++first) {
+    add(std::string(1, static_cast<char>(first)));
+    if (first >= 0x80)
+      for (int second = 0; second < 0x100; ++second) add({static_cast<char>(first), static_cast<char>(second)});
+  }
+  EXPECT_EQ(hash, 12231490969817636470u);
+
+  EXPECT_EQ(gbkToUtf8("\x80"), "€");
+  EXPECT_EQ(gbkToUtf8("\xAA\xA1\xFE\xFE\xA1\x40\xA7\xA0"), "\uE000\uE4C5\uE4C6\uE765");  // user-defined
+  EXPECT_EQ(gbkToUtf8("\xA2\xAB\xD7\xFA\xFE\x50\xFE\xA0"), "\uE766\uE810\uE815\uE864");  // unassigned
+  EXPECT_EQ(utf8ToGbk("€\uE000\uE864"), "\x80\xAA\xA1\xFE\xA0");
+}
 
 TEST(TextCodec, RoundTripsChineseAndAscii) {
   const std::string text = "对话数：42 Lumivox";
