@@ -29,6 +29,7 @@
 #include "dialogue/KeyPoll.h"
 #include "library/LookupLine.h"
 
+#include "BenchIndex.h"
 #include "BenchSupport.h"
 
 namespace {
@@ -57,29 +58,6 @@ void figure(const char* what, double ns, double promiseNs) {
   std::printf("  %-44s %10.3f ms   promise <= %6.1f ms   %s\n", what, ns / 1e6, promiseNs / 1e6,
               met ? "met" : "MISSED");
 }
-
-// The main window as far as the lines window reads it.
-class BenchIndex final : public IndexModel {
- public:
-  explicit BenchIndex(std::string path) : path_(std::move(path)) {}
-  void setStatusText(const std::string&) override {}
-  void setDialogueText(const std::string&) override {}
-  void setPercentText(const std::string&) override {}
-  void setLibraryPaths(const std::string&, const std::string&) override {}
-  std::string mainLibraryPath() const override { return path_; }
-  std::string doorLibraryPath() const override { return path_; }
-  bool setBarMaximum(float) override { return true; }
-  bool setBarValue(float) override { return true; }
-  float barMaximum() const override { return 1; }
-  float barValue() const override { return 0; }
-  void setCommandEnabled(CommandId, bool) override {}
-  void setTimerEnabled(TimerId, bool) override {}
-  void setTimerInterval(TimerId, int) override {}
-  void setLoadedText(Track, const std::string&) override {}
-
- private:
-  std::string path_;
-};
 
 // A window of kRowsShown rows that asks for the texts of what it shows, as a
 // list view paints them.
@@ -142,7 +120,7 @@ int main(int argc, char** argv) {
     state.mainLineNumber = static_cast<std::int32_t>(count / 2);
     state.mainLineKey = std::to_string(state.mainLineNumber - 1);
     state.shown = {Track::Main, state.mainLineKey, kEndOfDialogueText};
-    BenchIndex index(path);
+    bench::BenchIndex index(path);
     LinesController lines(state, index, nullptr, nullptr);
     BenchView view(lines);
     BenchTicker ticker;

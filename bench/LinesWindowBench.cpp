@@ -42,6 +42,7 @@
 #include "qt/IndexWindow.h"
 #include "qt/LinesWindow.h"
 
+#include "BenchIndex.h"
 #include "BenchSupport.h"
 
 namespace {
@@ -142,29 +143,6 @@ std::string writeQuietLibrary(const fs::path& folder, std::size_t lines) {
   return bench::utf8Path(file);
 }
 
-// The main window as far as a lines window of the benchmark's own reads it.
-class BenchIndex final : public IndexModel {
- public:
-  explicit BenchIndex(std::string path) : path_(std::move(path)) {}
-  void setStatusText(const std::string&) override {}
-  void setDialogueText(const std::string&) override {}
-  void setPercentText(const std::string&) override {}
-  void setLibraryPaths(const std::string&, const std::string&) override {}
-  std::string mainLibraryPath() const override { return path_; }
-  std::string doorLibraryPath() const override { return path_; }
-  bool setBarMaximum(float) override { return true; }
-  bool setBarValue(float) override { return true; }
-  float barMaximum() const override { return 1; }
-  float barValue() const override { return 0; }
-  void setCommandEnabled(CommandId, bool) override {}
-  void setTimerEnabled(TimerId, bool) override {}
-  void setTimerInterval(TimerId, int) override {}
-  void setLoadedText(Track, const std::string&) override {}
-
- private:
-  std::string path_;
-};
-
 // Press to screen, through the real main window and its poll timer.
 std::vector<double> pressesToScreen(IndexWindow& window, BenchKeys& keys, PaintClock& line, std::mt19937& random) {
   std::vector<double> figures;
@@ -188,7 +166,7 @@ std::vector<double> pressesToScreen(IndexWindow& window, BenchKeys& keys, PaintC
 double followAnAdvance(const std::string& library, std::int32_t from) {
   DialogueState state;
   state.activeTrack = "IndexText";
-  BenchIndex index(library);
+  bench::BenchIndex index(library);
   LinesController lines(state, index, nullptr, nullptr);
   state.mainLineNumber = from;
   auto* window = new LinesWindow(lines);
@@ -219,7 +197,7 @@ struct Typing {
 Typing typeInSearch(const std::string& library) {
   DialogueState state;
   state.activeTrack = "IndexText";
-  BenchIndex index(library);
+  bench::BenchIndex index(library);
   LinesController lines(state, index, nullptr, nullptr);
   auto* window = new LinesWindow(lines);
   window->show();

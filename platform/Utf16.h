@@ -8,6 +8,9 @@ namespace lumivox {
 // not start a well-formed character reads as U+FFFD and pos moves by one.
 char32_t decodeUtf8At(std::string_view utf8, std::size_t& pos);
 
+// Appends a character as UTF-8.
+void appendUtf8(std::string& out, char32_t c);
+
 // Appends a character as UTF-16, as a surrogate pair beyond the basic plane.
 void appendUtf16(std::u16string& out, char32_t c);
 
