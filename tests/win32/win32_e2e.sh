@@ -342,6 +342,33 @@ wait_for 10 look_is "topmost 179" || fail "70 % left the main window \"$(probe L
 wait_for 5 settings_hold "StayOnTop=true Opacity=70" || fail "settings.ini holds no StayOnTop=true and Opacity=70"
 restart_lumivox
 wait_for 10 look_is "topmost 179" || fail "after a restart the main window stands \"$(probe LumivoxIndex '*' %)\""
+
+echo "== on top, its box and About are its own and stand above it, About after a click on it too"
+# Whether the window titled $1 stands above the one titled $2 in the system's order.
+stands_above() {
+  probe --stacking | awk -v a="$1" -v b="$2" '$0 == a && !at_a { at_a = NR } $0 == b && !at_b { at_b = NR }
+                                             END { exit !(at_a && at_b && at_a < at_b) }'
+}
+expect_owned_above_main() {  # $1: the class, $2: the title, $3: what opened it
+  stands_above "$2" Lumivox || fail "$3: \"$2\" stands below the main window: $(probe --stacking | paste -sd '|')"
+  [ "$(probe "$1" "$2" ^)" = Lumivox ] || fail "$3: \"$2\" is owned by \"$(probe "$1" "$2" ^)\""
+}
+focus_window Lumivox
+xdotool key alt+t n  # 对话(&T), 新建对话进度(&N)
+wait_for 10 has_x_window '^新建确认$' || fail "新建对话进度 asked nothing"
+expect_owned_above_main '#32770' 新建确认 新建对话进度
+focus_box 新建确认
+xdotool key n
+wait_for 10 no_x_window '^新建确认$' || fail "否(&N) did not close the box \"新建确认\""
+focus_window Lumivox
+xdotool key alt+h a  # 帮助(&H), 关于...(&A)
+wait_for 10 has_x_window '^关于『Lumivox』$' || fail "About did not open"
+expect_owned_above_main LumivoxAbout '关于『Lumivox』' About
+focus_window Lumivox
+expect_owned_above_main LumivoxAbout '关于『Lumivox』' "About, the main window clicked"
+focus_window 关于『Lumivox』
+xdotool key Escape
+wait_for 10 no_x_window '^关于『Lumivox』$' || fail "Esc did not close About"
 focus_window Lumivox
 xdotool key alt+o w t
 focus_window Lumivox
@@ -352,10 +379,10 @@ wait_for 5 settings_hold "StayOnTop=false Opacity=100" || fail "settings.ini hol
 echo "== boxes speak Chinese whatever the system's language; the answers come back"
 answer="$work/answer.txt"
 # Shows a box of the prompter ($1: ask or input) under the locale $2 and
-# waits for its window, titled $3.
+# waits for its window, titled $3; $4: over-topmost, or nothing.
 open_box() {
   rm -f "$answer"
-  LC_ALL=$2 wine "$helper_dir/PrompterBoxes.exe" "$windows_work\\answer.txt" "$1" >/dev/null 2>&1 &
+  LC_ALL=$2 wine "$helper_dir/PrompterBoxes.exe" "$windows_work\\answer.txt" "$1" ${4:-} >/dev/null 2>&1 &
   wait_for 30 has_x_window "^$3\$" || fail "the box \"$3\" did not appear"
   xdotool windowfocus --sync "$(x_window "^$3\$")"
 }
@@ -367,6 +394,14 @@ for locale in zh_CN.UTF-8 C.UTF-8; do
   xdotool key n
   wait_for 10 file_is "$answer" no || fail "否(&N) in $locale answered \"$(cat "$answer" 2>/dev/null)\""
 done
+
+echo "== a box while none of the program's windows is active stands above its topmost main window"
+open_box ask zh_CN.UTF-8 退出确认 over-topmost
+stands_above 退出确认 置顶主窗口 || fail "the box stands below the topmost main window: $(probe --stacking | paste -sd '|')"
+[ "$(probe '#32770' 退出确认 ^)" = 置顶主窗口 ] || fail "the box is owned by \"$(probe '#32770' 退出确认 ^)\""
+shot box-over-topmost
+xdotool key n
+wait_for 10 file_is "$answer" no || fail "否(&N) over the topmost window answered \"$(cat "$answer" 2>/dev/null)\""
 
 open_box input zh_CN.UTF-8 跳转
 texts=$(probe '#32770' 跳转 100 101 1 2 | paste -sd '|')
