@@ -17,7 +17,7 @@ for group in "$@"; do
                      librsvg2-bin file desktop-file-utils appstream  # the icon's bitmaps; the .deb and its checks
                      clang libclang-rt-dev) ;;  # clang: sanitizers and libFuzzer
     wine) packages+=(g++-mingw-w64-x86-64-posix wine wine64 locales cmake libgtest-dev
-                     xvfb xdotool fonts-wqy-microhei imagemagick  # Lumivox.exe end to end
+                     xvfb xdotool x11-utils fonts-wqy-microhei imagemagick  # Lumivox.exe end to end
                      librsvg2-bin icoutils qt6-base-dev) ;;  # its icon and show picture
     *) echo "install-packages: unknown group $group" >&2; exit 2 ;;
   esac

@@ -181,6 +181,50 @@ focus_window 关于『Lumivox』
 xdotool key Escape
 wait_for 10 no_x_window '^关于『Lumivox』$' || fail "Esc did not close About"
 
+echo "== after About closes with Enter, the next press in the game counts; a press outside Wine is heard by no Windows program"
+# The player's way: Ctrl+S and Enter on its box, Alt+H A and Enter on About,
+# a click into the game, Space. The game is the stand-in of the prefix, then
+# an X window outside Wine: Lumivox learns that the focus went there and
+# leaves it there, but Wine hands its programs only the keys pressed in
+# windows of its own prefix; the next press in the stand-in game counts.
+xmessage -geometry 300x120+700+600 -title OutsideGame "X window outside Wine" >/dev/null 2>&1 &
+outside_pid=$!
+save_and_close_about() {
+  focus_window Lumivox
+  xdotool key ctrl+s
+  wait_for 10 has_x_window '^恭喜$' || fail "Ctrl+S showed no box \"恭喜\""
+  focus_box 恭喜
+  xdotool key Return
+  wait_for 10 no_x_window '^恭喜$' || fail "Enter did not close the box \"恭喜\""
+  focus_window Lumivox
+  xdotool key alt+h a
+  wait_for 10 has_x_window '^关于『Lumivox』$' || fail "About did not open"
+  focus_box 关于『Lumivox』
+  xdotool key Return
+  wait_for 10 no_x_window '^关于『Lumivox』$' || fail "Enter did not close About"
+}
+# The line alone: by now the minute's auto-save may have written its own status.
+shown_line() { [ "$(probe LumivoxIndex '*' 对话内容)" = "$(library_line "$1")" ]; }
+save_and_close_about
+focus_window FocusGame
+press_space
+expect_lumivox 确认用户跳过对话。对话数：13 13 "after About closed with Enter and a press in the stand-in game"
+save_and_close_about
+wait_for 10 has_x_window '^OutsideGame$' || fail "the X window outside Wine did not appear"
+outside=$(x_window '^OutsideGame$')
+xdotool mousemove --window "$outside" 100 60 click 1
+xdotool windowfocus --sync "$outside"  # as a window manager gives it to a clicked window
+not_lumivox_foreground() { [ "$(probe --foreground)" != Lumivox ]; }
+wait_for 10 not_lumivox_foreground || fail "Lumivox stayed the foreground after a click outside Wine"
+press_space
+sleep 0.5
+[ "$(xdotool getwindowfocus)" = "$outside" ] || fail "the focus went back from the window outside Wine to $(focused_title)"
+shown_line 13 || fail "a press outside Wine moved Lumivox to \"$(lumivox_texts)\""
+focus_window FocusGame
+press_space
+expect_lumivox 确认用户跳过对话。对话数：14 14 "after a click outside Wine and a press in the stand-in game"
+kill "$outside_pid"
+
 echo "== the track choice: Label9 collapses it, the menu brings it back"
 outer_size() { probe LumivoxIndex '*' @; }
 click_label() {  # $1: the control, $2: the mouse button
@@ -324,8 +368,6 @@ focus_window FocusGame
 xdotool keydown Return
 sleep 0.06
 xdotool keyup Return
-# The line alone: by now the minute's auto-save may have written its own status.
-shown_line() { [ "$(probe LumivoxIndex '*' 对话内容)" = "$(library_line "$1")" ]; }
 wait_for 10 shown_line 1 || fail "after Enter once the second copy ended: Lumivox shows \"$(lumivox_texts)\""
 
 echo "== 总在最前 makes the main window topmost, 透明度 70 % layers it; both come back after a restart"
