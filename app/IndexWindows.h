@@ -1,5 +1,8 @@
 #pragma once
+#include <optional>
 #include <string>
+
+#include "common/ScreenRect.h"
 
 namespace lumivox {
 
@@ -32,10 +35,11 @@ class IndexWindows {
   virtual void raiseCheckReport() = 0;
   // ShowFrm: created (its load runs) and opened with its logic.
   virtual void openShowWindow(ShowFrmMembers& members, ShowHost& host) = 0;
-  // The lines window (对话列表), modeless and without an owner; it attaches
-  // itself to its controller as it opens and detaches as it goes.
-  virtual void openLines(LinesController& lines) = 0;
-  virtual void raiseLines() = 0;
+  // The lines window (对话列表), modeless and without an owner, shown without
+  // taking the focus, where placeLinesWindow puts it beside the main window
+  // and clear of the game's frame when known; it attaches itself to its
+  // controller as it opens and detaches as it goes.
+  virtual void openLines(LinesController& lines, const std::optional<ScreenRect>& game) = 0;
   // The main window's stay-on-top and opacity, told at start and on every
   // change, for the windows that follow it and those it owns while on top
   // (now and when they open later).

@@ -20,6 +20,19 @@ class LinesView {
   virtual std::int32_t selectedRow() const = 0;
   // The line below the search field that tells how a search went.
   virtual void setFindResult(const std::string& text) = 0;
+
+  // Shown and not minimized.
+  virtual bool onScreen() const = 0;
+  // Whether it has the keyboard focus.
+  virtual bool active() const = 0;
+  // Restored and raised; the focus stays where it is (the game's).
+  virtual void showWithoutFocus() = 0;
+  // Takes the focus, into the search field with its text selected.
+  virtual void focusSearch() = 0;
+  // Closes the window, which detaches it.
+  virtual void closeWindow() = 0;
+  // The window as the system's focus knows it.
+  virtual std::uintptr_t windowId() const = 0;
 };
 
 // The window's texts and its controls' names, the same in both front ends.
@@ -32,5 +45,8 @@ inline constexpr const char* kFindTextName = "FindText";
 inline constexpr const char* kFindNextName = "FindNext";
 inline constexpr const char* kFindNextCaption = "下一个(&N)";
 inline constexpr const char* kFindResultName = "FindResult";
+// What the window asks for on the screen, and no less, in pixels at 96 dots an inch.
+inline constexpr int kLinesWindowWidth = 560, kLinesWindowHeight = 460;
+inline constexpr int kLinesWindowSmallestWidth = 280, kLinesWindowSmallestHeight = 230;
 
 }  // namespace lumivox

@@ -59,7 +59,7 @@ MainController::MainController(IndexView& view, MainServices services)
       services_(std::move(services)),
       prompter_(*services_.prompter, ownFocus_),
       timers_(*services_.ticker, indexTimers()),
-      lines_(state_, *this, [this] { ownFocus_.ownWindowMoment(); }) {
+      lines_(state_, *this, services_.windowFocus, [this] { ownFocus_.ownWindowMoment(); }) {
   services_.prompter = &prompter_;
   if (!services_.settings) services_.settings = &inMemorySettings_;
   for (const MenuEntry& entry : indexMenu())
@@ -72,7 +72,6 @@ MainController::MainController(IndexView& view, MainServices services)
 bool MainController::start() {
   settings().load();
   look_ = readWindowLook(settings());
-  playerKeys_.set(readPlayerKeys(settings()));
   showWindowLook();
   StartupServices startup;
   startup.prompter = services_.prompter;
@@ -89,12 +88,17 @@ bool MainController::start() {
     setTimerEnabled(TimerId::UserNumberTi, true);
     counterPageLoading_ = true;
   };
-  return runStartup(state_, *this, startup);
+  const bool stays = runStartup(state_, *this, startup);
+  // A player key may not take the dialogue key, which the start-up has read.
+  playerKeys_.set(readPlayerKeys(settings(), dialogueKey()));
+  return stays;
 }
 
 void MainController::onShown() {
   // Said once the window shows, so the status line stands behind the box.
-  if (!services_.keyWatchError.empty()) reportKeyWatchFailure(*this, *services_.prompter);
+  const KeyWatchNotice notice = keyWatchNotice(services_.keyWatchProblem, services_.waylandSession);
+  if (!notice.status.empty()) setStatusText(startupLastStatus_ = notice.status);
+  if (!notice.box.empty()) services_.prompter->inform(notice.box, "出错了", Prompter::Icon::Critical);
   if (const std::string problems = settings().problemsText(); !problems.empty())
     services_.prompter->inform(problems, "个人设置有误", Prompter::Icon::Information);
 }
@@ -179,9 +183,9 @@ void MainController::onCommand(CommandId command) {
       return openOwnWindow([&] { windows.openAbout(mainLibraryPath()); });
     case CommandId::PauseCounting: return togglePause();
     case CommandId::ShowLines:
-      // One lines window: asked again, it comes forward as it is.
-      if (lines_.isOpen()) return openOwnWindow([&] { windows.raiseLines(); });
-      return openOwnWindow([&] { windows.openLines(lines_); });
+      // Shown without the focus, the window leaves the game's next press to count.
+      if (lines_.askTakesFocus()) return openOwnWindow([&] { lines_.ask(windows); });
+      return lines_.ask(windows);
     case CommandId::CheckLibrary:
       // The Data folder the program reads, named as the console program names it.
       return openOwnWindow([&] { checkReport_.open(windows, "Data"); });
@@ -199,7 +203,6 @@ void MainController::onCommand(CommandId command) {
 
 void MainController::loadProgress(Track track, std::string_view relativePath) {
   loadProgressCommand(state_, track, relativePath, *this, *services_.prompter);
-  if (track == state_.track()) lines_.loadShowedTheCounter();
 }
 
 void MainController::onTimer(TimerId timer) {
@@ -225,7 +228,7 @@ void MainController::keyPollTick() {
     playerKeys_.forgetHeldKey();
     return refreshLibraryPaths(state_, *this);
   }
-  const PlayerKeys::Tick tick = playerKeys_.tick(*services_.keys, virtualKeyForToken(state_.hotkeyToken));
+  const PlayerKeys::Tick tick = playerKeys_.tick(*services_.keys, dialogueKey());
   pollTick(state_, tick.advance && !paused_, *this);
   for (const PlayerKeyRow& row : playerKeyRows())
     if (tick.acted[static_cast<std::size_t>(row.action)]) onPlayerKey(row.action);
@@ -250,6 +253,8 @@ void MainController::togglePause() {
   setStatusText(key.none() ? "已暂停计数：游戏中的按键不再翻页。再选一次「对话」菜单的「暂停计数」继续。"
                            : "已暂停计数：游戏中的按键不再翻页。按 " + formatKeyCombo(key) + " 继续。");
 }
+
+int MainController::dialogueKey() const { return virtualKeyForToken(state_.hotkeyToken); }
 
 void MainController::setPlayerKeys(const PlayerKeySet& keys) {
   playerKeys_.set(keys);
@@ -277,7 +282,7 @@ void MainController::counterPageTick() {
     return;
   }
   setTimerEnabled(TimerId::UserNumberTi, false);
-  setStatusText(kCounterPageReadyText);
+  setStatusText(startupLastStatus_.empty() ? kCounterPageReadyText : startupLastStatus_);
 }
 
 void MainController::onFocus(bool gained) {

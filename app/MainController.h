@@ -7,6 +7,7 @@
 #include "common/CommandId.h"
 #include "common/ControlTable.h"
 #include "common/TimerSwitches.h"
+#include "platform/KeyWatch.h"
 #include "dialogue/DialogueState.h"
 #include "dialogue/HotkeySetup.h"
 #include "dialogue/IndexModel.h"
@@ -44,14 +45,19 @@ struct MainServices {
   std::function<bool()> anotherInstanceRunning;
   // Ends the program at once: no further events, nothing saved.
   std::function<void()> endProgram;
-  // Why the key watch could not start; empty when it runs.
-  std::string keyWatchError;
+  // Why the key watch hears nothing; None when it runs.
+  KeyWatchProblem keyWatchProblem = KeyWatchProblem::None;
+  // A Wayland desktop, where the watch hears only the X clients' keys.
+  bool waylandSession = false;
   // Hands a call to the GUI thread from any thread without waiting: the
   // library check's result. Empty: the check runs where it is asked for.
   CheckReportController::Post postToGui;
   // The player's settings file, read as the window loads; none: kept in
   // memory for the run only.
   UserSettings* settings = nullptr;
+  // The focused window of any program, for the lines window; none: it opens
+  // where the game may be and Esc leaves the focus to the system.
+  WindowFocus* windowFocus = nullptr;
 };
 
 // The main window's logic: it owns the program-wide dialogue state and
@@ -116,6 +122,7 @@ class MainController final : public IndexModel, public ShowHost, public PlayerKe
   // PlayerKeysHost
   const PlayerKeySet& playerKeys() const override { return playerKeys_.keys(); }
   void setPlayerKeys(const PlayerKeySet& keys) override;
+  int dialogueKey() const override;
   bool countingPaused() const { return paused_; }
 
  private:
@@ -140,6 +147,8 @@ class MainController final : public IndexModel, public ShowHost, public PlayerKe
   std::string mainPath_, doorPath_;
   std::map<CommandId, bool> enabled_;
   bool counterPageLoading_ = false;
+  // What the status line says once the start-up's own messages are through.
+  std::string startupLastStatus_;
   // The lines window follows every event that may move a counter or the track.
   LinesController lines_;
   struct FollowAfter {

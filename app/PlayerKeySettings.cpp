@@ -11,7 +11,7 @@ constexpr const char* kSection = "Keys";
 
 }  // namespace
 
-PlayerKeySet readPlayerKeys(UserSettings& settings) {
+PlayerKeySet readPlayerKeys(UserSettings& settings, int dialogueKey) {
   PlayerKeySet keys = defaultPlayerKeys();
   const auto& rows = playerKeyRows();
   for (std::size_t i = 0; i < kPlayerActionCount; ++i) {
@@ -32,13 +32,23 @@ PlayerKeySet readPlayerKeys(UserSettings& settings) {
                           std::string(row.caption) + "」没有按键，请在「热键设置」中另选。");
       keys[i] = KeyCombo{};
     }
+    if (takesTheDialogueKey(keys[i], dialogueKey)) {
+      settings.addProblem("「" + std::string(row.caption) + "」的按键 " + formatKeyCombo(keys[i]) +
+                          " 是切换对话的热键，每个按键只能做一件事：这次「" + std::string(row.caption) +
+                          "」没有按键，请在「热键设置」中另选。");
+      keys[i] = KeyCombo{};
+    }
   }
   return keys;
 }
 
 void storePlayerKeys(UserSettings& settings, const PlayerKeySet& keys) {
-  for (std::size_t i = 0; i < kPlayerActionCount; ++i)
-    settings.setText(kSection, playerKeyRows()[i].name, formatKeyCombo(keys[i]));
+  for (std::size_t i = 0; i < kPlayerActionCount; ++i) {
+    const PlayerKeyRow& row = playerKeyRows()[i];
+    const auto text = settings.text(kSection, row.name);
+    if (parseKeyCombo(text ? *text : row.defaultKeys) != keys[i])
+      settings.setText(kSection, row.name, formatKeyCombo(keys[i]));
+  }
 }
 
 }  // namespace lumivox

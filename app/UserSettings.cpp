@@ -1,8 +1,10 @@
 #include "app/UserSettings.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 
+#include "check/TextEncoding.h"
 #include "common/AsciiCase.h"
 #include "common/Blanks.h"
 #include "common/Paths.h"
@@ -27,6 +29,10 @@ constexpr std::size_t kMaxLinesNamed = 10;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool startsWithMark(std::string_view bytes) { return bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark; }
+
+// What a player or the program wrote: UTF-8 without NUL bytes. Anything else
+// is some other file under this name, quoted as garbage and broken by a save.
+bool isText(std::string_view bytes) { return bytes.find('\0') == std::string_view::npos && isUtf8(bytes); }
 
 bool carriesNothing(std::string_view text) {
   return text.empty() || text.front() == ';' || text.front() == '#';
@@ -58,10 +64,18 @@ void UserSettings::load() {
   try {
     bytes = readWholeFile(path_, kMaxSettingsBytes);
   } catch (const std::exception&) {
-    addProblem("个人设置文件读不出来（它不是普通文件、太大或者没有读取权限），这次全部使用默认设置，文件保持原样。");
+    addProblem("个人设置文件「" + path_ + "」读不出来（它不是普通文件、太大或者没有读取权限），这次全部使用默认设置，文件保持原样。");
+    wholeFileUnread_ = true;
     return;
   }
   if (startsWithMark(bytes)) bytes.erase(0, kByteOrderMark.size());
+  if (!isText(bytes)) {
+    addProblem("个人设置文件「" + path_ + "」不是文本文件（有 UTF-8 文字以外的字节），程序没有读它，也不会改写它："
+               "这次全部使用默认设置，改动的设置在程序关闭后不会被记住。");
+    wholeFileUnread_ = true;
+    saveFailureSaid_ = true;
+    return;
+  }
 
   IniLineReader reader(bytes);
   IniLine line;
@@ -98,14 +112,17 @@ void UserSettings::setText(std::string_view section, std::string_view key, std::
   value = value.substr(0, value.find_first_of("\r\n"));
   for (Change& change : changes_)
     if (equalsIgnoringAsciiCase(change.section, section) && equalsIgnoringAsciiCase(change.key, key)) {
-      change.value = std::string(value);
+      change = {std::string(section), std::string(key), std::string(value)};
       return;
     }
   changes_.push_back({std::string(section), std::string(key), std::string(value)});
 }
 
 std::optional<std::string> UserSettings::save() {
-  if (!kept_ || changes_.empty()) return std::nullopt;
+  // A value written once is another copy's to change: written again with a
+  // later change of this copy, it would undo theirs.
+  const auto unwritten = [](const Change& change) { return !change.written; };
+  if (!kept_ || std::none_of(changes_.begin(), changes_.end(), unwritten)) return std::nullopt;
   std::string failure;
   try {
     if (path_.empty()) throw FileError("no folder");
@@ -125,10 +142,16 @@ std::optional<std::string> UserSettings::save() {
     }
     const bool marked = startsWithMark(bytes);
     if (marked) bytes.erase(0, kByteOrderMark.size());
-    for (const Change& change : changes_) bytes = withIniValue(bytes, change.section, change.key, change.value);
+    if (!isText(bytes)) {
+      failure = "个人设置保存不了：「" + path_ + "」不是文本文件，为了不丢掉其中的内容，程序没有改写它。";
+      throw FileError("not text");
+    }
+    for (const Change& change : changes_)
+      if (unwritten(change)) bytes = withIniValue(bytes, change.section, change.key, change.value);
     if (marked) bytes.insert(0, kByteOrderMark);
     failure = "个人设置保存不了：无法写入「" + path_ + "」。";
     writeFileAtomically(path_, bytes);
+    for (Change& change : changes_) change.written = true;
     return std::nullopt;
   } catch (const std::exception&) {
     if (saveFailureSaid_) return std::nullopt;
@@ -149,6 +172,7 @@ void UserSettings::addProblem(std::string sentence) { problems_.push_back(std::m
 
 std::string UserSettings::problemsText() const {
   if (problems_.empty()) return {};
+  if (wholeFileUnread_) return problems_.front();
   std::string text = path_.empty() ? std::string("个人设置：") : "个人设置文件「" + path_ + "」有些地方用不了：";
   for (const std::string& sentence : problems_) text += "\n" + sentence;
   text += "\n其余的设置照常使用；程序不会删改文件里它不认识的内容。";

@@ -15,8 +15,9 @@ namespace lumivox {
 // values trimmed and unquoted), read once at start-up. Each feature reads and
 // checks its own keys through text() and tells what it could not use through
 // addProblem(); the sentences are shown together in one box once the window
-// shows. A save writes only the values set this run into the file as it then
-// stands, so every other line, known or not, stays as the player left it.
+// shows. A save writes only the values set since the last save into the file
+// as it then stands, so every other line, known or not, stays as the player
+// (or another copy of the program) left it.
 class UserSettings {
  public:
   // Kept in memory only: nothing is read or written (tests and widgets).
@@ -33,16 +34,17 @@ class UserSettings {
   const std::string& path() const { return path_; }
 
   // A missing file is no problem: every value keeps its default. A file that
-  // cannot be read, and lines that are neither "[section]" nor "key=value",
-  // become problems; what can be read is read all the same.
+  // cannot be read or is no text becomes one problem and is never written;
+  // lines that are neither "[section]" nor "key=value" become problems, and
+  // what can be read is read all the same.
   void load();
 
   // The value as the file holds it, or as set this run; nothing when absent.
   std::optional<std::string> text(std::string_view section, std::string_view key) const;
   // Changes a value in memory; save() writes it (a line break ends it).
   void setText(std::string_view section, std::string_view key, std::string_view value);
-  // Writes the values set this run, creating the folder when missing and
-  // keeping every other line. Nothing when it worked, or when it failed and
+  // Writes the values set since the last save that wrote, creating the folder
+  // when missing and keeping every other line. Nothing when it worked, or when it failed and
   // has said so before this run; otherwise the sentence to show: the program
   // goes on with the settings it has.
   std::optional<std::string> save();
@@ -50,7 +52,8 @@ class UserSettings {
   // One Chinese sentence about something the file held that cannot be used.
   void addProblem(std::string sentence);
   const std::vector<std::string>& problems() const { return problems_; }
-  // The one box's text, naming the file; empty without problems.
+  // The one box's text, naming the file; empty without problems. A file not
+  // read at all is said in its one sentence.
   std::string problemsText() const;
   // A line or value of the file as a problem quotes it: short, and never cut
   // inside a UTF-8 character.
@@ -59,6 +62,7 @@ class UserSettings {
  private:
   struct Change {
     std::string section, key, value;
+    bool written = false;
   };
 
   bool kept_ = false;  // whether there is a file at all
@@ -66,6 +70,7 @@ class UserSettings {
   std::unique_ptr<IniDocument> document_;  // the file as read at start-up
   std::vector<Change> changes_;
   std::vector<std::string> problems_;
+  bool wholeFileUnread_ = false;  // its problem is the only one
   bool saveFailureSaid_ = false;
 };
 

@@ -28,7 +28,9 @@ struct WindowLook {
 // [Window] StayOnTop=true|false and Opacity=100|85|70|55 of the settings; a
 // value that is none of those keeps its default and becomes a problem.
 WindowLook readWindowLook(UserSettings& settings);
-// Sets both values; the caller saves.
+// Sets each value whose meaning in the file, as this copy knows it, is not
+// the look's: another copy of the program may have changed the other. The
+// caller saves.
 void storeWindowLook(UserSettings& settings, const WindowLook& look);
 
 // A percentage as an alpha level, 0 transparent to 255 opaque.

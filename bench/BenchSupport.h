@@ -12,16 +12,7 @@
 #include <stdexcept>
 #include <string>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#include <psapi.h>
-#endif
+#include "platform/ProcessMemory.h"
 
 namespace bench {
 
@@ -118,24 +109,8 @@ inline std::string utf8Path(const fs::path& path) {
 // peak on request; elsewhere it is the peak of the whole run.
 class PeakMemory {
  public:
-  void reset() {
-#ifndef _WIN32
-    std::ofstream("/proc/self/clear_refs") << "5";
-#endif
-  }
-  std::optional<double> bytes() const {
-#ifdef _WIN32
-    PROCESS_MEMORY_COUNTERS pmc{};
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc)) return std::nullopt;
-    return static_cast<double>(pmc.PeakWorkingSetSize);
-#else
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-      if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) * 1024;
-    return std::nullopt;
-#endif
-  }
+  void reset() { lumivox::resetPeakMemory(); }
+  std::optional<double> bytes() const { return lumivox::peakMemoryBytes(); }
 };
 
 // A fresh folder below the system's temporary folder, removed with all it
@@ -157,10 +132,7 @@ class TempFolder {
   fs::path path_;
 };
 
-inline void trimHeap() {
-#ifdef __GLIBC__
-  malloc_trim(0);  // what was let go does not count in the next peak
-#endif
-}
+// What was let go does not count in the next peak.
+inline void trimHeap() { lumivox::releaseFreedMemory(); }
 
 }  // namespace bench

@@ -35,7 +35,7 @@ start_display() {
     [ -s "$fdfile" ] && break
     sleep 0.1
   done
-  [ -s "$fdfile" ] || { echo "idle_cpu: Xvfb did not start" >&2; exit 1; }
+  [ -s "$fdfile" ] || { echo "idle_cpu: Xvfb did not start" >&2; exit 2; }
   display=$(head -n1 "$fdfile")
 }
 
@@ -89,17 +89,22 @@ for round in $(seq "$rounds"); do
   l0=$(cpu "$lumivox") x0=$(cpu "$xl") b0=$(cpu "$baseline") y0=$(cpu "$xb")
   s0=$(switches "$lumivox") t0=$(switches "$baseline")
   sleep "$seconds"
+  # A program that ended idles at no cost: that is no measurement.
+  for pid in "$lumivox" "$baseline"; do
+    kill -0 "$pid" 2>/dev/null || { echo "idle_cpu: a measured program ended (pid $pid)" >&2; exit 1; }
+  done
   l1=$(cpu "$lumivox") x1=$(cpu "$xl") b1=$(cpu "$baseline") y1=$(cpu "$xb")
   s1=$(switches "$lumivox") t1=$(switches "$baseline")
   echo "$((l1 - l0)) $((x1 - x0)) $((b1 - b0)) $((y1 - y0)) $((s1 - s0)) $((t1 - t0))"
 done | awk -v s="$seconds" '
   function pct(ns) { return 100 * ns / 1e9 / s }
-  { r[NR] = ($1 + $2) / ($3 + $4)
+  $3 + $4 == 0 || $1 == 0 { print "round " NR ": no processor time measured, so no ratio"; unmeasured = 1; next }
+  { r[++n] = ($1 + $2) / ($3 + $4)
     printf "round %d: Lumivox %.3f %% of one core (its X server %.3f %%), %d switches/s; " \
            "bare Qt program %.3f %% (its X server %.3f %%), %d switches/s; ratio %.2f (without the X servers %.2f)\n",
-           NR, pct($1), pct($2), $5 / s, pct($3), pct($4), $6 / s, r[NR], $1 / $3 }
+           NR, pct($1), pct($2), $5 / s, pct($3), pct($4), $6 / s, r[n], $1 / $3 }
   END {
-    n = NR
+    if (unmeasured || n == 0) { print "some rounds measured nothing: NOT KEPT"; exit 1 }
     for (i = 2; i <= n; i++) for (j = i; j > 1 && r[j - 1] > r[j]; j--) { t = r[j]; r[j] = r[j - 1]; r[j - 1] = t }
     median = n % 2 ? r[(n + 1) / 2] : (r[n / 2] + r[n / 2 + 1]) / 2
     kept = median <= 1.2

@@ -17,6 +17,8 @@ enum class TimerId {
   // The show window's progress and fade.
   ShowProgress,
   ShowFade,
+  // The lines window's search, a slice a tick.
+  LinesSearch,
 };
 
 }  // namespace lumivox

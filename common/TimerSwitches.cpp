@@ -4,7 +4,7 @@
 
 namespace lumivox {
 
-TimerSwitches::TimerSwitches(Ticker& ticker, std::vector<TimerRow> timers) : ticker_(ticker) {
+TimerSwitches::TimerSwitches(Ticker& ticker, const std::vector<TimerRow>& timers) : ticker_(ticker) {
   for (const TimerRow& row : timers) timers_.push_back({row});
 }
 

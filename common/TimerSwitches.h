@@ -21,7 +21,7 @@ struct TimerRow {
 // action never reaches the ticker.
 class TimerSwitches {
  public:
-  TimerSwitches(Ticker& ticker, std::vector<TimerRow> timers);
+  TimerSwitches(Ticker& ticker, const std::vector<TimerRow>& timers);
 
   // Every timer as the window creates it.
   void startAsDesigned();

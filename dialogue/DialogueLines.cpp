@@ -6,6 +6,7 @@
 
 #include "dialogue/IndexModel.h"
 #include "dialogue/KeyPoll.h"
+#include "dialogue/ShownLine.h"
 #include "library/IniCache.h"
 #include "library/IniDocument.h"
 #include "library/IniSectionIndex.h"
@@ -16,6 +17,8 @@ namespace lumivox {
 namespace {
 
 constexpr std::int32_t kMaxRows = std::numeric_limits<std::int32_t>::max();
+// Lines looked at between two looks at the clock.
+constexpr std::int32_t kLinesPerClockLook = 512;
 
 // A byte that starts a two-byte GBK character.
 bool isLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
@@ -30,8 +33,8 @@ std::int32_t TrackLines::count() const {
   return lines > static_cast<std::size_t>(kMaxRows) ? kMaxRows : static_cast<std::int32_t>(lines);
 }
 
-std::string TrackLines::text(std::int32_t number) const {
-  return LookupLine(path_, trackInfo(track_).section, std::to_string(number), kEndOfDialogueText);
+std::string TrackLines::text(std::int32_t number, std::string_view fallback) const {
+  return lineText(path_, track_, std::to_string(number), fallback);
 }
 
 bool containsOnCharacterBoundary(std::string_view text, std::string_view needle) {
@@ -44,25 +47,39 @@ bool containsOnCharacterBoundary(std::string_view text, std::string_view needle)
   return false;
 }
 
-std::optional<std::int32_t> TrackLines::find(std::string_view needle, std::int32_t from, std::int32_t rows) const {
-  if (needle.empty() || rows <= 0) return std::nullopt;
+LineSearch TrackLines::search(std::string_view needle, std::int32_t from, std::int32_t rows) const {
   // Converted once; a needle that GBK cannot hold is in no line.
-  const std::string bytes = utf8ToGbk(needle);
-  if (gbkToUtf8(bytes) != needle) return std::nullopt;
-  const auto document = IniCache::shared().document(path_);
-  const IniSectionIndex* index = document ? document->section(trackInfo(track_).section) : nullptr;
-  if (!index) return std::nullopt;
-  if (from < 0 || from >= rows) from = 0;
+  std::string bytes = utf8ToGbk(needle);
+  if (needle.empty() || rows <= 0 || gbkToUtf8(bytes) != needle) return LineSearch(nullptr, nullptr, "", 0, 0);
+  auto document = IniCache::shared().document(path_);
+  const IniSectionIndex* section = document ? document->section(trackInfo(track_).section) : nullptr;
+  return LineSearch(std::move(document), section, std::move(bytes), from < 0 || from >= rows ? 0 : from, rows);
+}
 
+LineSearch::LineSearch(std::shared_ptr<const IniDocument> document, const IniSectionIndex* section,
+                       std::string needleGbk, std::int32_t from, std::int32_t rows)
+    : document_(std::move(document)), section_(section), needle_(std::move(needleGbk)), from_(from), rows_(rows) {
+  over_ = !section_ || rows_ <= 0;
+}
+
+bool LineSearch::step(std::int32_t lines, Clock::time_point deadline) {
   char key[16];
-  for (std::int32_t step = 0; step < rows; ++step) {
-    const std::int32_t number = from + step < rows ? from + step : from + step - rows;
+  for (std::int32_t looked = 0; !over_ && looked < lines; ++looked, ++looked_) {
+    if (looked_ == rows_) {
+      over_ = true;
+      break;
+    }
+    if (looked > 0 && looked % kLinesPerClockLook == 0 && Clock::now() >= deadline) break;
+    const std::int32_t number = from_ + looked_ < rows_ ? from_ + looked_ : from_ + looked_ - rows_;
     const auto end = std::to_chars(key, key + sizeof key, number).ptr;
-    const auto line = index->find(document->bytes(), std::string_view(key, static_cast<std::size_t>(end - key)));
-    if (!line) continue;
-    if (containsOnCharacterBoundary(shownBytes(line->value), bytes)) return number;
+    const auto line = section_->find(document_->bytes(), std::string_view(key, static_cast<std::size_t>(end - key)));
+    if (line && containsOnCharacterBoundary(shownBytes(line->value), needle_)) {
+      found_ = number;
+      over_ = true;
+    }
   }
-  return std::nullopt;
+  if (looked_ == rows_) over_ = true;
+  return over_;
 }
 
 void chooseLine(DialogueState& state, IndexModel& view, std::int32_t number) {
@@ -71,8 +88,7 @@ void chooseLine(DialogueState& state, IndexModel& view, std::int32_t number) {
   state.key(track) = std::to_string(number);
   state.counter(track) = number + 1;
   view.setStatusText(kChosenLineStatus + state.key(track));
-  const std::string path = track == Track::Main ? view.mainLibraryPath() : view.doorLibraryPath();
-  view.setDialogueText(LookupLine(path, trackInfo(track).section, state.key(track), kEndOfDialogueText));
+  showLine(state, view, track, state.key(track), kEndOfDialogueText);
 }
 
 }  // namespace lumivox

@@ -21,6 +21,16 @@ inline Track trackOf(std::string_view activeTrack) {
   return activeTrack == kMainTrackName ? Track::Main : Track::Door;
 }
 
+// What 对话内容 shows of a library: the track and key it looked up last, and
+// the text it shows where that library holds no such line. An empty key:
+// nothing of a library yet.
+struct ShownLine {
+  Track track = Track::Main;
+  std::string key;
+  std::string_view fallback;
+  bool operator==(const ShownLine&) const = default;
+};
+
 // The program-wide dialogue state, owned by the main window for the whole run.
 // Each track's counter names the line the next advance shows; its key is the
 // decimal text of the line shown last.
@@ -33,6 +43,9 @@ struct DialogueState {
   std::string hotkeyToken;
   std::string counterPagePath;
   std::string gamePath;
+  // What the lines window marks: the main window's line, not the keys, which
+  // a new progress moves without showing anything.
+  ShownLine shown;
   // The libraries' paths below the current directory, as the poll keeps
   // them in the window's fields.
   PathsInCurrentDirectory libraryPaths{{kMainLibraryFile, kDoorLibraryFile}, std::chrono::milliseconds(500)};

@@ -14,8 +14,10 @@ namespace lumivox {
 namespace {
 
 // The keys as the fields hold them, or nothing once the first that cannot be
-// used was said.
-std::optional<PlayerKeySet> checkedPlayerKeys(const HotkeySetupView& view, Prompter& prompter) {
+// used was said. The dialogue key chosen counts from the next start; until
+// then the one in use does.
+std::optional<PlayerKeySet> checkedPlayerKeys(const HotkeySetupView& view, const HotkeyChoice& chosen,
+                                              int dialogueKeyInUse, Prompter& prompter) {
   PlayerKeySet keys;
   const auto& rows = playerKeyRows();
   for (std::size_t row = 0; row < rows.size(); ++row) {
@@ -28,6 +30,10 @@ std::optional<PlayerKeySet> checkedPlayerKeys(const HotkeySetupView& view, Promp
       keys[row] = *combo;
       if (const auto before = rowWithSameKeysBefore(keys, row))
         problem = "「" + text + "」已经是「" + std::string(rows[*before].caption) + "」的按键了：每个按键只能做一件事。";
+      else if (takesTheDialogueKey(*combo, chosen.virtualKey))
+        problem = "「" + text + "」是选中的切换对话的热键「" + std::string(chosen.caption) + "」：每个按键只能做一件事。";
+      else if (takesTheDialogueKey(*combo, dialogueKeyInUse))
+        problem = "「" + text + "」是现在切换对话的热键（新选的热键重新启动软件后才生效）：每个按键只能做一件事。";
     }
     if (!problem.empty()) {
       prompter.inform("「" + std::string(rows[row].caption) + "」的按键" + problem, "出错了", Prompter::Icon::Critical);
@@ -45,12 +51,15 @@ void loadHotkeySetup(HotkeySetupView& view, const PlayerKeysHost& keys) {
 }
 
 void applyHotkeySetup(HotkeySetupView& view, PlayerKeysHost& keys, Prompter& prompter) {
-  const std::optional<PlayerKeySet> playerKeys = checkedPlayerKeys(view, prompter);
-  if (!playerKeys) return;
-  std::string chosenToken;
+  std::optional<std::size_t> chosenRow;
   const auto& choices = hotkeyChoices();
   for (std::size_t row = 0; row < choices.size(); ++row)
-    if (view.isOptionSelected(row)) chosenToken = std::string(choices[row].token);
+    if (view.isOptionSelected(row)) chosenRow = row;
+  // With none selected the empty token is written, which names Space as the first row does.
+  const HotkeyChoice& chosen = choices[chosenRow.value_or(0)];
+  const std::string chosenToken = chosenRow ? std::string(chosen.token) : std::string();
+  const std::optional<PlayerKeySet> playerKeys = checkedPlayerKeys(view, chosen, keys.dialogueKey(), prompter);
+  if (!playerKeys) return;
   try {
     writeFileAtomically(pathInCurrentDirectory(kHotkeyFile), chosenToken + "\r\n");
   } catch (const std::exception&) {

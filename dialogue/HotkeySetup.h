@@ -28,6 +28,8 @@ class PlayerKeysHost {
   virtual const PlayerKeySet& playerKeys() const = 0;
   // Acts on them at once and keeps them for the next start.
   virtual void setPlayerKeys(const PlayerKeySet& keys) = 0;
+  // The key that advances the dialogue until the next start.
+  virtual int dialogueKey() const = 0;
 };
 
 inline constexpr const char* kHotkeySavedText = "保存热键设置成功，重新启动软件后生效。";
@@ -39,8 +41,9 @@ void loadHotkeySetup(HotkeySetupView& view, const PlayerKeysHost& keys);
 
 // Checks the player keys, writes the token of the selected option and a line
 // end to the hotkey file, hands the player keys over, says so and closes the
-// window. A key the watch cannot see or one set twice is refused before
-// anything is written; a failed write changes nothing on disk (the old file
+// window. A key the watch cannot see, one set twice, or one that is the
+// dialogue key alone (the one in use, or the one chosen for the next start)
+// is refused before anything is written; a failed write changes nothing on disk (the old file
 // stays as it was, no folder is made). Either leaves the window open as it
 // is, so the user can try again or cancel.
 void applyHotkeySetup(HotkeySetupView& view, PlayerKeysHost& keys, Prompter& prompter);

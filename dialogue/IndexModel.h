@@ -42,4 +42,9 @@ class IndexModel {
   virtual void setLoadedText(Track track, const std::string& text) = 0;
 };
 
+// The track's library as the hidden path field holds it at this moment.
+inline std::string libraryPathOf(const IndexModel& view, Track t) {
+  return t == Track::Main ? view.mainLibraryPath() : view.doorLibraryPath();
+}
+
 }  // namespace lumivox

@@ -9,6 +9,7 @@
 #include "dialogue/DialogueState.h"
 #include "dialogue/Hotkeys.h"
 #include "dialogue/IndexModel.h"
+#include "dialogue/ShownLine.h"
 #include "library/LookupLine.h"
 #include "platform/KeyWatch.h"
 
@@ -28,8 +29,7 @@ void advance(DialogueState& state, Track track, IndexModel& view) {
   if (counter == std::numeric_limits<std::int32_t>::max()) return;
   ++counter;
 
-  const std::string path = track == Track::Main ? view.mainLibraryPath() : view.doorLibraryPath();
-  view.setDialogueText(LookupLine(path, info.section, key, kEndOfDialogueText));
+  showLine(state, view, track, key, kEndOfDialogueText);
 
   if (!view.setBarValue(static_cast<float>(shown))) return;
   const double percent =

@@ -1,13 +1,15 @@
 #include "dialogue/KeyWatchFailure.h"
 
-#include "common/Prompter.h"
-#include "dialogue/IndexModel.h"
-
 namespace lumivox {
 
-void reportKeyWatchFailure(IndexModel& view, Prompter& prompter) {
-  view.setStatusText(kKeyWatchFailedStatus);
-  prompter.inform(kKeyWatchFailedText, "出错了", Prompter::Icon::Critical);
+KeyWatchNotice keyWatchNotice(KeyWatchProblem problem, bool waylandSession) {
+  switch (problem) {
+    case KeyWatchProblem::None: return {waylandSession ? kXwaylandOnlyStatus : "", ""};
+    case KeyWatchProblem::NoXDisplay: return {kKeyWatchFailedStatus, kNoXDisplayText};
+    case KeyWatchProblem::NoRawKeyEvents: return {kKeyWatchFailedStatus, kKeyWatchFailedText};
+    case KeyWatchProblem::NoResources: return {kKeyWatchFailedStatus, kNoResourcesText};
+  }
+  return {};
 }
 
 }  // namespace lumivox

@@ -32,6 +32,10 @@ std::optional<std::size_t> rowWithSameKeysBefore(const PlayerKeySet& keys, std::
   return std::nullopt;
 }
 
+bool takesTheDialogueKey(const KeyCombo& keys, int dialogueKey) {
+  return !keys.none() && keys == KeyCombo{dialogueKey};
+}
+
 void PlayerKeys::set(const PlayerKeySet& keys) {
   keys_ = keys;
   waiting_ = false;
@@ -54,7 +58,7 @@ PlayerKeys::Tick PlayerKeys::tick(KeyWatch& watch, int dialogueKey) {
     int key;
     bool pressed;
   };
-  std::array<Asked, kPlayerActionCount + 1> asked{};
+  std::array<Asked, kPlayerActionCount + 4> asked{};
   std::size_t askedCount = 0;
   const auto pressedSinceLastTick = [&](int key) {
     for (std::size_t i = 0; i < askedCount; ++i)
@@ -64,14 +68,24 @@ PlayerKeys::Tick PlayerKeys::tick(KeyWatch& watch, int dialogueKey) {
   };
 
   const bool dialoguePressed = pressedSinceLastTick(dialogueKey);
+  // A combination sent at once (a controller's button, a macro key) is over
+  // by the tick. A watch that sees key events in order knows what was held
+  // at its key's press; with one that samples states, a modifier counts as
+  // held when it is down or went down since the last tick, so its presses
+  // are asked every tick.
+  const Modifiers pressedModifiers{pressedSinceLastTick(vk::Control), pressedSinceLastTick(vk::Menu),
+                                   pressedSinceLastTick(vk::Shift)};
+  const auto heldWith = [&](int key) {
+    if (const auto exact = watch.modifiersAtLastPress(key)) return *exact;
+    return Modifiers{pressedModifiers.ctrl || watch.isDown(vk::Control), pressedModifiers.alt || watch.isDown(vk::Menu),
+                     pressedModifiers.shift || watch.isDown(vk::Shift)};
+  };
   bool anyActed = false;
   bool actedOnDialogueKey = false;
   for (std::size_t i = 0; i < kPlayerActionCount; ++i) {
     const KeyCombo& combo = keys_[i];
-    // The modifiers are asked about only when the key was pressed: the poll
-    // stays as cheap as it was while nobody touches these keys.
-    if (combo.none() || !pressedSinceLastTick(combo.key) || watch.isDown(vk::Control) != combo.ctrl ||
-        watch.isDown(vk::Menu) != combo.alt || watch.isDown(vk::Shift) != combo.shift)
+    if (combo.none() || !pressedSinceLastTick(combo.key) ||
+        heldWith(combo.key) != Modifiers{combo.ctrl, combo.alt, combo.shift})
       continue;
     tick.acted[i] = true;
     anyActed = true;

@@ -30,10 +30,14 @@ PlayerKeySet defaultPlayerKeys();
 // One press must not do two things: the earlier row that has the same keys
 // as this row, if any. A row without keys repeats none.
 std::optional<std::size_t> rowWithSameKeysBefore(const PlayerKeySet& keys, std::size_t row);
+// A player key that is the dialogue key alone would turn every press of it
+// into its action, and none would count.
+bool takesTheDialogueKey(const KeyCombo& keys, int dialogueKey);
 
 // Decides, tick by tick, which player keys were pressed and whether the
 // dialogue key's press counts as an advance. A combination acts once a press
-// of its key, with exactly its modifiers held. Its own keys never count as a
+// of its key, with exactly its modifiers held, also when all of them went
+// down and up between two ticks. Its own keys never count as a
 // dialogue advance: a tick where it acts does not advance on its key, and a
 // dialogue key that is one of its modifiers counts when let go, unless a
 // combination acted while it was held.

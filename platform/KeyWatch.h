@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 
 namespace lumivox {
 
@@ -42,6 +43,22 @@ constexpr int LeftMenu = 0xA4;
 constexpr int RightMenu = 0xA5;
 }  // namespace vk
 
+// Why a key watch hears nothing.
+enum class KeyWatchProblem {
+  None,
+  NoXDisplay,      // no X display to connect to (a Wayland desktop without Xwayland, say)
+  NoRawKeyEvents,  // the X server lacks XInput 2.1
+  NoResources,     // the system refused what the watch needs
+};
+
+// Which of Ctrl, Alt and Shift (either side's key) are held.
+struct Modifiers {
+  bool ctrl = false;
+  bool alt = false;
+  bool shift = false;
+  bool operator==(const Modifiers&) const = default;
+};
+
 // The global keyboard, whichever window has the focus: was this key pressed
 // since the last time this key was asked about? A key held down is one press,
 // however long it is held. Shift, Control and Menu stand for either side's key.
@@ -51,6 +68,10 @@ class KeyWatch {
   virtual bool pressedSinceLastAsked(int virtualKey) = 0;
   // Whether the key is held down now, without touching its press.
   virtual bool isDown(int virtualKey) = 0;
+  // The modifiers that were down when this key last went down, from a watch
+  // that sees the key events in order; nothing from one that samples key
+  // states and so cannot tell.
+  virtual std::optional<Modifiers> modifiersAtLastPress(int virtualKey) = 0;
   // Drops every press seen so far, so presses made while nobody was asking
   // (the poll paused) are never counted later.
   virtual void forgetPresses() = 0;

@@ -25,6 +25,8 @@ class AsyncKeyStateWatch final : public KeyWatch {
 
   bool pressedSinceLastAsked(int virtualKey) override;
   bool isDown(int virtualKey) override;
+  // Key states tell nothing of the order in which keys went down.
+  std::optional<Modifiers> modifiersAtLastPress(int) override { return std::nullopt; }
   void forgetPresses() override;
 
  private:

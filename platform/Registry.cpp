@@ -33,7 +33,8 @@ std::optional<std::uint32_t> StoredValueKey::queryData(const std::string& valueN
   const auto* value = find(valueName);
   if (!value) return std::nullopt;
   if (value->data.size() > capacity) return std::nullopt;
-  if (!value->data.empty()) std::memcpy(buffer, value->data.data(), value->data.size());
+  // The value's bytes as the registry holds them, not a C string: the size says where they end.
+  if (!value->data.empty()) std::memcpy(buffer, value->data.data(), value->data.size());  // NOLINT(bugprone-not-null-terminated-result)
   return static_cast<std::uint32_t>(value->data.size());
 }
 

@@ -8,6 +8,8 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <string_view>
 #include <vector>
 
 #include "platform/X11KeyMap.h"
@@ -18,6 +20,7 @@ X11KeyWatch::X11KeyWatch() {
   display_ = XOpenDisplay(nullptr);
   if (!display_) {
     error_ = "cannot open the X display";
+    problem_ = KeyWatchProblem::NoXDisplay;
     return;
   }
   int firstEvent = 0, firstError = 0;
@@ -25,12 +28,14 @@ X11KeyWatch::X11KeyWatch() {
   if (!XQueryExtension(display_, "XInputExtension", &xinputOpcode_, &firstEvent, &firstError) ||
       XIQueryVersion(display_, &major, &minor) != Success || major < 2 || (major == 2 && minor < 1)) {
     error_ = "the X server has no XInput 2.1";
+    problem_ = KeyWatchProblem::NoRawKeyEvents;
     XCloseDisplay(display_);
     display_ = nullptr;
     return;
   }
   if (::pipe2(stopPipe_, O_CLOEXEC) != 0) {
     error_ = "cannot make a pipe to stop the key watch";
+    problem_ = KeyWatchProblem::NoResources;
     XCloseDisplay(display_);
     display_ = nullptr;
     return;
@@ -93,6 +98,12 @@ void X11KeyWatch::readEvents(int mode) {
   }
 }
 
+bool X11KeyWatch::inWaylandSession() {
+  const char* display = std::getenv("WAYLAND_DISPLAY");
+  const char* session = std::getenv("XDG_SESSION_TYPE");
+  return (display && *display) || (session && std::string_view(session) == "wayland");
+}
+
 namespace {
 
 std::uint64_t bitOf(int virtualKey) { return std::uint64_t{1} << (virtualKey % 64); }
@@ -121,8 +132,13 @@ bool X11KeyWatch::downNow(int virtualKey) const {
 // down through their sides, so their bits stay clear.
 void X11KeyWatch::press(unsigned long keysym) {
   const std::vector<int> keys = virtualKeysForKeysym(keysym);
+  const auto modifiers = static_cast<std::uint8_t>((downNow(vk::Control) ? 1 : 0) | (downNow(vk::Menu) ? 2 : 0) |
+                                                   (downNow(vk::Shift) ? 4 : 0));
   for (int key : keys)
-    if (watched(key) && !downNow(key)) pressed_[wordOf(key)].fetch_or(bitOf(key));
+    if (watched(key) && !downNow(key)) {
+      modifiersAtPress_[static_cast<std::size_t>(key)].store(modifiers);
+      pressed_[wordOf(key)].fetch_or(bitOf(key));
+    }
   for (int key : keys)
     if (watched(key) && sidesOf(key)[0] < 0) down_[wordOf(key)].fetch_or(bitOf(key));
 }
@@ -147,5 +163,11 @@ bool X11KeyWatch::pressedSinceLastAsked(int virtualKey) {
 }
 
 bool X11KeyWatch::isDown(int virtualKey) { return watched(virtualKey) && downNow(virtualKey); }
+
+std::optional<Modifiers> X11KeyWatch::modifiersAtLastPress(int virtualKey) {
+  if (!watched(virtualKey)) return Modifiers{};
+  const std::uint8_t held = modifiersAtPress_[static_cast<std::size_t>(virtualKey)].load();
+  return Modifiers{(held & 1) != 0, (held & 2) != 0, (held & 4) != 0};
+}
 
 }  // namespace lumivox

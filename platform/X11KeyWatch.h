@@ -27,9 +27,15 @@ class X11KeyWatch final : public KeyWatch {
 
   // Empty when watching works; otherwise why it does not.
   const std::string& error() const { return error_; }
+  KeyWatchProblem problem() const { return problem_; }
+  // A Wayland desktop: the watch hears the keys typed into X clients
+  // (Xwayland's: Wine and Proton games), not those of Wayland's own windows.
+  static bool inWaylandSession();
 
   bool pressedSinceLastAsked(int virtualKey) override;
   bool isDown(int virtualKey) override;
+  // Raw events come in the order the keys went down, so this is exact.
+  std::optional<Modifiers> modifiersAtLastPress(int virtualKey) override;
   void forgetPresses() override;
 
  private:
@@ -49,8 +55,12 @@ class X11KeyWatch final : public KeyWatch {
   // A generic modifier is down while either side's key is.
   std::array<std::atomic<std::uint64_t>, 4> pressed_{};
   std::array<std::atomic<std::uint64_t>, 4> down_{};
+  // Of each virtual key, Ctrl, Alt and Shift (bits 0, 1, 2) as they were down
+  // at its last press; stored before its press bit is set.
+  std::array<std::atomic<std::uint8_t>, 256> modifiersAtPress_{};
   std::thread reader_;
   std::string error_;
+  KeyWatchProblem problem_ = KeyWatchProblem::None;
 };
 
 }  // namespace lumivox

@@ -5,7 +5,7 @@
 #include "common/NumberConversion.h"
 #include "common/Paths.h"
 #include "dialogue/IndexModel.h"
-#include "library/LookupLine.h"
+#include "dialogue/ShownLine.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileRead.h"
 #include "platform/TextCodec.h"
@@ -29,7 +29,7 @@ void LoadProgress(DialogueState& state, Track track, std::string_view relativePa
   const std::string bytes = readWholeFile(pathInCurrentDirectory(relativePath), kMaxFieldFileBytes);
   const std::string value(trimSpacesAndTabs(gbkToUtf8(lastField(bytes))));
   view.setLoadedText(track, value);
-  view.setDialogueText(LookupLine(libraryPathOf(view, track), trackInfo(track).section, value, kLoadFallbackText));
+  showLine(state, view, track, value, kLoadFallbackText);
   const auto counter = toInt32(value);
   if (!counter) throw ProgressValueError("no line number in " + std::string(relativePath));
   state.counter(track) = *counter;

@@ -23,11 +23,6 @@ inline const ProgressFiles& progressFiles(Track t) {
   return t == Track::Main ? main : door;
 }
 
-// The track's library as the hidden path field holds it at this moment.
-inline std::string libraryPathOf(const IndexModel& view, Track t) {
-  return t == Track::Main ? view.mainLibraryPath() : view.doorLibraryPath();
-}
-
 // Texts several progress commands share.
 inline constexpr const char* kErrorStatusText = "发生错误！";
 inline constexpr const char* kErrorTitle = "出错了";

@@ -7,7 +7,7 @@
 #include "common/Prompter.h"
 #include "dialogue/DialogueState.h"
 #include "dialogue/IndexModel.h"
-#include "library/LookupLine.h"
+#include "dialogue/ShownLine.h"
 #include "progress/ProgressTracks.h"
 
 namespace lumivox {
@@ -35,7 +35,7 @@ void StepProgress(DialogueState& state, IndexModel& view, Prompter& prompter, st
       throw std::overflow_error("line counter out of range");
     counter = static_cast<std::int32_t>(moved);
     view.setStatusText(std::string(statusPrefix) + key);
-    view.setDialogueText(LookupLine(libraryPathOf(view, track), trackInfo(track).section, key, kStepFallbackText));
+    showLine(state, view, track, key, kStepFallbackText);
   } catch (const std::exception&) {
     prompter.inform(kProgramErrorText, kErrorTitle, Prompter::Icon::Critical);
     view.setStatusText(kErrorStatusText);

@@ -14,6 +14,8 @@
 #include "dialogue/IndexForm.h"
 #include "dialogue/IndexMenu.h"
 #include "app/IndexTimers.h"
+#include "app/LinesPlacement.h"
+#include "app/LinesView.h"
 #include "qt/ApplyWindowLook.h"
 #include "qt/AboutWindow.h"
 #include "qt/CheckReportWindow.h"
@@ -191,24 +193,20 @@ void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
   (new ShowFrm(members, host, *this, prompter()))->open();
 }
 
-void IndexWindow::openLines(LinesController& lines) {
+void IndexWindow::openLines(LinesController& lines, const std::optional<ScreenRect>& game) {
   lines_ = new LinesWindow(lines);
   lines_->applyLook(followersOnTop_, followersOpacity_);
-  // Beside the main window, where it covers neither it nor, as far as the
-  // screen allows, more of the game.
-  const QRect screen = this->screen()->availableGeometry();
-  const QRect main = frameGeometry();
-  QPoint at(main.right() + 1, main.top());
-  if (at.x() + lines_->width() > screen.right()) at.setX(std::max(screen.left(), main.left() - lines_->width()));
-  lines_->move(at);
+  // Its frame as wide as the main window's, which the same window manager draws.
+  const QRect main = frameGeometry(), client = geometry();
+  const QSize frame = main.size() - client.size();
+  const QRect work = this->screen()->availableGeometry();
+  const ScreenRect at = placeLinesWindow(
+      {main.x(), main.y(), main.width(), main.height()}, {work.x(), work.y(), work.width(), work.height()}, game,
+      kLinesWindowWidth + frame.width(), kLinesWindowHeight + frame.height(),
+      kLinesWindowSmallestWidth + frame.width(), kLinesWindowSmallestHeight + frame.height());
+  lines_->resize(at.width - frame.width(), at.height - frame.height());
+  lines_->move(at.left, at.top);
   lines_->show();
-}
-
-void IndexWindow::raiseLines() {
-  if (!lines_) return;
-  if (lines_->isMinimized()) lines_->showNormal();
-  lines_->raise();
-  lines_->activateWindow();
 }
 
 void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {

@@ -57,8 +57,7 @@ class IndexWindow final : public QMainWindow, public IndexView, public IndexWind
   CheckReportView* openCheckReport(CheckReportController& controller) override;
   void raiseCheckReport() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
-  void openLines(LinesController& lines) override;
-  void raiseLines() override;
+  void openLines(LinesController& lines, const std::optional<ScreenRect>& game) override;
   void applyWindowLook(bool onTop, int opacityPercent) override;
 
  protected:

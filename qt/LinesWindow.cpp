@@ -1,5 +1,7 @@
 #include "qt/LinesWindow.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,8 +13,18 @@
 #include "app/LinesController.h"
 #include "qt/ApplyWindowLook.h"
 #include "qt/QtText.h"
+#include "qt/QtTicker.h"
 
 namespace lumivox {
+namespace {
+
+// Qt's own description of a plain widget window is a filler, not a window.
+QAccessibleInterface* describeLinesWindow(const QString& className, QObject* object) {
+  if (className != QLatin1String(LinesWindow::staticMetaObject.className()) || !object->isWidgetType()) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
+}  // namespace
 
 int LinesModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
@@ -27,13 +39,12 @@ void LinesModel::reset(int rows) {
   endResetModel();
 }
 
-void LinesModel::changed(int row) {
-  const QModelIndex at = index(row);
-  emit dataChanged(at, at, {Qt::DisplayRole});
-}
-
 LinesWindow::LinesWindow(LinesController& lines) : lines_(lines) {
+  static const bool described = (QAccessible::installFactory(describeLinesWindow), true);
+  (void)described;
   setAttribute(Qt::WA_DeleteOnClose);
+  // The game keeps the focus: its next press must count.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   setObjectName(toQString(kLinesWindowName));
   setWindowTitle(toQString(kLinesWindowTitle));
 
@@ -65,17 +76,19 @@ LinesWindow::LinesWindow(LinesController& lines) : lines_(lines) {
   layout->addLayout(findRow);
   layout->addWidget(list_, 1);
   layout->addWidget(result_);
-  resize(560, 460);
+  resize(kLinesWindowWidth, kLinesWindowHeight);
+  setMinimumSize(kLinesWindowSmallestWidth, kLinesWindowSmallestHeight);
 
   connect(find_, &QLineEdit::textEdited, this, [this](const QString& text) { lines_.findTyped(text.toStdString()); });
   connect(find_, &QLineEdit::returnPressed, this, [this] { lines_.choose(selectedRow()); });
   connect(next, &QPushButton::clicked, this, [this] { lines_.findNext(find_->text().toStdString()); });
   connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this,
           [this] { lines_.findNext(find_->text().toStdString()); });
-  // Esc closes it as it closes the Windows program's window.
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { lines_.escape(); });
   connect(list_, &QListView::clicked, this, [this](const QModelIndex& index) { lines_.choose(index.row()); });
-  lines_.attach(*this);
+  auto* ticker = new QtTicker(this, {{TimerId::LinesSearch, "LinesSearch", 1, false}},
+                              [this](TimerId timer) { lines_.onTimer(timer); });
+  lines_.attach(*this, *ticker);
 }
 
 LinesWindow::~LinesWindow() { lines_.detach(); }
@@ -97,7 +110,9 @@ bool LinesWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void LinesWindow::resetRows(std::int32_t rows) { model_->reset(rows); }
-void LinesWindow::rowChanged(std::int32_t row) { model_->changed(row); }
+// Painted again, not reported as changed: a list view lays every row out
+// anew after a change, which a million rows make slow.
+void LinesWindow::rowChanged(std::int32_t row) { list_->viewport()->update(list_->visualRect(model_->index(row))); }
 
 void LinesWindow::selectRow(std::int32_t row, std::int32_t first, std::int32_t last) {
   list_->setCurrentIndex(model_->index(row));
@@ -111,5 +126,24 @@ std::int32_t LinesWindow::selectedRow() const {
 }
 
 void LinesWindow::setFindResult(const std::string& text) { result_->setText(toQString(text)); }
+
+bool LinesWindow::onScreen() const { return isVisible() && !isMinimized(); }
+bool LinesWindow::active() const { return isActiveWindow(); }
+
+void LinesWindow::showWithoutFocus() {
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+  show();
+  raise();
+}
+
+void LinesWindow::focusSearch() {
+  showWithoutFocus();
+  activateWindow();
+  find_->setFocus(Qt::ShortcutFocusReason);
+  find_->selectAll();
+}
+
+void LinesWindow::closeWindow() { close(); }
+std::uintptr_t LinesWindow::windowId() const { return static_cast<std::uintptr_t>(winId()); }
 
 }  // namespace lumivox

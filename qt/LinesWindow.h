@@ -21,7 +21,6 @@ class LinesModel final : public QAbstractListModel {
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   void reset(int rows);
-  void changed(int row);
 
  private:
   LinesController& lines_;
@@ -29,7 +28,8 @@ class LinesModel final : public QAbstractListModel {
 };
 
 // The lines window (对话列表): modeless and without an owner, one at a time;
-// it deletes itself when closed and tells the controller.
+// it deletes itself when closed and tells the controller. It shows without
+// taking the focus; to accessibility tools it is a window, as the main one.
 class LinesWindow final : public QWidget, public LinesView {
   Q_OBJECT
  public:
@@ -45,6 +45,12 @@ class LinesWindow final : public QWidget, public LinesView {
   void selectRow(std::int32_t row, std::int32_t first, std::int32_t last) override;
   std::int32_t selectedRow() const override;
   void setFindResult(const std::string& text) override;
+  bool onScreen() const override;
+  bool active() const override;
+  void showWithoutFocus() override;
+  void focusSearch() override;
+  void closeWindow() override;
+  std::uintptr_t windowId() const override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -9,6 +9,7 @@
 #include "platform/ProgramFocusQtX11.h"
 #include "platform/ProgramStartWine.h"
 #include "platform/SingleInstanceQt.h"
+#include "platform/WindowFocusX11.h"
 #include "platform/WinePrefix.h"
 #include "platform/WineRegistry.h"
 #include "platform/X11KeyWatch.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
   lumivox::WineRegistry registry(winePrefix);
   lumivox::WineProgramStarter programs(winePrefix);
   lumivox::X11KeyWatch keys;
+  lumivox::X11WindowFocus windowFocus;
   lumivox::UserSettings settings(lumivox::UserSettings::defaultPath());
   if (!keys.error().empty())
     std::fprintf(stderr, "lumivox: %s; key presses cannot be counted\n", keys.error().c_str());
@@ -63,7 +65,9 @@ int main(int argc, char** argv) {
   services.registry = &registry;
   services.programs = &programs;
   services.settings = &settings;
-  services.keyWatchError = keys.error();
+  services.windowFocus = &windowFocus;
+  services.keyWatchProblem = keys.problem();
+  services.waylandSession = lumivox::X11KeyWatch::inWaylandSession();
   services.anotherInstanceRunning = [&instance] { return instance.anotherInstanceRunning(); };
   services.endProgram = [&ended] {
     ended = true;

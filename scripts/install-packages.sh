@@ -15,7 +15,8 @@ for group in "$@"; do
                      libgtest-dev xvfb xdotool x11-utils xauth openbox fonts-wqy-microhei fonts-arphic-uming
                      qt6-translations-l10n
                      librsvg2-bin file desktop-file-utils appstream  # the icon's bitmaps; the .deb and its checks
-                     clang libclang-rt-dev) ;;  # clang: sanitizers and libFuzzer
+                     clang libclang-rt-dev  # clang: sanitizers and libFuzzer
+                     python3 clang-tidy) ;;  # the layer check; the faults clang-tidy finds
     wine) packages+=(g++-mingw-w64-x86-64-posix wine wine64 locales cmake libgtest-dev
                      xvfb xdotool x11-utils fonts-wqy-microhei imagemagick  # Lumivox.exe end to end
                      librsvg2-bin icoutils qt6-base-dev) ;;  # its icon and show picture

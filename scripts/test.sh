@@ -23,6 +23,7 @@ all_labelled() {
 
 cmake --preset linux -DLUMIVOX_BUILD_UNIT_TESTS=OFF >/dev/null
 cmake --build --preset linux
+./scripts/tidy-changed.sh build
 all_labelled linux
 ctest --preset linux
 ./scripts/windows-check.sh

@@ -154,14 +154,8 @@ void IndexWindow::openShowWindow(ShowFrmMembers& members, ShowHost& host) {
   if (ShowFrmWindow* show = ShowFrmWindow::create(members, host, window_, controller_->prompter())) show->open();
 }
 
-void IndexWindow::openLines(LinesController& lines) {
-  lines_ = LinesWindow::open(lines, window_, followersOnTop_, followersOpacity_, [this] { lines_ = nullptr; });
-}
-
-void IndexWindow::raiseLines() {
-  if (!lines_) return;
-  if (IsIconic(lines_->handle())) ShowWindow(lines_->handle(), SW_RESTORE);
-  SetForegroundWindow(lines_->handle());
+void IndexWindow::openLines(LinesController& lines, const std::optional<ScreenRect>& game) {
+  lines_ = LinesWindow::open(lines, window_, game, followersOnTop_, followersOpacity_, [this] { lines_ = nullptr; });
 }
 
 void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {

@@ -52,8 +52,7 @@ class IndexWindow final : public IndexView, public IndexWindows {
   CheckReportView* openCheckReport(CheckReportController& controller) override;
   void raiseCheckReport() override;
   void openShowWindow(ShowFrmMembers& members, ShowHost& host) override;
-  void openLines(LinesController& lines) override;
-  void raiseLines() override;
+  void openLines(LinesController& lines, const std::optional<ScreenRect>& game) override;
   void applyWindowLook(bool onTop, int opacityPercent) override;
 
  private:

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/LinesController.h"
+#include "app/LinesPlacement.h"
 #include "win32/ApplyWindowLook.h"
 #include "win32/Dpi.h"
 #include "win32/ScreenCentre.h"
@@ -17,14 +18,14 @@ namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 // At 96 dots an inch; scaled to the screen's.
-constexpr int kWidth = 560, kHeight = 460, kMargin = 8, kRowHeight = 24, kLabelWidth = 48, kButtonWidth = 88;
+constexpr int kWidth = kLinesWindowWidth, kHeight = kLinesWindowHeight, kMargin = 8, kRowHeight = 24, kLabelWidth = 48, kButtonWidth = 88;
 
 HMENU idOf(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
 }  // namespace
 
-LinesWindow* LinesWindow::open(LinesController& lines, HWND mainWindow, bool onTop, int opacityPercent,
-                               std::function<void()> onGone) {
+LinesWindow* LinesWindow::open(LinesController& lines, HWND mainWindow, const std::optional<ScreenRect>& game,
+                               bool onTop, int opacityPercent, std::function<void()> onGone) {
   auto* window = new LinesWindow(lines, nullptr);
   if (!window->create()) {
     if (window->window_)
@@ -35,11 +36,12 @@ LinesWindow* LinesWindow::open(LinesController& lines, HWND mainWindow, bool onT
   }
   window->onGone_ = std::move(onGone);
   window->attached_ = true;
-  lines.attach(*window);
+  window->ticker_ = std::make_unique<Win32Ticker>([&lines](TimerId timer) { lines.onTimer(timer); });
+  lines.attach(*window, *window->ticker_);
   window->applyLook(onTop, opacityPercent);
-  window->placeBeside(mainWindow);
-  ShowWindow(window->window_, SW_SHOW);
-  SetFocus(window->list_);
+  window->placeBeside(mainWindow, game);
+  // The game keeps the focus: its next press must count.
+  ShowWindow(window->window_, SW_SHOWNOACTIVATE);
   return window;
 }
 
@@ -88,9 +90,7 @@ bool LinesWindow::create() {
   return true;
 }
 
-// To the right of the main window, or to its left where the screen ends,
-// covering neither it nor more of the game than it must.
-void LinesWindow::placeBeside(HWND mainWindow) {
+void LinesWindow::placeBeside(HWND mainWindow, const std::optional<ScreenRect>& game) {
   RECT main, own;
   MONITORINFO screen{};
   screen.cbSize = sizeof screen;
@@ -99,10 +99,15 @@ void LinesWindow::placeBeside(HWND mainWindow) {
     centreOnScreen(window_);
     return;
   }
-  const LONG width = own.right - own.left;
-  LONG left = main.right;
-  if (left + width > screen.rcWork.right) left = std::max(screen.rcWork.left, main.left - width);
-  SetWindowPos(window_, nullptr, left, main.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  auto rect = [](const RECT& r) { return ScreenRect{r.left, r.top, r.right - r.left, r.bottom - r.top}; };
+  const int dpi = dotsPerInch(window_);
+  // The frame around the client area of the smallest window.
+  const int frameWidth = (own.right - own.left) - MulDiv(kWidth, dpi, 96);
+  const int frameHeight = (own.bottom - own.top) - MulDiv(kHeight, dpi, 96);
+  const ScreenRect at = placeLinesWindow(
+      rect(main), rect(screen.rcWork), game, own.right - own.left, own.bottom - own.top,
+      MulDiv(kLinesWindowSmallestWidth, dpi, 96) + frameWidth, MulDiv(kLinesWindowSmallestHeight, dpi, 96) + frameHeight);
+  SetWindowPos(window_, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void LinesWindow::layOut() {
@@ -146,8 +151,9 @@ void LinesWindow::resetRows(std::int32_t rows) {
 
 void LinesWindow::rowChanged(std::int32_t row) { ListView_RedrawItems(list_, row, row); }
 
+// One row's state only: a single-selection list drops the old selection
+// itself, where clearing every row's state costs a pass over all of them.
 void LinesWindow::selectRow(std::int32_t row, std::int32_t first, std::int32_t last) {
-  ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
   ListView_SetItemState(list_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   ListView_EnsureVisible(list_, last, FALSE);
   ListView_EnsureVisible(list_, first, FALSE);
@@ -156,6 +162,24 @@ void LinesWindow::selectRow(std::int32_t row, std::int32_t first, std::int32_t l
 std::int32_t LinesWindow::selectedRow() const { return ListView_GetNextItem(list_, -1, LVNI_SELECTED); }
 
 void LinesWindow::setFindResult(const std::string& text) { SetWindowTextW(result_, toWide(text).c_str()); }
+
+bool LinesWindow::onScreen() const { return IsWindowVisible(window_) && !IsIconic(window_); }
+bool LinesWindow::active() const { return GetForegroundWindow() == window_; }
+
+void LinesWindow::showWithoutFocus() {
+  ShowWindow(window_, IsIconic(window_) ? SW_SHOWNOACTIVATE : SW_SHOWNA);
+  SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void LinesWindow::focusSearch() {
+  if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+  SetForegroundWindow(window_);
+  SetFocus(find_);
+  SendMessageW(find_, EM_SETSEL, 0, -1);
+}
+
+void LinesWindow::closeWindow() { DestroyWindow(window_); }
+std::uintptr_t LinesWindow::windowId() const { return reinterpret_cast<std::uintptr_t>(window_); }
 
 std::string LinesWindow::findText() const {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(find_)) + 1, L'\0');
@@ -210,13 +234,17 @@ LRESULT LinesWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
           if (HIWORD(wParam) == BN_CLICKED) lines_.findNext(findText());
           return 0;
         case IDOK: lines_.choose(selectedRow()); return 0;
-        case IDCANCEL: DestroyWindow(window_); return 0;
+        case IDCANCEL: lines_.escape(); return 0;
       }
       return 0;
     case WM_NOTIFY:
       if (attached_) return notified(*reinterpret_cast<const NMHDR*>(lParam));
       return 0;
     case WM_SIZE: layOut(); return 0;
+    // Activated by a click or the system, the keys go to the list.
+    case WM_SETFOCUS:
+      if (list_) SetFocus(list_);
+      return 0;
     case WM_GETMINMAXINFO: {
       auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
       const int dpi = dotsPerInch(window_);

@@ -2,9 +2,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "app/LinesView.h"
+#include "common/ScreenRect.h"
+#include "win32/Win32Ticker.h"
 
 namespace lumivox {
 
@@ -20,10 +24,11 @@ class LinesWindow final : public LinesView {
   // The controls' identifiers, for the end-to-end probe.
   enum ControlId { kFindLabelId = 100, kFindTextId, kFindNextId, kListId, kFindResultId };
 
-  // Creates, fills and shows it; null when the system refuses the window.
-  // It stands beside the main window; onGone is told when it has gone.
-  static LinesWindow* open(LinesController& lines, HWND mainWindow, bool onTop, int opacityPercent,
-                           std::function<void()> onGone);
+  // Creates, fills and shows it without taking the focus; null when the
+  // system refuses the window. It stands beside the main window, clear of
+  // the game's frame when known; onGone is told when it has gone.
+  static LinesWindow* open(LinesController& lines, HWND mainWindow, const std::optional<ScreenRect>& game, bool onTop,
+                           int opacityPercent, std::function<void()> onGone);
   HWND handle() const { return window_; }
   // Above other windows or not, and how opaque, as the main window is.
   void applyLook(bool onTop, int opacityPercent);
@@ -36,6 +41,12 @@ class LinesWindow final : public LinesView {
   void selectRow(std::int32_t row, std::int32_t first, std::int32_t last) override;
   std::int32_t selectedRow() const override;
   void setFindResult(const std::string& text) override;
+  bool onScreen() const override;
+  bool active() const override;
+  void showWithoutFocus() override;
+  void focusSearch() override;
+  void closeWindow() override;
+  std::uintptr_t windowId() const override;
 
  private:
   LinesWindow(LinesController& lines, std::function<void()> onGone) : lines_(lines), onGone_(std::move(onGone)) {}
@@ -45,7 +56,7 @@ class LinesWindow final : public LinesView {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT notified(const NMHDR& header);
   void layOut();
-  void placeBeside(HWND mainWindow);
+  void placeBeside(HWND mainWindow, const std::optional<ScreenRect>& game);
   std::string findText() const;
 
   LinesController& lines_;
@@ -55,6 +66,7 @@ class LinesWindow final : public LinesView {
   HFONT font_ = nullptr;
   std::wstring rowText_;  // the row the list view asked for last, while it copies it
   bool attached_ = false;
+  std::unique_ptr<Win32Ticker> ticker_;
 };
 
 }  // namespace lumivox

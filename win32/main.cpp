@@ -8,6 +8,7 @@
 #include "platform/ProgramStartWin.h"
 #include "platform/RegistryWin.h"
 #include "platform/SingleInstanceWin.h"
+#include "platform/WindowFocusWin.h"
 #include "win32/CheckReportWindow.h"
 #include "win32/FormWindow.h"
 #include "win32/IndexWindow.h"
@@ -27,6 +28,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   lumivox::WindowsClipboard clipboard;
   lumivox::WindowsRegistry registry;
   lumivox::WindowsProgramStarter programs;
+  lumivox::WinWindowFocus windowFocus;
   lumivox::UserSettings settings(lumivox::UserSettings::defaultPath());
 
   lumivox::MainServices services;
@@ -36,6 +38,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   services.registry = &registry;
   services.programs = &programs;
   services.settings = &settings;
+  services.windowFocus = &windowFocus;
   services.anotherInstanceRunning = [&singleInstance] { return singleInstance.anotherInstanceRunning(); };
   // At once: no tick, box or window may follow, and nothing is saved.
   services.endProgram = [] { ExitProcess(0); };

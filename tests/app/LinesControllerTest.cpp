@@ -2,15 +2,22 @@
 
 #include <vector>
 
+#include "app/IndexWindows.h"
 #include "app/LinesController.h"
 #include "app/LinesView.h"
+#include "common/Ticker.h"
 #include "dialogue/Hotkeys.h"
 #include "dialogue/KeyPoll.h"
+#include "dialogue/ShownLine.h"
 #include "dialogue/Tracks.h"
 #include "platform/TextCodec.h"
+#include "progress/NewProgress.h"
+#include "progress/ProgressFile.h"
+#include "progress/Stepping.h"
 #include "support/FakeIndexModel.h"
 #include "support/Files.h"
 #include "support/ScriptedKeyWatch.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
 
 using namespace lumivox;
@@ -26,10 +33,27 @@ class RecordingLinesView final : public LinesView {
   }
   std::int32_t selectedRow() const override { return selected; }
   void setFindResult(const std::string& text) override { result = text; }
+  bool onScreen() const override { return shown; }
+  bool active() const override { return focused; }
+  void showWithoutFocus() override { shown = true, calls.push_back("show"); }
+  void focusSearch() override { focused = true, calls.push_back("focus search"); }
+  void closeWindow() override { calls.push_back("close"); }
+  std::uintptr_t windowId() const override { return 0x99; }
 
   std::vector<std::int32_t> rows, changed;
   std::int32_t selected = -1, first = -1, last = -1;
   std::string result;
+  bool shown = true, focused = false;
+  std::vector<std::string> calls;
+};
+
+class RecordingTicker final : public Ticker {
+ public:
+  void start(TimerId timer, int) override { running = timer == TimerId::LinesSearch; }
+  void stop(TimerId timer) override {
+    if (timer == TimerId::LinesSearch) running = false;
+  }
+  bool running = false;
 };
 
 }  // namespace
@@ -59,13 +83,14 @@ class LinesControllerTest : public ::testing::Test {
   FakeIndexModel index;
   ScriptedKeyWatch keys;
   int gone = 0;
-  LinesController lines{state, index, [this] { ++gone; }};
+  LinesController lines{state, index, nullptr, [this] { ++gone; }};
   RecordingLinesView view;
+  RecordingTicker ticker;
 };
 
 TEST_F(LinesControllerTest, OpensOnTheLineShownAndFollowsAdvancesAndTrackChanges) {
   // Before any advance nothing is marked and the view stands at the next line.
-  lines.attach(view);
+  lines.attach(view, ticker);
   EXPECT_EQ(view.rows, std::vector<std::int32_t>{30});
   EXPECT_EQ(view.selected, 0);
   EXPECT_EQ(lines.rowText(0).find(kLineMark), std::string::npos);
@@ -89,8 +114,8 @@ TEST_F(LinesControllerTest, OpensOnTheLineShownAndFollowsAdvancesAndTrackChanges
   EXPECT_EQ(lines.rowText(35), "    35  " + std::string(kEndOfDialogueText));
 
   // A load shows the counter's line without moving the key; the next press shows it again.
-  state.mainLineNumber = 5;
-  lines.loadShowedTheCounter();
+  writeBytes(dir.dataDir() / "Save.sav", "5\r\n");
+  LoadProgress(state, Track::Main, "/Data/Save.sav", index);
   lines.follow();
   EXPECT_EQ(view.selected, 5);
   EXPECT_EQ(lines.rowText(5).find(kLineMark), 0u);
@@ -112,7 +137,7 @@ TEST_F(LinesControllerTest, OpensOnTheLineShownAndFollowsAdvancesAndTrackChanges
 }
 
 TEST_F(LinesControllerTest, ChoosingALineShowsItAndTheNextPressShowsTheOneAfterOnBothTracks) {
-  lines.attach(view);
+  lines.attach(view, ticker);
   lines.choose(2);
   EXPECT_EQ(state.mainLineKey, "2");
   EXPECT_EQ(state.mainLineNumber, 3);
@@ -139,7 +164,7 @@ TEST_F(LinesControllerTest, ChoosingALineShowsItAndTheNextPressShowsTheOneAfterO
 }
 
 TEST_F(LinesControllerTest, SearchGoesOnFromTheSelectionWrapsAndSaysWhenNothingHoldsTheText) {
-  lines.attach(view);
+  lines.attach(view, ticker);
   state.mainLineNumber = 25;
   advance();
   lines.findTyped("第2");  // from the selected line on: 25 itself
@@ -171,4 +196,142 @@ TEST_F(LinesControllerTest, SearchGoesOnFromTheSelectionWrapsAndSaysWhenNothingH
   EXPECT_EQ(view.result, "没有找到含有「" + across + "」的对话。");
   lines.findTyped("好");
   EXPECT_EQ(view.selected, 3);
+}
+
+TEST_F(LinesControllerTest, MarksWhatTheMainWindowShowsPastTheEndAndAfterANewProgress) {
+  lines.attach(view, ticker);
+  ScriptedPrompter prompter;
+  // Stepped past the library's end the main window shows the step's
+  // fallback, and the mark says the same; a press there would show the end.
+  state.mainLineNumber = 34;
+  StepProgress(state, index, prompter, 1, "");
+  lines.follow();
+  EXPECT_EQ(index.dialogue, kStepFallbackText);
+  EXPECT_EQ(lines.rowText(34), std::string(kLineMark) + " 34  " + kStepFallbackText);
+  EXPECT_EQ(lines.rowText(35), "    35  " + std::string(kEndOfDialogueText));
+  advance();
+  EXPECT_EQ(index.dialogue, kEndOfDialogueText);
+  EXPECT_EQ(lines.rowText(35), std::string(kLineMark) + " 35  " + kEndOfDialogueText);
+
+  // A new progress moves the key to 0 and shows nothing new: the line still
+  // shown stays marked until the next press shows line 0.
+  state.mainLineNumber = 12;
+  advance();
+  prompter.answers.push_back(true);
+  newProgress(state, prompter);
+  lines.follow();
+  EXPECT_EQ(state.mainLineKey, "0");
+  EXPECT_EQ(index.dialogue, "主线第12句");
+  EXPECT_EQ(view.selected, 12);
+  EXPECT_EQ(lines.rowText(12).rfind(kLineMark, 0), 0u);
+  EXPECT_EQ(lines.rowText(0).find(kLineMark), std::string::npos);
+  advance();
+  EXPECT_EQ(view.selected, 0);
+  EXPECT_EQ(lines.rowText(0).rfind(kLineMark, 0), 0u);
+}
+
+TEST_F(LinesControllerTest, ASearchGoesASliceATickAndANewOneEndsTheOneBefore) {
+  lines.attach(view, ticker);
+  lines.setSearchSlice(4);
+  // From line 0, line 29 is the 30th looked at: the first slice and seven ticks.
+  lines.findTyped("第29句");
+  EXPECT_EQ(view.result, "正在查找「第29句」……");
+  EXPECT_EQ(view.selected, 0);
+  int ticks = 0;
+  for (; ticker.running && ticks < 100; ++ticks) lines.onTimer(TimerId::LinesSearch);
+  EXPECT_EQ(ticks, 7);
+  EXPECT_EQ(view.selected, 29);
+  EXPECT_EQ(view.result, "对话数：29");
+
+  lines.findTyped("第3句");  // only the gap would hold it: every line, then the answer
+  for (ticks = 0; ticker.running && ticks < 100; ++ticks) lines.onTimer(TimerId::LinesSearch);
+  EXPECT_EQ(ticks, 7);
+  EXPECT_EQ(view.result, "没有找到含有「第3句」的对话。");
+
+  // Typed on before the end: the new search runs, and the old one never answers.
+  view.selected = 0;
+  lines.findTyped("第29句");
+  lines.onTimer(TimerId::LinesSearch);
+  lines.findTyped("第2句");
+  EXPECT_FALSE(ticker.running);
+  EXPECT_EQ(view.selected, 2);
+  for (int i = 0; i < 10; ++i) lines.onTimer(TimerId::LinesSearch);
+  EXPECT_EQ(view.selected, 2);
+  EXPECT_EQ(view.result, "对话数：2");
+}
+
+namespace {
+
+class RecordingFocus final : public WindowFocus {
+ public:
+  std::optional<Focused> focused() override { return now; }
+  bool focus(WindowId window) override {
+    given.push_back(window);
+    return true;
+  }
+  std::optional<Focused> now;
+  std::vector<WindowId> given;
+};
+
+// The main window's openers, of which the lines window's alone opens.
+class LinesOpener final : public IndexWindows {
+ public:
+  LinesOpener(LinesView& view, Ticker& ticker) : view_(view), ticker_(ticker) {}
+  void openHotkeys() override {}
+  void openJump(DialogueState&) override {}
+  void openAutoSave(IndexModel&) override {}
+  void openHelp() override {}
+  void openAbout(const std::string&) override {}
+  void raiseAbout() override {}
+  CheckReportView* openCheckReport(CheckReportController&) override { return nullptr; }
+  void raiseCheckReport() override {}
+  void openShowWindow(ShowFrmMembers&, ShowHost&) override {}
+  void applyWindowLook(bool, int) override {}
+  void openLines(LinesController& lines, const std::optional<ScreenRect>& besideGame) override {
+    ++opened, game = besideGame;
+    lines.attach(view_, ticker_);
+  }
+  int opened = 0;
+  std::optional<ScreenRect> game;
+
+ private:
+  LinesView& view_;
+  Ticker& ticker_;
+};
+
+}  // namespace
+
+TEST_F(LinesControllerTest, TheKeyShowsTheWindowWithoutTheFocusThenFocusesTheSearchAndEscGivesTheFocusBack) {
+  RecordingFocus focus;
+  LinesOpener windows(view, ticker);
+  LinesController keyed{state, index, &focus, [] {}};
+  const ScreenRect gameFrame{0, 0, 1024, 768};
+  focus.now = WindowFocus::Focused{0x42, false, gameFrame};
+
+  // Opened beside the game, which keeps the focus.
+  EXPECT_FALSE(keyed.askTakesFocus());
+  keyed.ask(windows);
+  EXPECT_EQ(windows.opened, 1);
+  EXPECT_EQ(windows.game, gameFrame);
+  EXPECT_TRUE(view.calls.empty());
+  // Minimized: shown again, still without the focus.
+  view.shown = false;
+  EXPECT_FALSE(keyed.askTakesFocus());
+  keyed.ask(windows);
+  // On the screen: the search takes the focus; asked again there, the game
+  // is still the window to go back to.
+  EXPECT_TRUE(keyed.askTakesFocus());
+  keyed.ask(windows);
+  focus.now = WindowFocus::Focused{0x77, true, {}};
+  keyed.ask(windows);
+  keyed.escape();
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"show", "focus search", "focus search", "close"}));
+  EXPECT_EQ(focus.given, (std::vector<WindowFocus::WindowId>{0x99, 0x42}));
+  EXPECT_EQ(windows.opened, 1);
+
+  // From the menu the main window has the focus: no game to keep clear of.
+  keyed.detach();
+  keyed.ask(windows);
+  EXPECT_EQ(windows.opened, 2);
+  EXPECT_EQ(windows.game, std::nullopt);
 }

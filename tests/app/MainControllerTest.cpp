@@ -18,6 +18,7 @@
 #include "app/CheckReportController.h"
 #include "app/IndexWindows.h"
 #include "dialogue/KeyPoll.h"
+#include "dialogue/KeyWatchFailure.h"
 #include "app/MainController.h"
 #include "dialogue/Startup.h"
 #include "dialogue/Tracks.h"
@@ -81,8 +82,7 @@ struct FakeFrontEnd final : IndexView, IndexWindows, Ticker {
   void openAbout(const std::string&) override { opened.push_back("About"); }
   void raiseAbout() override { opened.push_back("About raised"); }
   void openShowWindow(ShowFrmMembers&, ShowHost& host) override { showHost = &host, opened.push_back("ShowFrm"); }
-  void openLines(LinesController&) override { opened.push_back("Lines"); }
-  void raiseLines() override { opened.push_back("Lines raised"); }
+  void openLines(LinesController&, const std::optional<ScreenRect>&) override { opened.push_back("Lines"); }
   CheckReportView* openCheckReport(CheckReportController& controller) override {
     reportController = &controller, opened.push_back("检查报告");
     return &report;
@@ -107,6 +107,8 @@ struct Lumivox {
   std::mutex postedLock;
   std::vector<std::function<void()>> posted;
   UserSettings* settings = nullptr;
+  KeyWatchProblem keyWatchProblem = KeyWatchProblem::None;
+  bool waylandSession = false;
   std::unique_ptr<MainController> main;
 
   Lumivox& start() {
@@ -122,6 +124,8 @@ struct Lumivox {
       posted.push_back(std::move(call));
     };
     services.settings = settings;
+    services.keyWatchProblem = keyWatchProblem;
+    services.waylandSession = waylandSession;
     main = std::make_unique<MainController>(front, services);
     started = main->start();
     return *this;
@@ -257,6 +261,44 @@ TEST(MainControllerStart, CounterPageShowsItsTextThenTheTimerStops) {
   EXPECT_FALSE(l.on(TimerId::UserNumberTi));
 }
 
+// Once the window shows: a watch that hears nothing says why in a box, and
+// on a Wayland desktop the status line says which games count. Either stays
+// the status line's text once the counter page has said its part.
+TEST(MainControllerStart, WhatTheKeyWatchHearsIsSaidOnceTheWindowShows) {
+  struct Case {
+    KeyWatchProblem problem;
+    bool wayland;
+    const char* status;
+    const char* box;  // nothing when none
+  };
+  const Case cases[] = {
+      {KeyWatchProblem::None, false, "获取完毕...待命中...", nullptr},
+      {KeyWatchProblem::None, true, kXwaylandOnlyStatus, nullptr},
+      {KeyWatchProblem::NoXDisplay, true, kKeyWatchFailedStatus, kNoXDisplayText},
+      {KeyWatchProblem::NoRawKeyEvents, false, kKeyWatchFailedStatus, kKeyWatchFailedText},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.status);
+    Lumivox l;
+    l.keyWatchProblem = c.problem;
+    l.waylandSession = c.wayland;
+    l.start();
+    l.main->onShown();
+    if (c.box) {
+      ASSERT_EQ(l.prompter.boxes.size(), 1u);
+      EXPECT_EQ(l.prompter.boxes[0].text, c.box);
+      EXPECT_EQ(l.prompter.boxes[0].icon, Prompter::Icon::Critical);
+    } else {
+      EXPECT_TRUE(l.prompter.boxes.empty());
+    }
+    l.tick(TimerId::UserNumberTi);
+    l.tick(TimerId::UserNumberTi);
+    EXPECT_EQ(l.text("状态提示"), c.status);
+  }
+  EXPECT_NE(std::string(kNoXDisplayText).find("Lumivox 要通过 X 显示（Wayland 桌面中是 Xwayland）才能得到游戏的按键"),
+            std::string::npos);
+}
+
 TEST(MainControllerStart, TheWindowLookComesFromTheSettingsAndTheirProblemsShowOnceShown) {
   Lumivox l;
   writeBytes(l.dir.path() / "settings.ini", "[Window]\nStayOnTop=true\nOpacity=7O\n");
@@ -339,6 +381,16 @@ TEST(MainControllerAdvance, PressesShowLinesStatusBarAndPercentage) {
   EXPECT_EQ(l.text("Dirurl"), pathInCurrentDirectory(kMainLibraryFile));
   EXPECT_TRUE(l.main->commandEnabled(CommandId::SaveMain));
   EXPECT_FALSE(l.main->commandEnabled(CommandId::SaveDoor));  // the door track has not advanced
+}
+
+TEST(MainControllerAdvance, TheLinesWindowOpensWithoutTakingTheNextPressFromTheGame) {
+  Lumivox l;
+  l.start();
+  l.settle();
+  l.item("对话列表");
+  EXPECT_EQ(l.front.opened, std::vector<std::string>{"Lines"});
+  l.press();
+  EXPECT_EQ(l.state().mainLineNumber, 1);
 }
 
 TEST(MainControllerAdvance, BrokenLibrariesShowWhatTheyHoldWithoutABox) {
@@ -694,6 +746,28 @@ TEST(MainControllerPlayerKeys, KeptInTheSettingsFile) {
   for (const char* line : {"Pause=F9", "StepBack=Ctrl+Alt+PgUp", "Lines="})
     EXPECT_NE(written.find(line), std::string::npos) << line << " in " << written;
   EXPECT_EQ(written.find("Lines=Ctrl"), std::string::npos);
+}
+
+// The dialogue key of HotKeys.opi alone as a player key would take every
+// press: that key is left without one, and the box says so.
+TEST(MainControllerPlayerKeys, OneThatIsTheDialogueKeyIsRefusedAtTheStart) {
+  Lumivox l;
+  writeBytes(l.dir.dataDir() / "HotKeys.opi", "B2C3D-4E5F6-A7B8C-9D0E1-F2A3B\r\n");  // Enter
+  writeBytes(l.dir.path() / "settings.ini", "[Keys]\nStepForward=Return\nLines=Space\n");
+  UserSettings settings(l.dir.file("settings.ini"));
+  l.settings = &settings;
+  l.start();
+  l.settle();
+  EXPECT_TRUE(l.main->playerKeys()[2].none());
+  EXPECT_EQ(formatKeyCombo(l.main->playerKeys()[3]), "Space");
+  l.main->onShown();
+  ASSERT_EQ(l.prompter.boxes.size(), 1u);
+  EXPECT_NE(l.prompter.boxes[0].text.find("「快进一句」的按键 Return 是切换对话的热键"), std::string::npos)
+      << l.prompter.boxes[0].text;
+  l.settle();
+  l.keys.press(vk::Return);
+  l.tick(TimerId::TimeChr);
+  EXPECT_EQ(l.state().mainLineNumber, 1);
 }
 
 TEST(MainControllerPlayerKeys, StepsDoWhatTheMenuDoesAtTheEndsToo) {

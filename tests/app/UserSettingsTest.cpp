@@ -3,8 +3,10 @@
 
 #include <filesystem>
 
+#include "app/PlayerKeySettings.h"
 #include "app/UserSettings.h"
 #include "app/WindowLook.h"
+#include "platform/KeyWatch.h"
 #include "support/Files.h"
 #include "support/TempWorkDir.h"
 
@@ -125,4 +127,76 @@ TEST(UserSettings, AFileOrFolderThatCannotBeUsedIsSaidOnceAndTheProgramGoesOn) {
   EXPECT_EQ(nowhere.problems().size(), 1u);
   nowhere.setText("Window", "Opacity", "70");
   EXPECT_EQ(nowhere.save(), std::nullopt);  // the start already said it
+}
+
+// Two copies of the program on one file (the second answered 取消 at the
+// warning): each writes what it changed and nothing else, and a value it
+// wrote once is the other copy's to change.
+TEST(UserSettings, TwoCopiesKeepEachOthersChanges) {
+  SettingsFolder files;
+  files.write("[Keys]\nStepBack=Ctrl+Alt+PgUp\n");
+  UserSettings first(files.path), second(files.path);
+  first.load();
+  second.load();
+  const auto save = [](UserSettings& copy) { ASSERT_EQ(copy.save(), std::nullopt); };
+
+  storeWindowLook(first, {true, 100});
+  save(first);
+  storeWindowLook(second, {false, 70});
+  save(second);
+  storeWindowLook(second, {true, 70});
+  save(second);
+  storeWindowLook(second, {false, 70});
+  save(second);
+  storeWindowLook(first, {true, 55});
+  save(first);
+
+  PlayerKeySet pause = defaultPlayerKeys(), lines = defaultPlayerKeys();
+  pause[0] = *parseKeyCombo("F9");
+  lines[3] = KeyCombo{};
+  storePlayerKeys(first, pause);
+  save(first);
+  storePlayerKeys(second, lines);
+  save(second);
+
+  UserSettings both(files.path);
+  both.load();
+  EXPECT_EQ(readWindowLook(both), (WindowLook{false, 55}));
+  const PlayerKeySet keys = readPlayerKeys(both, vk::Space);
+  EXPECT_EQ(formatKeyCombo(keys[0]), "F9");
+  EXPECT_TRUE(keys[3].none());
+  // Defaults nobody changed are not written out.
+  EXPECT_EQ(readBytes(files.path), "[Keys]\nStepBack=Ctrl+Alt+PgUp\nPause=F9\nLines=\n"
+                                   "[Window]\r\nStayOnTop=false\r\nOpacity=55\r\n");
+}
+
+// Some other file under the name (NUL bytes, or bytes that are no UTF-8):
+// one sentence naming it instead of lines of garbage, and never written.
+TEST(UserSettings, AFileThatIsNoTextIsSaidSoAndNeverWritten) {
+  for (const std::string& bytes : {std::string("PK\x03\x04\0\0[Window]\nStayOnTop=true\n\x01\x02\n", 33),
+                                   std::string("[Window]\n; \xB4\xB0\xBF\xDA\nStayOnTop=true\n")}) {
+    SettingsFolder files;
+    files.write(bytes);
+    UserSettings settings(files.path);
+    settings.load();
+    EXPECT_EQ(readWindowLook(settings), WindowLook{});
+    EXPECT_EQ(settings.problemsText(), "个人设置文件「" + files.path +
+                                           "」不是文本文件（有 UTF-8 文字以外的字节），程序没有读它，也不会改写它："
+                                           "这次全部使用默认设置，改动的设置在程序关闭后不会被记住。");
+    storeWindowLook(settings, {true, 70});
+    EXPECT_EQ(settings.save(), std::nullopt);  // said at the start
+    EXPECT_EQ(readBytes(files.path), bytes);
+  }
+
+  // Text at the start, something else by the time of the save.
+  SettingsFolder files;
+  files.write("[Window]\nOpacity=85\n");
+  UserSettings settings(files.path);
+  settings.load();
+  files.write(std::string("\0\0\0", 3));
+  storeWindowLook(settings, {true, 85});
+  const auto said = settings.save();
+  ASSERT_TRUE(said.has_value());
+  EXPECT_NE(said->find("「" + files.path + "」不是文本文件"), std::string::npos) << *said;
+  EXPECT_EQ(readBytes(files.path), std::string("\0\0\0", 3));
 }

@@ -7,6 +7,7 @@
 
 #include "dialogue/HotkeySetup.h"
 #include "dialogue/Hotkeys.h"
+#include "platform/KeyWatch.h"
 #include "support/Files.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
@@ -29,8 +30,10 @@ struct FakeHotkeyWindow final : HotkeySetupView {
 struct FakeKeysHost final : PlayerKeysHost {
   PlayerKeySet keys = defaultPlayerKeys();
   int handedOver = 0;
+  int dialogue = vk::Space;
   const PlayerKeySet& playerKeys() const override { return keys; }
   void setPlayerKeys(const PlayerKeySet& set) override { keys = set, ++handedOver; }
+  int dialogueKey() const override { return dialogue; }
 };
 
 std::vector<fs::path> everything(const TempWorkDir& dir) {
@@ -137,6 +140,48 @@ TEST(HotkeySetup, PlayerKeysAreHandedOverOrRefusedBeforeAnythingIsWritten) {
     EXPECT_NE(said.boxes[0].text.find(std::string("「") + bad + "」"), std::string::npos) << said.boxes[0].text;
     EXPECT_FALSE(refused.closed);
     EXPECT_EQ(host.handedOver, 1);
+    EXPECT_FALSE(fs::exists(dir.dataDir() / "HotKeys.opi"));
+  }
+}
+
+// A player key that is the dialogue key alone, the one chosen for the next
+// start or the one in use until then, is refused as a key set twice is.
+TEST(HotkeySetup, APlayerKeyMayNotBeTheDialogueKey) {
+  TempWorkDir dir;
+  struct Case {
+    int inUse, selected;
+    const char* stepForward;
+    const char* said;  // nothing when accepted
+  };
+  const Case cases[] = {
+      {vk::Space, 0, "Space", "「快进一句」的按键「Space」是选中的切换对话的热键「空格(默认)」"},
+      {vk::Space, 1, "Return", "「快进一句」的按键「Return」是选中的切换对话的热键「回车」"},
+      {vk::Space, 1, "Space", "「快进一句」的按键「Space」是现在切换对话的热键（新选的热键重新启动软件后才生效）"},
+      {vk::Return, 0, "Return", "是现在切换对话的热键"},
+      {vk::Space, 0, "Shift+Space", nullptr},
+      {vk::Space, 4, "Ctrl+Alt+PgDown", nullptr},  // Ctrl as a modifier is no clash
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stepForward);
+    fs::remove(dir.dataDir() / "HotKeys.opi");
+    FakeKeysHost host;
+    host.dialogue = c.inUse;
+    FakeHotkeyWindow window;
+    window.selected = c.selected;
+    loadHotkeySetup(window, host);
+    window.keyTexts[2] = c.stepForward;
+    ScriptedPrompter prompter;
+    applyHotkeySetup(window, host, prompter);
+    ASSERT_EQ(prompter.boxes.size(), 1u);
+    if (!c.said) {
+      EXPECT_EQ(prompter.boxes[0].text, kHotkeySavedText);
+      EXPECT_EQ(formatKeyCombo(host.keys[2]), c.stepForward);
+      continue;
+    }
+    EXPECT_NE(prompter.boxes[0].text.find(c.said), std::string::npos) << prompter.boxes[0].text;
+    EXPECT_EQ(prompter.boxes[0].title, "出错了");
+    EXPECT_FALSE(window.closed);
+    EXPECT_EQ(host.handedOver, 0);
     EXPECT_FALSE(fs::exists(dir.dataDir() / "HotKeys.opi"));
   }
 }

@@ -21,6 +21,7 @@ class KeyAdvanceE2E : public QObject {
   void threeSpacePressesShowLineTwo();
   void enterChosenIgnoresSpace();
   void playerKeysPauseAndStepFromTheGame();
+  void combinationSentAtOnceWithCtrlAsTheDialogueKey();
 };
 
 void KeyAdvanceE2E::threeSpacePressesShowLineTwo() {
@@ -75,15 +76,40 @@ void KeyAdvanceE2E::playerKeysPauseAndStepFromTheGame() {
            u("keyup"), u("ctrl+alt")});
   QTRY_COMPARE(state.mainLineNumber, 1);
   QCOMPARE(window->findChild<QLabel*>(u("状态提示"))->text(), u("已成功将对话往前一个屏幕。对话数：2"));
+  // A controller's button sends the whole combination at once: one step.
+  xdotool({u("key"), u("--delay"), u("0"), u("ctrl+alt+Next")});
+  QTRY_COMPARE(state.mainLineNumber, 2);
+  QTest::qWait(200);
+  QCOMPARE(state.mainLineNumber, 2);
 
   xdotool({u("key"), u("Pause")});
   QTRY_VERIFY(window->controller().countingPaused());
   xdotool({u("key"), u("space")});
   QTest::qWait(300);
-  QCOMPARE(state.mainLineNumber, 1);
+  QCOMPARE(state.mainLineNumber, 2);
   xdotool({u("key"), u("Pause"), u("sleep"), u("0.2"), u("key"), u("space")});
-  QTRY_COMPARE(state.mainLineNumber, 2);
+  QTRY_COMPARE(state.mainLineNumber, 3);
   QVERIFY(game.hasFocus());
+  QVERIFY(lumivox.prompter.boxes.empty());
+}
+
+// Its Ctrl is no dialogue press: the combination steps forward once, and
+// Ctrl alone still advances.
+void KeyAdvanceE2E::combinationSentAtOnceWithCtrlAsTheDialogueKey() {
+  TempWorkDir dir;
+  writeBytes(dir.dataDir() / "HotKeys.opi", "KXQ2M-7TRW4-HPN8V-3GZL6-YJC9B\r\n");
+  Lumivox lumivox;
+  GameWindow game;
+  const auto& state = lumivox.window->controller().state();
+
+  xdotool({u("key"), u("--delay"), u("0"), u("ctrl+alt+Next")});
+  QTRY_COMPARE(state.mainLineNumber, 1);
+  QVERIFY(lumivox.window->findChild<QLabel*>(u("状态提示"))->text().startsWith(u("已成功将对话后移一个屏幕")));
+  QTest::qWait(300);
+  QCOMPARE(state.mainLineNumber, 1);
+  xdotool({u("key"), u("ctrl")});
+  QTRY_COMPARE(state.mainLineNumber, 2);
+  QCOMPARE(lumivox.window->findChild<QLabel*>(u("状态提示"))->text(), u("确认用户跳过对话。对话数：1"));
   QVERIFY(lumivox.prompter.boxes.empty());
 }
 

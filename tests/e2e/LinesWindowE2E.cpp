@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLineEdit>
 #include <QListView>
 #include <QPointer>
 #include <QScreen>
@@ -30,6 +31,12 @@ QWidget* linesWindow() {
   return found;
 }
 
+// The lines key, its modifiers held across a poll as a player holds them.
+void pressLinesKey() {
+  xdotool({u("keydown"), u("ctrl+alt"), u("sleep"), u("0.1"), u("key"), u("Home"), u("sleep"), u("0.1"), u("keyup"),
+           u("ctrl+alt")});
+}
+
 QString mainLine(int number) {
   return u(LookupLine(pathInCurrentDirectory(kMainLibraryFile), "Quorra", std::to_string(number), "<none>"));
 }
@@ -40,6 +47,7 @@ class LinesWindowE2E : public QObject {
   Q_OBJECT
  private slots:
   void openFromTheMenuAndAClickOnALineResyncs();
+  void theLinesKeyLeavesTheFocusInTheGame();
 };
 
 void LinesWindowE2E::openFromTheMenuAndAClickOnALineResyncs() {
@@ -94,6 +102,59 @@ void LinesWindowE2E::openFromTheMenuAndAClickOnALineResyncs() {
   QTRY_VERIFY(lines->isActiveWindow());
   QTest::keyClick(list, Qt::Key_Escape);
   QTRY_VERIFY(!closing);
+}
+
+// The lines key pressed in the game, with no window manager and under
+// openbox: the window opens and the game keeps the focus, so its next press
+// counts; pressed again, the key gives the window the focus, in 查找 with its
+// text selected; Esc closes it and the game has the focus again.
+void LinesWindowE2E::theLinesKeyLeavesTheFocusInTheGame() {
+  for (const bool underOpenbox : {false, true}) {
+    QProcess windowManager;
+    if (underOpenbox) {
+      windowManager.start(u("openbox"), {u("--sm-disable")});
+      QVERIFY2(windowManager.waitForStarted(5000), "openbox is needed: ./scripts/install-packages.sh base");
+      QTRY_VERIFY(run(u("xprop"), {u("-root"), u("_NET_SUPPORTING_WM_CHECK")}).contains(u("window id")));
+    }
+    TempWorkDir dir;
+    DesktopLumivox<ScriptedPrompter> lumivox;
+    QVERIFY(lumivox.exposed);
+    GameWindow game(kGameAt);
+    xdotool({u("key"), u("space")});
+    QTRY_COMPARE(lumivox.state().mainLineNumber, 1);
+
+    pressLinesKey();
+    QWidget* lines = nullptr;
+    QTRY_VERIFY((lines = linesWindow()) != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(lines));
+    QTest::qWait(300);
+    QVERIFY(game.hasFocus());
+    QVERIFY(!lines->frameGeometry().intersects(lumivox.window->frameGeometry()));
+    xdotool({u("key"), u("space")});
+    QTRY_COMPARE(lumivox.state().mainLineNumber, 2);
+    auto* list = lines->findChild<QListView*>(u(kLinesListName));
+    QTRY_COMPARE(list->currentIndex().row(), 1);
+
+    auto* find = lines->findChild<QLineEdit*>(u(kFindTextName));
+    find->setText(u("主线"));
+    pressLinesKey();
+    QTRY_VERIFY(lines->isActiveWindow());
+    QTRY_COMPARE(QApplication::focusWidget(), find);
+    QCOMPARE(find->selectedText(), u("主线"));
+
+    QPointer<QWidget> closing = lines;
+    xdotool({u("key"), u("Escape")});
+    QTRY_VERIFY(!closing);
+    QTRY_VERIFY(game.hasFocus());
+    QTest::qWait(100);
+    xdotool({u("key"), u("space")});
+    QTRY_COMPARE(lumivox.state().mainLineNumber, 3);
+    QVERIFY(lumivox.prompter.boxes.empty());
+    if (underOpenbox) {
+      windowManager.terminate();
+      windowManager.waitForFinished(5000);
+    }
+  }
 }
 
 QTEST_MAIN(LinesWindowE2E)

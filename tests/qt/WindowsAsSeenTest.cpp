@@ -1,13 +1,14 @@
 // The windows as a player and a screen reader meet them: each secondary
-// window is announced as a dialog by its caption, About stands on its own
-// unless the main window stays on top, a box belongs to the main window when
-// no window is active, and the main window's texts sit clear of its frames
-// and its lower edge.
+// window is announced as a dialog by its caption, the lines window as a
+// window beside the main one, About stands on its own unless the main window
+// stays on top, a box belongs to the main window when no window is active,
+// and the main window's texts sit clear of its frames and its lower edge.
 #include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
@@ -46,6 +47,7 @@ class WindowsAsSeenTest : public QObject {
   Q_OBJECT
  private slots:
   void secondaryWindowsAreDialogs();
+  void theLinesWindowIsAWindowBesideTheMainOne();
   void aboutHasNoOwnerAndShowsLongThanksFromTheirStart();
   void aboutBelongsToTheMainWindowWhileThatStaysOnTop();
   void aBoxBelongsToTheMainWindowWhenNoWindowIsActive();
@@ -79,6 +81,23 @@ void WindowsAsSeenTest::secondaryWindowsAreDialogs() {
   });
   h.action("使用帮助")->trigger();
   QVERIFY(helpSeen);
+}
+
+void WindowsAsSeenTest::theLinesWindowIsAWindowBesideTheMainOne() {
+  IndexHarness h;
+  h.open();
+  h.window->move(200, 40);
+  h.window->show();
+  QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+  h.action("对话列表")->trigger();
+  QWidget* lines = nullptr;
+  QTRY_VERIFY((lines = topLevel("Lines")));
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(lines);
+  QVERIFY(accessible);
+  QCOMPARE(accessible->role(), QAccessible::Window);
+  QCOMPARE(accessible->text(QAccessible::Name), lines->windowTitle());
+  QVERIFY(!lines->frameGeometry().intersects(h.window->frameGeometry()));
+  QVERIFY(lines->screen()->availableGeometry().contains(lines->frameGeometry()));
 }
 
 void WindowsAsSeenTest::aboutHasNoOwnerAndShowsLongThanksFromTheirStart() {

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "platform/ProgramFocusQtX11.h"
+#include "platform/WindowFocusX11.h"
 #include "platform/X11KeyWatch.h"
 #include "qt/IndexWindow.h"
 #include "support/MainWindowParts.h"
@@ -104,6 +105,7 @@ class DesktopLumivox : public MainWindowParts {
     services.keys = &keys;
     services.anotherInstanceRunning = [] { return false; };
     services.endProgram = std::move(endProgram);
+    services.windowFocus = &windowFocus;
     window = std::make_unique<lumivox::IndexWindow>(services);
     focus = std::make_unique<lumivox::QtProgramFocus>(
         [this](bool ours) { window->controller().onProgramFocus(ours); });
@@ -132,6 +134,7 @@ class DesktopLumivox : public MainWindowParts {
 
   BoxPrompter prompter;
   lumivox::X11KeyWatch keys;
+  lumivox::X11WindowFocus windowFocus;
   std::unique_ptr<lumivox::QtProgramFocus> focus;
   bool exposed = false;  // the window reached the screen
 };

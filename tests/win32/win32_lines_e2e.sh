@@ -2,7 +2,9 @@
 # The lines window of Lumivox.exe under Wine, on a virtual display of its own
 # (run through with_xvfb.sh, in a Chinese locale): opened from the 对话 menu,
 # a line chosen with the keyboard and one with a click, each resyncing the
-# main window, and the next press in the stand-in game showing the line after.
+# main window, and the next press in the stand-in game showing the line after;
+# opened by the lines key in the game, which keeps the focus, then given the
+# focus by the key again, and Esc handing the focus back to the game.
 # Usage: win32_lines_e2e.sh <folder of Lumivox.exe> <folder of the test programs> <sample Data folder> <prefix folder>
 set -euo pipefail
 program_dir=$1 helper_dir=$2 data=$3
@@ -75,4 +77,32 @@ wait_for 10 no_x_window '^对话列表$' || fail "Esc did not close the lines wi
 focus_window FocusGame
 press_space
 expect_lumivox "确认用户跳过对话。对话数：$((line + 1))" $((line + 1)) "after a press following the click"
+
+press_lines_key() {
+  xdotool keydown ctrl+alt
+  sleep 0.1
+  xdotool key Home
+  sleep 0.1
+  xdotool keyup ctrl+alt
+}
+echo "== the lines key in the game opens the window; the game keeps the focus and its next press counts"
+press_lines_key
+wait_for 10 has_x_window '^对话列表$' || fail "the lines key did not open the lines window"
+sleep 0.5
+is_focused FocusGame || fail "the lines window took the focus: $(probe --foreground) has it"
+press_space
+expect_lumivox "确认用户跳过对话。对话数：$((line + 2))" $((line + 2)) "after a press with the lines window open"
+shot lines-window-beside-game
+
+echo "== the key again gives the window the focus, in 查找; Esc gives it back to the game"
+press_lines_key
+wait_for 10 is_focused 对话列表 || fail "the key again left the focus with $(probe --foreground)"
+xdotool type --delay 100 zzz
+wait_for 10 result_is 没有找到含有「zzz」的对话。 || fail "typing went elsewhere than 查找: \"$(probe LumivoxLines '*' 104)\""
+xdotool key Escape
+wait_for 10 no_x_window '^对话列表$' || fail "Esc did not close the lines window"
+wait_for 10 is_focused FocusGame || fail "Esc left the focus with $(probe --foreground)"
+sleep 0.2
+press_space
+expect_lumivox "确认用户跳过对话。对话数：$((line + 3))" $((line + 3)) "after a press following Esc"
 echo "win32_lines_e2e: passed"
