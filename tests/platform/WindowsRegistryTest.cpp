@@ -97,6 +97,13 @@ TEST(WindowsProgramStarter, StartsMinimizedInItsFolderWithoutTheFocusOrFailsWith
   EXPECT_EQ(readBytes(marker), "show=7\r\ndir=" + gamePath + "\r\n");  // SW_SHOWMINNOACTIVE
 
   EXPECT_FALSE(starter.start(gamePath + "\\missing.exe", gamePath));
-  writeBytes(folder / "ED6_WIN2.exe", "no program\r\n");
+  // The game may still be ending after its marker: its program cannot be
+  // written over until it has.
+  const auto program = folder / "ED6_WIN2.exe";
+  for (int i = 0; i < 1000 && readBytes(program) != "no program\r\n"; ++i) {
+    writeBytes(program, "no program\r\n");
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_EQ(readBytes(program), "no program\r\n");
   EXPECT_FALSE(starter.start(gamePath + "\\ED6_WIN2.exe", gamePath));
 }
