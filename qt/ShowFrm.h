@@ -25,7 +25,7 @@ class ShowFrm final : public QDialog, public ShowView {
   ShowFrm(ShowFrmMembers& members, ShowHost& host, QWidget& mainWindow, Prompter& prompter);
 
   // The menu command, after the load.
-  void open() { controller_->open(); }
+  void open() override { controller_->open(); }
   ShowController& controller() { return *controller_; }
 
   // ShowView
