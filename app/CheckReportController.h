@@ -26,9 +26,9 @@ class CheckReportView {
 class CheckReportWindows {
  public:
   virtual ~CheckReportWindows() = default;
-  // Modeless and without an owner; the front end tells `controller`
-  // (onWindowClosed) when it has gone. Null when the system refuses the
-  // window.
+  // Modeless, and owned as About is (by the main window while that stays on
+  // top); the front end tells `controller` (onWindowClosed) when it has gone.
+  // Null when the system refuses the window.
   virtual CheckReportView* openCheckReport(CheckReportController& controller) = 0;
   virtual void raiseCheckReport() = 0;
 };

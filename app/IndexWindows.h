@@ -22,8 +22,9 @@ class IndexWindows : public CheckReportWindows {
   virtual void openJump(DialogueState& state) = 0;   // TextNO, modal
   virtual void openAutoSave(IndexModel& index) = 0;  // AutoSave, modal, after its load
   virtual void openHelp() = 0;                       // Help, modal
-  // About, modeless and without an owner; the front end tells the controller
-  // when it has gone.
+  // About, modeless and without an owner but the main window while that
+  // stays on top (so it stands above it); the front end tells the
+  // controller when it has gone.
   virtual void openAbout(const std::string& mainLibraryPath) = 0;
   virtual void raiseAbout() = 0;
   // ShowFrm: created (its load runs) and opened with its logic.
@@ -34,7 +35,8 @@ class IndexWindows : public CheckReportWindows {
   // controller as it opens and detaches as it goes.
   virtual void openLines(LinesController& lines, const std::optional<ScreenRect>& game) = 0;
   // The main window's stay-on-top and opacity, told at start and on every
-  // change, for the windows that follow it (now and when they open later).
+  // change, for the windows that follow it and those it owns while on top
+  // (now and when they open later).
   virtual void applyWindowLook(bool onTop, int opacityPercent) = 0;
 };
 

@@ -3,20 +3,12 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "platform/Utf16.h"
+#include "platform/WideTextWin.h"
 
 namespace lumivox {
-namespace {
-
-std::wstring wide(const std::string& utf8) {
-  const std::u16string text = utf8ToUtf16(utf8);
-  return std::wstring(text.begin(), text.end());
-}
-
-}  // namespace
 
 bool WindowsProgramStarter::start(const std::string& program, const std::string& folder) {
-  const std::wstring file = wide(program), directory = wide(folder);
+  const std::wstring file = utf8ToWide(program), directory = utf8ToWide(folder);
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_FLAG_NO_UI;  // the caller says what went wrong

@@ -2,36 +2,33 @@
 
 #include <windows.h>
 
-#include "platform/TextCodec.h"
+#include "platform/WideTextWin.h"
 
 namespace lumivox {
 namespace {
 
-class WindowsRegistryKey final : public RegistryKey {
+class WindowsRegistryKey final : public StoredValueKey {
  public:
   explicit WindowsRegistryKey(HKEY key) : key_(key) {}
   ~WindowsRegistryKey() override { RegCloseKey(key_); }
   WindowsRegistryKey(const WindowsRegistryKey&) = delete;
   WindowsRegistryKey& operator=(const WindowsRegistryKey&) = delete;
 
-  std::optional<ValueInfo> queryInfo(const std::string& valueName) override {
-    DWORD type = 0, size = 0;
-    if (RegQueryValueExA(key_, utf8ToGbk(valueName).c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-      return std::nullopt;
-    return ValueInfo{type, size};
-  }
-
-  std::optional<std::uint32_t> queryData(const std::string& valueName, char* buffer, std::uint32_t capacity) override {
-    // The registry writes at most `size` bytes and fails when the data is
-    // longer, so it never writes past the buffer.
-    DWORD type = 0, size = capacity;
-    if (RegQueryValueExA(key_, utf8ToGbk(valueName).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
-        ERROR_SUCCESS)
-      return std::nullopt;
-    return size;
-  }
-
  private:
+  std::optional<StoredRegistryValue> read(const std::string& valueName) override {
+    const std::wstring name = utf8ToWide(valueName);
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExW(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+    StoredRegistryValue value{type, std::string(size, '\0')};
+    // A value that grew in between does not fit and reads as nothing.
+    if (size > 0 && RegQueryValueExW(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data.data()),
+                                     &size) != ERROR_SUCCESS)
+      return std::nullopt;
+    value.type = type;
+    value.data.resize(size);
+    return value;
+  }
+
   HKEY key_;
 };
 
@@ -40,7 +37,7 @@ class WindowsRegistryKey final : public RegistryKey {
 std::unique_ptr<RegistryKey> WindowsRegistry::openKey(std::uint32_t root, const std::string& path) {
   HKEY key = nullptr;
   const HKEY rootKey = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
-  if (RegOpenKeyExA(rootKey, utf8ToGbk(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return nullptr;
+  if (RegOpenKeyExW(rootKey, utf8ToWide(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return nullptr;
   return std::make_unique<WindowsRegistryKey>(key);
 }
 

@@ -8,12 +8,9 @@
 
 namespace lumivox {
 
-// A value as a Wine registry file stores it: its type and raw data, text as
-// UTF-16LE with the terminator the file implies.
-struct WineRegistryValue {
-  std::uint32_t type = kRegNone;
-  std::string data;
-};
+// A value as a Wine registry file stores it, text with the terminator the
+// file implies.
+using WineRegistryValue = StoredRegistryValue;
 
 // What follows reads the text of a registry file in the format Wine keeps
 // (user.reg): "[key\\path]" sections of "name"=data lines, as Wine reads it.

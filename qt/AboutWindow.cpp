@@ -1,9 +1,9 @@
 #include "qt/AboutWindow.h"
 
 #include <QLabel>
-#include <QWindow>
 
 #include "info/AboutForm.h"
+#include "qt/ApplyWindowLook.h"
 #include "qt/FormBuilder.h"
 #include "qt/QtText.h"
 #include "qt/QtTicker.h"
@@ -40,9 +40,7 @@ std::string AboutWindow::controlText(std::string_view control) const { return la
 
 void AboutWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  // A dialog is kept above whatever window was active when it opened; About
-  // has no owner and stands on its own.
-  if (QWindow* window = windowHandle()) window->setTransientParent(nullptr);
+  keepToItsOwner(*this);
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event) {

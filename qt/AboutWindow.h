@@ -17,8 +17,9 @@ class Prompter;
 class QtTicker;
 
 // The About window: version, the main library's build and line counts,
-// credits, contact and the rotating thanks list. Modeless and without an
-// owner; it deletes itself when closed, which stops both its timers.
+// credits, contact and the rotating thanks list. Modeless, without an owner
+// but the main window while that stays on top; it deletes itself when
+// closed, which stops both its timers.
 class AboutWindow final : public QDialog, public AboutView {
   Q_OBJECT
  public:

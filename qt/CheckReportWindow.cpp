@@ -4,8 +4,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QWindow>
 
+#include "qt/ApplyWindowLook.h"
 #include "qt/FormBuilder.h"
 #include "qt/QtText.h"
 
@@ -54,8 +54,7 @@ void CheckReportWindow::showReport(const std::string& summary, const std::vector
 
 void CheckReportWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  // Kept beside the main window, not above whatever was active when it opened.
-  if (QWindow* window = windowHandle()) window->setTransientParent(nullptr);
+  keepToItsOwner(*this);
 }
 
 }  // namespace lumivox

@@ -10,8 +10,8 @@ namespace lumivox {
 
 // 帮助 › 检查词库's report: the counts on top, one row a finding below, in
 // a window of its own that the player may keep open beside the library.
-// Modeless and without an owner; it deletes itself when closed and tells its
-// controller.
+// Modeless, without an owner but the main window while that stays on top; it
+// deletes itself when closed and tells its controller.
 class CheckReportWindow final : public QDialog, public CheckReportView {
   Q_OBJECT
  public:

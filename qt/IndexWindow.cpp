@@ -163,6 +163,7 @@ void IndexWindow::openHelp() { HelpWindow::open(this); }
 
 void IndexWindow::openAbout(const std::string& mainLibraryPath) {
   about_ = new AboutWindow(mainLibraryPath, prompter());
+  setOwnerWhileOnTop(*about_, *this, followersOnTop_);
   connect(about_, &QObject::destroyed, this, [this] { controller_->onAboutClosed(); });
   about_->show();
 }
@@ -176,6 +177,7 @@ void IndexWindow::raiseAbout() {
 
 CheckReportView* IndexWindow::openCheckReport(CheckReportController& controller) {
   checkReport_ = new CheckReportWindow(controller);
+  setOwnerWhileOnTop(*checkReport_, *this, followersOnTop_);
   checkReport_->show();
   return checkReport_;
 }
@@ -211,6 +213,8 @@ void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
   followersOnTop_ = onTop;
   followersOpacity_ = opacityPercent;
   if (lines_) lines_->applyLook(onTop, opacityPercent);
+  for (QWidget* window : {static_cast<QWidget*>(about_), static_cast<QWidget*>(checkReport_)})
+    if (window) setOwnerWhileOnTop(*window, *this, onTop);
 }
 
 void IndexWindow::closeEvent(QCloseEvent* event) {

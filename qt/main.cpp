@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
   };
 
   lumivox::IndexWindow window(services);
+  prompter.setMainWindow(&window);
   const lumivox::QtProgramFocus focus([&window](bool ours) { window.controller().onProgramFocus(ours); });
   if (!window.load() || ended) return 0;
   window.show();

@@ -18,7 +18,7 @@ for group in "$@"; do
                      clang libclang-rt-dev  # clang: sanitizers and libFuzzer
                      python3 clang-tidy) ;;  # the layer check; the faults clang-tidy finds
     wine) packages+=(g++-mingw-w64-x86-64-posix wine wine64 locales cmake libgtest-dev
-                     xvfb xdotool fonts-wqy-microhei imagemagick  # Lumivox.exe end to end
+                     xvfb xdotool x11-utils fonts-wqy-microhei imagemagick  # Lumivox.exe end to end
                      librsvg2-bin icoutils qt6-base-dev) ;;  # its icon and show picture
     *) echo "install-packages: unknown group $group" >&2; exit 2 ;;
   esac

@@ -10,8 +10,9 @@
 
 namespace lumivox {
 
-// The About window over its controller: modeless and without an owner; it
-// tells whoever opened it when it has gone.
+// The About window over its controller: modeless, without an owner but the
+// main window while that stays on top; it tells whoever opened it when it
+// has gone.
 class AboutWindow final : public FormWindow, public AboutView {
  public:
   // Creates, loads and shows it; null when the system refuses the window.

@@ -19,4 +19,9 @@ void setOpacityPercent(HWND window, int percent) {
   if (style & WS_EX_LAYERED) SetWindowLongPtrW(window, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
 }
 
+void setOwnerWhileOnTop(HWND window, HWND owner, bool onTop) {
+  SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(onTop ? owner : nullptr));
+  setStaysOnTop(window, onTop);
+}
+
 }  // namespace lumivox

@@ -8,8 +8,9 @@
 namespace lumivox {
 
 // 帮助 › 检查词库's report: the counts on top, one row a finding in a list
-// box below, and 关闭. Modeless, without an owner and sizable; it deletes
-// itself when its window goes and tells whoever opened it.
+// box below, and 关闭. Modeless and sizable, without an owner but the main
+// window while that stays on top; it deletes itself when its window goes and
+// tells whoever opened it.
 class CheckReportWindow final : public CheckReportView {
  public:
   static constexpr wchar_t kClassName[] = L"LumivoxCheckReport";

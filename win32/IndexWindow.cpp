@@ -125,7 +125,8 @@ void IndexWindow::openAbout(const std::string& mainLibraryPath) {
     about_ = nullptr;
     controller_->onAboutClosed();
   });
-  if (!about_) controller_->onAboutClosed();
+  if (!about_) return controller_->onAboutClosed();
+  setOwnerWhileOnTop(about_->handle(), window_, followersOnTop_);
 }
 
 void IndexWindow::raiseAbout() {
@@ -139,6 +140,7 @@ CheckReportView* IndexWindow::openCheckReport(CheckReportController& controller)
     checkReport_ = nullptr;
     controller.onWindowClosed();
   });
+  if (checkReport_) setOwnerWhileOnTop(checkReport_->handle(), window_, followersOnTop_);
   return checkReport_;
 }
 
@@ -160,6 +162,8 @@ void IndexWindow::applyWindowLook(bool onTop, int opacityPercent) {
   followersOnTop_ = onTop;
   followersOpacity_ = opacityPercent;
   if (lines_) lines_->applyLook(onTop, opacityPercent);
+  if (about_) setOwnerWhileOnTop(about_->handle(), window_, onTop);
+  if (checkReport_) setOwnerWhileOnTop(checkReport_->handle(), window_, onTop);
 }
 
 LRESULT CALLBACK IndexWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

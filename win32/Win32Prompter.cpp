@@ -31,16 +31,21 @@ LRESULT CALLBACK nameButtonsInChinese(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-int showBox(const std::string& text, const std::string& title, UINT style) {
-  HWND owner = GetActiveWindow();
+}  // namespace
+
+HWND Win32Prompter::owner() const {
+  if (HWND active = GetActiveWindow()) return active;
+  return mainWindow_ && IsWindowVisible(mainWindow_) ? mainWindow_ : nullptr;
+}
+
+int Win32Prompter::showBox(const std::string& text, const std::string& title, UINT style) const {
+  HWND owner = this->owner();
   if (!owner) style |= MB_TASKMODAL;
   HHOOK hook = SetWindowsHookExW(WH_CBT, nameButtonsInChinese, nullptr, GetCurrentThreadId());
   const int answer = MessageBoxW(owner, toWide(text).c_str(), toWide(title).c_str(), style);
   if (hook) UnhookWindowsHookEx(hook);
   return answer;
 }
-
-}  // namespace
 
 void Win32Prompter::inform(const std::string& text, const std::string& title, Icon icon) {
   showBox(text, title, MB_OK | iconStyle(icon));
@@ -54,7 +59,7 @@ bool Win32Prompter::ask(const std::string& text, const std::string& title, Butto
 
 std::optional<std::string> Win32Prompter::input(const std::string& prompt, const std::string& title,
                                                 const std::string& initialText) {
-  const auto answer = runInputBox(GetActiveWindow(), toWide(prompt), toWide(title), toWide(initialText));
+  const auto answer = runInputBox(owner(), toWide(prompt), toWide(title), toWide(initialText));
   if (!answer) return std::nullopt;
   return fromWide(*answer);
 }

@@ -45,6 +45,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
 
   lumivox::IndexWindow window(instance, services);
   if (!window.create()) return 1;
+  prompter.setMainWindow(window.handle());
   ShowWindow(window.handle(), showMode);
   window.controller().onShown();
   MSG message{};

@@ -9,6 +9,7 @@
 # folder. Then, in a locale whose character set cannot carry the folder's
 # name, with the game folder gone and with a prefix that does not exist, the
 # launch must start no wine, make no prefix and show the launcher's error box.
+# Last, the game in the prefix's own C: drive, in C:\games\空之 sky.
 # Usage: game_launch_e2e.sh <lumivox> <stand-in game .exe> <locale folder> <sample Data folder> <prefix folder>
 set -euo pipefail
 lumivox=$1 game=$2 locales=$3 data=$4
@@ -117,3 +118,24 @@ stop_lumivox
 [ "$(wc -l <"$wine_runs")" -eq 1 ] || fail "wine was run for a prefix that is not there: $(cat "$wine_runs")"
 [ -e "$work/no-prefix" ] && fail "a prefix was made in $work/no-prefix"
 echo "game_launch_e2e: the C locale, a missing game folder and a missing prefix started nothing and showed the error box"
+
+# The game on the prefix's C: drive, in a folder named in Chinese, as its
+# set-up records it: in the system's ANSI code page, GBK in this locale (Wine
+# keeps that as the same UTF-16 that reg add writes).
+sky="$WINEPREFIX/drive_c/games/空之 sky"
+rm -rf "$WINEPREFIX/drive_c/games"
+trap 'cleanup; rm -rf "$WINEPREFIX/drive_c/games"' EXIT
+mkdir -p "$sky"
+cp "$game" "$sky/ED6_WIN2.exe"
+in_chinese wine reg add 'HKCU\Software\Falcom\Fsetup' /v ED_SORA2 /t REG_SZ /d 'C:\games\空之 sky' /f >/dev/null ||
+  fail "wine reg add of C:\\games\\空之 sky failed"
+wineserver -w
+launch_from_menu "$WINEPREFIX"
+wait_for 90 test -s "$sky/ED6_WIN2.started" || fail "the game in C:\\games\\空之 sky was not started"
+started=$(tr -d '\r' <"$sky/ED6_WIN2.started")
+[ "$started" = "$(printf 'show=2\ndir=C:\\games\\空之 sky')" ] ||
+  fail "the game in C:\\games\\空之 sky was not started minimized in its folder: $started"
+[ "$(wc -l <"$wine_runs")" -eq 2 ] || fail "wine was run other than once for C:\\games\\空之 sky: $(cat "$wine_runs")"
+error_box_shown && fail "an error box came with the game in C:\\games\\空之 sky"
+stop_lumivox
+echo "game_launch_e2e: the game in C:\\games\\空之 sky started minimized in its folder"

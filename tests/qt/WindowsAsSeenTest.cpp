@@ -1,6 +1,7 @@
 // The windows as a player and a screen reader meet them: each secondary
 // window is announced as a dialog by its caption, the lines window as a
-// window beside the main one, About stands on its own,
+// window beside the main one, About stands on its own unless the main window
+// stays on top, a box belongs to the main window when no window is active,
 // and the main window's texts sit clear of its frames and its lower edge.
 #include <QAccessible>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QtTest>
 
 #include "qt/IndexWindow.h"
+#include "qt/QtPrompter.h"
 #include "platform/TextCodec.h"
 #include "support/Files.h"
 #include "support/IndexHarness.h"
@@ -47,6 +49,8 @@ class WindowsAsSeenTest : public QObject {
   void secondaryWindowsAreDialogs();
   void theLinesWindowIsAWindowBesideTheMainOne();
   void aboutHasNoOwnerAndShowsLongThanksFromTheirStart();
+  void aboutBelongsToTheMainWindowWhileThatStaysOnTop();
+  void aBoxBelongsToTheMainWindowWhenNoWindowIsActive();
   void mainWindowTextsStayClearOfFramesAndEdges();
   void aLongCounterPageScrollsInItsArea();
 };
@@ -109,6 +113,51 @@ void WindowsAsSeenTest::aboutHasNoOwnerAndShowsLongThanksFromTheirStart() {
   QCOMPARE(about->windowHandle()->transientParent(), nullptr);
   auto* thanks = about->findChild<QLabel*>(u("SThanks"));
   QVERIFY(thanks->alignment() & Qt::AlignTop);
+}
+
+// The window manager keeps a window above the one it is for.
+void WindowsAsSeenTest::aboutBelongsToTheMainWindowWhileThatStaysOnTop() {
+  IndexHarness h;
+  IndexWindow& w = h.open();
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  QWindow* native = w.windowHandle();
+  h.action("总在最前")->trigger();
+  h.action("关于")->trigger();
+  QWidget* about = nullptr;
+  QTRY_VERIFY((about = topLevel("About")));
+  QVERIFY(QTest::qWaitForWindowExposed(about));
+  QCOMPARE(about->windowHandle()->transientParent(), native);
+
+  const QPoint at = about->pos();
+  h.action("总在最前")->trigger();
+  QTRY_VERIFY(about->isVisible());
+  QCOMPARE(about->windowHandle()->transientParent(), nullptr);
+  QCOMPARE(about->pos(), at);
+  h.action("总在最前")->trigger();
+  QTRY_VERIFY(about->isVisible());
+  QCOMPARE(about->windowHandle()->transientParent(), native);
+}
+
+void WindowsAsSeenTest::aBoxBelongsToTheMainWindowWhenNoWindowIsActive() {
+  QWidget main;
+  main.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&main));
+  QApplication::setActiveWindow(nullptr);
+  QtPrompter prompter;
+  prompter.setMainWindow(&main);
+  QWidget* owner = &main;
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (!box) return;
+    seen = true;
+    owner = box->parentWidget();
+    box->close();
+  });
+  prompter.inform("个人设置保存失败", "发生错误", Prompter::Icon::Critical);
+  QVERIFY(seen);
+  QCOMPARE(owner, &main);
 }
 
 void WindowsAsSeenTest::mainWindowTextsStayClearOfFramesAndEdges() {

@@ -9,10 +9,12 @@
 // window or a control is not there.
 // "%" gives how the window stands over others: "topmost" or "normal", then
 // its layered alpha (255 when it is not layered).
+// "^" gives the title of the window's owner (an empty line when it has none).
 // "--foreground" prints the title of the window Wine sends the keys to,
-// which is not always the one holding the X focus.
-// Usage: WindowProbe <class> <title|*> [<control id or name>|@|@name|#name...]
-//        WindowProbe --foreground
+// which is not always the one holding the X focus; "--stacking" the titles
+// of the shown top-level windows, the topmost first.
+// Usage: WindowProbe <class> <title|*> [<control id or name>|@|@name|#name|%|^...]
+//        WindowProbe --foreground | --stacking
 #include <windows.h>
 
 #include <cstdio>
@@ -72,6 +74,16 @@ int wmain(int argc, wchar_t** argv) {
     printLine(textOf(foreground));
     return 0;
   }
+  if (argc == 2 && std::wcscmp(argv[1], L"--stacking") == 0) {
+    // Top-level windows come in their order on the screen, the top one first.
+    EnumWindows(
+        [](HWND window, LPARAM) -> BOOL {
+          if (IsWindowVisible(window)) printLine(textOf(window));
+          return TRUE;
+        },
+        0);
+    return 0;
+  }
   if (argc < 3) {
     std::fputs("usage: WindowProbe <class> <title|*> [<control id>...]\n", stderr);
     return 2;
@@ -95,6 +107,11 @@ int wmain(int argc, wchar_t** argv) {
           !(flags & LWA_ALPHA))
         alpha = 255;
       std::printf("%s %d\n", (style & WS_EX_TOPMOST) ? "topmost" : "normal", alpha);
+      continue;
+    }
+    if (std::wcscmp(argv[i], L"^") == 0) {
+      const HWND owner = GetWindow(window, GW_OWNER);
+      printLine(owner ? textOf(owner) : std::wstring());
       continue;
     }
     if (where && *name == L'\0') {

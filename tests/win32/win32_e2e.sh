@@ -13,6 +13,8 @@ export WINEPREFIX=$4
 e2e_name=win32_e2e
 source "$(dirname "$0")/wine_desktop.sh"
 make_prefix 96
+# The prefix is kept between runs: the settings a run left, failed midway, are not this run's.
+rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Lumivox
 
 start_work
 windows_work="Z:${work//\//\\}"
@@ -195,6 +197,50 @@ focus_window 关于『Lumivox』
 xdotool key Escape
 wait_for 10 no_x_window '^关于『Lumivox』$' || fail "Esc did not close About"
 
+echo "== after About closes with Enter, the next press in the game counts; a press outside Wine is heard by no Windows program"
+# The player's way: Ctrl+S and Enter on its box, Alt+H A and Enter on About,
+# a click into the game, Space. The game is the stand-in of the prefix, then
+# an X window outside Wine: Lumivox learns that the focus went there and
+# leaves it there, but Wine hands its programs only the keys pressed in
+# windows of its own prefix; the next press in the stand-in game counts.
+xmessage -geometry 300x120+700+600 -title OutsideGame "X window outside Wine" >/dev/null 2>&1 &
+outside_pid=$!
+save_and_close_about() {
+  focus_window Lumivox
+  xdotool key ctrl+s
+  wait_for 10 has_x_window '^恭喜$' || fail "Ctrl+S showed no box \"恭喜\""
+  focus_box 恭喜
+  xdotool key Return
+  wait_for 10 no_x_window '^恭喜$' || fail "Enter did not close the box \"恭喜\""
+  focus_window Lumivox
+  xdotool key alt+h a
+  wait_for 10 has_x_window '^关于『Lumivox』$' || fail "About did not open"
+  focus_box 关于『Lumivox』
+  xdotool key Return
+  wait_for 10 no_x_window '^关于『Lumivox』$' || fail "Enter did not close About"
+}
+# The line alone: by now the minute's auto-save may have written its own status.
+shown_line() { [ "$(probe LumivoxIndex '*' 对话内容)" = "$(library_line "$1")" ]; }
+save_and_close_about
+focus_window FocusGame
+press_space
+expect_lumivox 确认用户跳过对话。对话数：13 13 "after About closed with Enter and a press in the stand-in game"
+save_and_close_about
+wait_for 10 has_x_window '^OutsideGame$' || fail "the X window outside Wine did not appear"
+outside=$(x_window '^OutsideGame$')
+xdotool mousemove --window "$outside" 100 60 click 1
+xdotool windowfocus --sync "$outside"  # as a window manager gives it to a clicked window
+not_lumivox_foreground() { [ "$(probe --foreground)" != Lumivox ]; }
+wait_for 10 not_lumivox_foreground || fail "Lumivox stayed the foreground after a click outside Wine"
+press_space
+sleep 0.5
+[ "$(xdotool getwindowfocus)" = "$outside" ] || fail "the focus went back from the window outside Wine to $(focused_title)"
+shown_line 13 || fail "a press outside Wine moved Lumivox to \"$(lumivox_texts)\""
+focus_window FocusGame
+press_space
+expect_lumivox 确认用户跳过对话。对话数：14 14 "after a click outside Wine and a press in the stand-in game"
+kill "$outside_pid"
+
 echo "== the track choice: Label9 collapses it, the menu brings it back"
 outer_size() { probe LumivoxIndex '*' @; }
 click_label() {  # $1: the control, $2: the mouse button
@@ -254,15 +300,19 @@ focus_window FocusGame
 press_space
 expect_lumivox 确认用户跳过对话。对话数：7 7 "after a jump to 7 and a press"
 
-# Ends Lumivox with Del, answered 是(&Y), and starts it again in the same folder.
+# Ends Lumivox with Del, answered 是(&Y), and starts it again in the same
+# folder, in the locale $1 when given.
 restart_lumivox() {
   focus_window Lumivox
+  # Wine's foreground may be Lumivox while the X focus stayed where a window
+  # that went had it: the key would be lost.
+  xdotool windowfocus --sync "$(x_window '^Lumivox$')"
   xdotool key Delete
   wait_for 10 has_x_window '^退出确认$' || fail "Del showed no box \"退出确认\""
   focus_box 退出确认
   xdotool key y
   wait_for 10 no_x_window '^Lumivox$' || fail "Lumivox did not end"
-  (cd "$work/run" && exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &
+  (cd "$work/run" && LC_ALL=${1:-$LC_ALL} exec wine "$program_dir/Lumivox.exe" >/dev/null 2>&1) &
   wait_for 30 has_x_window '^Lumivox$' || fail "the Lumivox window did not appear again"
 }
 
@@ -334,8 +384,6 @@ focus_window FocusGame
 xdotool keydown Return
 sleep 0.06
 xdotool keyup Return
-# The line alone: by now the minute's auto-save may have written its own status.
-shown_line() { [ "$(probe LumivoxIndex '*' 对话内容)" = "$(library_line "$1")" ]; }
 wait_for 10 shown_line 1 || fail "after Enter once the second copy ended: Lumivox shows \"$(lumivox_texts)\""
 
 echo "== 总在最前 makes the main window topmost, 透明度 70 % layers it; both come back after a restart"
@@ -358,6 +406,33 @@ wait_for 10 look_is "topmost 179" || fail "70 % left the main window \"$(probe L
 wait_for 5 settings_hold "StayOnTop=true Opacity=70" || fail "settings.ini holds no StayOnTop=true and Opacity=70"
 restart_lumivox
 wait_for 10 look_is "topmost 179" || fail "after a restart the main window stands \"$(probe LumivoxIndex '*' %)\""
+
+echo "== on top, its box and About are its own and stand above it, About after a click on it too"
+# Whether the window titled $1 stands above the one titled $2 in the system's order.
+stands_above() {
+  probe --stacking | awk -v a="$1" -v b="$2" '$0 == a && !at_a { at_a = NR } $0 == b && !at_b { at_b = NR }
+                                             END { exit !(at_a && at_b && at_a < at_b) }'
+}
+expect_owned_above_main() {  # $1: the class, $2: the title, $3: what opened it
+  stands_above "$2" Lumivox || fail "$3: \"$2\" stands below the main window: $(probe --stacking | paste -sd '|')"
+  [ "$(probe "$1" "$2" ^)" = Lumivox ] || fail "$3: \"$2\" is owned by \"$(probe "$1" "$2" ^)\""
+}
+focus_window Lumivox
+xdotool key alt+t n  # 对话(&T), 新建对话进度(&N)
+wait_for 10 has_x_window '^新建确认$' || fail "新建对话进度 asked nothing"
+expect_owned_above_main '#32770' 新建确认 新建对话进度
+focus_box 新建确认
+xdotool key n
+wait_for 10 no_x_window '^新建确认$' || fail "否(&N) did not close the box \"新建确认\""
+focus_window Lumivox
+xdotool key alt+h a  # 帮助(&H), 关于...(&A)
+wait_for 10 has_x_window '^关于『Lumivox』$' || fail "About did not open"
+expect_owned_above_main LumivoxAbout '关于『Lumivox』' About
+focus_window Lumivox
+expect_owned_above_main LumivoxAbout '关于『Lumivox』' "About, the main window clicked"
+focus_window 关于『Lumivox』
+xdotool key Escape
+wait_for 10 no_x_window '^关于『Lumivox』$' || fail "Esc did not close About"
 focus_window Lumivox
 xdotool key alt+o w t
 focus_window Lumivox
@@ -368,10 +443,10 @@ wait_for 5 settings_hold "StayOnTop=false Opacity=100" || fail "settings.ini hol
 echo "== boxes speak Chinese whatever the system's language; the answers come back"
 answer="$work/answer.txt"
 # Shows a box of the prompter ($1: ask or input) under the locale $2 and
-# waits for its window, titled $3.
+# waits for its window, titled $3; $4: over-topmost, or nothing.
 open_box() {
   rm -f "$answer"
-  LC_ALL=$2 wine "$helper_dir/PrompterBoxes.exe" "$windows_work\\answer.txt" "$1" >/dev/null 2>&1 &
+  LC_ALL=$2 wine "$helper_dir/PrompterBoxes.exe" "$windows_work\\answer.txt" "$1" ${4:-} >/dev/null 2>&1 &
   wait_for 30 has_x_window "^$3\$" || fail "the box \"$3\" did not appear"
   xdotool windowfocus --sync "$(x_window "^$3\$")"
 }
@@ -384,6 +459,14 @@ for locale in zh_CN.UTF-8 C.UTF-8; do
   wait_for 10 file_is "$answer" no || fail "否(&N) in $locale answered \"$(cat "$answer" 2>/dev/null)\""
 done
 
+echo "== a box while none of the program's windows is active stands above its topmost main window"
+open_box ask zh_CN.UTF-8 退出确认 over-topmost
+stands_above 退出确认 置顶主窗口 || fail "the box stands below the topmost main window: $(probe --stacking | paste -sd '|')"
+[ "$(probe '#32770' 退出确认 ^)" = 置顶主窗口 ] || fail "the box is owned by \"$(probe '#32770' 退出确认 ^)\""
+shot box-over-topmost
+xdotool key n
+wait_for 10 file_is "$answer" no || fail "否(&N) over the topmost window answered \"$(cat "$answer" 2>/dev/null)\""
+
 open_box input zh_CN.UTF-8 跳转
 texts=$(probe '#32770' 跳转 100 101 1 2 | paste -sd '|')
 [ "$texts" = "请输入对话数 & <b>不是标记</b>|12|确定|取消" ] || fail "the input box reads \"$texts\""
@@ -394,5 +477,26 @@ wait_for 10 file_is "$answer" text:345 || fail "typed 345 and 确定: \"$(cat "$
 open_box input zh_CN.UTF-8 跳转
 xdotool key Escape
 wait_for 10 file_is "$answer" none || fail "Esc in the input box: \"$(cat "$answer" 2>/dev/null)\""
+
+echo "== the game in C:\\games\\空之 sky starts, also when Lumivox.exe's ANSI code page is not GBK"
+# As the game's set-up records it: in the system's ANSI code page, GBK in
+# this locale (Wine keeps it as the same UTF-16 that reg add writes).
+sky="$WINEPREFIX/drive_c/games/空之 sky"
+rm -rf "$WINEPREFIX/drive_c/games"
+mkdir -p "$sky"
+cp "$stand_in_game" "$sky/ED6_WIN2.exe"
+wine reg add 'HKCU\Software\Falcom\Fsetup' /v ED_SORA2 /d 'C:\games\空之 sky' /f >/dev/null 2>&1 ||
+  fail "wine reg add of C:\\games\\空之 sky failed"
+for locale in zh_CN.UTF-8 C.UTF-8; do  # ANSI code pages 936 and 1252
+  rm -f "$sky/ED6_WIN2.started"
+  restart_lumivox "$locale"
+  focus_window Lumivox
+  xdotool key ctrl+o
+  wait_for 30 test -s "$sky/ED6_WIN2.started" || fail "in $locale, Ctrl+O did not start the game in C:\\games\\空之 sky"
+  started=$(tr -d '\r' <"$sky/ED6_WIN2.started")
+  [ "$started" = "$(printf 'show=7\ndir=C:\\games\\空之 sky')" ] || fail "in $locale, the game started with \"$started\""
+  no_x_window '^出错了$' || fail "in $locale, an error box came with the started game"
+done
+rm -rf "$WINEPREFIX/drive_c/games"
 
 echo "win32_e2e: all passed"
