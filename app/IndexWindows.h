@@ -17,7 +17,7 @@ struct ShowFrmMembers;
 // window runs its own small logic; modal ones return at once all the same.
 class IndexWindows : public CheckReportWindows {
  public:
-  virtual ~IndexWindows() = default;
+  ~IndexWindows() override = default;
   virtual void openHotkeys() = 0;                    // HotkeysSetup, modal
   virtual void openJump(DialogueState& state) = 0;   // TextNO, modal
   virtual void openAutoSave(IndexModel& index) = 0;  // AutoSave, modal, after its load
