@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/UserSettings.h"
+#include "common/Excerpt.h"
 
 namespace lumivox {
 namespace {
@@ -20,7 +21,7 @@ PlayerKeySet readPlayerKeys(UserSettings& settings, int dialogueKey) {
       if (const auto combo = parseKeyCombo(*text))
         keys[i] = *combo;
       else
-        settings.addProblem("[Keys] 中的「" + std::string(row.name) + "=" + UserSettings::excerpt(*text) +
+        settings.addProblem("[Keys] 中的「" + std::string(row.name) + "=" + excerpt(*text) +
                             "」不是能用的按键（一个键，可以再加 Ctrl、Alt、Shift），这次按默认的 " +
                             std::string(row.defaultKeys) + "。");
     }

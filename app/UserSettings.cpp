@@ -7,6 +7,7 @@
 #include "check/TextEncoding.h"
 #include "common/AsciiCase.h"
 #include "common/Blanks.h"
+#include "common/Excerpt.h"
 #include "common/Paths.h"
 #include "library/IniLines.h"
 #include "library/IniWriter.h"
@@ -158,14 +159,6 @@ std::optional<std::string> UserSettings::save() {
     saveFailureSaid_ = true;
     return failure + "这次的设置照样有效，但程序关闭后不会被记住。";
   }
-}
-
-std::string UserSettings::excerpt(std::string_view text) {
-  constexpr std::size_t kMaxBytes = 40;
-  if (text.size() <= kMaxBytes) return std::string(text);
-  std::size_t end = kMaxBytes;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-  return std::string(text.substr(0, end)) + "…";
 }
 
 void UserSettings::addProblem(std::string sentence) { problems_.push_back(std::move(sentence)); }

@@ -55,9 +55,6 @@ class UserSettings {
   // The one box's text, naming the file; empty without problems. A file not
   // read at all is said in its one sentence.
   std::string problemsText() const;
-  // A line or value of the file as a problem quotes it: short, and never cut
-  // inside a UTF-8 character.
-  static std::string excerpt(std::string_view text);
 
  private:
   struct Change {

@@ -7,6 +7,7 @@
 
 #include "app/UserSettings.h"
 #include "common/AsciiCase.h"
+#include "common/Excerpt.h"
 
 namespace lumivox {
 namespace {
@@ -34,13 +35,13 @@ WindowLook readWindowLook(UserSettings& settings) {
     if (const auto value = onTopFrom(*onTop))
       look.onTop = *value;
     else
-      settings.addProblem("[Window] 中的「StayOnTop=" + UserSettings::excerpt(*onTop) + "」只能是 true 或 false，这次按 false（不总在最前）。");
+      settings.addProblem("[Window] 中的「StayOnTop=" + excerpt(*onTop) + "」只能是 true 或 false，这次按 false（不总在最前）。");
   }
   if (const auto opacity = settings.text(kSection, "Opacity")) {
     if (const auto value = opacityFrom(*opacity))
       look.opacityPercent = *value;
     else
-      settings.addProblem("[Window] 中的「Opacity=" + UserSettings::excerpt(*opacity) + "」只能是 100、85、70 或 55，这次按 100（不透明）。");
+      settings.addProblem("[Window] 中的「Opacity=" + excerpt(*opacity) + "」只能是 100、85、70 或 55，这次按 100（不透明）。");
   }
   return look;
 }

@@ -10,12 +10,13 @@
 #include "check/TextEncoding.h"
 #include "common/Paths.h"
 #include "dialogue/DataFiles.h"
+#include "dialogue/DialogueState.h"
 #include "info/About.h"
 #include "library/IniDocument.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileRead.h"
 #include "platform/TextCodec.h"
-#include "platform/Utf16.h"
+#include "common/Unicode.h"
 
 namespace lumivox {
 namespace {
@@ -136,7 +137,7 @@ void convertFile(const DataFolder& folder, std::string_view name, FileFindings& 
 }  // namespace
 
 void convertUtf8Libraries(const DataFolder& folder, Language language, CheckReport& report) {
-  for (std::string_view file : {kMainLibraryFile, kDoorLibraryFile, kThanksFile}) {
+  for (std::string_view file : {trackInfo(Track::Main).libraryFile, trackInfo(Track::Door).libraryFile, kThanksFile}) {
     const std::string_view name = fileNameOf(file);
     FileFindings findings(folder.path(name), language);
     convertFile(folder, name, findings);

@@ -74,7 +74,8 @@ class FolderCheck {
   FolderCheck(const DataFolder& folder, Language lang) : folder_(folder), lang_(lang) {}
 
   void run(CheckReport& report) {
-    const std::string_view mainName = fileNameOf(kMainLibraryFile), doorName = fileNameOf(kDoorLibraryFile);
+    const std::string_view mainName = fileNameOf(trackInfo(Track::Main).libraryFile),
+                           doorName = fileNameOf(trackInfo(Track::Door).libraryFile);
     FileFindings main(folder_.path(mainName), lang_), door(folder_.path(doorName), lang_);
     const std::string endText = say(lang_, "玩家只会看到「{}」", "players see only \"{}\"", {kEndOfDialogueText});
 
@@ -96,7 +97,7 @@ class FolderCheck {
     checkHotkeyFile(folder_, hotkeys);
     hotkeys.moveInto(report);
 
-    for (Track track : {Track::Main, Track::Door}) {
+    for (Track track : kTracks) {
       const Library& library = track == Track::Main ? story : doors;
       for (std::string_view file : {progressFiles(track).saveFile, progressFiles(track).autoSaveFile}) {
         FileFindings progress(folder_.path(fileNameOf(file)), lang_);
@@ -131,8 +132,8 @@ class FolderCheck {
                    missingSection("TextNumber", say(lang_, "进度条只按 1 行计算，{}",
                                                     "the progress bar counts 1 line; {}", {unknownSize})));
     } else {
-      checkLineCount(scan, "TextNumber", story, findings, unknownSize);
-      checkLineCount(scan, "TextNumberDoor", doors, findings, unknownSize);
+      checkLineCount(scan, Track::Main, story, findings, unknownSize);
+      checkLineCount(scan, Track::Door, doors, findings, unknownSize);
     }
 
     if (!story.hasSection(kBuildRole))
@@ -156,11 +157,11 @@ class FolderCheck {
   }
 
   // The line count the progress bar runs to, against the lines the library has.
-  void checkLineCount(const LibraryScan& scan, std::string_view key, const Library& counted, FileFindings& findings,
+  void checkLineCount(const LibraryScan& scan, Track track, const Library& counted, FileFindings& findings,
                       const std::string& unknownSize) {
-    const bool main = key == "TextNumber";
+    const std::string_view key = trackInfo(track).lineCountKey;
     const std::string story =
-        main ? say(lang_, "主线", "the main story") : say(lang_, "门后的故事", "the door stories");
+        track == Track::Main ? say(lang_, "主线", "the main story") : say(lang_, "门后的故事", "the door stories");
     const auto value = namedValue(scan, "TextNumber", key);
     if (!value) {
       findings.add(

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "check/CheckReport.h"
+#include "common/Excerpt.h"  // the findings quote the files with it
 
 namespace lumivox {
 
@@ -60,9 +61,5 @@ class FileFindings {
 // arguments in turn.
 std::string say(Language language, std::string_view chinese, std::string_view english,
                 std::initializer_list<std::string_view> arguments = {});
-
-// A piece of a file's text for a message: decoded, at most a few dozen
-// characters, control characters shown as "\xNN", never the file's markup.
-std::string excerpt(std::string_view utf8);
 
 }  // namespace lumivox

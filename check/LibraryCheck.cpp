@@ -16,7 +16,7 @@
 #include "info/Contact.h"
 #include "library/LookupLine.h"
 #include "platform/TextCodec.h"
-#include "platform/Utf16.h"
+#include "common/Unicode.h"
 #include "progress/AutoSaveSettings.h"
 
 namespace lumivox {
@@ -385,7 +385,7 @@ class Walk {
 
 std::span<const SectionRole> mainLibraryRoles() {
   static const std::vector<SectionRole> roles{{trackInfo(Track::Main).section, SectionUse::Lines},
-                                              {"TextNumber", SectionUse::Values, {"TextNumber", "TextNumberDoor"}},
+                                              {"TextNumber", SectionUse::Values, {trackInfo(Track::Main).lineCountKey, trackInfo(Track::Door).lineCountKey}},
                                               {"Build", SectionUse::Values, {"Build"}},
                                               {kContactSection, SectionUse::Values, {kContactMailKey, kContactQqKey, kContactWebKey}},
                                               {kIntervalSection, SectionUse::Values, {kIntervalKey}}};

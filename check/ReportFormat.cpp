@@ -5,7 +5,7 @@
 #include "check/FileFindings.h"
 #include "check/ValueChecks.h"
 #include "common/ControlTable.h"
-#include "platform/Utf16.h"
+#include "common/Unicode.h"
 
 namespace lumivox {
 namespace {

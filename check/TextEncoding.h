@@ -7,7 +7,7 @@
 #include "check/CheckReport.h"
 #include "library/IniLines.h"
 #include "platform/TextCodec.h"
-#include "platform/Utf16.h"
+#include "common/Unicode.h"
 
 namespace lumivox {
 

@@ -46,26 +46,40 @@ struct DialogueState {
   // What the lines window marks: the main window's line, not the keys, which
   // a new progress moves without showing anything.
   ShownLine shown;
-  // The libraries' paths below the current directory, as the poll keeps
-  // them in the window's fields.
-  PathsInCurrentDirectory libraryPaths{{kMainLibraryFile, kDoorLibraryFile}, std::chrono::milliseconds(500)};
+  // The libraries' paths below the current directory in the order of
+  // kTracks, as the poll keeps them in the window's fields.
+  PathsInCurrentDirectory libraryPaths;
 
+  DialogueState();
   Track track() const { return trackOf(activeTrack); }
   std::int32_t& counter(Track t) { return t == Track::Main ? mainLineNumber : doorLineNumber; }
   std::string& key(Track t) { return t == Track::Main ? mainLineKey : doorLineKey; }
 };
 
-// What differs between the two tracks.
+// What differs between the two tracks: the one place that says which library
+// file, section and line count belong to a track.
 struct TrackInfo {
+  std::string_view libraryFile;  // below the current directory
   std::string_view section;
+  // The key of the main library's [TextNumber] section that holds the
+  // track's line count.
+  std::string_view lineCountKey;
   // Commands an advance of the track makes usable.
   CommandId save, load, loadAutoSave;
 };
 
 inline const TrackInfo& trackInfo(Track t) {
-  static const TrackInfo main{"Quorra", CommandId::SaveMain, CommandId::LoadMain, CommandId::LoadAutoSaveMain};
-  static const TrackInfo door{"Door", CommandId::SaveDoor, CommandId::LoadDoor, CommandId::LoadAutoSaveDoor};
+  static const TrackInfo main{kMainLibraryFile, "Quorra", "TextNumber", CommandId::SaveMain, CommandId::LoadMain,
+                              CommandId::LoadAutoSaveMain};
+  static const TrackInfo door{kDoorLibraryFile, "Door", "TextNumberDoor", CommandId::SaveDoor, CommandId::LoadDoor,
+                              CommandId::LoadAutoSaveDoor};
   return t == Track::Main ? main : door;
 }
+
+inline constexpr Track kTracks[] = {Track::Main, Track::Door};
+
+inline DialogueState::DialogueState()
+    : libraryPaths({trackInfo(Track::Main).libraryFile, trackInfo(Track::Door).libraryFile},
+                   std::chrono::milliseconds(500)) {}
 
 }  // namespace lumivox

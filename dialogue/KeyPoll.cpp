@@ -64,8 +64,8 @@ void lineCountTick(DialogueState& state, IndexModel& view) {
   try {
     // The poll may not have filled the path fields yet: this timer fires first.
     refreshLibraryPaths(state, view);
-    const char* key = state.track() == Track::Main ? "TextNumber" : "TextNumberDoor";
-    const auto maximum = toSingle(LookupLine(view.mainLibraryPath(), "TextNumber", key, "1"));
+    const auto maximum =
+        toSingle(LookupLine(view.mainLibraryPath(), "TextNumber", trackInfo(state.track()).lineCountKey, "1"));
     if (!maximum || !view.setBarMaximum(*maximum)) return;
     view.setTimerEnabled(TimerId::Timer2, false);
   } catch (const std::exception&) {

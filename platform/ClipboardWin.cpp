@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "platform/Utf16.h"
+#include "common/Unicode.h"
 
 namespace lumivox {
 namespace {

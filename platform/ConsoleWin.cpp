@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/Console.h"
-#include "platform/Utf16.h"
+#include "common/Unicode.h"
 
 namespace lumivox {
 

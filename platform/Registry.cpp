@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/TextCodec.h"
-#include "platform/Utf16.h"
+#include "common/Unicode.h"
 
 namespace lumivox {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/SettingsFolder.h"
-#include "platform/Utf16.h"
+#include "common/Unicode.h"
 
 namespace lumivox {
 namespace {

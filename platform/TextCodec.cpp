@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/GbkCodePage.h"
-#include "platform/Utf16.h"
+#include "common/Unicode.h"
 
 namespace lumivox {
 namespace {

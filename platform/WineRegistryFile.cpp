@@ -4,7 +4,7 @@
 #include <array>
 
 #include "common/Blanks.h"
-#include "platform/Utf16.h"
+#include "common/Unicode.h"
 
 namespace lumivox {
 namespace {

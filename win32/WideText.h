@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Utf16.h"
+#include "common/Unicode.h"
 
 namespace lumivox {
 

@@ -77,11 +77,12 @@ TEST(UserSettings, BrokenLinesAndUnknownValuesKeepTheirDefaultsAndSayWhere) {
   EXPECT_NE(settings.problemsText().find(files.path), std::string::npos);
 
   SettingsFolder other;
-  other.write("[Window]\nStayOnTop=yes\nOpacity=" + std::string(100, '9') + "\n");
+  other.write("[Window]\nStayOnTop=y\x1b[2Jes\nOpacity=" + std::string(100, '9') + "\n");
   UserSettings wrong(other.path);
   wrong.load();
   EXPECT_EQ(readWindowLook(wrong), WindowLook{});
   ASSERT_EQ(wrong.problems().size(), 2u);
+  EXPECT_TRUE(anyProblemHas(wrong, "「StayOnTop=y\\x1B[2Jes」"));  // a control character is quoted, not sent
   EXPECT_LT(wrong.problems()[1].size(), 150u);  // a long value is quoted short
 }
 

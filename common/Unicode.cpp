@@ -1,4 +1,4 @@
-#include "platform/Utf16.h"
+#include "common/Unicode.h"
 
 namespace lumivox {
 namespace {
